@@ -1,0 +1,42 @@
+#include "cli/CliCommand.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace {
+void printUsage()
+{
+    cli::printLine(QStringLiteral("zfn-cli COMMAND [OPTIONS] [--alias NAME=PATH] [--json]"));
+    auto all = cli::commands();
+    std::sort(all.begin(), all.end(), [](const auto& l, const auto& r) { return l.name < r.name; });
+    for (const auto& c : all)
+        cli::printLine(QStringLiteral("  ") + c.usage);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList words = app.arguments().mid(1);
+
+    // The longest registered command name that the words start with wins ("catalogue check").
+    const cli::Command* chosen = nullptr;
+    qsizetype chosenWords = 0;
+    for (const auto& c : cli::commands()) {
+        const QStringList nameWords = c.name.split(QLatin1Char(' '));
+        if (nameWords.size() <= words.size() && words.mid(0, nameWords.size()) == nameWords
+            && nameWords.size() > chosenWords) {
+            chosen = &c;
+            chosenWords = nameWords.size();
+        }
+    }
+    if (!chosen) {
+        printUsage();
+        return words.isEmpty() || words.first() == QLatin1String("--help") ? cli::Ok : cli::BadArguments;
+    }
+    cli::Arguments args(words.mid(chosenWords));
+    const int code = chosen->run(args);
+    for (const QString& e : args.errors())
+        cli::printError(e);
+    return args.errors().isEmpty() ? code : cli::BadArguments;
+}
