@@ -1,0 +1,84 @@
+#include "ui/FileDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace ui {
+
+namespace {
+
+FileDialogAnswer& answerOverride()
+{
+    static FileDialogAnswer answer;
+    return answer;
+}
+
+QString withDefaultSuffix(const QString& path, const QString& defaultSuffix)
+{
+    if (path.isEmpty() || defaultSuffix.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QLatin1Char('.') + defaultSuffix;
+}
+
+QString runDialog(QWidget* parent, const FileDialogRequest& request)
+{
+    if (const FileDialogAnswer& answer = answerOverride())
+        return withDefaultSuffix(answer(request), request.defaultSuffix);
+
+    QFileDialog dialog(parent, request.caption, QString(), toQtFilter(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (request.kind == FileDialogKind::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        // The caller reports a name that does not exist in its own words.
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // Overwrite confirmation is on by default for the save mode.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    }
+    if (!request.initialName.isEmpty())
+        dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return withDefaultSuffix(dialog.selectedFiles().constFirst(), request.defaultSuffix);
+}
+
+} // namespace
+
+QString toQtFilter(const QString& filter)
+{
+    if (filter.contains(u";;") || !filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString caption = parts.at(i).trimmed();
+        const QString pattern = parts.at(i + 1).trimmed();
+        // The caption usually names the pattern already; Qt reads the pattern from the parentheses.
+        if (!caption.contains(QLatin1Char('(')))
+            caption += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        entries << caption;
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+void setFileDialogAnswer(FileDialogAnswer answer)
+{
+    answerOverride() = std::move(answer);
+}
+
+QString getOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
+    const QString& defaultSuffix, const QString& initialName)
+{
+    return runDialog(parent, {FileDialogKind::Open, caption, filter, defaultSuffix, initialName});
+}
+
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+    const QString& defaultSuffix, const QString& initialName)
+{
+    return runDialog(parent, {FileDialogKind::Save, caption, filter, defaultSuffix, initialName});
+}
+
+} // namespace ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The program's file-open and file-save dialogs. Windows ask for file names through these functions,
+// never through QFileDialog directly, so that tests can answer the dialogs.
+namespace ui {
+
+// Shows a file-open dialog. `filter` is in the program's form "Caption (*.ext) |*.ext" (several pairs
+// separated by "|") or in Qt's own form "Caption (*.ext);;...". `defaultSuffix` (without the dot) is
+// appended to a typed name that has no extension. Returns an empty text when the user cancels.
+QString getOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
+    const QString& defaultSuffix, const QString& initialName = {});
+
+// Shows a file-save dialog that asks before overwriting an existing file; otherwise as above.
+// `initialName` presets the file name.
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+    const QString& defaultSuffix, const QString& initialName = {});
+
+// What a dialog was asked; tests receive it in their answering function.
+enum class FileDialogKind { Open, Save };
+struct FileDialogRequest {
+    FileDialogKind kind;
+    QString caption;
+    QString filter; // as passed by the caller
+    QString defaultSuffix; // without the dot
+    QString initialName;
+};
+
+// Replaces the dialogs by a function returning the chosen path (empty = cancel). An empty function
+// restores the dialogs.
+using FileDialogAnswer = std::function<QString(const FileDialogRequest& request)>;
+void setFileDialogAnswer(FileDialogAnswer answer);
+
+// Turns the program's "Caption|pattern|Caption|pattern" filter into Qt's "Caption (pattern);;..." form;
+// a filter already in Qt's form is returned unchanged.
+QString toQtFilter(const QString& filter);
+
+} // namespace ui
