@@ -1,0 +1,35 @@
+#pragma once
+
+#include "fans/FanRecord.h"
+#include "fans/SelectionRequest.h"
+
+#include <utility>
+#include <vector>
+
+namespace fans {
+
+// The user's narrowing of the catalogue before the duty test: series, group, pressure kind, diameters,
+// duct sizes, motor poles and phases. Built once per run; the unticked list entries are turned into
+// numbers so that the scan of a large catalogue compares integers, not texts.
+class CandidateFilter {
+public:
+    explicit CandidateFilter(const SelectionRequest& request);
+
+    bool passes(const FanRecord& record, const SeriesChoice& series) const;
+
+private:
+    bool passesGroup(const FanRecord& record, const SeriesChoice& series) const;
+    bool passesSize(const FanRecord& record) const;
+    bool passesMotor(const FanRecord& record) const;
+
+    FanGroup m_group;
+    PressureKind m_pressureKind;
+    std::vector<int> m_excludedDiameters;
+    std::vector<int> m_excludedRoundSizes;
+    std::vector<std::pair<int, int>> m_excludedRectSizes;
+    std::array<bool, 4> m_poles;
+    bool m_singlePhase;
+    bool m_threePhase;
+};
+
+} // namespace fans

@@ -1,0 +1,114 @@
+#include "fans/FanSelection.h"
+
+#include "fans/CandidateFilter.h"
+#include "fans/SelectionMessages.h"
+
+#include "common/NumberText.h"
+
+#include <algorithm>
+
+namespace fans {
+namespace {
+
+std::vector<const FanRecord*> collectCandidates(
+    const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
+{
+    const CandidateFilter filter(request);
+    std::vector<const FanRecord*> candidates;
+    // One pass over the catalogue per ticked series keeps the order: series list, then catalogue. A
+    // series named twice (the round flag means nothing outside duct fans) is scanned once.
+    std::vector<std::pair<QString, bool>> scanned;
+    for (const SeriesChoice& series : request.series) {
+        const std::pair key(series.name, request.group == FanGroup::Duct && series.round);
+        if (std::find(scanned.begin(), scanned.end(), key) != scanned.end())
+            continue;
+        scanned.push_back(key);
+        for (const FanRecord& record : catalogue) {
+            if (filter.passes(record, series))
+                candidates.push_back(&record);
+        }
+    }
+    return candidates;
+}
+
+void workOut(FoundFan& fan, const DutyBand& band, FanGroup group)
+{
+    fan.operatingFlow = OperatingFlow(fan.curve, band);
+    fan.operatingPressure = band.systemPressure(fan.operatingFlow);
+    fan.swept = SweepCurve(fan.curve, band);
+    fan.powerAtOperating = fan.curve.powerAt(fan.operatingFlow);
+    if (fan.curve.hasPower)
+        fan.powerAtMaxFlow = fan.curve.w[fan.curve.n - 1];
+    if (group == FanGroup::Duct)
+        fan.airSpeed = DuctAirSpeed(*fan.record, fan.operatingFlow);
+}
+
+} // namespace
+
+std::optional<double> DuctAirSpeed(const FanRecord& record, double q)
+{
+    // π·3600 as the constant the maker's tables use.
+    constexpr double roundFactor = 11309.733552923255;
+    if (record.krugl) {
+        if (record.a <= 0)
+            return std::nullopt;
+        return q * 1e6 / (double(record.a) * record.a * roundFactor / 4);
+    }
+    if (record.a <= 0 || record.b <= 0)
+        return std::nullopt;
+    return q * 1e6 / (double(record.b) * record.a * 3600);
+}
+
+SelectionRun RunRecord(const SelectionOutcome& outcome, const SelectionRequest& request)
+{
+    SelectionRun run;
+    run.RequiredFlow = request.flow;
+    run.RequiredPressure = request.pressure;
+    run.RoofRun = request.group == FanGroup::Roof;
+    for (size_t i = 0; i < outcome.fans.size(); ++i) {
+        const FoundFan& fan = outcome.fans[i];
+        run.OperatingPoints.push_back(
+            {double(i + 1 + 3), fan.operatingFlow, roundHalfEven(fan.operatingPressure)});
+    }
+    return run;
+}
+
+SelectionOutcome SelectFans(const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
+{
+    SelectionOutcome outcome;
+    outcome.band = DutyBand::around(request.flow, request.pressure, request.rangePercent);
+    if (request.series.empty()) {
+        outcome.status = SelectionOutcome::Status::NoSeriesTicked;
+        outcome.messages << messages::noSeriesTicked();
+        return outcome;
+    }
+    outcome.candidates = collectCandidates(catalogue, request);
+
+    for (const FanRecord* record : outcome.candidates) {
+        const auto curve = FanCurve::fromRecord(*record);
+        if (!curve)
+            continue;
+        if (const auto step = AcceptanceStep(*curve, outcome.band)) {
+            FoundFan fan;
+            fan.record = record;
+            fan.curve = *curve;
+            fan.acceptanceStep = *step;
+            outcome.fans.push_back(std::move(fan));
+        }
+    }
+    if (outcome.fans.empty()) {
+        outcome.status = SelectionOutcome::Status::NothingAccepted;
+        outcome.messages << messages::nothingAccepted() << messages::nothingAcceptedHint();
+        return outcome;
+    }
+    if (outcome.fans.size() > size_t(maxListedFans)) {
+        outcome.status = SelectionOutcome::Status::TooManyFans;
+        outcome.messages << messages::tooManyFans();
+        return outcome;
+    }
+    for (FoundFan& fan : outcome.fans)
+        workOut(fan, outcome.band, request.group);
+    return outcome;
+}
+
+} // namespace fans

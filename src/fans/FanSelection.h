@@ -1,0 +1,53 @@
+#pragma once
+
+#include "fans/DutyBand.h"
+#include "fans/DutyMatch.h"
+#include "fans/FanCurve.h"
+#include "fans/FanRecord.h"
+#include "fans/SelectionRequest.h"
+#include "fans/SelectionRun.h"
+
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace fans {
+
+// The chart and the fans-found list have room for 29 fans; the 30th ends the run.
+constexpr int maxListedFans = 29;
+
+// A fan whose curve meets the duty band, with where it works.
+struct FoundFan {
+    const FanRecord* record = nullptr; // into the catalogue the run read
+    FanCurve curve;
+    int acceptanceStep = 0;
+    double operatingFlow = 0; // Qop
+    double operatingPressure = 0; // k·Qop², on the system curve
+    SweptCurve swept;
+    std::optional<double> powerAtOperating; // on the power curve at Qop
+    std::optional<double> powerAtMaxFlow; // last curve point
+    std::optional<double> airSpeed; // duct fans only, m/s
+};
+
+struct SelectionOutcome {
+    enum class Status { Listed, NoSeriesTicked, NothingAccepted, TooManyFans };
+
+    Status status = Status::Listed;
+    DutyBand band;
+    std::vector<const FanRecord*> candidates; // passed the filters, in run order
+    std::vector<FoundFan> fans; // accepted, in acceptance order; operating data when listed
+    QStringList messages; // what the user is told when the run ends without a list
+};
+
+// One selection run on a catalogue held in memory: filters, duty acceptance, operating points, curves
+// and row values. Records with a curve that cannot be interpolated are skipped. The catalogue must
+// outlive the outcome (FoundFan points into it).
+SelectionOutcome SelectFans(const std::vector<FanRecord>& catalogue, const SelectionRequest& request);
+
+// The record the program keeps of a run that listed fans: duty point, roof flag, operating points.
+SelectionRun RunRecord(const SelectionOutcome& outcome, const SelectionRequest& request);
+
+// Air speed in the duct connection at the flow q; nothing for a connection without a size.
+std::optional<double> DuctAirSpeed(const FanRecord& record, double q);
+
+} // namespace fans
