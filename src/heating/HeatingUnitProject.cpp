@@ -1,0 +1,103 @@
+#include "heating/HeatingUnitProject.h"
+
+#include "common/FixedRecord.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace heating {
+
+QByteArray encodeHeatingUnitProject(const HeatingUnitProject& p, QChar decimalSeparator)
+{
+    RecordWriter w(decimalSeparator);
+    w.text(p.projectName, heatingProjectNameCapacity)
+        .padding(3)
+        .int32(p.buildingType)
+        .numberText(p.tv, heatingProjectNumberCapacity)
+        .numberText(p.tn, heatingProjectNumberCapacity)
+        .numberText(p.tw1, heatingProjectNumberCapacity)
+        .numberText(p.tw2, heatingProjectNumberCapacity)
+        .int32(p.angleItem)
+        .int32(p.mode)
+        .numberText(p.volume, heatingProjectNumberCapacity)
+        .numberText(p.demand, heatingProjectNumberCapacity)
+        .numberText(p.gains, heatingProjectNumberCapacity)
+        .padding(1);
+    Q_ASSERT(w.size() == heatingProjectRecordSize);
+    return w.bytes();
+}
+
+std::optional<HeatingUnitProject> decodeHeatingUnitProject(const QByteArray& bytes, QChar decimalSeparator)
+{
+    if (bytes.size() < heatingProjectRecordSize)
+        return std::nullopt;
+    RecordReader r(bytes.left(heatingProjectRecordSize), decimalSeparator);
+    HeatingUnitProject p;
+    p.projectName = r.text(heatingProjectNameCapacity);
+    r.skip(3);
+    p.buildingType = r.int32();
+    p.tv = r.numberText(heatingProjectNumberCapacity);
+    p.tn = r.numberText(heatingProjectNumberCapacity);
+    p.tw1 = r.numberText(heatingProjectNumberCapacity);
+    p.tw2 = r.numberText(heatingProjectNumberCapacity);
+    p.angleItem = r.int32();
+    p.mode = r.int32();
+    p.volume = r.numberText(heatingProjectNumberCapacity);
+    p.demand = r.numberText(heatingProjectNumberCapacity);
+    p.gains = r.numberText(heatingProjectNumberCapacity);
+    r.skip(1);
+    if (!r.finishedExactly())
+        return std::nullopt;
+    return p;
+}
+
+QString heatingProjectOpenTitle()
+{
+    return u"Открытие файла проекта расчета воздушных агрегатов ЛУМА *.lumaprj"_s;
+}
+
+QString heatingProjectSaveTitle()
+{
+    return u"Сохранение файла проекта расчета воздушных агрегатов ЛУМА *.lumaprj"_s;
+}
+
+QString heatingProjectFilter()
+{
+    return u"Проект расчета воздушных агрегатов ЛУМА (*.lumaprj) |*.lumaprj"_s;
+}
+
+QString heatingProjectSuffix()
+{
+    return u"lumaprj"_s;
+}
+
+HeatingProjectLoad loadHeatingUnitProject(const QString& path, QChar decimalSeparator)
+{
+    if (!QFileInfo(path).isFile())
+        return {std::nullopt, {u"Выберите существующий файл с расширением *.lumaprj"_s}};
+    QFile file(path);
+    std::optional<HeatingUnitProject> project;
+    if (file.open(QIODevice::ReadOnly))
+        project = decodeHeatingUnitProject(file.read(heatingProjectRecordSize), decimalSeparator);
+    if (!project)
+        return {std::nullopt,
+            {u"Произошла ошибка чтения файла!"_s, u"Проверьте расширение открываемого файла"_s}};
+    return {project, {}};
+}
+
+std::optional<QString> saveHeatingUnitProject(
+    const QString& path, const HeatingUnitProject& project, QChar decimalSeparator)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = encodeHeatingUnitProject(project, decimalSeparator);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace heating
