@@ -1,0 +1,87 @@
+#include "fans/FoundFanRow.h"
+
+#include "common/NumberText.h"
+#include "fans/FanDesignation.h"
+
+namespace fans {
+namespace {
+
+constexpr int columnTextLength = 20;
+
+// A stored real in its shortest general form, as the catalogue's noise levels are shown.
+QString realText(double value, QChar decimalSeparator)
+{
+    QString text = QString::number(value, 'g', 15);
+    text.replace(QLatin1Char('.'), decimalSeparator);
+    return text.left(columnTextLength);
+}
+
+QString powerText(const std::optional<double>& power, const QString& suffix, QChar decimalSeparator)
+{
+    return power ? generalText4(*power, decimalSeparator) + suffix : QString();
+}
+
+QString sizeCell(const FanRecord& fan, FanGroup group)
+{
+    if (group != FanGroup::Duct)
+        return QStringLiteral("*");
+    if (fan.krugl)
+        return QStringLiteral("диам.") + QString::number(fan.a);
+    return ductSizeText(fan);
+}
+
+} // namespace
+
+QString PowerSuffix(const QString& designation)
+{
+    return seriesPrefix(designation) == QStringLiteral("ДЮНА") ? QStringLiteral(" (электрич.)")
+                                                               : QStringLiteral(" (на валу)");
+}
+
+QStringList FoundFanRow(const FoundFan& found, FanGroup group, int number, QChar decimalSeparator)
+{
+    const FanRecord& fan = *found.record;
+    const QString name = generalDesignation(fan);
+    const QString suffix = PowerSuffix(name);
+    return {
+        QString::number(number),
+        name,
+        integerText(found.operatingFlow),
+        integerText(found.operatingPressure),
+        fan.autoName ? QString::number(fan.d) : QString(),
+        QString::number(fan.n),
+        sizeCell(fan, group),
+        powerText(found.powerAtOperating, suffix, decimalSeparator),
+        QString::number(fan.polus),
+        fan.fazkol ? QStringLiteral("3") : QStringLiteral("1"),
+        powerText(found.powerAtMaxFlow, suffix, decimalSeparator),
+        realText(fan.lpaInput, decimalSeparator),
+        realText(fan.lpaOutput, decimalSeparator),
+        realText(fan.lpaArround, decimalSeparator),
+        found.airSpeed ? generalText4(*found.airSpeed, decimalSeparator) : QString(),
+        QString(),
+        fan.autoName ? QString() : fan.manualName.left(columnTextLength),
+        fan.ny.left(columnTextLength),
+        integerText(fan.massa),
+    };
+}
+
+QStringList FoundFanHeaderRow(int row)
+{
+    if (row == 0)
+        return {QString(), QStringLiteral("Наименование"), QStringLiteral("Ист. Расход"),
+            QStringLiteral("Ист. Давление"), QStringLiteral("Диаметр"), QStringLiteral(" Частота  "),
+            QStringLiteral("Размер сечения канала"), QStringLiteral("Мощность при раб."),
+            QStringLiteral("Колич."), QStringLiteral("Колич."), QStringLiteral("Мощность при наиб."),
+            QStringLiteral("Шум, dB(A)"), QStringLiteral("Шум, dB(A)"), QStringLiteral("Шум, dB(A)"),
+            QStringLiteral("Скорость воздуха"), QString(), QStringLiteral("Код"),
+            QStringLiteral("Мощность уст."), QStringLiteral("Масса")};
+    return {QString(), QString(), QStringLiteral("Qи (м3/час)"), QStringLiteral("   Pи (Па)   "),
+        QStringLiteral("D (мм)"), QStringLiteral("n (об/мин)"), QStringLiteral("[А*В] / (диаметр), (мм)"),
+        QStringLiteral("режиме, N кВт"), QStringLiteral("полюсов"), QStringLiteral("фаз"),
+        QStringLiteral("расходе (установочная)"), QStringLiteral("к Входу"), QStringLiteral(" к Выходу "),
+        QStringLiteral("через стенки"), QStringLiteral(" в канале, (м/с)"), QString(), QString(),
+        QStringLiteral("  Nу, кВт"), QStringLiteral("  кг")};
+}
+
+} // namespace fans

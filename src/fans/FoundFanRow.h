@@ -1,0 +1,22 @@
+#pragma once
+
+#include "fans/FanSelection.h"
+
+#include <QChar>
+#include <QStringList>
+
+namespace fans {
+
+// The 19 cells of a found fan's row in the fans-found grid, in column order: number, designation,
+// operating flow and pressure, D, n, duct size, powers, poles, phases, noise, air speed, code,
+// installed power, mass. Numbers use the given decimal mark.
+constexpr int foundFanColumns = 19;
+QStringList FoundFanRow(const FoundFan& fan, FanGroup group, int number, QChar decimalSeparator);
+
+// The two header rows of that grid.
+QStringList FoundFanHeaderRow(int row);
+
+// " (электрич.)" for the series whose curves give electrical power, " (на валу)" for shaft power.
+QString PowerSuffix(const QString& designation);
+
+} // namespace fans

@@ -1,0 +1,45 @@
+#include "fans/GeneralSelection.h"
+
+#include "fans/SelectionResultTables.h"
+#include "fans/SelectionRun.h"
+
+namespace fans {
+namespace {
+
+std::vector<FanRecord> copies(const std::vector<const FanRecord*>& records)
+{
+    std::vector<FanRecord> result;
+    result.reserve(records.size());
+    for (const FanRecord* record : records)
+        result.push_back(*record);
+    return result;
+}
+
+} // namespace
+
+SelectionOutcome RunSelectionWithTables(
+    const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
+{
+    SelectionOutcome outcome = SelectFans(catalogue, request);
+    SelectionResultTables::create(CatalogueKind::General);
+    SelectionResultTables::appendCandidates(copies(outcome.candidates));
+    std::vector<const FanRecord*> accepted;
+    accepted.reserve(outcome.fans.size());
+    for (const FoundFan& fan : outcome.fans)
+        accepted.push_back(fan.record);
+    SelectionResultTables::appendAccepted(copies(accepted));
+    // Only a run that lists fans replaces the record the fans-found window and the data sheet rely on.
+    if (outcome.status == SelectionOutcome::Status::Listed)
+        lastSelectionRun() = RunRecord(outcome, request);
+    return outcome;
+}
+
+GeneralSelection RunGeneralSelection(const SelectionRequest& request)
+{
+    GeneralSelection run;
+    run.catalogue = FanCatalogue::records(CatalogueKind::General);
+    run.outcome = RunSelectionWithTables(*run.catalogue, request);
+    return run;
+}
+
+} // namespace fans

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "fans/FanCatalogue.h"
+#include "fans/FanSelection.h"
+
+namespace fans {
+
+// A whole general-ventilation selection run: the catalogue (read once and cached by the store layer),
+// the selection, the result tables Razmchek and RAZMDIAP in the working database and, when fans are
+// listed, the program's record of the run. Throws CatalogueError when the store fails.
+struct GeneralSelection {
+    FanCatalogue::Records catalogue; // keeps the records the outcome points into
+    SelectionOutcome outcome;
+};
+GeneralSelection RunGeneralSelection(const SelectionRequest& request);
+
+// The same on a catalogue the caller holds (benchmarks, tests).
+SelectionOutcome RunSelectionWithTables(
+    const std::vector<FanRecord>& catalogue, const SelectionRequest& request);
+
+} // namespace fans
