@@ -19,6 +19,7 @@ COLD = "#2F6DB5"
 WARM = "#D9531E"
 WATER_IN = "#C62828"
 WATER_OUT = "#1E5AA8"
+SMOKE = "#5F6368"
 
 
 def steel(c, x1, y1, x2, y2, light=STEEL_LIGHT, dark=STEEL):
@@ -170,9 +171,325 @@ def luma(out):
     c.save(out / "LUMAw.bmp")
 
 
+
+# --- fans ----------------------------------------------------------------------------------------------
+
+def duct_fan(c, x, y, s, body=("#F4F5F7", "#B9C0C8")):
+    """A rectangular duct fan in a three-quarter view; (x, y) is the top left of the front face."""
+    w, h, dx, dy = 130 * s, 96 * s, 46 * s, -28 * s
+    c.poly([(x, y), (x + dx, y + dy), (x + w + dx, y + dy), (x + w, y)], steel(c, x, y + dy, x, y, "#FFFFFF", body[0]), INK, 1.5)
+    c.poly([(x + w, y), (x + w + dx, y + dy), (x + w + dx, y + h + dy), (x + w, y + h)],
+           steel(c, x + w, 0, x + w + dx, 0, body[1], "#8D959E"), INK, 1.5)
+    c.rect(x, y, w, h, steel(c, x, y, x + w, y + h, *body), INK, 1.5)
+    c.rect(x + 6 * s, y + 6 * s, w - 12 * s, h - 12 * s, "none", "#8D959E", 1)
+    for px, py in ((x + 10 * s, y + 10 * s), (x + w - 10 * s, y + 10 * s), (x + 10 * s, y + h - 10 * s), (x + w - 10 * s, y + h - 10 * s)):
+        c.circle(px, py, 2.2 * s, STEEL_DARK)
+    cx, cy, r = x + w / 2, y + h / 2, 36 * s
+    c.circle(cx, cy, r + 3 * s, "#3E454D", INK, 1.2)
+    impeller(c, cx, cy, r, 7, steel(c, cx - r, cy - r, cx + r, cy + r, "#DDE6EE", "#7F95AA"))
+    c.rect(x + w + 10 * s, y + 22 * s, 16 * s, 22 * s, "#5B636C", INK, 1)  # terminal box on the side
+
+
+def roof_fan(c, cx, base, s, body=("#F4F5F7", "#B3BAC2"), accent=STEEL_DARK, flow=COLD):
+    """A roof fan on its curb: louvred body under a dome hood; base is the bottom of the curb."""
+    c.poly([(cx - 80 * s, base), (cx + 80 * s, base), (cx + 66 * s, base - 22 * s), (cx - 66 * s, base - 22 * s)],
+           steel(c, cx - 80 * s, 0, cx + 80 * s, 0, "#C5CBD2", "#868E97"), INK, 1.5)
+    top = base - 100 * s
+    c.rect(cx - 58 * s, top, 116 * s, 78 * s, steel(c, cx - 58 * s, 0, cx + 58 * s, 0, *body), INK, 1.5)
+    for k in range(1, 10):
+        xx = cx - 58 * s + k * 116 * s / 10
+        c.line(xx, top + 6 * s, xx, base - 28 * s, "#8D959E", 1.4)
+    c.path(f"M {cx - 74 * s:.1f} {top + 4 * s:.1f} Q {cx:.1f} {top - 70 * s:.1f} {cx + 74 * s:.1f} {top + 4 * s:.1f} Z",
+           steel(c, cx, top - 40 * s, cx, top + 4 * s, "#FFFFFF", body[1]), INK, 1.5)
+    c.rect(cx - 76 * s, top, 152 * s, 7 * s, accent, INK, 1.2)
+    for sign in (-1, 1):
+        c.arrow(cx + sign * 62 * s, base - 50 * s, cx + sign * 108 * s, base - 50 * s, flow, 3 * s)
+
+
+def radial_fan(c, cx, cy, s, body=("#F2F3F5", "#AEB6BF"), accent="#5B636C", flow=COLD):
+    """A single-inlet centrifugal fan in a spiral casing, front view, outlet upwards on the right."""
+    r0, grow = 50 * s, 0.5
+    pts = []
+    for k in range(0, 73):  # from the cut-off on the right, round over the top, left and bottom
+        th = math.radians(-k * 5)
+        r = r0 * (1 + grow * k / 72)
+        pts.append((cx + r * math.cos(th), cy + r * math.sin(th)))
+    rmax = r0 * (1 + grow)
+    top = cy - 112 * s
+    d = "M " + " L ".join(f"{px:.1f} {py:.1f}" for px, py in pts)
+    d += f" L {cx + rmax:.1f} {top:.1f} L {cx + r0:.1f} {top:.1f} Z"
+    end_x = cx + rmax
+    c.rect(cx - 70 * s, cy + 70 * s, 150 * s, 12 * s, accent, INK, 1.2)  # frame
+    c.rect(cx - 46 * s, cy + 50 * s, 12 * s, 22 * s, accent, INK, 1)
+    c.rect(cx + 40 * s, cy + 50 * s, 12 * s, 22 * s, accent, INK, 1)
+    c.path(d, steel(c, cx - 80 * s, cy - 80 * s, cx + 80 * s, cy + 80 * s, *body), INK, 1.8)
+    c.rect(cx + r0 - 5 * s, top - 6 * s, rmax - r0 + 10 * s, 8 * s, accent, INK, 1.2)  # outlet flange
+    c.circle(cx, cy, 36 * s, "#3E454D", INK, 1.5)
+    impeller(c, cx, cy, 32 * s, 10, steel(c, cx - 32 * s, cy, cx + 32 * s, cy, "#DDE6EE", "#7F95AA"), sweep=-30)
+    c.circle(cx, cy, 40 * s, "none", accent, 3 * s)
+    c.arrow(cx + (r0 + rmax) / 2, top - 8 * s, cx + (r0 + rmax) / 2, top - 48 * s, flow, 3 * s)
+
+
+def axial_fan(c, cx, cy, s, body=("#F2F3F5", "#AEB6BF"), accent="#5B636C", flow=COLD):
+    """An axial fan in a cylindrical casing with flanges, three-quarter view from the inlet."""
+    length = 90 * s
+    c.rect(cx, cy - 62 * s, length, 124 * s, steel(c, 0, cy - 62 * s, 0, cy + 62 * s, body[0], body[1]), INK, 1.5)
+    c.ellipse(cx + length, cy, 20 * s, 66 * s, steel(c, 0, cy - 66 * s, 0, cy + 66 * s, "#C9CED4", "#7D8590"), INK, 1.5)
+    c.rect(cx + 20 * s, cy + 62 * s, 50 * s, 18 * s, accent, INK, 1)  # foot
+    c.ellipse(cx, cy, 26 * s, 70 * s, accent, INK, 1.5)  # inlet flange
+    c.ellipse(cx, cy, 20 * s, 60 * s, "#3E454D", INK, 1)
+    for k in range(6):  # blades seen at an angle
+        a = math.radians(k * 60 + 15)
+        px, py = cx + 18 * s * math.cos(a), cy + 56 * s * math.sin(a)
+        qx, qy = cx + 16 * s * math.cos(a + 0.5), cy + 54 * s * math.sin(a + 0.5)
+        c.poly([(cx, cy), (px, py), (qx, qy)], steel(c, cx, cy - 56 * s, cx, cy + 56 * s, "#DDE6EE", "#7F95AA"), INK, 1)
+    c.ellipse(cx, cy, 6 * s, 16 * s, STEEL, INK, 1)
+    c.arrow(cx - 70 * s, cy, cx - 32 * s, cy, flow, 3 * s)
+
+
+def flame(c, x, y, s):
+    """A fire sign: the fans that carry hot smoke."""
+    c.path(f"M {x:.1f} {y:.1f} C {x - 16 * s:.1f} {y - 10 * s:.1f} {x - 12 * s:.1f} {y - 30 * s:.1f} {x - 2 * s:.1f} {y - 44 * s:.1f} "
+           f"C {x:.1f} {y - 30 * s:.1f} {x + 8 * s:.1f} {y - 28 * s:.1f} {x + 10 * s:.1f} {y - 36 * s:.1f} "
+           f"C {x + 18 * s:.1f} {y - 22 * s:.1f} {x + 16 * s:.1f} {y - 8 * s:.1f} {x:.1f} {y:.1f} Z", "#E65100", "#8E2A00", 1)
+    c.path(f"M {x:.1f} {y - 2 * s:.1f} C {x - 7 * s:.1f} {y - 8 * s:.1f} {x - 5 * s:.1f} {y - 18 * s:.1f} {x + 1 * s:.1f} {y - 26 * s:.1f} "
+           f"C {x + 8 * s:.1f} {y - 16 * s:.1f} {x + 8 * s:.1f} {y - 8 * s:.1f} {x:.1f} {y - 2 * s:.1f} Z", "#FFC107")
+
+
+def smoke_puffs(c, x, y, s):
+    for k, (dx, dy, r) in enumerate(((0, 0, 9), (12, -14, 11), (2, -30, 13), (16, -46, 10))):
+        c.circle(x + dx * s, y + dy * s, r * s, ("#9EA3A8", "#B5B9BD", "#C9CCCF", "#DADCDE")[k])
+
+
+def general_fans(out):
+    c = Canvas(1000, 410)
+    c.rect(0, 330, 1000, 2, "#D5DAE0")
+    duct_fan(c, 40, 170, 1.2)
+    roof_fan(c, 390, 322, 1.15)
+    radial_fan(c, 620, 215, 1.1)
+    axial_fan(c, 820, 215, 1.05)
+    for x, text in ((130, "Канальные"), (390, "Крышные"), (630, "Радиальные"), (860, "Осевые")):
+        c.text(x, 362, text, 16, INK, True, "middle")
+    caption(c, "Вентиляторы общеобменной вентиляции и подпора воздуха")
+    c.save(out / "Manual.bmp")
+
+
+def smoke_fans(out):
+    c = Canvas(1000, 410)
+    c.rect(0, 330, 1000, 2, "#D5DAE0")
+    graphite = ("#8A9199", "#444B53")
+    roof_fan(c, 170, 322, 1.2, graphite, MAKER_RED, SMOKE)
+    smoke_puffs(c, 60, 180, 1.2)
+    smoke_puffs(c, 280, 180, 1.2)
+    radial_fan(c, 480, 215, 1.1, graphite, MAKER_RED, SMOKE)
+    smoke_puffs(c, 505, 50, 0.9)
+    axial_fan(c, 760, 215, 1.05, graphite, MAKER_RED, SMOKE)
+    smoke_puffs(c, 930, 160, 1.1)
+    for x, y in ((330, 300), (640, 300), (930, 300)):
+        flame(c, x, y, 1.2)
+    for x, text in ((170, "Крышные"), (490, "Радиальные"), (800, "Осевые")):
+        c.text(x, 362, text, 16, INK, True, "middle")
+    caption(c, "Вентиляторы дымоудаления")
+    c.save(out / "Manualsmk.bmp")
+
+
+
+# --- the assembled ventilation unit -------------------------------------------------------------------
+
+def unit_module(c, x, y, w, h):
+    c.rect(x, y, w, h, steel(c, x, y, x, y + h, "#FAFBFC", "#D3D8DE"), INK, 1.5)
+    c.rect(x - 2, y - 4, 4, h + 8, STEEL_DARK)  # flanges
+    c.rect(x + w - 2, y - 4, 4, h + 8, STEEL_DARK)
+
+
+def assembled_unit(out):
+    c = Canvas(1000, 400)
+    y, h = 125, 140
+    x = 92
+    parts = []
+
+    def louvre(x, w):
+        for k in range(8):
+            yy = y + 10 + k * 16
+            c.poly([(x + 8, yy), (x + w - 8, yy + 8), (x + w - 8, yy + 12), (x + 8, yy + 4)], "#8D959E", INK, 0.8)
+
+    def damper(x, w):
+        for k in range(4):
+            cy = y + 22 + k * 32
+            c.ellipse(x + w / 2, cy, 8, 15, "#AEB6BF", INK, 1)
+            c.circle(x + w / 2, cy, 2.5, INK)
+
+    def pocket_filter(x, w):
+        pts = []
+        for k in range(9):
+            pts.append((x + 8 if k % 2 == 0 else x + w - 10, y + 8 + k * (h - 16) / 8))
+        c.polyline(pts, "#B08D57", 3)
+        c.rect(x + 4, y + 4, 6, h - 8, "#9C7A45")
+
+    def heater(x, w):
+        for xx in range(int(x + 8), int(x + w - 6), 5):
+            c.line(xx, y + 8, xx, y + h - 8, "#C98C5A", 1)
+        for k in range(6):
+            c.circle(x + w / 2, y + 18 + k * 21, 5, "#B9652E", INK, 0.8)
+        c.rect(x + 18, y - 34, 10, 30, WATER_IN, INK, 1)
+        c.rect(x + w - 28, y - 34, 10, 30, WATER_OUT, INK, 1)
+
+    def cooler(x, w):
+        for xx in range(int(x + 8), int(x + w - 6), 5):
+            c.line(xx, y + 8, xx, y + h - 22, "#6E9CC8", 1)
+        c.rect(x + 6, y + h - 16, w - 12, 10, "#9DB8D3", INK, 1)
+        for k, dx in enumerate((0.3, 0.55, 0.8)):
+            c.circle(x + w * dx, y + h - 26 + (k % 2) * 4, 2.6, COLD)
+        c.rect(x + 20, y - 28, 10, 24, "#6EA0DC", INK, 1)
+        c.rect(x + w - 30, y - 28, 10, 24, "#6EA0DC", INK, 1)
+
+    def connector(x, w):
+        pts = [(x + w / 2 + (5 if k % 2 else -5), y + k * h / 14) for k in range(15)]
+        c.polyline(pts, "#3E454D", 2)
+
+    def fan(x, w):
+        cx, cy = x + w / 2 - 10, y + h / 2
+        c.circle(cx, cy, 50, "#3E454D", INK, 1.2)
+        impeller(c, cx, cy, 45, 11, steel(c, cx - 45, cy, cx + 45, cy, "#DDE6EE", "#7F95AA"), sweep=-30)
+        c.rect(x + w - 26, cy - 24, 20, 48, steel(c, 0, cy - 24, 0, cy + 24, "#8E969F", "#4B535C"), INK, 1)
+
+    def silencer(x, w):
+        for k in range(3):
+            bx = x + 14 + k * (w - 28) / 3
+            c.rect(bx, y + 8, (w - 28) / 3 - 14, h - 16, "#E4DCC8", "#A89A79", 1)
+            for yy in range(int(y + 14), int(y + h - 12), 10):
+                for xx in range(int(bx + 4), int(bx + (w - 28) / 3 - 16), 8):
+                    c.circle(xx, yy, 1.2, "#A89A79")
+
+    modules = [("Жалюзи", 58, louvre), ("Клапан", 62, damper), ("Фильтр", 110, pocket_filter),
+               ("Воздухонагреватель", 86, heater), ("Воздухоохладитель", 96, cooler),
+               ("Гибкая вставка", 26, connector), ("Вентилятор", 140, fan), ("Гибкая вставка", 26, connector),
+               ("Шумоглушитель", 150, silencer)]
+    for k, (name, w, draw) in enumerate(modules):
+        unit_module(c, x, y, w, h)
+        draw(x, w)
+        above = k % 2 == 1
+        ty = 72 if above else 305
+        tip = (x + w / 2, y - (38 if draw in (heater, cooler) else 6) if above else y + h + 6)
+        c.line(x + w / 2, ty + (6 if above else -16), tip[0], tip[1], STEEL_DARK, 1)
+        c.text(x + w / 2, ty, name, 13, INK, anchor="middle")
+        x += w
+    c.arrow(20, y + h / 2, 84, y + h / 2, COLD, 5)
+    c.arrow(x + 8, y + h / 2, x + 72, y + h / 2, WARM, 5)
+    c.line(92, 340, x, 340, STEEL_DARK, 1)
+    c.line(92, 334, 92, 346, STEEL_DARK, 1)
+    c.line(x, 334, x, 346, STEEL_DARK, 1)
+    c.text((92 + x) / 2, 336, "L — длина агрегата", 12, STEEL_DARK, anchor="middle")
+    caption(c, "Агрегат вентиляционный сборный (модульная система)")
+    c.save(out / "УМКw.bmp")
+
+
+# --- air curtains --------------------------------------------------------------------------------------
+
+def gate_wall(c, x0, y0, x1, y1):
+    """An inside wall with an open gate; the street is seen through it."""
+    c.rect(0, 40, c.width, y1 - 40, "#EEE9E1")
+    for yy in range(52, int(y1), 24):  # masonry joints
+        c.line(0, yy, c.width, yy, "#DDD6CA", 1)
+    c.rect(x0, y0, x1 - x0, y1 - y0, c.gradient(0, y0, 0, y1, (0, "#CFE3F5"), (0.75, "#EAF3FB"), (1, "#FFFFFF")), INK, 2.5)
+    c.rect(x0 + 1, y1 - 30, x1 - x0 - 2, 30, "#F7FAFC")  # snow outside
+    c.rect(x0, y0, x1 - x0, y1 - y0, "none", INK, 2.5)
+    for k, (fx, fy) in enumerate(((0.2, 0.25), (0.5, 0.18), (0.8, 0.3), (0.35, 0.45), (0.65, 0.5))):
+        cx, cy = x0 + (x1 - x0) * fx, y0 + (y1 - y0) * fy
+        for a in range(3):
+            ang = math.radians(a * 60)
+            c.line(cx - 6 * math.cos(ang), cy - 6 * math.sin(ang), cx + 6 * math.cos(ang), cy + 6 * math.sin(ang), "#8FB3D6", 1.5)
+    c.rect(0, y1, c.width, 8, "#B8B0A2")  # floor
+    c.text((x0 + x1) / 2, y0 + 22, "Улица", 13, "#5B7FA6", anchor="middle")
+
+
+def column_unit(c, x, y0, y1, slot_right=True, blocks=1):
+    """A side curtain post: blocks with a fan grille at the bottom and a slot along the gate."""
+    w = 48
+    c.rect(x + 6, y0 + 4, w, y1 - y0, "#CFC8BC")  # shadow
+    step = (y1 - y0) / blocks
+    for b in range(blocks):
+        by = y0 + b * step
+        c.rect(x, by, w, step, steel(c, x, 0, x + w, 0, "#FFFFFF", "#BFC6CE"), INK, 1.8)
+        cy = by + step - 34
+        c.circle(x + w / 2, cy, 17, "#3E454D", INK, 1)
+        for r in (13, 9, 5):
+            c.circle(x + w / 2, cy, r, "none", "#9AA3AD", 1)
+    sx = x + w - 5 if slot_right else x + 1
+    c.rect(sx, y0 + 8, 4, y1 - y0 - 16, "#2B3138")
+    c.rect(x - 2, y0 - 6, w + 4, 6, MAKER_RED)
+
+
+def jets(c, x_from, x_to, y0, y1, n=6):
+    for k in range(n):
+        y = y0 + (y1 - y0) * (k + 0.5) / n
+        c.curved_arrow([(x_from, y), ((x_from + x_to) / 2, y - 10), (x_to, y + 14)], WARM, 3.2)
+
+
+def curtain_ork(out):
+    c = Canvas(1000, 400)
+    gate_wall(c, 330, 90, 700, 340)
+    column_unit(c, 276, 84, 340)
+    jets(c, 330, 690, 110, 320, 7)
+    label(c, 258, 150, "Воздушная завеса", (278, 160), "end")
+    label(c, 258, 300, "Вентиляторный агрегат", (280, 306), "end")
+    label(c, 720, 150, "Плоская струя", (690, 160))
+    label(c, 720, 250, "Проем ворот B·H", (700, 250))
+    caption(c, "Воздушная завеса ОРК: боковая одностоечная")
+    c.save(out / "ОРКw.bmp")
+
+
+def curtain_tem(out):
+    c = Canvas(1000, 400)
+    gate_wall(c, 340, 90, 660, 340)
+    column_unit(c, 286, 84, 340, True, 2)
+    column_unit(c, 660, 84, 340, False, 2)
+    jets(c, 340, 500, 110, 320, 6)
+    for k in range(6):
+        y = 110 + 210 * (k + 0.5) / 6
+        c.curved_arrow([(660, y), (580, y - 10), (500, y + 14)], WARM, 3.2)
+    label(c, 268, 140, "Блок завесы", (288, 150), "end")
+    label(c, 268, 230, "Блок завесы", (288, 240), "end")
+    label(c, 730, 140, "Вторая стойка", (712, 150))
+    caption(c, "Воздушная завеса ТЕМ: блоки, боковая двухстоечная установка")
+    c.save(out / "ТЕМw.bmp")
+
+
+def curtain_pln(out):
+    c = Canvas(1000, 400)
+    gate_wall(c, 320, 110, 680, 340)
+    y, h = 66, 40
+    x = 306
+    for name, w in (("Б", 150), ("Б", 150), ("А", 88)):
+        c.rect(x + 4, y + 4, w, h, "#CFC8BC")
+        c.rect(x, y, w, h, steel(c, 0, y, 0, y + h, "#FFFFFF", "#BFC6CE"), INK, 1.8)
+        for k in range(int(w // 50)):
+            c.circle(x + 25 + k * 50, y + 18, 11, "#3E454D", INK, 1)
+        c.text(x + w / 2, y - 8, f"Блок {name}", 12, INK, anchor="middle")
+        x += w
+    c.rect(306, y + h - 5, x - 306, 5, "#2B3138")  # slot
+    for k in range(8):
+        xx = 330 + k * 44
+        c.curved_arrow([(xx, y + h + 4), (xx + 6, 230), (xx + 24, 322)], WARM, 3.2)
+    label(c, 290, 90, "Верхняя завеса", (306, 90), "end")
+    label(c, 700, 200, "Струя завесы", (660, 200))
+    caption(c, "Воздушная завеса ПЛН «Тэрна»: модули над проемом ворот")
+    c.save(out / "ПЛНw.bmp")
+
+
+def photo_versions(out):
+    """The photo window shows the same drawings, framed and at screen size."""
+    import subprocess
+    for name in ("УМК", "ОРК", "ТЕМ", "ПЛН"):
+        subprocess.run(["convert", str(out / f"{name}w.bmp"), "-resize", "620x", "-bordercolor", "#C9CED4",
+                        "-border", "6", "-alpha", "off", "-type", "TrueColor", f"BMP3:{out / (name + '.bmp')}"],
+                       check=True)
+
+
 def main():
     out = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent.parent / "files"
-    for draw in (logo, luma):
+    for draw in (logo, luma, general_fans, smoke_fans, assembled_unit, curtain_ork, curtain_tem,
+                 curtain_pln, photo_versions):
         draw(out)
         print(draw.__name__)
 
