@@ -1,3 +1,4 @@
+#include "cli/AliasOptions.h"
 #include "cli/CliCommand.h"
 
 #include <QCoreApplication>
@@ -35,7 +36,8 @@ int main(int argc, char** argv)
         return words.isEmpty() || words.first() == QLatin1String("--help") ? cli::Ok : cli::BadArguments;
     }
     cli::Arguments args(words.mid(chosenWords));
-    const int code = chosen->run(args);
+    // Every command reads the catalogue through the aliases, so --alias is applied here for all of them.
+    const int code = cli::applyAliasOverrides(args) ? chosen->run(args) : cli::BadArguments;
     for (const QString& e : args.errors())
         cli::printError(e);
     return args.errors().isEmpty() ? code : cli::BadArguments;

@@ -1,0 +1,124 @@
+#include "common/StoreDialect.h"
+
+#include "common/StoreTable.h"
+
+#include <QSqlDriver>
+#include <QSqlQuery>
+
+namespace store {
+
+namespace {
+
+QString columnType(Engine engine, const FieldDef& field)
+{
+    const bool sqlite = engine == Engine::Sqlite;
+    switch (field.kind) {
+    case FieldKind::AutoIncrement:
+        return sqlite ? QStringLiteral("INTEGER NOT NULL") : QStringLiteral("SERIAL NOT NULL");
+    case FieldKind::Boolean:
+        return QStringLiteral("BOOLEAN");
+    case FieldKind::String:
+        return QStringLiteral("VARCHAR(%1)").arg(field.size > 0 ? field.size : 255);
+    case FieldKind::Int16:
+        return QStringLiteral("SMALLINT");
+    case FieldKind::Currency:
+        return sqlite ? QStringLiteral("REAL") : QStringLiteral("NUMERIC(19,4)");
+    case FieldKind::Float:
+        return sqlite ? QStringLiteral("REAL") : QStringLiteral("DOUBLE PRECISION");
+    }
+    return {};
+}
+
+// "Name;D;N" as a list of index columns; text columns compare without case in a case-insensitive index.
+QString indexColumns(Engine engine, const TableDef& table, const IndexDef& index)
+{
+    QStringList columns;
+    for (const QString& part : index.fields.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const FieldDef* field = table.field(part.trimmed());
+        const QString name = field ? field->name : part.trimmed();
+        const bool text = field && field->kind == FieldKind::String;
+        if (index.caseInsensitive && text && engine == Engine::Sqlite)
+            columns << quoted(name) + QStringLiteral(" COLLATE NOCASE");
+        else if (index.caseInsensitive && text)
+            columns << QStringLiteral("lower(") + quoted(name) + QLatin1Char(')');
+        else
+            columns << quoted(name);
+    }
+    return columns.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+Engine engineOf(const QSqlDatabase& db)
+{
+    return db.driverName() == QLatin1String("QPSQL") ? Engine::Postgres : Engine::Sqlite;
+}
+
+QString tableName(const QString& name)
+{
+    QString bare = name.trimmed();
+    if (bare.endsWith(QLatin1String(".db"), Qt::CaseInsensitive))
+        bare.chop(3);
+    return bare.toLower();
+}
+
+QString quoted(const QString& identifier)
+{
+    QString inner = identifier;
+    inner.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + inner + QLatin1Char('"');
+}
+
+QStringList createTableStatements(Engine engine, const TableDef& table)
+{
+    const QString name = tableName(table.name);
+    QString primary;
+    for (const IndexDef& index : table.indexes) {
+        if (index.primary)
+            primary = index.fields.section(QLatin1Char(';'), 0, 0).trimmed();
+    }
+    QStringList columns;
+    for (const FieldDef& field : table.fields) {
+        QString column = quoted(field.name) + QLatin1Char(' ') + columnType(engine, field);
+        if (field.name.compare(primary, Qt::CaseInsensitive) == 0) {
+            column += QStringLiteral(" PRIMARY KEY");
+            // Without AUTOINCREMENT SQLite may reuse the number of a deleted last row.
+            if (engine == Engine::Sqlite && field.kind == FieldKind::AutoIncrement)
+                column.replace(QStringLiteral("INTEGER NOT NULL PRIMARY KEY"),
+                    QStringLiteral("INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT"));
+        }
+        columns << column;
+    }
+    QStringList statements;
+    statements
+        << QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(name), columns.join(QStringLiteral(", ")));
+    for (const IndexDef& index : table.indexes) {
+        if (index.primary)
+            continue;
+        // Index names are global to a database: the table's name keeps two tables' "Name_D_N" apart.
+        const QString indexName = name + QLatin1Char('_') + index.name;
+        statements << QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+                          .arg(quoted(indexName), quoted(name), indexColumns(engine, table, index));
+    }
+    return statements;
+}
+
+QString insertionOrder(Engine engine)
+{
+    // SQLite's rowid grows with every insert; a PostgreSQL catalogue table carries a serial "RecNo".
+    return engine == Engine::Sqlite ? QStringLiteral(" ORDER BY rowid")
+                                    : QStringLiteral(" ORDER BY \"RecNo\"");
+}
+
+bool tableExists(const QSqlDatabase& db, const QString& table)
+{
+    const QString name = tableName(table);
+    const QStringList tables = db.tables(QSql::Tables);
+    for (const QString& t : tables) {
+        if (t.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace store

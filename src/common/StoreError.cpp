@@ -1,0 +1,7 @@
+#include "common/StoreError.h"
+
+CatalogueError::CatalogueError(QString message)
+    : m_message(std::move(message))
+    , m_utf8(m_message.toUtf8())
+{
+}

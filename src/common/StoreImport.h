@@ -1,0 +1,30 @@
+#pragma once
+
+#include "common/StoreTable.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Building a SQLite catalogue from its text sources: one tab-separated UTF-8 file per table, named after the
+// table ("razmzfn.tsv"), the first line the column names, then one record per line in insertion order
+// (booleans "1"/"0", "." as decimal point, an empty cell is NULL).
+namespace store {
+
+// The definition of a table the program knows (its column kinds), or nothing: the columns of an unknown
+// table are then typed from their contents (whole numbers, numbers, else text).
+using TableDefLookup = std::function<std::optional<TableDef>(const QString& tableName)>;
+
+struct ImportedTable {
+    QString name;
+    int records = 0;
+};
+
+// Writes a new SQLite file at outPath holding every *.tsv of folder (none when folder is empty: an empty,
+// valid catalogue). The file is built beside outPath and then renamed over it, so a failed import leaves
+// the previous catalogue untouched. Throws CatalogueError naming the file, line and column of bad data.
+std::vector<ImportedTable> importTsvFolder(
+    const QString& folder, const QString& outPath, const TableDefLookup& lookup);
+
+} // namespace store

@@ -1,0 +1,74 @@
+#include "common/StoreSettings.h"
+
+#include "common/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace store {
+
+namespace {
+const QString settingsFileName = QStringLiteral("zfn.ini");
+}
+
+QString settingsFilePath()
+{
+    const QString besideProgram = programFilePath(settingsFileName);
+    if (QFileInfo::exists(besideProgram))
+        return besideProgram;
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (!configFolder.isEmpty()) {
+        const QString userFile = QDir(configFolder).filePath(QStringLiteral("Zefiron/") + settingsFileName);
+        if (QFileInfo::exists(userFile))
+            return userFile;
+    }
+    return {};
+}
+
+QString bundledFileName(const QString& alias)
+{
+    return alias.toLower() + QStringLiteral(".sqlite");
+}
+
+AliasConfig readAliasConfig(const QString& iniPath, const QString& alias)
+{
+    AliasConfig config;
+    config.database = programFilePath(bundledFileName(alias));
+    if (iniPath.isEmpty() || !QFileInfo::exists(iniPath))
+        return config;
+
+    QSettings ini(iniPath, QSettings::IniFormat);
+    // Section names are matched without regard to case, as alias names are.
+    QString section;
+    for (const QString& group : ini.childGroups()) {
+        if (group.compare(alias, Qt::CaseInsensitive) == 0)
+            section = group;
+    }
+    if (section.isEmpty())
+        return config;
+    ini.beginGroup(section);
+    const QString driver
+        = ini.value(QStringLiteral("Driver"), QStringLiteral("QSQLITE")).toString().trimmed();
+    const QString database = ini.value(QStringLiteral("Database")).toString().trimmed();
+    if (driver.compare(QStringLiteral("QPSQL"), Qt::CaseInsensitive) == 0) {
+        config.engine = Engine::Postgres;
+        config.database = database;
+        config.host = ini.value(QStringLiteral("Host"), QStringLiteral("localhost")).toString().trimmed();
+        bool ok = false;
+        const int port = ini.value(QStringLiteral("Port")).toInt(&ok);
+        config.port = ok && port > 0 ? port : 5432;
+        config.user = ini.value(QStringLiteral("User")).toString();
+        config.password = ini.value(QStringLiteral("Password")).toString();
+    } else {
+        if (driver.compare(QStringLiteral("QSQLITE"), Qt::CaseInsensitive) != 0)
+            config.unknownDriver = driver;
+        config.engine = Engine::Sqlite;
+        if (!database.isEmpty())
+            config.database = QDir::cleanPath(QFileInfo(iniPath).absoluteDir().absoluteFilePath(database));
+    }
+    return config;
+}
+
+} // namespace store

@@ -1,0 +1,105 @@
+#include "common/StoreTable.h"
+
+#include "common/StoreDialect.h"
+#include "common/StoreError.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace store {
+
+namespace {
+
+void run(QSqlQuery& query, const QString& sql)
+{
+    if (!query.exec(sql))
+        throw CatalogueError(query.lastError().text());
+}
+
+// Undoes an open transaction unless it was committed.
+class Transaction {
+public:
+    explicit Transaction(QSqlDatabase db)
+        : m_db(std::move(db))
+    {
+        if (!m_db.transaction())
+            throw CatalogueError(m_db.lastError().text());
+    }
+    ~Transaction()
+    {
+        if (!m_committed)
+            m_db.rollback();
+    }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void commit()
+    {
+        if (!m_db.commit())
+            throw CatalogueError(m_db.lastError().text());
+        m_committed = true;
+    }
+
+private:
+    QSqlDatabase m_db;
+    bool m_committed = false;
+};
+
+} // namespace
+
+const FieldDef* TableDef::field(const QString& fieldName) const
+{
+    for (const FieldDef& f : fields) {
+        if (f.name.compare(fieldName, Qt::CaseInsensitive) == 0)
+            return &f;
+    }
+    return nullptr;
+}
+
+void createTable(QSqlDatabase db, const TableDef& table)
+{
+    Transaction transaction(db);
+    QSqlQuery query(db);
+    run(query, QStringLiteral("DROP TABLE IF EXISTS ") + quoted(tableName(table.name)));
+    for (const QString& statement : createTableStatements(engineOf(db), table))
+        run(query, statement);
+    transaction.commit();
+}
+
+void appendRecords(QSqlDatabase db, const QString& table, const QStringList& columns,
+    const std::vector<QVariantList>& records)
+{
+    QStringList names;
+    QStringList marks;
+    for (const QString& column : columns) {
+        names << quoted(column);
+        marks << QStringLiteral("?");
+    }
+    Transaction transaction(db);
+    QSqlQuery query(db);
+    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(quoted(tableName(table)), names.join(QStringLiteral(", ")),
+                               marks.join(QStringLiteral(", ")))))
+        throw CatalogueError(query.lastError().text());
+    for (const QVariantList& record : records) {
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            query.bindValue(int(i), i < record.size() ? record[i] : QVariant());
+        if (!query.exec())
+            throw CatalogueError(query.lastError().text());
+    }
+    transaction.commit();
+}
+
+int execute(QSqlDatabase db, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query(db);
+    if (!query.prepare(sql))
+        throw CatalogueError(query.lastError().text());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
+    if (!query.exec())
+        throw CatalogueError(query.lastError().text());
+    return query.numRowsAffected();
+}
+
+} // namespace store

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+// Table definitions and the writes of the store: creating (replacing) a table, appending records.
+namespace store {
+
+enum class FieldKind {
+    AutoIncrement, // required, filled by the store
+    Boolean,
+    String, // of a fixed size
+    Int16,
+    Currency,
+    Float,
+};
+
+struct FieldDef {
+    QString name;
+    FieldKind kind = FieldKind::Float;
+    int size = 0; // String only: the number of characters
+};
+
+struct IndexDef {
+    QString name; // secondary index name, e.g. "Name_D_N"; ignored for the primary index
+    QString fields; // "Name;D;N"
+    bool primary = false;
+    bool caseInsensitive = false;
+};
+
+struct TableDef {
+    QString name;
+    std::vector<FieldDef> fields;
+    std::vector<IndexDef> indexes;
+
+    const FieldDef* field(const QString& fieldName) const; // case-insensitive; null when absent
+};
+
+// Creates the table with its indexes, replacing a table of that name. Throws CatalogueError.
+void createTable(QSqlDatabase db, const TableDef& table);
+
+// Appends records (values in the order of columns; a null QVariant is NULL) in one transaction: either
+// every record is stored or none. Throws CatalogueError.
+void appendRecords(QSqlDatabase db, const QString& table, const QStringList& columns,
+    const std::vector<QVariantList>& records);
+
+// Runs a statement that returns no rows (UPDATE, DELETE) with bound values; returns the rows affected.
+int execute(QSqlDatabase db, const QString& sql, const QVariantList& values = {});
+
+} // namespace store

@@ -1,0 +1,214 @@
+#include "fans/SelectionResultTables.h"
+
+#include "common/CatalogueStore.h"
+#include "common/StoreDialect.h"
+#include "common/StoreQuery.h"
+#include "fans/FanCatalogueSchema.h"
+#include "fans/FanDesignation.h"
+
+namespace fans {
+
+namespace {
+
+using store::FieldDef;
+using store::FieldKind;
+
+const QString numColumn = QStringLiteral("Num");
+
+QVariant optional(const std::optional<double>& value)
+{
+    return value ? QVariant(*value) : QVariant();
+}
+
+// The value a result column takes for a fan; Num is filled by the store.
+QVariant columnValue(const QString& column, const FanRecord& fan, CatalogueKind kind, ResultTable table)
+{
+    bool isNumber = false;
+    const int curveColumn = column.toInt(&isNumber);
+    if (isNumber && curveColumn >= 1 && curveColumn <= FanRecord::curveColumnCount) {
+        const int point = (curveColumn - 1) % FanRecord::maxPoints; // 0-based point of the column
+        // An accepted fan keeps only the columns of its curve's points.
+        if (table == ResultTable::Accepted && point >= curvePointCount(fan))
+            return {};
+        return optional(fan.columns[curveColumn - 1]);
+    }
+    const bool smoke = kind == CatalogueKind::Smoke;
+    if (column == QLatin1String("Name"))
+        return table == ResultTable::Accepted ? designation(fan, kind) : cutName(seriesPrefix(fan.name));
+    if (column == QLatin1String("AutoName"))
+        return fan.autoName;
+    if (column == QLatin1String("ManualName"))
+        return fan.manualName.left(manualNameLength);
+    if (column == QLatin1String("D"))
+        return fan.d;
+    if (column == QLatin1String("Money"))
+        return fan.money;
+    if (column == QLatin1String("Money600"))
+        return fan.money600;
+    if (column == QLatin1String("N"))
+        return fan.n;
+    // The smoke-exhaust catalogue has no connection sizes or noise data: those columns stay empty.
+    if (column == QLatin1String("A"))
+        return smoke ? QVariant() : QVariant(fan.a);
+    if (column == QLatin1String("B"))
+        return smoke ? QVariant() : QVariant(fan.b);
+    if (column == QLatin1String("Lpa_Input"))
+        return smoke ? QVariant() : QVariant(fan.lpaInput);
+    if (column == QLatin1String("Lpa_Output"))
+        return smoke ? QVariant() : QVariant(fan.lpaOutput);
+    if (column == QLatin1String("Lpa_Arround"))
+        return smoke ? QVariant() : QVariant(fan.lpaArround);
+    if (column == QLatin1String("Krugl"))
+        return fan.krugl;
+    if (column == QLatin1String("Krysh"))
+        return fan.krysh;
+    if (column == QLatin1String("Podpor"))
+        return fan.podpor;
+    if (column == QLatin1String("Polus"))
+        return fan.polus;
+    if (column == QLatin1String("Fazkol"))
+        return fan.fazkol;
+    if (column == QLatin1String("Davlen"))
+        return fan.davlen;
+    if (column == QLatin1String("Stoikost"))
+        return fan.stoikost;
+    if (column == QLatin1String("Massa"))
+        return fan.massa;
+    if (column == QLatin1String("Ny"))
+        return fan.ny.left(nyLength);
+    return {};
+}
+
+void append(ResultTable table, const std::vector<FanRecord>& fans)
+{
+    const CatalogueKind kind = SelectionResultTables::currentKind();
+    QStringList columns;
+    for (const FieldDef& field : SelectionResultTables::tableDef(kind, table).fields) {
+        if (field.name != numColumn)
+            columns << field.name;
+    }
+    std::vector<QVariantList> records;
+    records.reserve(fans.size());
+    for (const FanRecord& fan : fans) {
+        QVariantList values;
+        for (const QString& column : columns)
+            values << columnValue(column, fan, kind, table);
+        records.push_back(values);
+    }
+    store::appendRecords(store::workingDatabase(), SelectionResultTables::tableName(table), columns, records);
+}
+
+} // namespace
+
+QString SelectionResultTables::tableName(ResultTable table)
+{
+    return table == ResultTable::Candidates ? QStringLiteral("Razmchek") : QStringLiteral("RAZMDIAP");
+}
+
+store::TableDef SelectionResultTables::tableDef(CatalogueKind kind, ResultTable table)
+{
+    store::TableDef def;
+    def.name = tableName(table);
+    auto add = [&def](const char16_t* name, FieldKind fieldKind, int size = 0) {
+        def.fields.push_back(FieldDef {QString::fromUtf16(name), fieldKind, size});
+    };
+    auto addCurve = [&def] {
+        for (int i = 1; i <= FanRecord::curveColumnCount; ++i)
+            def.fields.push_back(FieldDef {curveColumnName(i), FieldKind::Float, 0});
+    };
+    add(u"Num", FieldKind::AutoIncrement);
+    if (kind == CatalogueKind::General) {
+        add(u"AutoName", FieldKind::Boolean);
+        add(u"Name", FieldKind::String, nameLength);
+        add(u"ManualName", FieldKind::String, manualNameLength);
+        add(u"D", FieldKind::Int16);
+        add(u"Money", FieldKind::Currency);
+        add(u"N", FieldKind::Int16);
+        add(u"A", FieldKind::Int16);
+        add(u"Krugl", FieldKind::Boolean);
+        add(u"Krysh", FieldKind::Boolean);
+        add(u"Podpor", FieldKind::Boolean);
+        add(u"B", FieldKind::Int16);
+        add(u"Lpa_Input", FieldKind::Float);
+        add(u"Lpa_Output", FieldKind::Float);
+        add(u"Lpa_Arround", FieldKind::Float);
+        addCurve();
+        add(u"Polus", FieldKind::Int16);
+        add(u"Fazkol", FieldKind::Boolean);
+        add(u"Davlen", FieldKind::Boolean);
+        add(u"Massa", FieldKind::Float);
+        add(u"Ny", FieldKind::String, nyLength);
+    } else {
+        add(u"Name", FieldKind::String, nameLength);
+        add(u"D", FieldKind::Int16);
+        add(u"Money", FieldKind::Currency);
+        add(u"Money600", FieldKind::Currency);
+        add(u"N", FieldKind::Int16);
+        add(u"A", FieldKind::Int16);
+        add(u"B", FieldKind::Int16);
+        add(u"Lpa_Input", FieldKind::Float);
+        add(u"Lpa_Output", FieldKind::Float);
+        add(u"Lpa_Arround", FieldKind::Float);
+        addCurve();
+        add(u"Polus", FieldKind::Int16);
+        add(u"Fazkol", FieldKind::Boolean);
+        add(u"Davlen", FieldKind::Boolean);
+        add(u"Stoikost", FieldKind::Boolean);
+        add(u"Massa", FieldKind::Float);
+        add(u"Ny", FieldKind::String, nyLength);
+    }
+    def.indexes.push_back(store::IndexDef {QString(), numColumn, true, false});
+    def.indexes.push_back(
+        store::IndexDef {QStringLiteral("Name_D_N"), QStringLiteral("Name;D;N"), false, true});
+    return def;
+}
+
+void SelectionResultTables::create(CatalogueKind kind)
+{
+    QSqlDatabase db = store::workingDatabase();
+    store::createTable(db, tableDef(kind, ResultTable::Candidates));
+    store::createTable(db, tableDef(kind, ResultTable::Accepted));
+}
+
+CatalogueKind SelectionResultTables::currentKind()
+{
+    store::StoreQuery query(store::workingDatabase(),
+        QStringLiteral("SELECT * FROM %1 LIMIT 0")
+            .arg(store::quoted(store::tableName(tableName(ResultTable::Accepted)))));
+    return query.hasField(QStringLiteral("Stoikost")) ? CatalogueKind::Smoke : CatalogueKind::General;
+}
+
+void SelectionResultTables::appendCandidates(const std::vector<FanRecord>& fans)
+{
+    append(ResultTable::Candidates, fans);
+}
+
+void SelectionResultTables::appendAccepted(const std::vector<FanRecord>& fans)
+{
+    append(ResultTable::Accepted, fans);
+}
+
+std::vector<ResultRow> SelectionResultTables::read(ResultTable table)
+{
+    store::StoreQuery query(store::workingDatabase(),
+        QStringLiteral("SELECT * FROM %1 ORDER BY %2")
+            .arg(store::quoted(store::tableName(tableName(table))), store::quoted(numColumn)));
+    std::vector<ResultRow> rows;
+    while (query.next())
+        rows.push_back(ResultRow {query.integer(numColumn), fanRecordFromRow(query)});
+    return rows;
+}
+
+std::optional<ResultRow> SelectionResultTables::findAccepted(const QString& designation)
+{
+    store::StoreQuery query(store::workingDatabase(),
+        QStringLiteral("SELECT * FROM %1 WHERE %2 = ? ORDER BY %3")
+            .arg(store::quoted(store::tableName(tableName(ResultTable::Accepted))),
+                store::quoted(QStringLiteral("Name")), store::quoted(numColumn)),
+        {designation});
+    if (!query.next())
+        return std::nullopt;
+    return ResultRow {query.integer(numColumn), fanRecordFromRow(query)};
+}
+
+} // namespace fans
