@@ -1,0 +1,258 @@
+#include "cli/CliCommand.h"
+#include "common/CatalogueStore.h"
+#include "common/NumberText.h"
+#include "common/StoreError.h"
+#include "fans/FanCatalogue.h"
+#include "fans/FanDesignation.h"
+#include "fans/FoundFanRow.h"
+#include "fans/GeneralSelection.h"
+#include "fans/SelectionValidation.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+using namespace Qt::StringLiterals;
+
+// zfn-cli select: the general-ventilation fan selection of the selection window, on the catalogue of the
+// alias VOzuvada, with every series of the group ticked unless --series names them.
+namespace {
+
+using namespace fans;
+
+// Numbers written by the command use "." whatever the locale.
+constexpr QChar cliSeparator = QLatin1Char('.');
+
+std::optional<FanGroup> groupOf(const QString& text)
+{
+    if (text == u"duct")
+        return FanGroup::Duct;
+    if (text == u"roof")
+        return FanGroup::Roof;
+    if (text == u"pressurization")
+        return FanGroup::Pressurization;
+    return std::nullopt;
+}
+
+// "2,4" → the ticks of a fixed list of choices; an unknown or empty choice is a bad argument.
+template <size_t N>
+std::optional<std::array<bool, N>> ticksOf(const QString& text, const std::array<int, N>& choices)
+{
+    std::array<bool, N> ticks {};
+    const QStringList items = text.split(QLatin1Char(','));
+    for (const QString& item : items) {
+        bool ok = false;
+        const int value = item.trimmed().toInt(&ok);
+        const auto at = std::find(choices.begin(), choices.end(), value);
+        if (!ok || at == choices.end())
+            return std::nullopt;
+        ticks[size_t(at - choices.begin())] = true;
+    }
+    return ticks;
+}
+
+// Ticks the entries named on the command line, or every entry when none is named.
+std::vector<TickedText> tickedList(const QStringList& entries, const QStringList& chosen)
+{
+    std::vector<TickedText> list;
+    for (const QString& entry : entries)
+        list.push_back({entry, chosen.isEmpty() || chosen.contains(entry)});
+    return list;
+}
+
+void applyAliases(cli::Arguments& args)
+{
+    for (const QString& alias : args.values(u"--alias"_s)) {
+        const qsizetype eq = alias.indexOf(QLatin1Char('='));
+        const QString name = alias.left(eq);
+        if (eq <= 0 || !store::isAliasName(name))
+            args.addError(u"--alias wants NAME=PATH with NAME one of "_s + store::aliasNames().join(u", "_s));
+        else
+            store::setAliasOverride(name, alias.mid(eq + 1));
+    }
+}
+
+// Reads the options into a request; records bad arguments in args.
+std::optional<SelectionRequest> requestOf(cli::Arguments& args)
+{
+    SelectionRequest request;
+    const auto flow = args.number(u"--flow"_s);
+    const auto pressure = args.number(u"--pressure"_s);
+    if (!flow || !pressure) {
+        args.addError(u"select needs --flow Q and --pressure P"_s);
+        return std::nullopt;
+    }
+    request.flow = *flow;
+    request.pressure = *pressure;
+    if (const auto range = args.value(u"--range"_s)) {
+        bool ok = false;
+        request.rangePercent = range->trimmed().toInt(&ok);
+        if (!ok || request.rangePercent < 5 || request.rangePercent > 30)
+            args.addError(u"--range wants a whole percent from 5 to 30"_s);
+    }
+    const auto group = groupOf(args.value(u"--group"_s).value_or(u"duct"_s));
+    if (!group) {
+        args.addError(u"--group wants duct, roof or pressurization"_s);
+        return std::nullopt;
+    }
+    request.group = *group;
+    // Duct fans are selected by total pressure, roof fans by static pressure, pressurization fans by either.
+    request.pressureKind = request.group == FanGroup::Roof ? PressureKind::Static : PressureKind::Total;
+    if (const auto kind = args.value(u"--pressure-kind"_s)) {
+        const PressureKind wanted = *kind == u"static" ? PressureKind::Static : PressureKind::Total;
+        if (*kind != u"static" && *kind != u"total")
+            args.addError(u"--pressure-kind wants total or static"_s);
+        else if (request.group != FanGroup::Pressurization && wanted != request.pressureKind)
+            args.addError(request.group == FanGroup::Roof ? u"roof fans are selected by static pressure"_s
+                                                          : u"duct fans are selected by total pressure"_s);
+        else
+            request.pressureKind = wanted;
+    }
+    if (const auto poles = args.value(u"--poles"_s)) {
+        const auto ticks = ticksOf<4>(*poles, {2, 4, 6, 8});
+        if (ticks)
+            request.poles = *ticks;
+        else
+            args.addError(u"--poles wants a list of 2, 4, 6, 8"_s);
+    }
+    if (const auto phases = args.value(u"--phases"_s)) {
+        const auto ticks = ticksOf<2>(*phases, {1, 3});
+        if (ticks) {
+            request.singlePhase = (*ticks)[0];
+            request.threePhase = (*ticks)[1];
+        } else {
+            args.addError(u"--phases wants a list of 1, 3"_s);
+        }
+    }
+    return request;
+}
+
+// The series, diameter and size lists of the window, ticked as the options say.
+void fillLists(cli::Arguments& args, SelectionRequest& request)
+{
+    const QStringList chosenSeries = args.values(u"--series"_s);
+    QStringList known;
+    for (const SeriesEntry& entry : FanCatalogue::generalSeries()) {
+        if (entry.group != request.group)
+            continue;
+        known << entry.name;
+        if (chosenSeries.isEmpty() || chosenSeries.contains(entry.name))
+            request.series.push_back({entry.name, entry.icon == RoundDuctIcon});
+    }
+    for (const QString& name : chosenSeries) {
+        if (!known.contains(name))
+            args.addError(u"no series \""_s + name + u"\" in the chosen group"_s);
+    }
+    request.diameters
+        = tickedList(FanCatalogue::diameterTexts(CatalogueKind::General), args.values(u"--diameter"_s));
+    QStringList sizes;
+    for (const DuctSizeEntry& entry : FanCatalogue::ductSizes())
+        sizes << entry.text;
+    request.sizes = tickedList(sizes, args.values(u"--size"_s));
+}
+
+QJsonArray curveJson(const SweptCurve& swept)
+{
+    QJsonArray points;
+    for (const QPointF& p : swept.points)
+        points.append(QJsonArray {p.x(), p.y()});
+    return points;
+}
+
+QJsonObject fanJson(const FoundFan& fan, FanGroup group, int number)
+{
+    const FanRecord& r = *fan.record;
+    return {
+        {u"number"_s, number},
+        {u"designation"_s, generalDesignation(r)},
+        {u"flow"_s, roundHalfEven(fan.operatingFlow)},
+        {u"pressure"_s, roundHalfEven(fan.operatingPressure)},
+        {u"power"_s, cli::jsonNumber(fan.powerAtOperating)},
+        {u"power_max"_s, cli::jsonNumber(fan.powerAtMaxFlow)},
+        {u"air_speed"_s, cli::jsonNumber(fan.airSpeed)},
+        {u"diameter"_s, r.d},
+        {u"rpm"_s, r.n},
+        {u"duct"_s, FoundFanRow(fan, group, number, cliSeparator).at(6)},
+        {u"poles"_s, r.polus},
+        {u"phases"_s, r.fazkol ? 3 : 1},
+        {u"noise_in"_s, r.lpaInput},
+        {u"noise_out"_s, r.lpaOutput},
+        {u"noise_case"_s, r.lpaArround},
+        {u"installed_power"_s, r.ny},
+        {u"mass"_s, roundHalfEven(r.massa)},
+        {u"curve"_s, curveJson(fan.swept)},
+    };
+}
+
+void printText(const SelectionOutcome& outcome, FanGroup group)
+{
+    const DutyBand& b = outcome.band;
+    cli::printLine(u"Qmin %1  Qmax %2  k %3  Pmax %4"_s.arg(b.qmin).arg(b.qmax).arg(b.k).arg(b.pmax));
+    for (size_t i = 0; i < outcome.fans.size(); ++i) {
+        const QStringList row = FoundFanRow(outcome.fans[i], group, int(i + 1), cliSeparator);
+        cli::printLine(row.mid(0, 4).join(u"\t"_s) + u"\t"_s + row.at(7) + u"\t"_s + row.at(14));
+    }
+}
+
+int runSelect(cli::Arguments& args)
+{
+    static const QStringList known {u"--flow"_s, u"--pressure"_s, u"--range"_s, u"--group"_s,
+        u"--pressure-kind"_s, u"--series"_s, u"--diameter"_s, u"--size"_s, u"--poles"_s, u"--phases"_s};
+    for (const QString& flag : args.unknownFlags(known))
+        args.addError(u"unknown option "_s + flag);
+    applyAliases(args);
+    auto request = requestOf(args);
+    if (!request || !args.errors().isEmpty())
+        return cli::BadArguments;
+
+    SelectionOutcome outcome;
+    FanCatalogue::Records catalogue; // the records the outcome points into, kept until printed
+    outcome.band = DutyBand::around(request->flow, request->pressure, request->rangePercent);
+    try {
+        fillLists(args, *request);
+        if (!args.errors().isEmpty())
+            return cli::BadArguments;
+        const RequestFault fault = CheckRequest(*request);
+        if (fault != RequestFault::None) {
+            outcome.status = SelectionOutcome::Status::NothingAccepted;
+            outcome.messages << FaultMessage(fault);
+        } else {
+            GeneralSelection run = RunGeneralSelection(*request);
+            outcome = std::move(run.outcome);
+            catalogue = run.catalogue;
+        }
+    } catch (const CatalogueError& error) {
+        outcome.fans.clear();
+        outcome.messages << error.message();
+        outcome.status = SelectionOutcome::Status::NothingAccepted;
+    }
+    const bool listed = outcome.status == SelectionOutcome::Status::Listed;
+    if (args.has(u"--json"_s)) {
+        QJsonArray fans;
+        if (listed) {
+            for (size_t i = 0; i < outcome.fans.size(); ++i)
+                fans.append(fanJson(outcome.fans[i], request->group, int(i + 1)));
+        }
+        const DutyBand& b = outcome.band;
+        cli::printJson(QJsonObject {
+            {u"band"_s,
+                QJsonObject {{u"qmin"_s, cli::jsonNumber(b.qmin)}, {u"qmax"_s, cli::jsonNumber(b.qmax)},
+                    {u"k"_s, cli::jsonNumber(b.k)}, {u"pmax"_s, cli::jsonNumber(b.pmax)}}},
+            {u"fans"_s, fans},
+            {u"messages"_s, QJsonArray::fromStringList(outcome.messages)},
+        });
+    } else {
+        if (listed)
+            printText(outcome, request->group);
+        for (const QString& message : outcome.messages)
+            cli::printLine(message);
+    }
+    return listed ? cli::Ok : cli::Failure;
+}
+
+} // namespace
+
+ZFN_CLI_COMMAND("select",
+    "select --flow Q --pressure P [--range R] [--group duct|roof|pressurization] [--pressure-kind "
+    "total|static] "
+    "[--series NAME]... [--diameter D]... [--size TEXT]... [--poles 2,4,6,8] [--phases 1,3] [--json]",
+    runSelect);
