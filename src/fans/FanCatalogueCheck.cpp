@@ -65,7 +65,7 @@ void checkTable(QSqlDatabase db, CatalogueKind kind, std::vector<CatalogueFindin
     }
     bool columnsMissing = false;
     for (const store::FieldDef& field : catalogueTableDef(kind).fields) {
-        if (!query->hasField(field.name)) {
+        if (!query->hasField(field.name) && !isOptionalColumn(kind, field.name)) {
             findings.push_back({table, 0, QString(), QStringLiteral("нет столбца \"%1\"").arg(field.name)});
             columnsMissing = true;
         }

@@ -56,11 +56,24 @@ store::TableDef catalogueTableDef(CatalogueKind kind)
         add(u"Money", FieldKind::Currency);
         add(u"Money600", FieldKind::Currency);
         add(u"Massa", FieldKind::Float);
+        // Connection sizes and noise of smoke-exhaust fans may be supplied; the program does not read them.
+        add(u"A", FieldKind::Int16);
+        add(u"B", FieldKind::Int16);
+        add(u"Lpa_Input", FieldKind::Float);
+        add(u"Lpa_Output", FieldKind::Float);
+        add(u"Lpa_Arround", FieldKind::Float);
     }
     add(u"Ny", FieldKind::String, nyLength);
     for (int i = 1; i <= FanRecord::curveColumnCount; ++i)
         table.fields.push_back(FieldDef {curveColumnName(i), FieldKind::Float, 0});
     return table;
+}
+
+bool isOptionalColumn(CatalogueKind kind, const QString& column)
+{
+    static const QStringList smokeOptional {QStringLiteral("A"), QStringLiteral("B"),
+        QStringLiteral("Lpa_Input"), QStringLiteral("Lpa_Output"), QStringLiteral("Lpa_Arround")};
+    return kind == CatalogueKind::Smoke && smokeOptional.contains(column, Qt::CaseInsensitive);
 }
 
 std::optional<store::TableDef> knownCatalogueTableDef(const QString& tableName)

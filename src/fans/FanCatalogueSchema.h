@@ -23,6 +23,8 @@ QString curveColumnName(int i);
 
 // Definition of a catalogue table (columns and kinds), used when a catalogue is built from text sources.
 store::TableDef catalogueTableDef(CatalogueKind kind);
+// Whether a catalogue may leave out a column of its table definition (the program does not read it).
+bool isOptionalColumn(CatalogueKind kind, const QString& column);
 // The definition of a known catalogue table by its name (any case, with or without ".db").
 std::optional<store::TableDef> knownCatalogueTableDef(const QString& tableName);
 
