@@ -12,6 +12,7 @@ Markup of a text file (one block per paragraph, blocks separated by blank lines)
   - text                bulleted paragraph
   | text                continues the previous paragraph on a new line
   ! text                note in italics
+  : text                a line of a file example, kept as it is (one paragraph per line)
   ordinary lines        body text (Arial 10 pt, justified); lines of one block are joined
 Inline: **bold**, __italic__, ^{superscript}, _{subscript}.
 Only characters of code page 1251 are allowed; anything else stops the build with the line number.
@@ -83,8 +84,9 @@ STYLES = {
     "h2": r"\pard\ql\f0\fs24\b ",
     "h3": r"\pard\ql\f0\fs20\b ",
     "formula": r"\pard\qc\f1\fs24 ",
-    "bullet": r"\pard\qj\li720\fi-360\f0\fs20 ",
+    "bullet": r"\pard\qj\li360\fi-240\f0\fs20 ",
     "note": r"\pard\qj\li360\f0\fs18\i ",
+    "example": r"\pard\ql\li720\f1\fs20 ",
     "body": r"\pard\qj\fi360\f0\fs20 ",
 }
 CLOSE = {"title": r"\b0", "h2": r"\b0", "h3": r"\b0", "note": r"\i0"}
@@ -101,7 +103,7 @@ def blocks(lines):
             current = None
             continue
         for prefix, style in (("=== ", "h3"), ("== ", "h2"), ("= ", "title"), ("> ", "formula"),
-                              ("- ", "bullet"), ("! ", "note")):
+                              ("- ", "bullet"), ("! ", "note"), (": ", "example")):
             if line.startswith(prefix):
                 if current:
                     yield current
@@ -129,7 +131,7 @@ def convert(source_text, name):
         text = " ".join(parts).replace(" \n", "\n")
         body = r"\line ".join(inline(piece, where) for piece in text.split("\n"))
         if style == "bullet":
-            body = "\\'95\\tab " + body
+            body = "\\'95 " + body  # no tab: tab stops differ between readers, a blank does not
         space = r"\par" if style in ("title", "h2") else ""
         out.append(STYLES[style] + space + " " + body + CLOSE.get(style, "") + "\\par\n")
     out.append("}\n")
