@@ -1,0 +1,39 @@
+#pragma once
+
+// QCustomPlot's header uses Qt's bare keywords (signals, slots, emit, foreach), which this program turns
+// off; include it through this header.
+#ifndef signals
+#define signals Q_SIGNALS
+#define ZFN_UNDEF_SIGNALS
+#endif
+#ifndef slots
+#define slots Q_SLOTS
+#define ZFN_UNDEF_SLOTS
+#endif
+#ifndef emit
+#define emit Q_EMIT
+#define ZFN_UNDEF_EMIT
+#endif
+#ifndef foreach
+#define foreach Q_FOREACH
+#define ZFN_UNDEF_FOREACH
+#endif
+
+#include <qcustomplot.h>
+
+#ifdef ZFN_UNDEF_SIGNALS
+#undef signals
+#undef ZFN_UNDEF_SIGNALS
+#endif
+#ifdef ZFN_UNDEF_SLOTS
+#undef slots
+#undef ZFN_UNDEF_SLOTS
+#endif
+#ifdef ZFN_UNDEF_EMIT
+#undef emit
+#undef ZFN_UNDEF_EMIT
+#endif
+#ifdef ZFN_UNDEF_FOREACH
+#undef foreach
+#undef ZFN_UNDEF_FOREACH
+#endif
