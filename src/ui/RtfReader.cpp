@@ -62,10 +62,35 @@ constexpr std::array<char16_t, 128> greekUpperHalf = {
     0x03C8, 0x03C9, 0x03CA, 0x03CB, 0x03CC, 0x03CD, 0x03CE, 0xFFFD, // 0xF8
 };
 
-enum class CodePage { Cyrillic, Western, Greek };
+// Symbol fonts (character set 2) place Greek letters and mathematical signs on Latin codes; WordPad
+// writes its list bullets with them.
+QChar symbolFontCharacter(unsigned char byte)
+{
+    static const char16_t greek[26] = {u'α', u'β', u'χ', u'δ', u'ε', u'φ', u'γ', u'η', u'ι', u'ϕ', u'κ', u'λ',
+        u'μ', u'ν', u'ο', u'π', u'θ', u'ρ', u'σ', u'τ', u'υ', u'ϖ', u'ω', u'ξ', u'ψ', u'ζ'};
+    static const char16_t capitalGreek[26] = {u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι', u'ϑ',
+        u'Κ', u'Λ', u'Μ', u'Ν', u'Ο', u'Π', u'Θ', u'Ρ', u'Σ', u'Τ', u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ'};
+    static const QHash<unsigned char, char16_t> signs
+        = {{0x2D, u'−'}, {0x2A, u'∗'}, {0x22, u'∀'}, {0x24, u'∃'}, {0x40, u'≅'}, {0x5E, u'⊥'}, {0xA2, u'′'},
+            {0xA3, u'≤'}, {0xA5, u'∞'}, {0xAC, u'←'}, {0xAD, u'↑'}, {0xAE, u'→'}, {0xAF, u'↓'}, {0xB0, u'°'},
+            {0xB1, u'±'}, {0xB2, u'″'}, {0xB3, u'≥'}, {0xB4, u'×'}, {0xB6, u'∂'}, {0xB7, u'•'}, {0xB8, u'÷'},
+            {0xB9, u'≠'}, {0xBA, u'≡'}, {0xBB, u'≈'}, {0xC6, u'∅'}, {0xCE, u'∈'}, {0xCF, u'∉'}, {0xD0, u'∠'},
+            {0xD1, u'∇'}, {0xD5, u'∏'}, {0xD6, u'√'}, {0xD7, u'⋅'}, {0xE0, u'◊'}, {0xE5, u'∑'}, {0xF2, u'∫'}};
+    if (byte >= 'a' && byte <= 'z')
+        return QChar(greek[byte - 'a']);
+    if (byte >= 'A' && byte <= 'Z')
+        return QChar(capitalGreek[byte - 'A']);
+    if (const auto it = signs.constFind(byte); it != signs.constEnd())
+        return QChar(*it);
+    return byte < 0x80 ? QChar(char16_t(byte)) : QChar(QChar::ReplacementCharacter);
+}
+
+enum class CodePage { Cyrillic, Western, Greek, Symbol };
 
 QChar decodeByte(unsigned char byte, CodePage codePage)
 {
+    if (codePage == CodePage::Symbol)
+        return symbolFontCharacter(byte);
     if (byte < 0x80)
         return QChar(char16_t(byte));
     switch (codePage) {
@@ -73,6 +98,7 @@ QChar decodeByte(unsigned char byte, CodePage codePage)
         return QChar(westernUpperHalf[byte - 0x80]);
     case CodePage::Greek:
         return QChar(greekUpperHalf[byte - 0x80]);
+    case CodePage::Symbol: // translated above
     case CodePage::Cyrillic:
         break;
     }
@@ -190,7 +216,7 @@ private:
     void endParagraph();
     void finish();
     QTextCharFormat charFormat(const CharState& chars) const;
-    static QTextBlockFormat blockFormat(const ParaState& para);
+    QTextBlockFormat blockFormat(const ParaState& para) const;
     CodePage codePageOf(int font) const;
     CodePage codePageOfCharset(int charset) const;
 
@@ -212,6 +238,7 @@ private:
     ParaState m_lastTextPara;
 
     int m_defaultFont = 0;
+    int m_defaultTab = 720; // twips; half an inch unless the document says otherwise
     CodePage m_documentCodePage = CodePage::Cyrillic;
     QHash<int, FontEntry> m_fonts;
     int m_fontIndex = 0;
@@ -465,6 +492,8 @@ void Parser::textWord(const QByteArray& word, bool hasParameter, int parameter)
         para.spaceBefore = clampLength(parameter);
     } else if (word == "sa") {
         para.spaceAfter = clampLength(parameter);
+    } else if (word == "deftab") {
+        m_defaultTab = std::clamp(parameter, 60, maxLength);
     } else if (word == "tx") {
         if (para.tabs.size() < 64)
             para.tabs.append(clampLength(parameter));
@@ -530,7 +559,7 @@ void Parser::commitFont()
 {
     const QByteArray& name = m_fontRealName.isEmpty() ? m_fontName : m_fontRealName;
     QString family;
-    const CodePage codePage = codePageOfCharset(m_fontCharset);
+    const CodePage codePage = m_fontCharset == 2 ? CodePage::Western : codePageOfCharset(m_fontCharset);
     for (const char byte : name)
         family += decodeByte(static_cast<unsigned char>(byte), codePage);
     m_fonts.insert(m_fontIndex, {plainFamily(family), m_fontCharset});
@@ -554,8 +583,9 @@ CodePage Parser::codePageOfCharset(int charset) const
     case 204:
         return CodePage::Cyrillic;
     case 0:
-    case 2: // symbol fonts
         return CodePage::Western;
+    case 2:
+        return CodePage::Symbol;
     case 161:
         return CodePage::Greek;
     default:
@@ -599,6 +629,10 @@ void Parser::endParagraph()
 
 void Parser::finish()
 {
+    QTextOption option = m_cursor.document()->defaultTextOption();
+    option.setTabStopDistance(twipsToPixels(m_defaultTab));
+    m_cursor.document()->setDefaultTextOption(option);
+
     const bool lastHasText = !m_text.isEmpty() || !m_cursor.block().text().isEmpty();
     flush();
     if (lastHasText) {
@@ -613,7 +647,8 @@ QTextCharFormat Parser::charFormat(const CharState& chars) const
 {
     QTextCharFormat format;
     const auto font = m_fonts.constFind(chars.font < 0 ? m_defaultFont : chars.font);
-    if (font != m_fonts.constEnd() && !font->family.isEmpty())
+    // Characters of symbol fonts are already translated to Unicode, so any font shows them.
+    if (font != m_fonts.constEnd() && !font->family.isEmpty() && font->charset != 2)
         format.setFontFamilies({font->family});
     format.setFontPointSize(chars.halfPoints / 2.0);
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
@@ -628,7 +663,7 @@ QTextCharFormat Parser::charFormat(const CharState& chars) const
     return format;
 }
 
-QTextBlockFormat Parser::blockFormat(const ParaState& para)
+QTextBlockFormat Parser::blockFormat(const ParaState& para) const
 {
     QTextBlockFormat format;
     format.setAlignment(para.alignment);
@@ -637,12 +672,26 @@ QTextBlockFormat Parser::blockFormat(const ParaState& para)
     format.setRightMargin(twipsToPixels(para.rightIndent));
     format.setTopMargin(twipsToPixels(para.spaceBefore));
     format.setBottomMargin(twipsToPixels(para.spaceAfter));
-    if (!para.tabs.isEmpty()) {
-        QList<QTextOption::Tab> tabs;
-        for (const int position : para.tabs)
-            tabs.append(QTextOption::Tab(twipsToPixels(position), QTextOption::LeftTab));
-        format.setTabPositions(tabs);
-    }
+
+    // RTF measures tab stops from the page margin, the text layout from the start of the line. The
+    // stops are converted for the first line of the paragraph, which is where tabs stand in practice.
+    const int lineStart = para.leftIndent + para.firstIndent;
+    if (para.tabs.isEmpty() && lineStart == 0)
+        return format; // the document's default stops fit
+    QList<int> stops = para.tabs;
+    if (para.firstIndent < 0)
+        stops.append(para.leftIndent); // a hanging indent is a tab stop, as in word processors
+    std::sort(stops.begin(), stops.end());
+    const int lastStop = std::max(stops.isEmpty() ? lineStart : stops.last(), lineStart);
+    constexpr int defaultStopsUpTo = 11520; // 8 inches
+    for (int stop = (lastStop / m_defaultTab + 1) * m_defaultTab; stop <= defaultStopsUpTo;
+         stop += m_defaultTab)
+        stops.append(stop);
+    QList<QTextOption::Tab> tabs;
+    for (const int stop : stops)
+        if (stop > lineStart)
+            tabs.append(QTextOption::Tab(twipsToPixels(stop - lineStart), QTextOption::LeftTab));
+    format.setTabPositions(tabs);
     return format;
 }
 
