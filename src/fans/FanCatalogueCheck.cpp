@@ -17,7 +17,7 @@ void checkCurve(const FanRecord& fan, const std::function<void(const QString&)>&
 {
     const int n = fan.pointCount;
     if (n < 4)
-        report(QStringLiteral("кривая имеет %1 точек, нужно не меньше 4").arg(n));
+        report(QStringLiteral("точек в кривой: %1, нужно не меньше 4").arg(n));
     for (int i = n; i < FanRecord::maxPoints; ++i) {
         if (fan.columns[i].has_value()) {
             report(QStringLiteral(

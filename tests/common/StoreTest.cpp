@@ -1,0 +1,198 @@
+#include "common/CatalogueStore.h"
+#include "common/StoreDialect.h"
+#include "common/StoreImport.h"
+#include "common/StoreQuery.h"
+#include "common/StoreTable.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace store;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TableDef seriesTable()
+{
+    TableDef def;
+    def.name = u"Series.DB"_s;
+    def.fields = {{u"Num"_s, FieldKind::AutoIncrement}, {u"Name"_s, FieldKind::String, 25},
+        {u"Flag"_s, FieldKind::Boolean}, {u"D"_s, FieldKind::Int16}, {u"Money"_s, FieldKind::Currency},
+        {u"Q"_s, FieldKind::Float}};
+    def.indexes = {{QString(), u"Num"_s, true, false}, {u"Name_D"_s, u"name;D"_s, false, true}};
+    return def;
+}
+
+QStringList column(QSqlDatabase db, const QString& sql, const QString& field, const QVariantList& values = {})
+{
+    StoreQuery query(db, sql, values);
+    QStringList result;
+    while (query.next())
+        result << query.text(field);
+    return result;
+}
+} // namespace
+
+TEST(Store, GroupByRowsSortedFalseBeforeTrueAndBoundTextIsNeverSpliced)
+{
+    QSqlDatabase db = workingDatabase();
+    createTable(db, seriesTable());
+    appendRecords(db, u"series"_s, {u"Name"_s, u"Flag"_s, u"D"_s},
+        {{u"Zeta"_s, true, 1}, {u"O'Brien"_s, false, 2}, {u"Alpha"_s, true, 3}, {u"Zeta"_s, false, 4},
+            {u"O'Brien"_s, false, 5}});
+
+    EXPECT_EQ(
+        column(db,
+            u"SELECT \"Flag\", \"Name\" FROM series GROUP BY \"Flag\", \"Name\" ORDER BY \"Flag\", \"Name\""_s,
+            u"Name"_s),
+        (QStringList {u"O'Brien"_s, u"Zeta"_s, u"Alpha"_s, u"Zeta"_s}));
+    // The table without an ordering index is read in insertion order.
+    EXPECT_EQ(column(db, u"SELECT \"D\" FROM series"_s + insertionOrder(Engine::Sqlite), u"D"_s),
+        (QStringList {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
+    EXPECT_EQ(column(db, u"SELECT \"D\" FROM series WHERE \"Name\" = ? AND \"Flag\" = ?"_s, u"D"_s,
+                  {u"O'Brien"_s, false}),
+        (QStringList {u"2"_s, u"5"_s}));
+    EXPECT_TRUE(
+        column(db, u"SELECT \"D\" FROM series WHERE \"Name\" = ?"_s, u"D"_s, {u"x' OR '1'='1"_s}).isEmpty());
+}
+
+TEST(Store, NullFieldsReadAsEmptyTextAndZero)
+{
+    QSqlDatabase db = workingDatabase();
+    createTable(db, seriesTable());
+    appendRecords(db, u"SERIES.db"_s, {u"Name"_s}, {{u"only a name"_s}});
+    StoreQuery row(db, u"SELECT * FROM series"_s);
+    ASSERT_TRUE(row.next());
+    EXPECT_EQ(row.integer(u"num"_s), 1) << "autoincrement fills Num; names compare without case";
+    EXPECT_EQ(row.text(u"D"_s), QString());
+    EXPECT_EQ(row.number(u"Q"_s), 0);
+    EXPECT_FALSE(row.boolean(u"Flag"_s));
+    EXPECT_FALSE(row.optionalNumber(u"Money"_s).has_value());
+    EXPECT_THROW(row.value(u"NoSuchField"_s), CatalogueError);
+}
+
+TEST(Store, CreatingReplacesTheTableAndKeepsIndexNamesApart)
+{
+    QSqlDatabase db = workingDatabase();
+    TableDef def = seriesTable();
+    createTable(db, def);
+    appendRecords(db, def.name, {u"Name"_s}, {{u"old"_s}, {u"older"_s}});
+    // A second table with an index of the same name, then the first one created again.
+    TableDef other = def;
+    other.name = u"Other"_s;
+    createTable(db, other);
+    def.fields.push_back({u"Extra"_s, FieldKind::String, 10});
+    createTable(db, def);
+
+    StoreQuery query(db, u"SELECT * FROM series"_s);
+    EXPECT_FALSE(query.next()) << "the previous rows are gone";
+    EXPECT_TRUE(query.hasField(u"Extra"_s));
+    appendRecords(db, def.name, {u"Name"_s}, {{u"new"_s}});
+    EXPECT_EQ(column(db, u"SELECT \"Num\" FROM series"_s, u"Num"_s), QStringList {u"1"_s});
+
+    // The secondary index compares names without case.
+    const QStringList indexSql = column(db,
+        u"SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ?"_s, u"sql"_s, {u"series"_s});
+    ASSERT_EQ(indexSql.size(), 1);
+    EXPECT_TRUE(indexSql[0].contains(u"\"Name\" COLLATE NOCASE"_s)) << indexSql[0].toStdString();
+}
+
+TEST(Store, ErrorsCarryTheEnginesMessageAndWritesAreAllOrNothing)
+{
+    QSqlDatabase db = workingDatabase();
+    try {
+        StoreQuery(db, u"SELECT * FROM no_such_table"_s);
+        FAIL() << "no error";
+    } catch (const CatalogueError& error) {
+        EXPECT_TRUE(error.message().contains(u"no such table: no_such_table"_s))
+            << error.message().toStdString();
+    }
+    EXPECT_THROW(execute(db, u"UPDATE no_such_table SET x = ?"_s, {1}), CatalogueError);
+
+    createTable(db, seriesTable());
+    TableDef strict;
+    strict.name = u"strict"_s;
+    strict.fields = {{u"K"_s, FieldKind::Int16}};
+    strict.indexes = {{QString(), u"K"_s, true, false}};
+    createTable(db, strict);
+    // The second record repeats the primary key: the first must not stay behind.
+    EXPECT_THROW(appendRecords(db, u"strict"_s, {u"K"_s}, {{1}, {1}}), CatalogueError);
+    EXPECT_TRUE(column(db, u"SELECT \"K\" FROM strict"_s, u"K"_s).isEmpty());
+    EXPECT_THROW(aliasDatabase(u"Elsewhere"_s), CatalogueError);
+}
+
+TEST(Store, SettingsFileConfiguresSqliteAndPostgres)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(u"zfn.ini"_s);
+    writeFile(ini,
+        "[vozuvada]\nDriver=QPSQL\nHost=db.office\nPort=6543\nDatabase=zfn\nUser=designer\nPassword=p;w\n"
+        "[Pritoshka]\nDriver=QSQLITE\nDatabase=sub/elements.sqlite\n");
+    const AliasConfig fans = readAliasConfig(ini, u"VOzuvada"_s);
+    EXPECT_EQ(fans.engine, Engine::Postgres);
+    EXPECT_EQ(fans.host, u"db.office"_s);
+    EXPECT_EQ(fans.port, 6543);
+    EXPECT_EQ(fans.database, u"zfn"_s);
+    EXPECT_EQ(fans.user, u"designer"_s);
+    const AliasConfig elements = readAliasConfig(ini, u"Pritoshka"_s);
+    EXPECT_EQ(elements.engine, Engine::Sqlite);
+    EXPECT_EQ(elements.database, dir.filePath(u"sub/elements.sqlite"_s)) << "relative to the settings file";
+
+    // No file, or no section: the bundled file beside the program.
+    EXPECT_TRUE(readAliasConfig(QString(), u"VOzuvada"_s).database.endsWith(u"/vozuvada.sqlite"_s));
+    writeFile(ini, "[Other]\nDriver=QMYSQL\n");
+    EXPECT_TRUE(readAliasConfig(ini, u"Pritoshka"_s).database.endsWith(u"/pritoshka.sqlite"_s));
+    writeFile(ini, "[VOzuvada]\nDriver=QMYSQL\n");
+    EXPECT_EQ(readAliasConfig(ini, u"VOzuvada"_s).unknownDriver, u"QMYSQL"_s);
+}
+
+TEST(Store, ImportTypesColumnsAndFailsWithoutTouchingThePreviousFile)
+{
+    QTemporaryDir dir;
+    const QString sources = dir.filePath(u"src"_s);
+    QDir().mkpath(sources);
+    writeFile(sources + u"/Prices.tsv"_s, "Code\tPrice\tCount\tNote\nA'1\t10.5\t3\t\nB\t7\t\tтекст\n");
+    const QString out = dir.filePath(u"out.sqlite"_s);
+    const auto tables = importTsvFolder(sources, out, {});
+    ASSERT_EQ(tables.size(), 1u);
+    EXPECT_EQ(tables[0].name, u"prices"_s);
+    EXPECT_EQ(tables[0].records, 2);
+
+    setAliasOverride(pritoshkaAlias(), out);
+    {
+        StoreQuery row(
+            aliasDatabase(pritoshkaAlias()), u"SELECT * FROM prices WHERE \"Code\" = ?"_s, {u"A'1"_s});
+        ASSERT_TRUE(row.next());
+        EXPECT_EQ(row.number(u"Price"_s), 10.5);
+        EXPECT_EQ(row.integer(u"Count"_s), 3);
+        EXPECT_TRUE(row.isNull(u"Note"_s));
+    }
+    clearAliasOverrides();
+
+    // A bad cell names file, line and column; the catalogue built before is left as it was.
+    const std::optional<TableDef> typed = TableDef {u"prices"_s,
+        {{u"Code"_s, FieldKind::String, 5}, {u"Price"_s, FieldKind::Currency}, {u"Count"_s, FieldKind::Int16},
+            {u"Note"_s, FieldKind::Boolean}},
+        {}};
+    const QFileInfo before(out);
+    const qint64 size = before.size();
+    try {
+        importTsvFolder(sources, out, [&](const QString&) { return typed; });
+        FAIL() << "no error";
+    } catch (const CatalogueError& error) {
+        EXPECT_TRUE(error.message().contains(u"Prices.tsv:3"_s)) << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains(u"\"Note\""_s));
+    }
+    EXPECT_EQ(QFileInfo(out).size(), size);
+    EXPECT_FALSE(QFileInfo::exists(out + u".building"_s));
+
+    writeFile(sources + u"/Prices.tsv"_s, "Code\tPrice\nA\t1\t2\n");
+    EXPECT_THROW(importTsvFolder(sources, out, {}), CatalogueError) << "a row with an extra cell";
+}

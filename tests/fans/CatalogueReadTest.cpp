@@ -1,0 +1,151 @@
+#include "fans/CatalogueFixture.h"
+
+#include <QSqlDatabase>
+
+using namespace fans;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const FanRecord* findFan(const std::vector<FanRecord>& fans, int d, const QString& name)
+{
+    for (const FanRecord& f : fans) {
+        if (f.d == d && f.name == name)
+            return &f;
+    }
+    return nullptr;
+}
+} // namespace
+
+using CatalogueRead = CatalogueFixture;
+
+TEST_F(CatalogueRead, RecordsInTableOrderWithCurvesEndingAtFirstEmptyFlow)
+{
+    const auto fans = FanCatalogue::records(CatalogueKind::General);
+    ASSERT_EQ(fans->size(), 9u);
+    EXPECT_EQ(fans->front().name, u"Zeta rect"_s);
+    EXPECT_EQ(fans->back().name, u"ДлиннаяСерияВентиляторовК"_s) << "names are cut to 25 characters";
+
+    // Flows 1..7 filled, 8 empty, 9 filled: seven points, and the stored column 9 is still there.
+    const FanRecord* ab = findFan(*fans, 250, u"AB 1"_s);
+    ASSERT_NE(ab, nullptr);
+    EXPECT_EQ(ab->pointCount, 7);
+    EXPECT_EQ(ab->flow(6), 2000);
+    EXPECT_FALSE(ab->columns[7].has_value());
+    EXPECT_EQ(ab->flow(8), 2500);
+    EXPECT_EQ(ab->pressure(0), 400);
+    EXPECT_DOUBLE_EQ(ab->power(1), 0.142);
+    EXPECT_FALSE(ab->fazkol);
+    EXPECT_EQ(ab->ny, u"0,55"_s);
+
+    const FanRecord* manual = findFan(*fans, 200, u"Manual M"_s);
+    ASSERT_NE(manual, nullptr);
+    EXPECT_FALSE(manual->autoName);
+    EXPECT_EQ(manual->manualName, u"MC-7"_s);
+    EXPECT_EQ(manual->pointCount, 6);
+
+    const auto smoke = FanCatalogue::records(CatalogueKind::Smoke);
+    ASSERT_EQ(smoke->size(), 5u);
+    EXPECT_TRUE(smoke->front().stoikost);
+    EXPECT_EQ(smoke->front().money600, 36000);
+    EXPECT_EQ(smoke->at(1).money600, 0) << "an empty price reads as 0";
+    EXPECT_TRUE(smoke->front().autoName);
+}
+
+TEST_F(CatalogueRead, SeriesListsSortedByGroupingColumnsFalseBeforeTrue)
+{
+    struct Expected {
+        const char16_t* name;
+        FanGroup group;
+        int icon;
+    };
+    const Expected expected[] = {
+        {u"O'Brien box", FanGroup::Duct, SquareDuctIcon}, // has a 400*400 size
+        {u"Zeta rect", FanGroup::Duct, RectangularDuctIcon},
+        {u"Roof X", FanGroup::Roof, RoofIcon},
+        {u"AB 1", FanGroup::Duct, RoundDuctIcon},
+        {u"Manual M", FanGroup::Duct, RoundDuctIcon},
+        {u"ДлиннаяСерияВентиляторовК", FanGroup::Duct, RoundDuctIcon},
+        {u"Press Y", FanGroup::Pressurization, PressurizationIcon},
+    };
+    const auto series = FanCatalogue::generalSeries();
+    ASSERT_EQ(series.size(), std::size(expected));
+    for (size_t i = 0; i < series.size(); ++i) {
+        EXPECT_EQ(series[i].name, QString::fromUtf16(expected[i].name)) << i;
+        EXPECT_EQ(series[i].group, expected[i].group) << i;
+        EXPECT_EQ(series[i].icon, expected[i].icon) << i;
+    }
+    // A series name with an apostrophe is a bound value, not spliced text.
+    EXPECT_TRUE(FanCatalogue::hasSquareSections(u"O'Brien box"_s));
+    EXPECT_FALSE(FanCatalogue::hasSquareSections(u"Zeta rect"_s));
+    EXPECT_FALSE(FanCatalogue::hasSquareSections(u"x' OR '1'='1"_s));
+}
+
+TEST_F(CatalogueRead, DuctSizesAndDiameters)
+{
+    // Duct fans only (no roof, no pressurization), sorted by Krugl, A, B; a round size appears once even
+    // when its records differ in the unused B.
+    const auto sizes = FanCatalogue::ductSizes();
+    QStringList texts;
+    QList<int> icons;
+    for (const auto& s : sizes) {
+        texts << s.text;
+        icons << s.icon;
+    }
+    EXPECT_EQ(texts, (QStringList {u"400*400"_s, u"500*300"_s, u"600*300"_s, u"200"_s, u"250"_s, u"315"_s}));
+    EXPECT_EQ(icons,
+        (QList<int> {SquareSizeIcon, RectangularSizeIcon, RectangularSizeIcon, RoundSizeIcon, RoundSizeIcon,
+            RoundSizeIcon}));
+
+    EXPECT_EQ(FanCatalogue::diameterTexts(CatalogueKind::General),
+        (QStringList {u"200"_s, u"250"_s, u"315"_s, u"355"_s, u"400"_s, u"450"_s, u"500"_s}));
+    EXPECT_EQ(FanCatalogue::diameterTexts(CatalogueKind::Smoke),
+        (QStringList {u"1000"_s, u"355"_s, u"500"_s, u"800"_s}))
+        << "sorted as text, as the list shows them";
+}
+
+TEST_F(CatalogueRead, SmokeSeriesGroupedByDavlenOfTheirFirstRecord)
+{
+    const auto series = FanCatalogue::smokeSeries();
+    ASSERT_EQ(series.size(), 3u);
+    EXPECT_EQ(series[0].name, u"Ax Z"_s); // first record Davlen false, a later one true
+    EXPECT_EQ(series[0].group, SmokeGroup::RoofWall);
+    EXPECT_EQ(series[0].icon, 0);
+    EXPECT_EQ(series[1].name, u"Kr'sha"_s);
+    EXPECT_EQ(series[1].group, SmokeGroup::RoofWall);
+    EXPECT_EQ(series[2].name, u"Rad Q"_s); // first record Davlen true, a later one false
+    EXPECT_EQ(series[2].group, SmokeGroup::RadialAxial);
+    EXPECT_EQ(series[2].icon, 1);
+}
+
+TEST_F(CatalogueRead, CacheFollowsTheAlias)
+{
+    const auto first = FanCatalogue::records(CatalogueKind::General);
+    EXPECT_EQ(FanCatalogue::records(CatalogueKind::General), first) << "read once, then kept";
+
+    // Pointing the alias at another catalogue reads again; the list held before stays valid.
+    useCatalogue(u"broken"_s);
+    const auto second = FanCatalogue::records(CatalogueKind::General);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second->front().name, u"Good 1"_s);
+    EXPECT_EQ(first->front().name, u"Zeta rect"_s);
+}
+
+TEST_F(CatalogueRead, MissingTableOrFileIsCatalogueErrorWithTheEnginesMessage)
+{
+    // A valid database without the fan tables.
+    const QString empty = m_dir.filePath(u"empty.sqlite"_s);
+    store::importTsvFolder(QString(), empty, {});
+    store::setAliasOverride(store::vozuvadaAlias(), empty);
+    try {
+        FanCatalogue::generalSeries();
+        FAIL() << "no error";
+    } catch (const CatalogueError& error) {
+        EXPECT_TRUE(error.message().contains(u"no such table: razmzfn"_s)) << error.message().toStdString();
+    }
+    EXPECT_THROW(FanCatalogue::records(CatalogueKind::Smoke), CatalogueError);
+
+    store::setAliasOverride(store::vozuvadaAlias(), m_dir.filePath(u"absent.sqlite"_s));
+    EXPECT_THROW(FanCatalogue::smokeSeries(), CatalogueError);
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"absent.sqlite"_s)))
+        << "a missing catalogue is not created";
+}
