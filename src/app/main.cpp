@@ -1,12 +1,38 @@
-#include <QApplication>
-#include <QLabel>
+#include "app/CatalogueStatus.h"
+#include "app/SharedWindows.h"
+#include "app/TFormMain.h"
+#include "app/ZfnApplication.h"
+
+#include <QFont>
+
+namespace {
+
+// The interface font: the family the program's windows are designed for, which fontconfig maps to a
+// metric-compatible Liberation or DejaVu face, at the size of the classic dialog font.
+void setInterfaceFont()
+{
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSize(9);
+    QApplication::setFont(font);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    ZfnApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("ЗФН-подбор"));
-    QLabel label(QStringLiteral("ЗФН-подбор"));
-    label.resize(400, 200);
-    label.show();
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    setInterfaceFont();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TFormMain frame;
+    SharedWindows::createAll(&frame);
+    frame.setPermanentStatus(openCatalogueStatus());
+    QApplication::restoreOverrideCursor();
+
+    frame.showMaximized();
     return QApplication::exec();
 }

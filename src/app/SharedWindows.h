@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+// The windows that exist once for the whole process (result windows, report hosts, dialogs, the
+// progress and photo windows). They are created at start in a fixed order, hidden, owned by the
+// frame, and shared by every task window: the last run of any window of a kind is what they show.
+namespace SharedWindows {
+
+// Creates every shared window in order, as a top-level window owned by the frame.
+void createAll(QWidget* frame);
+
+// Every shared window in creation order (for inspection).
+QList<QWidget*> all();
+
+QWidget* findByClassName(const char* className);
+
+// The one window of the given class, or nullptr when the program has none.
+template <typename Window> Window* get()
+{
+    for (QWidget* window : all()) {
+        if (auto* typed = qobject_cast<Window*>(window))
+            return typed;
+    }
+    return nullptr;
+}
+
+} // namespace SharedWindows

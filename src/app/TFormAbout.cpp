@@ -1,0 +1,123 @@
+#include "app/TFormAbout.h"
+
+#include "app/LinkLabel.h"
+#include "app/WindowPlacement.h"
+#include "ui/MakerIdentity.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* textLabel(const QString& text, QWidget* parent, int pointSize, bool bold, QColor colour)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+    return label;
+}
+
+// The dark band at the top: logo, program name and the maker's web address.
+QWidget* makeBanner(QWidget* parent)
+{
+    auto* banner = new QFrame(parent);
+    banner->setObjectName(QStringLiteral("Panel_Logo"));
+    banner->setFrameShape(QFrame::NoFrame);
+    banner->setAutoFillBackground(true);
+    QPalette colours = banner->palette();
+    colours.setColor(QPalette::Window, ui::makerLogoColor());
+    banner->setPalette(colours);
+
+    auto* logo = new QLabel(banner);
+    logo->setPixmap(ui::makerLogo(64));
+    auto* title = textLabel(QStringLiteral("ЗФН-подбор"), banner, 20, true, Qt::white);
+    auto* maker = textLabel(ui::makerName(), banner, 10, false, Qt::white);
+    auto* link = new LinkLabel(ui::makerWebAddress(), Qt::white, Qt::yellow, banner);
+    link->setObjectName(QStringLiteral("Label_WWW"));
+    QFont linkFont = link->font();
+    linkFont.setPointSize(10);
+    linkFont.setBold(true);
+    linkFont.setUnderline(true);
+    link->setFont(linkFont);
+    link->setToolTip(QStringLiteral("Открыть сайт в обозревателе"));
+    QObject::connect(link, &LinkLabel::clicked, link, [] { QDesktopServices::openUrl(ui::makerWebUrl()); });
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(title);
+    texts->addWidget(maker);
+    texts->addWidget(link, 0, Qt::AlignLeft);
+    auto* layout = new QHBoxLayout(banner);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->setSpacing(16);
+    layout->addWidget(logo, 0, Qt::AlignVCenter);
+    layout->addLayout(texts, 1);
+    return banner;
+}
+
+} // namespace
+
+TFormAbout::TFormAbout(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(true);
+
+    auto* body = new QLabel(this);
+    body->setObjectName(QStringLiteral("Label_About"));
+    body->setWordWrap(true);
+    body->setText(
+        QStringLiteral(
+            "<p>Подбор вентиляторов общеобменной вентиляции и дымоудаления по каталогу производителя, "
+            "групповые характеристики серий, подбор агрегатов вентиляционных сборных.</p>"
+            "<p>Расчет систем дымоудаления и приточной противодымной вентиляции, воздушных завес "
+            "ОРК, ТЕМ и ПЛН («Тэрна»), воздушных тепловых агрегатов ЛУМА.</p>"
+            "<p>Версия %1</p>")
+            .arg(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral("1.0")
+                                                                  : QCoreApplication::applicationVersion()));
+    auto* copyright = new QLabel(QStringLiteral("© ") + ui::makerName(), this);
+    copyright->setEnabled(false);
+
+    auto* ok = new QPushButton(QStringLiteral("ОК"), this);
+    ok->setObjectName(QStringLiteral("BitBtn_OK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* footer = new QHBoxLayout;
+    footer->addWidget(copyright, 1);
+    footer->addWidget(ok);
+
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(18, 12, 18, 14);
+    content->setSpacing(10);
+    content->addWidget(body);
+    content->addLayout(footer);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(makeBanner(this));
+    layout->addLayout(content);
+    // A dialog border: the box takes the size its contents need and cannot be resized.
+    body->setFixedWidth(420);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TFormAbout::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        centreOnScreen(this);
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,295 @@
+#include "app/TFormMain.h"
+
+#include "app/DescriptionItems.h"
+#include "app/SharedWindows.h"
+#include "app/StartMenuLayout.h"
+#include "app/TFormAbout.h"
+#include "app/TFormHelp.h"
+#include "app/TFormManual.h"
+#include "app/TFormStartMenu.h"
+#include "app/TForm_Nagrev_Dialog.h"
+#include "app/TaskActions.h"
+#include "app/TaskWindowFactory.h"
+#include "ui/Hints.h"
+#include "ui/MenuMerge.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <memory>
+
+namespace {
+const QString unitActionName = QStringLiteral("ActionVentUnitSelect");
+}
+
+TFormMain::TFormMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("ЗФН-подбор"));
+    setMinimumSize(240, 180);
+
+    m_workspace = new QMdiArea(this);
+    m_workspace->setObjectName(QStringLiteral("MDIClient"));
+    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->installEventFilter(this);
+    setCentralWidget(m_workspace);
+
+    m_permanentStatus = new QLabel(this);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->addPermanentWidget(m_permanentStatus);
+    createMenus();
+
+    connect(m_workspace, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+        mergeMenusOf(active);
+        scheduleStartMenuUpdate();
+    });
+    // Any change of the active window of the program runs the start-menu rule.
+    connect(qApp, &QApplication::focusChanged, this, [this] { scheduleStartMenuUpdate(); });
+    // Hints of controls in the program's other windows also reach this status bar.
+    qApp->installEventFilter(this);
+}
+
+TFormMain::~TFormMain()
+{
+    m_closing = true;
+    qApp->removeEventFilter(this);
+}
+
+TFormStartMenu* TFormMain::startMenu() const
+{
+    return m_startMenuWindow ? qobject_cast<TFormStartMenu*>(m_startMenuWindow->widget()) : nullptr;
+}
+
+QMenu* TFormMain::addFrameMenu(const QString& title, const QString& hint, int mergeGroup)
+{
+    auto* menu = new QMenu(title, this);
+    ui::setHint(menu->menuAction(), hint);
+    ui::setMergeGroup(menu, mergeGroup);
+    m_frameMenus.append(menu);
+    menuBar()->addMenu(menu);
+    return menu;
+}
+
+void TFormMain::createMenus()
+{
+    QMenu* open = addFrameMenu(QStringLiteral("&Открыть"), QStringLiteral("Открыть|Открыть"), 1);
+    open->setObjectName(QStringLiteral("MenuOpen"));
+    for (const TaskAction& task : taskActions()) {
+        auto* action = new QAction(task.caption, this);
+        action->setObjectName(task.name);
+        action->setShortcut(task.shortcut);
+        ui::setHint(action, task.hint);
+        const QString name = task.name;
+        connect(action, &QAction::triggered, this, [this, name] { runAction(name); });
+        open->addAction(action);
+        // Separators after the fan tasks, the smoke tasks and the calculations.
+        if (name == u"ActionUniFanParams" || name == u"ActionSmkFanParams" || name == u"ActionAntiSmkCalc"
+            || name == u"ActionUnitLUMACalc")
+            open->addSeparator();
+    }
+    QAction* savedReports = open->addAction(QStringLiteral("Сохраненные печатные формы (*.QRP)"));
+    savedReports->setObjectName(QStringLiteral("ActionSavedReports"));
+    ui::setHint(savedReports,
+        QStringLiteral("Сохраненные печатные формы|Просмотр и печать сохраненных печатных форм (*.QRP)"));
+    connect(savedReports, &QAction::triggered, this, &TFormMain::savedReportsRequested);
+    open->addSeparator();
+    QAction* exit = open->addAction(QStringLiteral("&Выход"));
+    exit->setObjectName(QStringLiteral("ActionExit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    ui::setHint(exit, QStringLiteral("Выход|Выйти из программы"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* descriptions = addFrameMenu(QStringLiteral("Описание"), QStringLiteral("Описание|Описание"), 2);
+    descriptions->setObjectName(QStringLiteral("MenuDescription"));
+    for (const DescriptionItem& item : descriptionItems()) {
+        QAction* action = descriptions->addAction(item.menuCaption);
+        ui::setHint(action, item.windowCaption);
+        connect(action, &QAction::triggered, this, [this, &item] { showDescription(item); });
+        if (item.separatorAfter)
+            descriptions->addSeparator();
+    }
+
+    QMenu* help = addFrameMenu(QStringLiteral("&Справка"), QStringLiteral("Справка"), 3);
+    help->setObjectName(QStringLiteral("MenuHelp"));
+    QAction* showHelp = help->addAction(QStringLiteral("&Вызов справки"));
+    showHelp->setObjectName(QStringLiteral("ActionHelp"));
+    ui::setHint(showHelp, QStringLiteral("Вызов справки"));
+    connect(showHelp, &QAction::triggered, this, [] {
+        if (auto* window = SharedWindows::get<TFormHelp>()) {
+            window->show();
+            window->raise();
+            window->activateWindow();
+        }
+    });
+    help->addSeparator();
+    QAction* about = help->addAction(QStringLiteral("&О программе"));
+    about->setObjectName(QStringLiteral("ActionAbout"));
+    ui::setHint(about, QStringLiteral("О программе"));
+    connect(about, &QAction::triggered, this, [] {
+        if (auto* box = SharedWindows::get<TFormAbout>())
+            box->exec();
+    });
+}
+
+void TFormMain::runAction(const QString& actionName)
+{
+    if (actionName == unitActionName)
+        openUnitWindow();
+    else
+        openTaskWindow(actionName);
+}
+
+QWidget* TFormMain::openTaskWindow(const QString& actionName)
+{
+    const TaskAction* task = findTaskAction(actionName);
+    QWidget* window = task ? createTaskWindow(actionName) : nullptr;
+    if (!window)
+        return nullptr;
+    const QByteArray className = window->metaObject()->className();
+    int open = 0;
+    for (const QMdiSubWindow* sub : m_workspace->subWindowList()) {
+        // A window closed a moment ago may wait for deletion; it no longer counts.
+        if (!sub->isHidden() && sub->widget() && className == sub->widget()->metaObject()->className())
+            ++open;
+    }
+    window->setWindowTitle(task->windowCaptionPrefix + QString::number(open + 1));
+    QMdiSubWindow* sub = m_workspace->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sub, &QObject::destroyed, this, [this] { scheduleStartMenuUpdate(); });
+    sub->show();
+    m_workspace->setActiveSubWindow(sub);
+    return window;
+}
+
+QWidget* TFormMain::openUnitWindow()
+{
+    TForm_Nagrev_Dialog* dialog = SharedWindows::get<TForm_Nagrev_Dialog>();
+    std::unique_ptr<TForm_Nagrev_Dialog> ownDialog;
+    if (!dialog) {
+        ownDialog = std::make_unique<TForm_Nagrev_Dialog>(this);
+        dialog = ownDialog.get();
+    }
+    const int kind = dialog->askKind();
+    if (kind < 0 || kind > 3)
+        return nullptr;
+    QWidget* window = openTaskWindow(unitActionName);
+    if (window)
+        applyUnitKind(window, kind);
+    return window;
+}
+
+void TFormMain::showDescription(const DescriptionItem& item)
+{
+    if (auto* manual = SharedWindows::get<TFormManual>())
+        manual->showItem(item);
+}
+
+void TFormMain::setPermanentStatus(const QString& text)
+{
+    m_permanentStatus->setText(text);
+}
+
+void TFormMain::scheduleStartMenuUpdate()
+{
+    // Activation changes come in bursts while windows open and close; the rule runs once after them.
+    if (m_updateQueued || m_closing)
+        return;
+    m_updateQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_updateQueued = false;
+            updateStartMenu();
+        },
+        Qt::QueuedConnection);
+}
+
+void TFormMain::updateStartMenu()
+{
+    if (m_closing)
+        return;
+    const QList<QMdiSubWindow*> children = m_workspace->subWindowList();
+    if (children.isEmpty()) {
+        createStartMenu();
+    } else if (m_startMenuWindow && children.size() > 1) {
+        QMdiSubWindow* menu = m_startMenuWindow;
+        m_startMenuWindow = nullptr;
+        menu->close();
+    }
+}
+
+void TFormMain::createStartMenu()
+{
+    auto* menu = new TFormStartMenu;
+    connect(menu, &TFormStartMenu::actionRequested, this, [this](const QString& name) {
+        if (auto* action = findChild<QAction*>(name))
+            action->trigger();
+    });
+    QMdiSubWindow* sub = m_workspace->addSubWindow(menu, Qt::SubWindow | Qt::FramelessWindowHint);
+    sub->setObjectName(QStringLiteral("StartMenuWindow"));
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setMinimumSize(0, 0);
+    connect(sub, &QObject::destroyed, this, [this] { scheduleStartMenuUpdate(); });
+    m_startMenuWindow = sub;
+    layoutStartMenu();
+    sub->show();
+}
+
+void TFormMain::layoutStartMenu()
+{
+    if (m_closing || !m_startMenuWindow)
+        return;
+    m_startMenuWindow->setGeometry(startMenuGeometry(m_workspace->viewport()->size()));
+}
+
+void TFormMain::mergeMenusOf(QMdiSubWindow* active)
+{
+    QWidget* window = active ? active->widget() : nullptr;
+    if (window == m_menusFrom && window)
+        return;
+    const QList<QMenu*> contributed = ui::contributedMenus(window);
+    if (contributed.isEmpty() && ui::contributedMenus(m_menusFrom).isEmpty()
+        && menuBar()->actions().size() == m_frameMenus.size()) {
+        m_menusFrom = window;
+        return;
+    }
+    m_menusFrom = window;
+    ui::showMenusInOrder(menuBar(), ui::mergedMenuOrder(m_frameMenus, contributed));
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    // No start menu while the task windows go away one by one.
+    m_closing = true;
+    m_workspace->closeAllSubWindows();
+    event->accept();
+}
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    m_closing = false;
+    scheduleStartMenuUpdate();
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_workspace && event->type() == QEvent::Resize) {
+        layoutStartMenu();
+    } else if (event->type() == QEvent::StatusTip && watched->isWidgetType()) {
+        // Tips of controls in other top-level windows never travel up to the frame by themselves.
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->window() != this && !qobject_cast<QMenu*>(widget))
+            statusBar()->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

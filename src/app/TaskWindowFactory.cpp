@@ -1,0 +1,90 @@
+#include "app/TaskWindowFactory.h"
+
+#include <QHash>
+#include <QMetaObject>
+#include <QWidget>
+#include <functional>
+
+// Task windows whose classes are not in the program yet open as empty windows of their class name,
+// so numbering and captions work already. To put a real window in, include its header, delete its
+// stand-in class below and keep the table line as it is.
+namespace {
+
+class EmptyTaskWindow : public QWidget {
+public:
+    QSize sizeHint() const override { return {720, 480}; }
+};
+
+class TMDIChild : public EmptyTaskWindow {
+    Q_OBJECT
+};
+class TFormChildUtility : public EmptyTaskWindow {
+    Q_OBJECT
+};
+class TMDIChildSMK : public EmptyTaskWindow {
+    Q_OBJECT
+};
+class TFormChildUtilitySMK : public EmptyTaskWindow {
+    Q_OBJECT
+};
+class TMDIChildPritoch : public EmptyTaskWindow {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void applyUnitKind(int kind) { setProperty("UnitKind", kind); }
+};
+class TMDIChildSmkCalk : public EmptyTaskWindow {
+    Q_OBJECT
+};
+class TMDIChildPodpor : public EmptyTaskWindow {
+    Q_OBJECT
+};
+class TMDIChildVozdZavesaORK : public EmptyTaskWindow {
+    Q_OBJECT
+};
+class TMDIChildVozdZavesaTEM : public EmptyTaskWindow {
+    Q_OBJECT
+};
+class TMDIChildVozdZavesaPLN : public EmptyTaskWindow {
+    Q_OBJECT
+};
+class TMDIChildVozdAgregatLUMA : public EmptyTaskWindow {
+    Q_OBJECT
+};
+
+template <typename Window> QWidget* make()
+{
+    return new Window;
+}
+
+const QHash<QString, std::function<QWidget*()>>& factories()
+{
+    static const QHash<QString, std::function<QWidget*()>> table {
+        {QStringLiteral("ActionUniFanSelect"), make<TMDIChild>},
+        {QStringLiteral("ActionUniFanParams"), make<TFormChildUtility>},
+        {QStringLiteral("ActionSmkFanSelect"), make<TMDIChildSMK>},
+        {QStringLiteral("ActionSmkFanParams"), make<TFormChildUtilitySMK>},
+        {QStringLiteral("ActionVentUnitSelect"), make<TMDIChildPritoch>},
+        {QStringLiteral("ActionDelSmkCalc"), make<TMDIChildSmkCalk>},
+        {QStringLiteral("ActionAntiSmkCalc"), make<TMDIChildPodpor>},
+        {QStringLiteral("ActionScreenORKCalc"), make<TMDIChildVozdZavesaORK>},
+        {QStringLiteral("ActionScreenTEMCalc"), make<TMDIChildVozdZavesaTEM>},
+        {QStringLiteral("ActionScreenPLNCalc"), make<TMDIChildVozdZavesaPLN>},
+        {QStringLiteral("ActionUnitLUMACalc"), make<TMDIChildVozdAgregatLUMA>},
+    };
+    return table;
+}
+
+} // namespace
+
+QWidget* createTaskWindow(const QString& actionName)
+{
+    const auto found = factories().constFind(actionName);
+    return found == factories().constEnd() ? nullptr : (*found)();
+}
+
+void applyUnitKind(QWidget* unitWindow, int kind)
+{
+    QMetaObject::invokeMethod(unitWindow, "applyUnitKind", Q_ARG(int, kind));
+}
+
+#include "TaskWindowFactory.moc"
