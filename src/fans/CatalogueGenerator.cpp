@@ -57,29 +57,40 @@ constexpr double motorEfficiency = 0.72; // of the small external-rotor motors w
 constexpr std::array motorRow {0.09, 0.12, 0.18, 0.25, 0.37, 0.55, 0.75, 1.1, 1.5, 2.2, 3.0, 4.0, 5.5, 7.5,
     11.0, 15.0, 18.5, 22.0, 30.0, 37.0, 45.0, 55.0, 75.0, 90.0, 110.0};
 
-int speedOf(int poles, bool threePhase)
-{
-    switch (poles) {
-    case 2:
-        return threePhase ? 2900 : 2750;
-    case 4:
-        return threePhase ? 1450 : 1380;
-    case 6:
-        return 950;
-    case 8:
-        return 720;
-    case 10:
-        return 580;
-    case 12:
-        return 480;
-    default:
-        return 360;
-    }
-}
-
 double roundTo(double value, double step)
 {
     return std::round(value / step) * step;
+}
+
+int synchronousSpeed(int poles)
+{
+    return 6000 / poles;
+}
+
+// Rated speed of an induction motor: small motors slip more, single-phase ones more still.
+int ratedSpeed(int poles, bool threePhase, double motorKw)
+{
+    const double slip = motorKw <= 0.12 ? 0.10
+        : motorKw <= 0.37               ? 0.075
+        : motorKw <= 1.1                ? 0.055
+        : motorKw <= 4                  ? 0.04
+        : motorKw <= 15                 ? 0.03
+        : motorKw <= 45                 ? 0.02
+                                        : 0.015;
+    const double speed = synchronousSpeed(poles) * (1 - slip - (threePhase ? 0 : 0.03));
+    return static_cast<int>(roundTo(speed, 5));
+}
+
+// The smallest motor of the standard row that covers the largest shaft power with a margin for air
+// density and wear.
+std::optional<double> motorFor(double maxShaftKw)
+{
+    const double needed = maxShaftKw * (maxShaftKw < 3 ? 1.15 : 1.1);
+    const auto motor
+        = std::find_if(motorRow.begin(), motorRow.end(), [&](double kw) { return kw >= needed; });
+    if (motor == motorRow.end())
+        return std::nullopt;
+    return *motor;
 }
 
 QString motorText(double kw)
@@ -190,22 +201,13 @@ Size smokeMountingSize(Build build, int d)
     }
 }
 
-// One record, or nothing when the size does not make a sensible fan at this speed (tip speed or motor out of
-// the series' range).
-std::optional<FanRecord> makeFan(
-    const SeriesDef& def, const Characteristic& ch, const QString& name, const Variant& v, int copy)
+// Fills the curve columns of a fan at the given speed; returns the largest shaft power, kW.
+double fillCurve(FanRecord& fan, const SeriesDef& def, const Characteristic& ch, double dm, int rpm)
 {
-    const int rpm = speedOf(v.poles, v.threePhase);
-    const double dm = v.size.d / 1000.0;
     const double tipSpeed = std::numbers::pi * dm * rpm / 60;
-    if (tipSpeed < def.uMin || tipSpeed > def.uMax)
-        return std::nullopt;
     const double density = def.smoke ? smokeTableDensity : airDensity;
     const double area = std::numbers::pi * dm * dm / 4;
     const double etaFactor = def.etaScale * (def.electricalPower ? motorEfficiency : 1.0);
-
-    FanRecord fan;
-    fan.name = name;
     fan.pointCount = def.points;
     double maxShaftKw = 0;
     for (int i = 0; i < def.points; ++i) {
@@ -222,15 +224,39 @@ std::optional<FanRecord> makeFan(
         fan.columns[60 + i] = roundTo(flow * pressure / (3600 * 1000 * power), 0.001);
         maxShaftKw = std::max(maxShaftKw, power * (def.electricalPower ? motorEfficiency : 1.0));
     }
-    // The motor covers the largest shaft power with a margin for air density and wear.
-    const double needed = maxShaftKw * (maxShaftKw < 3 ? 1.15 : 1.1);
-    const auto motor
-        = std::find_if(motorRow.begin(), motorRow.end(), [&](double kw) { return kw >= needed; });
-    if (motor == motorRow.end() || *motor > def.maxMotorKw)
+    return maxShaftKw;
+}
+
+// One record, or nothing when the size does not make a sensible fan at this speed (tip speed or motor out of
+// the series' range).
+std::optional<FanRecord> makeFan(
+    const SeriesDef& def, const Characteristic& ch, const QString& name, const Variant& v, int copy)
+{
+    // Sizes whose tip speed at the nominal speed lies outside the series' range are not built.
+    const double dm = v.size.d / 1000.0;
+    const double nominalTipSpeed = std::numbers::pi * dm * synchronousSpeed(v.poles) * 0.96 / 60;
+    if (nominalTipSpeed < def.uMin || nominalTipSpeed > def.uMax)
         return std::nullopt;
-    if (!v.threePhase && *motor > 2.2)
+
+    // The speed depends on the motor and the motor on the power at that speed: settle both.
+    FanRecord fan;
+    int rpm = static_cast<int>(synchronousSpeed(v.poles) * 0.96);
+    double maxShaftKw = fillCurve(fan, def, ch, dm, rpm);
+    for (int pass = 0; pass < 4; ++pass) {
+        const auto motor = motorFor(maxShaftKw);
+        if (!motor || ratedSpeed(v.poles, v.threePhase, *motor) == rpm)
+            break;
+        rpm = ratedSpeed(v.poles, v.threePhase, *motor);
+        maxShaftKw = fillCurve(fan, def, ch, dm, rpm);
+    }
+    const auto motor = motorFor(maxShaftKw);
+    if (!motor || *motor > def.maxMotorKw || (!v.threePhase && *motor > 2.2))
         return std::nullopt; // no single-phase motors of that size
 
+    const double tipSpeed = std::numbers::pi * dm * rpm / 60;
+    const double density = def.smoke ? smokeTableDensity : airDensity;
+    const double area = std::numbers::pi * dm * dm / 4;
+    fan.name = name;
     fan.krugl = def.krugl;
     fan.krysh = def.krysh;
     fan.podpor = def.podpor;

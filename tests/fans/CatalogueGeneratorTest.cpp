@@ -210,7 +210,6 @@ TEST(CatalogueGenerator, SmokeTableHasTheSeriesMixOfARealCatalogue)
 // motor and commercial data are plausible for the size.
 TEST(CatalogueGenerator, RecordsFitTheTablesAndArePlausible)
 {
-    const std::map<int, int> speeds {{2, 2750}, {4, 1380}, {6, 950}, {8, 720}, {12, 480}, {16, 360}};
     const std::pair<const std::vector<FanRecord>*, CatalogueKind> tables[]
         = {{&general(), CatalogueKind::General}, {&smoke(), CatalogueKind::Smoke}};
     for (const auto& [table, kind] : tables) {
@@ -223,8 +222,10 @@ TEST(CatalogueGenerator, RecordsFitTheTablesAndArePlausible)
             EXPECT_FALSE(designations.contains(designation));
             designations.insert(designation);
 
-            EXPECT_GE(f.n, speeds.at(f.polus) * 0.95) << "speed of a " << f.polus << "-pole motor";
-            EXPECT_LE(f.n, speeds.at(f.polus) * 1.06);
+            // An induction motor runs a few per cent below its synchronous speed.
+            const int synchronous = 6000 / f.polus;
+            EXPECT_LT(f.n, synchronous) << f.polus << " poles";
+            EXPECT_GT(f.n, 0.85 * synchronous) << f.polus << " poles";
             bool ok = false;
             const double installed = QString(f.ny).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
             ASSERT_TRUE(ok) << f.ny.toStdString();
