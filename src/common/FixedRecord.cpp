@@ -2,6 +2,8 @@
 
 #include "common/Cp1251.h"
 
+#include <QFile>
+#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 
@@ -99,4 +101,27 @@ QString RecordReader::numberText(int capacity)
 void RecordReader::skip(int bytes)
 {
     take(bytes);
+}
+
+std::optional<QByteArray> readRecordFile(const QString& path, int size)
+{
+    QFile file(path);
+    if (size < 0 || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray record = file.read(size);
+    if (record.size() != size)
+        return std::nullopt;
+    return record;
+}
+
+bool writeRecordFile(const QString& path, const QByteArray& record)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(record) != record.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }

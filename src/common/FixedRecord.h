@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // Fixed binary records, the form of every project file of the program. A record is a sequence of
 // fields written and read in the same order:
@@ -63,3 +64,11 @@ private:
     qsizetype m_position = 0;
     bool m_ok = true;
 };
+
+// Project files hold one record and nothing else. Reads the first `size` bytes of the file; nothing
+// when the file cannot be opened or is shorter than a record.
+std::optional<QByteArray> readRecordFile(const QString& path, int size);
+
+// Replaces the file by the record through a temporary file, so that a failed save leaves the
+// previous file as it was.
+bool writeRecordFile(const QString& path, const QByteArray& record);

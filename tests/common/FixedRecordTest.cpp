@@ -2,7 +2,9 @@
 
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -152,4 +154,31 @@ TEST(FixedRecord, SurvivesArbitraryBytes)
         EXPECT_EQ(again->mode, p->mode);
     }
     EXPECT_GT(accepted, 0);
+}
+
+TEST(FixedRecord, RecordFilesAreReadWholeAndReplacedSafely)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(u"Цех.lumaprj"_s);
+    const QByteArray record = readFixture(u"record-236.bin"_s);
+
+    ASSERT_TRUE(writeRecordFile(path, record));
+    EXPECT_EQ(readRecordFile(path, 236), record);
+    EXPECT_EQ(readRecordFile(path, 10), record.left(10)); // one record from the start of a longer file
+    EXPECT_FALSE(readRecordFile(path, 237).has_value());
+    EXPECT_FALSE(readRecordFile(dir.filePath(u"missing.lumaprj"_s), 236).has_value());
+    EXPECT_FALSE(readRecordFile(dir.path(), 236).has_value()); // a folder
+
+    // A save that cannot be made reports failure and leaves the previous file alone.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"sub"_s));
+    EXPECT_FALSE(writeRecordFile(dir.filePath(u"sub"_s), record));
+    EXPECT_FALSE(writeRecordFile(dir.filePath(u"no-such-folder/x.lumaprj"_s), record));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool folderLocked = !QFile(dir.filePath(u"probe"_s)).open(QIODevice::WriteOnly); // not as root
+    if (folderLocked) {
+        EXPECT_FALSE(writeRecordFile(path, QByteArray(236, 'x')));
+        EXPECT_EQ(readRecordFile(path, 236), record);
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
