@@ -5,13 +5,15 @@
 #include <QDir>
 #include <QJsonObject>
 #include <cmath>
-#include <limits>
 
 // zfn-cli catalogue generate: writes the text sources of the bundled fan catalogue.
 namespace {
 
-// A fan count option: absent gives 0 (the catalogue as bundled), anything but a positive whole number is an
-// error.
+// Large enough for load tests, small enough to stay in memory with its text.
+constexpr int maxFanCount = 500000;
+
+// A fan count option: absent gives 0 (the catalogue as bundled); anything but a whole number from 1 to
+// maxFanCount is an error.
 std::optional<int> fanCountOption(cli::Arguments& args, const QString& flag)
 {
     if (!args.value(flag))
@@ -19,8 +21,9 @@ std::optional<int> fanCountOption(cli::Arguments& args, const QString& flag)
     const auto value = args.number(flag);
     if (!value)
         return std::nullopt;
-    if (*value < 1 || *value != std::floor(*value) || *value > std::numeric_limits<int>::max()) {
-        args.addError(QStringLiteral("%1 wants a positive whole number of fans").arg(flag));
+    if (*value < 1 || *value != std::floor(*value) || *value > maxFanCount) {
+        args.addError(
+            QStringLiteral("%1 wants a whole number of fans from 1 to %2").arg(flag).arg(maxFanCount));
         return std::nullopt;
     }
     return static_cast<int>(*value);

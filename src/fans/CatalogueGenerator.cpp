@@ -201,20 +201,33 @@ Size smokeMountingSize(Build build, int d)
     }
 }
 
-// Fills the curve columns of a fan at the given speed; returns the largest shaft power, kW.
-double fillCurve(FanRecord& fan, const SeriesDef& def, const Characteristic& ch, double dm, int rpm)
+// One impeller size running at one speed: turns the dimensionless coefficients into flow and pressure.
+struct Duty {
+    double tipSpeed; // m/s
+    double area; // impeller disc, m²
+    double density; // kg/m³
+
+    Duty(const SeriesDef& def, double dm, int rpm)
+        : tipSpeed(std::numbers::pi * dm * rpm / 60)
+        , area(std::numbers::pi * dm * dm / 4)
+        , density(def.smoke ? smokeTableDensity : airDensity)
+    {
+    }
+    double flow(double phi) const { return phi * area * tipSpeed * 3600; } // m³/h
+    double pressure(double psi) const { return psi * density / 2 * tipSpeed * tipSpeed; } // Pa
+};
+
+// Fills the curve columns of a fan at the given duty; returns the largest shaft power, kW.
+double fillCurve(FanRecord& fan, const SeriesDef& def, const Characteristic& ch, const Duty& duty)
 {
-    const double tipSpeed = std::numbers::pi * dm * rpm / 60;
-    const double density = def.smoke ? smokeTableDensity : airDensity;
-    const double area = std::numbers::pi * dm * dm / 4;
-    const double etaFactor = def.etaScale * (def.electricalPower ? motorEfficiency : 1.0);
+    const double motorShare = def.electricalPower ? motorEfficiency : 1.0;
     fan.pointCount = def.points;
     double maxShaftKw = 0;
     for (int i = 0; i < def.points; ++i) {
         const double t = static_cast<double>(i) / (def.points - 1);
-        const double q = ch.phi(t) * area * tipSpeed * 3600;
-        const double p = ch.psi(t) * density / 2 * tipSpeed * tipSpeed;
-        const double eta = ch.eta(t) * etaFactor;
+        const double q = duty.flow(ch.phi(t));
+        const double p = duty.pressure(ch.psi(t));
+        const double eta = ch.eta(t) * def.etaScale * motorShare;
         const double flow = std::round(q);
         const double pressure = std::round(p);
         const double power = std::max(0.001, roundTo(q * p / (3600 * 1000 * eta), 0.001));
@@ -222,9 +235,38 @@ double fillCurve(FanRecord& fan, const SeriesDef& def, const Characteristic& ch,
         fan.columns[20 + i] = pressure;
         fan.columns[40 + i] = power;
         fan.columns[60 + i] = roundTo(flow * pressure / (3600 * 1000 * power), 0.001);
-        maxShaftKw = std::max(maxShaftKw, power * (def.electricalPower ? motorEfficiency : 1.0));
+        maxShaftKw = std::max(maxShaftKw, power * motorShare);
     }
     return maxShaftKw;
+}
+
+// A-weighted sound power from the best-efficiency duty: Lw ≈ 10·lg Q + 20·lg p + const, louder at the
+// outlet of a radial fan, damped by the casing around it.
+void fillSoundLevels(FanRecord& fan, const SeriesDef& def, const Characteristic& ch, const Duty& duty)
+{
+    const double kindOffset = def.kind == FanKind::Axial ? 3 : def.kind == FanKind::ForwardCurved ? 1 : -1;
+    const double lwa = 10 * std::log10(duty.flow(ch.phi(ch.tPeak)))
+        + 20 * std::log10(duty.pressure(ch.psi(ch.tPeak))) - 8 + kindOffset;
+    fan.lpaInput = std::round(lwa);
+    fan.lpaOutput = std::round(lwa + (def.kind == FanKind::Axial ? 1 : 3));
+    fan.lpaArround = std::round(lwa - def.casingAttenuation);
+}
+
+// Mass, length and prices grow with the impeller and the motor.
+void fillMakerData(FanRecord& fan, const SeriesDef& def, const Size& size, double motorKw, int copy)
+{
+    const double dm = size.d / 1000.0;
+    fan.massa = roundTo(def.massFactor * casingMass(def.build, dm) + motorMass(motorKw), 0.1);
+    fan.dlina = std::round(lengthOf(def.build, size));
+    const double casingPrice = def.priceFactor * (9000 + 150000 * std::pow(dm, 1.8));
+    const double motorPrice = 4000 + 7000 * std::pow(motorKw, 0.85) * (fan.fazkol ? 1.0 : 1.25);
+    const double variation = copy > 0 ? 0.95 + 0.1 * unitHash(static_cast<std::uint64_t>(copy) * 7919) : 1.0;
+    fan.money = roundTo((casingPrice + motorPrice) * variation, 10);
+    if (def.smoke) {
+        fan.stoikost = def.stoikostMinD > 0 && size.d >= def.stoikostMinD;
+        if (fan.stoikost)
+            fan.money600 = roundTo(fan.money * 1.22, 10);
+    }
 }
 
 // One record, or nothing when the size does not make a sensible fan at this speed (tip speed or motor out of
@@ -232,30 +274,27 @@ double fillCurve(FanRecord& fan, const SeriesDef& def, const Characteristic& ch,
 std::optional<FanRecord> makeFan(
     const SeriesDef& def, const Characteristic& ch, const QString& name, const Variant& v, int copy)
 {
-    // Sizes whose tip speed at the nominal speed lies outside the series' range are not built.
     const double dm = v.size.d / 1000.0;
-    const double nominalTipSpeed = std::numbers::pi * dm * synchronousSpeed(v.poles) * 0.96 / 60;
+    const int nominalSpeed = static_cast<int>(synchronousSpeed(v.poles) * 0.96);
+    const double nominalTipSpeed = Duty(def, dm, nominalSpeed).tipSpeed;
     if (nominalTipSpeed < def.uMin || nominalTipSpeed > def.uMax)
         return std::nullopt;
 
     // The speed depends on the motor and the motor on the power at that speed: settle both.
     FanRecord fan;
-    int rpm = static_cast<int>(synchronousSpeed(v.poles) * 0.96);
-    double maxShaftKw = fillCurve(fan, def, ch, dm, rpm);
+    int rpm = nominalSpeed;
+    double maxShaftKw = fillCurve(fan, def, ch, Duty(def, dm, rpm));
     for (int pass = 0; pass < 4; ++pass) {
         const auto motor = motorFor(maxShaftKw);
         if (!motor || ratedSpeed(v.poles, v.threePhase, *motor) == rpm)
             break;
         rpm = ratedSpeed(v.poles, v.threePhase, *motor);
-        maxShaftKw = fillCurve(fan, def, ch, dm, rpm);
+        maxShaftKw = fillCurve(fan, def, ch, Duty(def, dm, rpm));
     }
     const auto motor = motorFor(maxShaftKw);
     if (!motor || *motor > def.maxMotorKw || (!v.threePhase && *motor > 2.2))
         return std::nullopt; // no single-phase motors of that size
 
-    const double tipSpeed = std::numbers::pi * dm * rpm / 60;
-    const double density = def.smoke ? smokeTableDensity : airDensity;
-    const double area = std::numbers::pi * dm * dm / 4;
     fan.name = name;
     fan.krugl = def.krugl;
     fan.krysh = def.krysh;
@@ -272,27 +311,8 @@ std::optional<FanRecord> makeFan(
     fan.ny = motorText(*motor);
     if (!def.autoName)
         fan.manualName = QStringLiteral("%1-%2/%3").arg(v.size.d / 10).arg(v.poles).arg(fan.ny);
-
-    // A-weighted sound power from the best-efficiency duty: Lw ≈ 10·lg Q + 20·lg p + const.
-    const double qBest = ch.phi(ch.tPeak) * area * tipSpeed * 3600;
-    const double pBest = ch.psi(ch.tPeak) * density / 2 * tipSpeed * tipSpeed;
-    const double kindOffset = def.kind == FanKind::Axial ? 3 : def.kind == FanKind::ForwardCurved ? 1 : -1;
-    const double lwa = 10 * std::log10(qBest) + 20 * std::log10(pBest) - 8 + kindOffset;
-    fan.lpaInput = std::round(lwa);
-    fan.lpaOutput = std::round(lwa + (def.kind == FanKind::Axial ? 1 : 3));
-    fan.lpaArround = std::round(lwa - def.casingAttenuation);
-
-    const double variation = copy > 0 ? 0.95 + 0.1 * unitHash(static_cast<std::uint64_t>(copy) * 7919) : 1.0;
-    fan.massa = roundTo(def.massFactor * casingMass(def.build, dm) + motorMass(*motor), 0.1);
-    fan.dlina = std::round(lengthOf(def.build, v.size));
-    const double casingPrice = def.priceFactor * (9000 + 150000 * std::pow(dm, 1.8));
-    const double motorPrice = 4000 + 7000 * std::pow(*motor, 0.85) * (v.threePhase ? 1.0 : 1.25);
-    fan.money = roundTo((casingPrice + motorPrice) * variation, 10);
-    if (def.smoke) {
-        fan.stoikost = def.stoikostMinD > 0 && v.size.d >= def.stoikostMinD;
-        if (fan.stoikost)
-            fan.money600 = roundTo(fan.money * 1.22, 10);
-    }
+    fillSoundLevels(fan, def, ch, Duty(def, dm, rpm));
+    fillMakerData(fan, def, v.size, *motor, copy);
     return fan;
 }
 

@@ -418,8 +418,12 @@ TEST(CatalogueGenerator, CliWritesBothTablesAndRejectsBadCounts)
 
     for (const QStringList& bad : {QStringList {QStringLiteral("--scale"), QStringLiteral("0")},
              QStringList {QStringLiteral("--scale"), QStringLiteral("2.5")},
-             QStringList {QStringLiteral("--scale"), QStringLiteral("много")}, QStringList {}}) {
+             QStringList {QStringLiteral("--scale"), QStringLiteral("много")},
+             QStringList {QStringLiteral("--smoke-scale"), QStringLiteral("1e12")}, QStringList {}}) {
         const QStringList args = bad.isEmpty() ? bad : bad + QStringList {QStringLiteral("--out"), out};
         EXPECT_EQ(run(args), 2) << bad.join(QLatin1Char(' ')).toStdString();
     }
+    // A folder that cannot be made (a file stands in its place) is a failure, not a success.
+    const QString file = out + QStringLiteral("/razmzfn.tsv");
+    EXPECT_EQ(run({QStringLiteral("--out"), file}), 1);
 }
