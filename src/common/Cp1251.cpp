@@ -45,14 +45,17 @@ const std::array<unsigned char, 0x10000>& encodeTable()
 
 namespace cp1251 {
 
+QChar decodeByte(unsigned char byte)
+{
+    return byte < 0x80 ? QChar(char16_t(byte)) : QChar(upperHalf[byte - 0x80]);
+}
+
 QString decode(const char* bytes, qsizetype size)
 {
     QString text(size, Qt::Uninitialized);
     QChar* out = text.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = b < 0x80 ? QChar(char16_t(b)) : QChar(upperHalf[b - 0x80]);
-    }
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = decodeByte(static_cast<unsigned char>(bytes[i]));
     return text;
 }
 

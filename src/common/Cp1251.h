@@ -11,6 +11,7 @@ namespace cp1251 {
 // text read and written back keeps its bytes.
 QString decode(const QByteArray& bytes);
 QString decode(const char* bytes, qsizetype size);
+QChar decodeByte(unsigned char byte);
 
 // One byte per character; a character the code page lacks (including a whole surrogate pair)
 // becomes "?".

@@ -157,7 +157,7 @@ QString integerText(double value)
 
 QString generalText4(double value, QChar decimalSeparator)
 {
-    QString text = QString::number(value, 'g', 4);
+    QString text = QString::number(value + 0.0, 'g', 4); // + 0.0: no "-0"
     text.replace(QLatin1Char('.'), decimalSeparator);
     return text;
 }

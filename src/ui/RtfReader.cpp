@@ -102,8 +102,7 @@ QChar decodeByte(unsigned char byte, CodePage codePage)
     case CodePage::Cyrillic:
         break;
     }
-    const char b = static_cast<char>(byte);
-    return cp1251::decode(&b, 1).front();
+    return cp1251::decodeByte(byte);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -118,6 +117,7 @@ struct CharState {
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    bool hidden = false;
     QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal;
     int color = 0;
     int highlight = 0;
@@ -450,6 +450,12 @@ void Parser::textWord(const QByteArray& word, bool hasParameter, int parameter)
         chars.bold = on;
     } else if (word == "i") {
         chars.italic = on;
+    } else if (word == "v") {
+        chars.hidden = on;
+    } else if (word == "cell" || word == "nestcell") {
+        appendChar(QLatin1Char('\t')); // table cells become tab-separated text
+    } else if (word == "row" || word == "nestrow") {
+        endParagraph();
     } else if (word == "strike") {
         chars.strike = on;
     } else if (word == "ulnone") {
@@ -601,7 +607,7 @@ CodePage Parser::codePageOf(int font) const
 
 void Parser::appendChar(QChar c)
 {
-    if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
+    if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || m_state.chars.hidden)
         return;
     if (!m_text.isEmpty() && !(m_textChars == m_state.chars))
         flush();

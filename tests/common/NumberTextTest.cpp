@@ -177,6 +177,7 @@ TEST(NumberOutput, RoundsHalvesToEvenAndWritesFourDigits)
     EXPECT_EQ(generalText4(1.23456, comma), u"1,235"_s);
     EXPECT_EQ(generalText4(0.75, point), u"0.75"_s);
     EXPECT_EQ(generalText4(12.0, comma), u"12"_s);
+    EXPECT_EQ(generalText4(-0.0, comma), u"0"_s);
     EXPECT_EQ(generalText4(123.456, comma), u"123,5"_s);
     EXPECT_EQ(generalText4(0.012345, comma), u"0,01235"_s);
 }

@@ -216,6 +216,8 @@ TEST(RtfReader, ReadsTextOfSmallDocuments)
         {"{\\rtf1 a}}}b", u"ab"_s},
         {"{\\rtf1 a\\par\\par b\\par}", u"a||b"_s},
         {"{\\rtf1 a\\par}", u"a"_s},
+        {"{\\rtf1 a{\\v hidden}b\\v c\\v0 d}", u"abd"_s},
+        {"{\\rtf1 \\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row after}", u"a\tb\t|after"_s},
         {"{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}}", u"link"_s},
         {"{\\rtf1 line\r\nbreaks\n are ignored}", u"linebreaks are ignored"_s},
         {"{\\rtf1 a\\\r\nb}", u"a|b"_s},
