@@ -1,6 +1,10 @@
 #include "ui/report/ReportHostWindow.h"
 
 #include "ui/Messages.h"
+#include "ui/report/ReportEngine.h"
+#include "ui/report/ReportPageWidget.h"
+
+#include <QScrollArea>
 
 namespace report {
 
@@ -29,6 +33,26 @@ bool ReportHostWindow::openTable()
         return true;
     ui::showMessage(m_table->errorText(), ui::MessageKind::Error);
     return false;
+}
+
+QWidget* ReportHostWindow::createReportView()
+{
+    m_view = new ReportPageWidget;
+    m_view->setPixelsPerMm(2.8);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("ScrollReport"));
+    scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroll->setWidget(m_view);
+    return scroll;
+}
+
+void ReportHostWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_view != nullptr) {
+        m_viewPages = prepareReport(m_report);
+        m_view->setReport(&m_viewPages);
+    }
 }
 
 void ReportHostWindow::closeTable()

@@ -11,6 +11,8 @@ namespace report {
 // A window that holds one printed form: its report layout, the controls (labels, pictures, chart) a task
 // fills before printing and, for a form bound to a table, that table. Each host is created once and lives
 // until the program ends; it is hidden except while its report is being printed.
+class ReportPageWidget;
+
 class ReportHostWindow : public QWidget {
     Q_OBJECT
 public:
@@ -31,8 +33,16 @@ public:
     bool openTable();
     void closeTable();
 
+protected:
+    // A scrolling view of the report's first page, refreshed whenever the host is shown; hosts put it
+    // in their own layout.
+    QWidget* createReportView();
+    void showEvent(QShowEvent* event) override;
+
 private:
     Report m_report;
+    ReportPageWidget* m_view = nullptr;
+    PreparedReport m_viewPages;
     std::unique_ptr<SqlTableSource> m_table;
 };
 

@@ -70,10 +70,14 @@ double RichTextPager::sliceEnd(double startMm, double availableMm) const
 void RichTextPager::paintSlice(QPainter& painter, double startMm, double endMm) const
 {
     const double unitsPerPixel = toUnits(1.0) / kPixelsPerMm;
-    const QRectF clip(0, startMm * kPixelsPerMm, m_document->textWidth(), (endMm - startMm) * kPixelsPerMm);
+    // The clip stays a hair inside the slice, so that the lines just outside it, which touch its edges,
+    // are left to the neighbouring slices instead of being drawn twice.
+    const double top = startMm * kPixelsPerMm + kEpsilon;
+    const double bottom = endMm * kPixelsPerMm - kEpsilon;
+    const QRectF clip(0, top, m_document->textWidth(), std::max(0.0, bottom - top));
     painter.save();
     painter.scale(unitsPerPixel, unitsPerPixel);
-    painter.translate(0, -clip.top());
+    painter.translate(0, -startMm * kPixelsPerMm);
     m_document->drawContents(&painter, clip);
     painter.restore();
 }
