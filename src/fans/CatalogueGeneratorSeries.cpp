@@ -3,6 +3,7 @@
 namespace fans::generated {
 namespace {
 
+// Round duct fans whose spigot matches the impeller.
 std::vector<Size> roundSizes(std::initializer_list<int> diameters)
 {
     std::vector<Size> sizes;
@@ -11,7 +12,8 @@ std::vector<Size> roundSizes(std::initializer_list<int> diameters)
     return sizes;
 }
 
-std::vector<Size> bareSizes(std::initializer_list<int> diameters)
+// Roof, wall and free-standing fans: no duct connection in A and B.
+std::vector<Size> sizesWithoutDuct(std::initializer_list<int> diameters)
 {
     std::vector<Size> sizes;
     for (int d : diameters)
@@ -178,7 +180,7 @@ std::vector<SeriesDef> generalSeries()
         .krysh = true,
         .davlen = false,
         .points = 12,
-        .sizes = bareSizes({250, 315, 355, 400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
+        .sizes = sizesWithoutDuct({250, 315, 355, 400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
         .poles = {2, 4, 6, 8},
         .singlePhaseMaxD = 315,
         .bothPhasesMaxD = 315,
@@ -195,7 +197,7 @@ std::vector<SeriesDef> generalSeries()
         .krysh = true,
         .davlen = false,
         .points = 16,
-        .sizes = bareSizes({355, 400, 450, 500, 560, 630, 710, 800, 900, 1000}),
+        .sizes = sizesWithoutDuct({355, 400, 450, 500, 560, 630, 710, 800, 900, 1000}),
         .poles = {4, 6, 8},
         .singlePhaseMaxD = 400,
         .bothPhasesMaxD = 400,
@@ -215,7 +217,7 @@ std::vector<SeriesDef> generalSeries()
         .krysh = true,
         .davlen = false,
         .points = 7,
-        .sizes = bareSizes({400, 450, 500, 560, 630, 710, 800, 900, 1000}),
+        .sizes = sizesWithoutDuct({400, 450, 500, 560, 630, 710, 800, 900, 1000}),
         .poles = {4, 6, 8},
         .singlePhaseMaxD = 450,
         .bothPhasesMaxD = 0,
@@ -235,7 +237,7 @@ std::vector<SeriesDef> generalSeries()
         .podpor = true,
         .davlen = true,
         .points = 13,
-        .sizes = bareSizes({400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
+        .sizes = sizesWithoutDuct({400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
         .poles = {2, 4, 6},
         .etaScale = 1.0,
         .phiScale = 0.9,
@@ -254,7 +256,7 @@ std::vector<SeriesDef> generalSeries()
         .davlen = true,
         .autoName = false,
         .points = 20,
-        .sizes = bareSizes({315, 355, 400, 450, 500, 560, 630, 710, 800, 900, 1000}),
+        .sizes = sizesWithoutDuct({315, 355, 400, 450, 500, 560, 630, 710, 800, 900, 1000}),
         .poles = {2, 4, 6},
         .etaScale = 0.95,
         .phiScale = 0.85,
@@ -272,7 +274,7 @@ std::vector<SeriesDef> generalSeries()
         .podpor = true,
         .davlen = false,
         .points = 9,
-        .sizes = bareSizes({400, 450, 500, 560, 630, 710, 800, 900, 1000}),
+        .sizes = sizesWithoutDuct({400, 450, 500, 560, 630, 710, 800, 900, 1000}),
         .poles = {4, 6, 8},
         .psiScale = 1.15,
         .uMin = 15,
@@ -295,7 +297,7 @@ std::vector<SeriesDef> smokeSeries()
         .smoke = true,
         .davlen = false,
         .points = 10,
-        .sizes = bareSizes({355, 400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
+        .sizes = sizesWithoutDuct({355, 400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
         .poles = {4, 6, 8, 12},
         .phiScale = 0.9,
         .psiScale = 1.1,
@@ -313,7 +315,7 @@ std::vector<SeriesDef> smokeSeries()
         .smoke = true,
         .davlen = false,
         .points = 8,
-        .sizes = bareSizes({400, 450, 500, 560, 630, 710, 800, 900, 1000}),
+        .sizes = sizesWithoutDuct({400, 450, 500, 560, 630, 710, 800, 900, 1000}),
         .poles = {4, 6, 8},
         .etaScale = 0.85,
         .phiScale = 1.1,
@@ -331,7 +333,7 @@ std::vector<SeriesDef> smokeSeries()
         .smoke = true,
         .davlen = false,
         .points = 7,
-        .sizes = bareSizes({315, 355, 400, 450, 500, 560, 630, 710, 800}),
+        .sizes = sizesWithoutDuct({315, 355, 400, 450, 500, 560, 630, 710, 800}),
         .poles = {2, 4, 6},
         .etaScale = 0.85,
         .phiScale = 1.1,
@@ -350,7 +352,7 @@ std::vector<SeriesDef> smokeSeries()
         .smoke = true,
         .davlen = true,
         .points = 12,
-        .sizes = bareSizes({400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
+        .sizes = sizesWithoutDuct({400, 450, 500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
         .poles = {2, 4, 6, 8, 12},
         .etaScale = 0.92,
         .phiScale = 1.05,
@@ -369,7 +371,7 @@ std::vector<SeriesDef> smokeSeries()
         .smoke = true,
         .davlen = true,
         .points = 11,
-        .sizes = bareSizes({500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
+        .sizes = sizesWithoutDuct({500, 560, 630, 710, 800, 900, 1000, 1120, 1250}),
         .poles = {2, 4, 6, 8, 12, 16},
         .etaScale = 0.95,
         .psiScale = 1.3,
@@ -387,7 +389,7 @@ std::vector<SeriesDef> smokeSeries()
         .smoke = true,
         .davlen = true,
         .points = 15,
-        .sizes = bareSizes({800, 900, 1000, 1120, 1250}),
+        .sizes = sizesWithoutDuct({800, 900, 1000, 1120, 1250}),
         .poles = {4, 6, 8, 12, 16},
         .etaScale = 0.95,
         .phiScale = 0.8,

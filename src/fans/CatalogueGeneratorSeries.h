@@ -22,14 +22,14 @@ struct SeriesDef {
     QString tail; // the rest of the name
     FanKind kind;
     Build build;
-    bool smoke = false;
+    bool smoke = false; // a series of the smoke-exhaust table
     bool krugl = false;
     bool krysh = false;
     bool podpor = false;
-    bool davlen = true;
+    bool davlen = true; // pressure points are total pressure
     bool autoName = true;
-    bool electricalPower = false;
-    int points = 10;
+    bool electricalPower = false; // powers are the motor input
+    int points = 10; // curve points of every fan
     std::vector<Size> sizes;
     std::vector<int> poles;
     int singlePhaseMaxD = 0; // sizes up to this get single-phase motors at 2 and 4 poles
