@@ -1,5 +1,4 @@
 #include "cli/CliCommand.h"
-#include "common/CatalogueStore.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
 #include "fans/FanCatalogue.h"
@@ -57,18 +56,6 @@ std::vector<TickedText> tickedList(const QStringList& entries, const QStringList
     for (const QString& entry : entries)
         list.push_back({entry, chosen.isEmpty() || chosen.contains(entry)});
     return list;
-}
-
-void applyAliases(cli::Arguments& args)
-{
-    for (const QString& alias : args.values(u"--alias"_s)) {
-        const qsizetype eq = alias.indexOf(QLatin1Char('='));
-        const QString name = alias.left(eq);
-        if (eq <= 0 || !store::isAliasName(name))
-            args.addError(u"--alias wants NAME=PATH with NAME one of "_s + store::aliasNames().join(u", "_s));
-        else
-            store::setAliasOverride(name, alias.mid(eq + 1));
-    }
 }
 
 // Reads the options into a request; records bad arguments in args.
@@ -199,7 +186,6 @@ int runSelect(cli::Arguments& args)
         u"--pressure-kind"_s, u"--series"_s, u"--diameter"_s, u"--size"_s, u"--poles"_s, u"--phases"_s};
     for (const QString& flag : args.unknownFlags(known))
         args.addError(u"unknown option "_s + flag);
-    applyAliases(args);
     auto request = requestOf(args);
     if (!request || !args.errors().isEmpty())
         return cli::BadArguments;

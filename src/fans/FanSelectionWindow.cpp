@@ -1,0 +1,584 @@
+#include "fans/FanSelectionWindow.h"
+
+#include "app/TForm_Animate.h"
+#include "common/NumberText.h"
+#include "common/StoreError.h"
+#include "fans/FansFoundWindow.h"
+#include "fans/FoundFansContent.h"
+#include "fans/GeneralSelection.h"
+#include "fans/SelectionValidation.h"
+#include "ui/Messages.h"
+#include "ui/NumberInput.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+using fans::FanGroup;
+
+namespace {
+
+constexpr int iconRole = Qt::UserRole;
+
+// The list icons: 0 round duct fan, 1 rectangular, 2 rectangular with square sections, 3 roof fan,
+// 4 pressurization fan; the size list uses the first three for round, rectangular and square sizes.
+QIcon listIcon(int kind)
+{
+    static QIcon icons[5];
+    if (!icons[kind].isNull())
+        return icons[kind];
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor steel(70, 100, 140);
+    p.setPen(QPen(steel, 1.5));
+    switch (kind) {
+    case 0: // a round duct seen from its end, with the impeller hub
+        p.setBrush(QColor(200, 220, 240));
+        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        p.setBrush(steel);
+        p.drawEllipse(QRectF(6, 6, 4, 4));
+        break;
+    case 1: // a rectangular duct
+        p.setBrush(QColor(220, 230, 200));
+        p.drawRect(QRectF(1.5, 4.5, 13, 7));
+        break;
+    case 2: // rectangular and square sections
+        p.setBrush(QColor(220, 230, 200));
+        p.drawRect(QRectF(0.5, 5.5, 9, 5));
+        p.setBrush(QColor(240, 220, 170));
+        p.drawRect(QRectF(8.5, 2.5, 7, 7));
+        break;
+    case 3: { // a roof with the fan on its ridge
+        QPainterPath roof;
+        roof.moveTo(1, 14);
+        roof.lineTo(8, 8);
+        roof.lineTo(15, 14);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(roof);
+        p.setBrush(QColor(200, 90, 60));
+        p.drawRect(QRectF(5.5, 2.5, 5, 5));
+        break;
+    }
+    default: { // pressurization: air driven into a staircase
+        p.setBrush(QColor(230, 230, 230));
+        p.drawRect(QRectF(7.5, 1.5, 7, 13));
+        p.setPen(QPen(QColor(200, 40, 40), 2));
+        p.drawLine(QPointF(1, 8), QPointF(7, 8));
+        p.drawLine(QPointF(4.5, 5.5), QPointF(7, 8));
+        p.drawLine(QPointF(4.5, 10.5), QPointF(7, 8));
+        break;
+    }
+    }
+    p.end();
+    icons[kind] = QIcon(pixmap);
+    return icons[kind];
+}
+
+QListWidgetItem* checkableItem(QListWidget* list, const QString& text, int icon, bool ticked)
+{
+    auto* item = new QListWidgetItem(text, list);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    if (icon >= 0) {
+        item->setIcon(listIcon(icon));
+        item->setData(iconRole, icon);
+    }
+    return item;
+}
+
+void tickAll(QListWidget* list, bool ticked)
+{
+    for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+std::vector<fans::TickedText> tickedEntries(const QListWidget* list)
+{
+    std::vector<fans::TickedText> entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries.push_back({list->item(i)->text(), list->item(i)->checkState() == Qt::Checked});
+    return entries;
+}
+
+// A spin box that shows its number in the shortest form ("5000", "12,5") and keeps whatever the user
+// left in it, even an empty text, so that "Подбор" can name the fault instead of silently restoring the
+// previous value.
+class NumberSpinBox : public QDoubleSpinBox {
+public:
+    QString textFromValue(double value) const override
+    {
+        QLocale shown = locale();
+        shown.setNumberOptions(QLocale::OmitGroupSeparator);
+        return shown.toString(value, 'g', 12);
+    }
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QString text = lineEdit()->text();
+        int position = 0;
+        if (validate(text, position) == QValidator::Acceptable)
+            QDoubleSpinBox::focusOutEvent(event);
+        else
+            QWidget::focusOutEvent(event);
+    }
+};
+
+QDoubleSpinBox* numberBox(const QString& name, double step, const QString& hint)
+{
+    auto* box = new NumberSpinBox;
+    box->setObjectName(name);
+    box->setDecimals(3);
+    box->setRange(-std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
+    box->setSingleStep(step);
+    box->setToolTip(hint);
+    box->setMinimumWidth(110);
+    return box;
+}
+
+QLabel* unitLabel(const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setToolTip(u"Паскаль"_s);
+    return label;
+}
+
+} // namespace
+
+TMDIChild::TMDIChild(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(u"MDIChild"_s);
+    setWindowTitle(u"Подбор вентиляторов общеобменной вентиляции"_s);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(buildSeriesColumn(), 1);
+    layout->addWidget(buildInputColumn(), 2);
+    fillFromCatalogue();
+    applyGroupRule();
+}
+
+QWidget* TMDIChild::buildSeriesColumn()
+{
+    auto* box = new QGroupBox(u"Серии вентиляторов: "_s);
+    box->setToolTip(u"Отметьте галочкой интересующие Вас серии вентиляторов"_s);
+    auto* splitter = new QSplitter(Qt::Vertical);
+    const struct {
+        SeriesGroup& group;
+        const char16_t* radioName;
+        const char16_t* radioText;
+        const char16_t* buttonName;
+        const char16_t* buttonText;
+        const char16_t* hint;
+        const char16_t* listName;
+    } groups[] = {
+        {m_duct, u"RB_Kanal", u"Канальные", u"Button3", u"[v]", u"Отметить Все", u"Open_ListView"},
+        {m_roof, u"RB_Krysh", u"Крышные", u"Button4", u"[v]", u"Выделить ВСЕ", u"ListView_Krysh"},
+        {m_pressurization, u"RB_Podpor", u"Подпора", u"Button5", u"V", u"Выделить ВСЕ", u"ListView_Podpor"},
+    };
+    for (const auto& g : groups) {
+        auto* panel = new QWidget;
+        g.group.radio = new QRadioButton(QString::fromUtf16(g.radioText));
+        g.group.radio->setObjectName(QString::fromUtf16(g.radioName));
+        g.group.radio->setAutoExclusive(false); // the three sit in separate panels
+        g.group.tickAll = new QPushButton(QString::fromUtf16(g.buttonText));
+        g.group.tickAll->setObjectName(QString::fromUtf16(g.buttonName));
+        g.group.tickAll->setToolTip(QString::fromUtf16(g.hint));
+        g.group.tickAll->setMaximumWidth(40);
+        g.group.list = new QListWidget;
+        g.group.list->setObjectName(QString::fromUtf16(g.listName));
+        g.group.list->setToolTip(box->toolTip());
+        auto* head = new QHBoxLayout;
+        head->addWidget(g.group.radio, 1);
+        head->addWidget(g.group.tickAll);
+        auto* panelLayout = new QVBoxLayout(panel);
+        panelLayout->setContentsMargins(2, 2, 2, 2);
+        panelLayout->addLayout(head);
+        panelLayout->addWidget(g.group.list, 1);
+        splitter->addWidget(panel);
+
+        QRadioButton* radio = g.group.radio;
+        connect(radio, &QRadioButton::clicked, this, [this, radio] {
+            if (!radio->isChecked()) {
+                radio->setChecked(true); // one group is always chosen
+                return;
+            }
+            for (SeriesGroup* other : {&m_duct, &m_roof, &m_pressurization}) {
+                if (other->radio != radio)
+                    other->radio->setChecked(false);
+            }
+            applyGroupRule();
+        });
+        QPushButton* button = g.group.tickAll;
+        QListWidget* list = g.group.list;
+        connect(button, &QPushButton::clicked, this, [this, button, list] { toggleAll(button, list); });
+    }
+    m_duct.radio->setChecked(true);
+    auto* boxLayout = new QVBoxLayout(box);
+    boxLayout->addWidget(splitter);
+    return box;
+}
+
+QWidget* TMDIChild::buildInputColumn()
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    auto* title = new QLabel(u"Исходные данные для подбора"_s);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setUnderline(true);
+    title->setFont(titleFont);
+    layout->addWidget(title);
+    layout->addWidget(buildSearchRange(), 1);
+
+    auto* rangeGroup = new QGroupBox(u"Диапазон поиска от требуемого расхода воздуха, в %"_s);
+    m_range = new QSlider(Qt::Horizontal);
+    m_range->setObjectName(u"TrackBar1"_s);
+    m_range->setRange(5, 30);
+    m_range->setValue(15);
+    m_range->setPageStep(5);
+    m_range->setTickInterval(5);
+    m_range->setTickPosition(QSlider::TicksBothSides);
+    m_range->setToolTip(u"Установите диапазон поиска, в % оттребуемого расхода воздуха"_s);
+    m_rangeText = new QLineEdit(u"15"_s);
+    m_rangeText->setObjectName(u"Input_DIAP"_s);
+    m_rangeText->setEnabled(false);
+    m_rangeText->setMaximumWidth(50);
+    connect(m_range, &QSlider::valueChanged, this,
+        [this](int value) { m_rangeText->setText(QString::number(value)); });
+    auto* rangeLayout = new QGridLayout(rangeGroup);
+    rangeLayout->addWidget(m_range, 0, 0, 1, 3);
+    rangeLayout->addWidget(new QLabel(u"5%"_s), 1, 0, Qt::AlignLeft);
+    rangeLayout->addWidget(new QLabel(u"15%"_s), 1, 1, Qt::AlignLeft);
+    rangeLayout->addWidget(new QLabel(u"30%"_s), 1, 2, Qt::AlignRight);
+    auto* rangeValue = new QHBoxLayout;
+    rangeValue->addWidget(m_rangeText);
+    rangeValue->addWidget(new QLabel(u"%"_s));
+    rangeLayout->addLayout(rangeValue, 0, 3);
+    layout->addWidget(rangeGroup);
+
+    layout->addWidget(buildDutyGroup());
+
+    auto* run = new QPushButton(u"Подбор"_s);
+    run->setObjectName(u"Button1"_s);
+    run->setDefault(true);
+    run->setToolTip(u"Щелкните для начала подбора"_s);
+    QPalette runPalette = run->palette();
+    runPalette.setColor(QPalette::ButtonText, Qt::blue);
+    run->setPalette(runPalette);
+    auto* close = new QPushButton(u"Закрыть"_s);
+    close->setObjectName(u"Button2"_s);
+    connect(run, &QPushButton::clicked, this, &TMDIChild::runSelection);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(run);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    return column;
+}
+
+QGroupBox* TMDIChild::buildSearchRange()
+{
+    auto* group = new QGroupBox(u"Диапазон поиска по: -"_s);
+    auto* layout = new QHBoxLayout(group);
+
+    auto* diameters = new QGroupBox(u"-Диаметрам рабочих колес:"_s);
+    diameters->setToolTip(u"Отметьте галочкой интересующие Вас диаметры рабочих колес вентилятора"_s);
+    m_allDiameters = new QRadioButton(u"Всем"_s);
+    m_allDiameters->setObjectName(u"RadioButton1"_s);
+    m_allDiameters->setChecked(true);
+    m_chosenDiameters = new QRadioButton(u"Отмеченным"_s);
+    m_chosenDiameters->setObjectName(u"RadioButton2"_s);
+    m_diameters = new QListWidget;
+    m_diameters->setObjectName(u"CheckListBox_D"_s);
+    auto* dLayout = new QVBoxLayout(diameters);
+    dLayout->addWidget(m_allDiameters);
+    dLayout->addWidget(m_chosenDiameters);
+    dLayout->addWidget(m_diameters, 1);
+    layout->addWidget(diameters);
+
+    m_sizeGroup = new QGroupBox(u"- Размерам каналов, [А*В]/(диаметр):"_s);
+    m_sizeGroup->setObjectName(u"GroupBox5"_s);
+    m_sizeGroup->setToolTip(u"Отметьте галочкой интересующие Вас размеры каналов"_s);
+    m_allSizes = new QRadioButton(u"Всем"_s);
+    m_allSizes->setObjectName(u"RadioButton3"_s);
+    m_allSizes->setChecked(true);
+    m_chosenSizes = new QRadioButton(u"Отмеченным"_s);
+    m_chosenSizes->setObjectName(u"RadioButton4"_s);
+    m_sizes = new QListWidget;
+    m_sizes->setObjectName(u"ListViewBox_AB"_s);
+    auto* sLayout = new QVBoxLayout(m_sizeGroup);
+    sLayout->addWidget(m_allSizes);
+    sLayout->addWidget(m_chosenSizes);
+    sLayout->addWidget(m_sizes, 1);
+    layout->addWidget(m_sizeGroup);
+
+    // "Всем" ticks every entry and locks the list; "Отмеченным" lets the user choose.
+    for (auto [all, chosen, list] : {std::tuple(m_allDiameters, m_chosenDiameters, m_diameters),
+             std::tuple(m_allSizes, m_chosenSizes, m_sizes)}) {
+        connect(all, &QRadioButton::clicked, this, [list] {
+            tickAll(list, true);
+            list->setEnabled(false);
+        });
+        connect(chosen, &QRadioButton::clicked, this, [list] { list->setEnabled(true); });
+    }
+
+    auto* motors = new QGroupBox(u"- По типам электродвигателей:"_s);
+    motors->setToolTip(u" В скобках приведена соответствующая синхронная частота вращения рабочего колеса"_s);
+    auto* poles = new QGroupBox(u"Полюсность электродвигателя:"_s);
+    auto* polesLayout = new QVBoxLayout(poles);
+    const char16_t* poleTexts[] = {u"2-х полюсные      (3000 об/мин)", u"4-х полюсные      (1500 об/мин)",
+        u"6-ти полюсные   (1000 об/мин)", u"8-ми полюсные   (750 об/мин)"};
+    for (int i = 0; i < 4; ++i) {
+        m_poles[i] = new QCheckBox(QString::fromUtf16(poleTexts[i]));
+        m_poles[i]->setObjectName(u"CheckBox%1"_s.arg(i + 1));
+        m_poles[i]->setChecked(true);
+        polesLayout->addWidget(m_poles[i]);
+    }
+    auto* phases = new QGroupBox(u"Подводимое электоропитание:"_s);
+    auto* phasesLayout = new QVBoxLayout(phases);
+    m_singlePhase = new QCheckBox(u"Одно фазное"_s);
+    m_singlePhase->setObjectName(u"CheckBox1Faz"_s);
+    m_threePhase = new QCheckBox(u"Трех фазное"_s);
+    m_threePhase->setObjectName(u"CheckBox3Faz"_s);
+    for (QCheckBox* box : {m_singlePhase, m_threePhase}) {
+        box->setChecked(true);
+        phasesLayout->addWidget(box);
+        // At least one supply stays ticked: clearing the last one ticks the other again.
+        connect(box, &QCheckBox::clicked, this, [this, box] {
+            QCheckBox* other = box == m_singlePhase ? m_threePhase : m_singlePhase;
+            if (!box->isChecked() && !other->isChecked())
+                other->setChecked(true);
+        });
+    }
+    auto* motorsLayout = new QVBoxLayout(motors);
+    motorsLayout->addWidget(poles);
+    motorsLayout->addWidget(phases);
+    motorsLayout->addStretch();
+    layout->addWidget(motors);
+    return group;
+}
+
+QGroupBox* TMDIChild::buildDutyGroup()
+{
+    auto* group = new QGroupBox(u"Требуемый режим работы:"_s);
+    auto* layout = new QGridLayout(group);
+    m_flow = numberBox(u"Input_Q"_s, 100, u"Введите требуемый расход воздуха (м3/час)"_s);
+    m_flow->setValue(5000);
+    layout->addWidget(new QLabel(u"Требуемый расход воздуха:"_s), 0, 0);
+    layout->addWidget(m_flow, 0, 1);
+    layout->addWidget(new QLabel(u"м3/час"_s), 0, 2);
+
+    m_totalPressure = new QRadioButton(u"Полное давление:"_s);
+    m_totalPressure->setObjectName(u"RB_Full"_s);
+    m_totalPressure->setChecked(true);
+    m_pressure
+        = numberBox(u"Input_P"_s, 10, u"Введите требуемое полное давление, создаваемое вентиляторм  (Па)"_s);
+    m_pressure->setValue(500);
+    m_staticPressure = new QRadioButton(u"Статическое давление:"_s);
+    m_staticPressure->setObjectName(u"RB_Stat"_s);
+    m_staticPressure->setEnabled(false);
+    m_staticPressureBox = numberBox(
+        u"Input_Pstat"_s, 10, u"Введите требуемое статическое давление, создаваемое вентиляторм  (Па)"_s);
+    m_staticPressureBox->setValue(500);
+    auto* totalUnit = unitLabel(u"Па"_s);
+    auto* staticUnit = unitLabel(u"Па"_s);
+    totalUnit->setObjectName(u"Label_P"_s);
+    staticUnit->setObjectName(u"Label_Pstat"_s);
+    layout->addWidget(m_totalPressure, 1, 0);
+    layout->addWidget(m_pressure, 1, 1);
+    layout->addWidget(totalUnit, 1, 2);
+    layout->addWidget(m_staticPressure, 2, 0);
+    layout->addWidget(m_staticPressureBox, 2, 1);
+    layout->addWidget(staticUnit, 2, 2);
+    connect(m_totalPressure, &QRadioButton::toggled, this, &TMDIChild::applyPressureRule);
+    applyPressureRule();
+    return group;
+}
+
+void TMDIChild::fillFromCatalogue()
+{
+    try {
+        for (const fans::SeriesEntry& entry : fans::FanCatalogue::generalSeries())
+            checkableItem(groupControls(entry.group).list, entry.name, entry.icon, false);
+        for (const QString& d : fans::FanCatalogue::diameterTexts(fans::CatalogueKind::General))
+            checkableItem(m_diameters, d, -1, true);
+        for (const fans::DuctSizeEntry& size : fans::FanCatalogue::ductSizes())
+            checkableItem(m_sizes, size.text, size.icon, true);
+    } catch (const CatalogueError& error) {
+        ui::showMessage(error.message(), ui::MessageKind::Error);
+    }
+    m_diameters->setEnabled(false);
+    m_sizes->setEnabled(false);
+}
+
+TMDIChild::SeriesGroup& TMDIChild::groupControls(FanGroup group)
+{
+    switch (group) {
+    case FanGroup::Roof:
+        return m_roof;
+    case FanGroup::Pressurization:
+        return m_pressurization;
+    case FanGroup::Duct:
+        break;
+    }
+    return m_duct;
+}
+
+FanGroup TMDIChild::group() const
+{
+    if (m_roof.radio->isChecked())
+        return FanGroup::Roof;
+    if (m_pressurization.radio->isChecked())
+        return FanGroup::Pressurization;
+    return FanGroup::Duct;
+}
+
+void TMDIChild::selectGroup(FanGroup group)
+{
+    groupControls(group).radio->click();
+    if (!groupControls(group).radio->isChecked())
+        groupControls(group).radio->click();
+}
+
+void TMDIChild::toggleAll(QPushButton* button, QListWidget* list)
+{
+    const bool tick = button->text() != u"[ ]"_s;
+    tickAll(list, tick);
+    button->setText(tick ? u"[ ]"_s : u"[v]"_s);
+}
+
+void TMDIChild::applyGroupRule()
+{
+    const FanGroup chosen = group();
+    for (FanGroup g : {FanGroup::Duct, FanGroup::Roof, FanGroup::Pressurization}) {
+        SeriesGroup& controls = groupControls(g);
+        const bool active = g == chosen;
+        controls.tickAll->setEnabled(active);
+        QPalette radioPalette = palette();
+        if (active)
+            radioPalette.setColor(QPalette::WindowText, Qt::blue);
+        controls.radio->setPalette(radioPalette);
+        // The chosen list looks like an input; the others look like the panel behind them.
+        QPalette listPalette = palette();
+        if (active) {
+            listPalette.setColor(QPalette::Text, Qt::blue);
+        } else {
+            const QColor face = palette().color(QPalette::Button);
+            const QColor shadow = palette().color(QPalette::Dark);
+            for (auto state : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                listPalette.setColor(state, QPalette::Base, face);
+                listPalette.setColor(state, QPalette::Text, shadow);
+            }
+        }
+        controls.list->setPalette(listPalette);
+        controls.list->setEnabled(active);
+    }
+    m_sizeGroup->setVisible(chosen == FanGroup::Duct);
+    m_totalPressure->setEnabled(chosen != FanGroup::Roof);
+    m_staticPressure->setEnabled(chosen != FanGroup::Duct);
+    if (chosen == FanGroup::Roof)
+        m_staticPressure->setChecked(true);
+    else
+        m_totalPressure->setChecked(true);
+    applyPressureRule();
+}
+
+void TMDIChild::applyPressureRule()
+{
+    const bool total = m_totalPressure->isChecked();
+    m_pressure->setEnabled(total);
+    findChild<QLabel*>(u"Label_P"_s)->setEnabled(total);
+    m_staticPressureBox->setEnabled(!total);
+    findChild<QLabel*>(u"Label_Pstat"_s)->setEnabled(!total);
+}
+
+std::optional<fans::SelectionRequest> TMDIChild::readRequest()
+{
+    fans::SelectionRequest request;
+    const auto flow = ui::readNumber(m_flow);
+    if (!flow)
+        return std::nullopt;
+    request.flow = *flow;
+    QDoubleSpinBox* pressureBox = m_totalPressure->isChecked() ? m_pressure : m_staticPressureBox;
+    request.group = group();
+    request.pressureKind
+        = m_totalPressure->isChecked() ? fans::PressureKind::Total : fans::PressureKind::Static;
+    request.rangePercent = m_range->value();
+    request.diameters = tickedEntries(m_diameters);
+    request.sizes = tickedEntries(m_sizes);
+    for (int i = 0; i < 4; ++i)
+        request.poles[size_t(i)] = m_poles[i]->isChecked();
+    request.singlePhase = m_singlePhase->isChecked();
+    request.threePhase = m_threePhase->isChecked();
+
+    // Flow first, so a bad flow is reported before the pressure is read.
+    if (fans::CheckRequest(request) == fans::RequestFault::FlowNotPositive) {
+        ui::showMessage(fans::FaultMessage(fans::RequestFault::FlowNotPositive), ui::MessageKind::Warning);
+        m_flow->setFocus();
+        return std::nullopt;
+    }
+    const auto pressure = ui::readNumber(pressureBox);
+    if (!pressure)
+        return std::nullopt;
+    request.pressure = *pressure;
+    const fans::RequestFault fault = fans::CheckRequest(request);
+    if (fault != fans::RequestFault::None) {
+        ui::showMessage(fans::FaultMessage(fault), ui::MessageKind::Warning);
+        if (fault == fans::RequestFault::PressureNotPositive)
+            pressureBox->setFocus();
+        return std::nullopt;
+    }
+    const QListWidget* series = groupControls(request.group).list;
+    for (int i = 0; i < series->count(); ++i) {
+        const QListWidgetItem* item = series->item(i);
+        if (item->checkState() == Qt::Checked)
+            request.series.push_back(
+                {item->text().trimmed(), item->data(iconRole).toInt() == fans::RoundDuctIcon});
+    }
+    return request;
+}
+
+void TMDIChild::runSelection()
+{
+    const auto request = readRequest();
+    if (!request)
+        return;
+    std::optional<fans::GeneralSelection> run;
+    QString storeError;
+    {
+        BusyScope busy(u"Подбор вентиляторов..."_s);
+        try {
+            run = fans::RunGeneralSelection(*request);
+        } catch (const CatalogueError& error) {
+            storeError = error.message();
+        }
+    }
+    if (!run) {
+        ui::showMessage(storeError, ui::MessageKind::Error);
+        return;
+    }
+    if (run->outcome.status != fans::SelectionOutcome::Status::Listed) {
+        for (const QString& message : run->outcome.messages)
+            ui::showMessage(message, ui::MessageKind::Warning);
+        return;
+    }
+    TFormGrVovazu::shared()->fill(fans::FoundFansContentOf(run->outcome, *request, systemDecimalSeparator()));
+}

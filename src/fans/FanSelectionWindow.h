@@ -1,0 +1,71 @@
+#pragma once
+
+#include "fans/SelectionRequest.h"
+
+#include <QWidget>
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QDoubleSpinBox;
+
+// The general-ventilation fan selection task window: the user states the duty point, narrows the
+// catalogue by fan group, series, impeller diameters, duct sizes, motor poles and phases, and
+// "Подбор" runs the selection; the fans found appear in the shared fans-found window.
+class TMDIChild : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMDIChild(QWidget* parent = nullptr);
+
+    // Chooses a fan group as a click on its radio button does.
+    void selectGroup(fans::FanGroup group);
+    fans::FanGroup group() const;
+
+    // Reads and checks the inputs; on a fault shows its message, focuses the field and returns nothing.
+    std::optional<fans::SelectionRequest> readRequest();
+    // "Подбор": validation, then the run with the progress window shown, then the fans-found window.
+    void runSelection();
+
+private:
+    QWidget* buildSeriesColumn();
+    QWidget* buildInputColumn();
+    QGroupBox* buildSearchRange();
+    QGroupBox* buildDutyGroup();
+    void fillFromCatalogue();
+    void applyGroupRule();
+    void applyPressureRule();
+    void toggleAll(QPushButton* button, QListWidget* list);
+
+    struct SeriesGroup {
+        QRadioButton* radio = nullptr;
+        QPushButton* tickAll = nullptr;
+        QListWidget* list = nullptr;
+    };
+    SeriesGroup& groupControls(fans::FanGroup group);
+
+    SeriesGroup m_duct;
+    SeriesGroup m_roof;
+    SeriesGroup m_pressurization;
+    QRadioButton* m_allDiameters = nullptr;
+    QRadioButton* m_chosenDiameters = nullptr;
+    QListWidget* m_diameters = nullptr;
+    QGroupBox* m_sizeGroup = nullptr;
+    QRadioButton* m_allSizes = nullptr;
+    QRadioButton* m_chosenSizes = nullptr;
+    QListWidget* m_sizes = nullptr;
+    QCheckBox* m_poles[4] {};
+    QCheckBox* m_singlePhase = nullptr;
+    QCheckBox* m_threePhase = nullptr;
+    QSlider* m_range = nullptr;
+    QLineEdit* m_rangeText = nullptr;
+    QDoubleSpinBox* m_flow = nullptr;
+    QRadioButton* m_totalPressure = nullptr;
+    QDoubleSpinBox* m_pressure = nullptr;
+    QRadioButton* m_staticPressure = nullptr;
+    QDoubleSpinBox* m_staticPressureBox = nullptr;
+};

@@ -1,0 +1,425 @@
+#include "fans/FansFoundWindow.h"
+
+#include "app/SharedWindows.h"
+#include "fans/FoundFanRow.h"
+#include "fans/SelectedFan.h"
+#include "fans/SelectionRun.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <qcustomplot.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int listedFans = 29;
+
+// Colour of fan c at c − 1.
+constexpr int fanColours[listedFans][3] = {{255, 255, 0}, {0, 0, 0}, {0, 0, 255}, {255, 0, 0}, {0, 128, 0},
+    {255, 255, 255}, {128, 0, 128}, {15, 170, 240}, {255, 0, 255}, {0, 255, 255}, {0, 255, 0}, {68, 128, 10},
+    {128, 0, 0}, {0, 0, 128}, {128, 128, 0}, {128, 0, 128}, {160, 32, 86}, {35, 246, 115}, {255, 255, 0},
+    {0, 0, 0}, {0, 0, 255}, {255, 0, 0}, {0, 128, 0}, {255, 255, 255}, {128, 128, 0}, {96, 90, 79},
+    {255, 0, 255}, {0, 255, 255}, {0, 255, 0}};
+
+QColor fanColour(int fanNumber)
+{
+    const auto& c = fanColours[(fanNumber - 1) % listedFans];
+    return QColor(c[0], c[1], c[2]);
+}
+
+const QColor systemCurveColour(128, 0, 128);
+const QColor markBackground(Qt::white);
+const QColor chosenMarkBackground(255, 255, 207);
+// A mid grey behind the curves: the catalogue colours include white and yellow.
+const QColor plotBackground(190, 196, 204);
+
+constexpr int columnWidths[] = {20, 107, 66, 78, 2, 61, 126, 2, 2, 2, 2, 59, 60, 2, 97, 2, 2, 77, 39};
+
+QString listHint()
+{
+    return u"Для выбора вентилятора перемещайтесь по списку спомощью \"мыши\" или клавиш ВВЕРХ, ВНИЗ на клавиатуре"_s;
+}
+
+QVector<double> xs(const std::vector<QPointF>& points)
+{
+    QVector<double> v;
+    for (const QPointF& p : points)
+        v << p.x();
+    return v;
+}
+
+QVector<double> ys(const std::vector<QPointF>& points)
+{
+    QVector<double> v;
+    for (const QPointF& p : points)
+        v << p.y();
+    return v;
+}
+
+void styleLine(QCPGraph* graph, const QColor& colour, double width = 1)
+{
+    graph->setLineStyle(QCPGraph::lsLine);
+    graph->setScatterStyle(QCPScatterStyle::ssNone);
+    graph->setPen(QPen(colour, width));
+}
+
+void stylePoints(QCPGraph* graph, QCPScatterStyle::ScatterShape shape, double size, const QColor& colour)
+{
+    graph->setLineStyle(QCPGraph::lsNone);
+    graph->setScatterStyle(QCPScatterStyle(shape, QPen(colour.darker(130)), QBrush(colour), size));
+    graph->setPen(QPen(colour));
+}
+
+// Points of a graph inside the visible axis ranges.
+int visiblePoints(const QCPGraph* graph)
+{
+    const QCPRange x = graph->keyAxis()->range();
+    const QCPRange y = graph->valueAxis()->range();
+    int count = 0;
+    for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it) {
+        if (x.contains(it->key) && y.contains(it->value))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+TFormGrVovazu::TFormGrVovazu(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(u"FormGrVovazu"_s);
+    setWindowTitle(u"ЗФН: Выберите канальный вентилятор"_s);
+
+    auto* listGroup = new QGroupBox(u"Подобранные вентиляторы:"_s);
+    m_list = new QListWidget;
+    m_list->setObjectName(u"ListBoxVOVAZU"_s);
+    m_list->setCursor(Qt::PointingHandCursor);
+    m_list->setToolTip(listHint());
+    auto* listLayout = new QVBoxLayout(listGroup);
+    listLayout->addWidget(m_list);
+
+    buildChart();
+    buildGrid();
+
+    auto* rightSplitter = new QSplitter(Qt::Vertical);
+    rightSplitter->addWidget(m_chart);
+    rightSplitter->addWidget(m_grid);
+    rightSplitter->setStretchFactor(0, 3);
+    rightSplitter->setStretchFactor(1, 2);
+    auto* mainSplitter = new QSplitter(Qt::Horizontal);
+    mainSplitter->addWidget(listGroup);
+    mainSplitter->addWidget(rightSplitter);
+    mainSplitter->setStretchFactor(1, 1);
+    mainSplitter->setSizes({220, 1000});
+
+    auto* memo
+        = new QLineEdit(u"Для выбора канального вентилятора перемещайтесь по списку спомощью \"мыши\" или "
+                        u"клавиш ВЕРХ, ВНИЗ на клавиатуре. "_s);
+    memo->setReadOnly(true);
+    memo->setFrame(false);
+    memo->setToolTip(
+        u"Для выбора вентиляционной системы перемещайтесь по списку спомощью \"мыши\" или клавиш "
+        u"ВВЕРХ, ВНИЗ на клавиатуре"_s);
+    auto* back = new QPushButton(u"<< Назад"_s);
+    back->setObjectName(u"Button1"_s);
+    auto* details = new QPushButton(u"Подробно"_s);
+    details->setObjectName(u"Button2"_s);
+    m_unitButton = new QPushButton(u"Модульная система"_s);
+    m_unitButton->setObjectName(u"Button3"_s);
+    m_unitButton->hide();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(memo, 1);
+    bottom->addWidget(back);
+    bottom->addWidget(details);
+    bottom->addWidget(m_unitButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mainSplitter, 1);
+    layout->addLayout(bottom);
+
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) { chooseFan(row + 1); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { showDetails(); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) { chooseFan(row + 1); });
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { showDetails(); });
+    connect(back, &QPushButton::clicked, this, &QWidget::hide);
+    connect(details, &QPushButton::clicked, this, &TFormGrVovazu::showDetails);
+}
+
+TFormGrVovazu* TFormGrVovazu::shared()
+{
+    if (auto* window = SharedWindows::get<TFormGrVovazu>())
+        return window;
+    static QPointer<TFormGrVovazu> own;
+    if (!own)
+        own = new TFormGrVovazu;
+    return own;
+}
+
+void TFormGrVovazu::buildChart()
+{
+    m_chart = new QCustomPlot;
+    m_chart->setObjectName(u"Chart1"_s);
+    m_chart->legend->setVisible(false);
+    m_chart->setCursor(Qt::CrossCursor);
+    m_chart->setToolTip(
+        u"Размерные характеристики вентиляторов |Для увелич. масштаба удерживая левую кн. мыши "
+        u"выделите прямоуг. область с левого верх. угла, для уменьшения - с правого верхнего "
+        u"угла-в левый нижний"_s);
+    m_chart->xAxis->setLabel(u"Расход воздуха (м3/час)"_s);
+    m_chart->yAxis->setLabel(u"Полное давление, Па"_s);
+    m_chart->axisRect()->setBackground(plotBackground);
+    m_chart->setMinimumSize(400, 250);
+    for (int i = 0; i < seriesCount; ++i) {
+        QCPGraph* graph = m_chart->addGraph();
+        graph->setObjectName(u"Series%1"_s.arg(i + 1));
+        m_series.push_back(graph);
+    }
+    styleLine(m_series[0], systemCurveColour, 2);
+    m_series[0]->setName(u"Крив.давл."_s);
+    stylePoints(m_series[1], QCPScatterStyle::ssDiamond, 10, Qt::red);
+    m_series[1]->setName(u"Раб.точка"_s);
+    stylePoints(m_series[2], QCPScatterStyle::ssCircle, 7, Qt::red);
+    m_series[2]->setName(u"Ист.раб.точка"_s);
+    styleLine(m_series[seriesCount - 2], Qt::yellow, 2);
+    styleLine(m_series[seriesCount - 1], Qt::yellow, 2);
+
+    // Dragging a rectangle from its upper left corner zooms into it; dragging towards the left returns
+    // to the whole picture.
+    m_chart->setSelectionRectMode(QCP::srmCustom);
+    connect(m_chart, &QCustomPlot::mousePress, this,
+        [this](QMouseEvent* event) { m_pressPosition = event->position(); });
+    connect(m_chart->selectionRect(), &QCPSelectionRect::accepted, this,
+        [this](const QRect& rect, QMouseEvent* event) {
+            if (event->position().x() < m_pressPosition.x()) {
+                m_chart->rescaleAxes();
+                m_chart->replot();
+            } else {
+                onZoomRectangle(rect);
+            }
+        });
+    connect(m_chart, &QCustomPlot::mouseRelease, this, [this](QMouseEvent* event) {
+        if ((event->position() - m_pressPosition).manhattanLength() > 3 || event->button() != Qt::LeftButton)
+            return;
+        if (auto* graph = qobject_cast<QCPGraph*>(m_chart->plottableAt(event->position(), false)))
+            onCurveClicked(graph);
+    });
+}
+
+void TFormGrVovazu::buildGrid()
+{
+    m_grid = new QTableWidget(0, int(std::size(columnWidths)));
+    m_grid->setObjectName(u"StringVOVAZU"_s);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->verticalHeader()->hide();
+    m_grid->viewport()->setCursor(Qt::PointingHandCursor);
+    m_grid->setToolTip(listHint());
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_grid->horizontalHeader()->setMinimumSectionSize(2);
+    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // The two header rows of the grid make up each column's two-line heading.
+    const QStringList top = fans::FoundFanHeaderRow(0);
+    const QStringList second = fans::FoundFanHeaderRow(1);
+    for (int column = 0; column < m_grid->columnCount(); ++column) {
+        const QString heading
+            = second[column].isEmpty() ? top[column] : top[column] + u"\n"_s + second[column];
+        m_grid->setHorizontalHeaderItem(column, new QTableWidgetItem(heading));
+        m_grid->setColumnWidth(column, columnWidths[column]);
+    }
+}
+
+QCPGraph* TFormGrVovazu::series(int index) const
+{
+    return index >= 0 && index < int(m_series.size()) ? m_series[size_t(index)] : nullptr;
+}
+
+QCPItemText* TFormGrVovazu::labelMark(int fanNumber) const
+{
+    return fanNumber >= 1 && fanNumber <= int(m_labels.size()) ? m_labels[size_t(fanNumber - 1)] : nullptr;
+}
+
+int TFormGrVovazu::gridRow() const
+{
+    const int row = m_grid->currentRow();
+    return row >= 0 && row < int(m_content.fans.size()) ? row + 2 : 0;
+}
+
+void TFormGrVovazu::clearChart()
+{
+    for (QCPGraph* graph : m_series) {
+        graph->data()->clear();
+        graph->setName(QString());
+    }
+    m_series[0]->setName(u"Крив.давл."_s);
+    m_series[1]->setName(u"Раб.точка"_s);
+    m_series[2]->setName(u"Ист.раб.точка"_s);
+    for (QCPItemText* mark : m_labels)
+        m_chart->removeItem(mark);
+    m_labels.clear();
+}
+
+void TFormGrVovazu::fill(const fans::FoundFansContent& content)
+{
+    m_choosing = true;
+    m_content = content;
+    clearChart();
+    m_chart->yAxis->setLabel(content.roofRun ? u"Статическое давление, Па"_s : u"Полное давление, Па"_s);
+    m_series[0]->setData(xs(content.systemCurve), ys(content.systemCurve), true);
+    m_series[1]->addData(content.dutyPoint.x(), content.dutyPoint.y());
+
+    m_list->clear();
+    m_grid->clearContents();
+    const int count = std::min(int(content.fans.size()), listedFans);
+    m_grid->setRowCount(count);
+    for (int c = 1; c <= count; ++c) {
+        const fans::FoundFanEntry& fan = content.fans[size_t(c - 1)];
+        const QColor colour = fanColour(c);
+        m_list->addItem(fan.designation);
+
+        QCPGraph* curve = m_series[size_t(firstCurveSeries + c - 1)];
+        styleLine(curve, colour);
+        curve->setName(fan.designation);
+        curve->setData(xs(fan.curve), ys(fan.curve), true);
+
+        QCPGraph* labelPoint = m_series[size_t(firstLabelSeries + c - 1)];
+        stylePoints(labelPoint, QCPScatterStyle::ssDisc, 5, colour);
+        labelPoint->setName(fan.designation);
+        auto* mark = new QCPItemText(m_chart);
+        mark->setText(fan.designation);
+        mark->setPen(QPen(colour, 1));
+        mark->setBrush(markBackground);
+        mark->setPadding(QMargins(2, 1, 2, 1));
+        mark->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        mark->setClipToAxisRect(true);
+        mark->setVisible(fan.label.has_value());
+        if (fan.label) {
+            labelPoint->addData(fan.label->x(), fan.label->y());
+            mark->position->setCoords(*fan.label);
+        }
+        m_labels.push_back(mark);
+
+        for (int column = 0; column < m_grid->columnCount() && column < fan.row.size(); ++column)
+            m_grid->setItem(c - 1, column, new QTableWidgetItem(fan.row[column]));
+    }
+    m_chart->rescaleAxes();
+    m_chart->xAxis->scaleRange(1.08);
+    m_chart->yAxis->scaleRange(1.1);
+    m_chart->replot();
+    m_grid->setCurrentCell(-1, -1);
+    m_grid->clearSelection();
+    m_list->setCurrentRow(-1);
+    m_choosing = false;
+
+    m_unitButton->hide();
+    showMaximized();
+    raise();
+    activateWindow();
+    m_list->setFocus();
+}
+
+void TFormGrVovazu::showEvent(QShowEvent* event)
+{
+    // The number column counts the rows, whoever filled the grid.
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        if (!m_grid->item(row, 0))
+            m_grid->setItem(row, 0, new QTableWidgetItem);
+        m_grid->item(row, 0)->setText(QString::number(row + 1));
+    }
+    QWidget::showEvent(event);
+}
+
+void TFormGrVovazu::chooseFan(int fanNumber)
+{
+    if (m_choosing || fanNumber < 1 || fanNumber > int(m_labels.size()))
+        return;
+    m_choosing = true;
+    m_list->setCurrentRow(fanNumber - 1);
+    m_grid->setCurrentCell(fanNumber - 1, std::max(m_grid->currentColumn(), 0));
+    m_grid->selectRow(fanNumber - 1);
+    highlight(fanNumber);
+    drawOperatingPoint(fanNumber);
+    m_chart->replot();
+    m_choosing = false;
+}
+
+void TFormGrVovazu::highlight(int fanNumber)
+{
+    for (int c = 1; c <= int(m_labels.size()); ++c) {
+        const bool chosen = c == fanNumber;
+        QCPGraph* curve = m_series[size_t(firstCurveSeries + c - 1)];
+        QPen pen = curve->pen();
+        pen.setWidthF(chosen ? 2 : 1);
+        curve->setPen(pen);
+        QCPItemText* mark = m_labels[size_t(c - 1)];
+        QPen frame = mark->pen();
+        frame.setWidthF(chosen ? 3 : 1);
+        mark->setPen(frame);
+        mark->setBrush(chosen ? chosenMarkBackground : markBackground);
+    }
+}
+
+void TFormGrVovazu::drawOperatingPoint(int fanNumber)
+{
+    QCPGraph* point = m_series[2];
+    QCPGraph* horizontal = m_series[seriesCount - 2];
+    QCPGraph* vertical = m_series[seriesCount - 1];
+    point->data()->clear();
+    horizontal->data()->clear();
+    vertical->data()->clear();
+    const QPointF op = m_content.fans[size_t(fanNumber - 1)].operatingPoint;
+    point->addData(op.x(), op.y());
+    // Leader lines from the point to both axes, drawn as the axes stand now.
+    horizontal->setData({0.99 * op.x(), m_chart->xAxis->range().lower}, {op.y(), op.y()});
+    vertical->setData({op.x(), op.x()}, {0.95 * op.y(), m_chart->yAxis->range().lower});
+}
+
+void TFormGrVovazu::onCurveClicked(QCPGraph* graph)
+{
+    const int index = int(std::find(m_series.begin(), m_series.end(), graph) - m_series.begin());
+    const bool fanCurve = index >= firstCurveSeries && index < firstCurveSeries + int(m_labels.size());
+    if (!fanCurve || visiblePoints(graph) < 3)
+        return;
+    // The grid row whose designation is the curve's title (the last one when several match).
+    int found = 0;
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        const QTableWidgetItem* item = m_grid->item(row, 1);
+        if (item && item->text().trimmed() == graph->name())
+            found = row + 1;
+    }
+    if (found)
+        chooseFan(found);
+}
+
+void TFormGrVovazu::onZoomRectangle(const QRect& rect)
+{
+    if (rect.width() < 4 || rect.height() < 4)
+        return;
+    QCPAxis* x = m_chart->xAxis;
+    QCPAxis* y = m_chart->yAxis;
+    x->setRange(x->pixelToCoord(rect.left()), x->pixelToCoord(rect.right()));
+    y->setRange(y->pixelToCoord(rect.bottom()), y->pixelToCoord(rect.top()));
+    m_chart->replot();
+}
+
+void TFormGrVovazu::showDetails()
+{
+    if (m_content.fans.empty())
+        return;
+    const int row = gridRow() ? gridRow() : 2;
+    const QStringList& cells = m_content.fans[size_t(row - 2)].row;
+    const fans::SelectionRun& run = fans::lastSelectionRun();
+    fans::selectedFan() = fans::SelectedFanOf(cells, run.RequiredFlow, run.RequiredPressure);
+    fans::fanSheetValues()
+        = fans::FanSheetValuesOf(cells, run.RequiredFlow, run.RequiredPressure, run.RoofRun);
+    Q_EMIT detailsRequested();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "fans/FoundFansContent.h"
+
+#include <QPointF>
+#include <QWidget>
+#include <vector>
+
+class QCustomPlot;
+class QCPGraph;
+class QCPItemText;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+// The fans found by the last selection run: their designations, their curves over the duty band with
+// the system curve, and one grid row of figures each. Choosing a fan in the list, the grid or by
+// clicking its curve marks its operating point; "Подробно" hands the chosen fan to its data sheet.
+// One window for the whole program, shared by every selection window; each run replaces its content.
+class TFormGrVovazu : public QWidget {
+    Q_OBJECT
+public:
+    // Chart layout: series index of the curve and of the label point of fan c (1-based).
+    static constexpr int firstCurveSeries = 4;
+    static constexpr int firstLabelSeries = 34;
+    static constexpr int seriesCount = 65;
+
+    explicit TFormGrVovazu(QWidget* parent = nullptr);
+
+    // The program's window (registered among the shared windows), created on first use when the
+    // program has none.
+    static TFormGrVovazu* shared();
+
+    // Replaces the content with a run's and shows the window, the list focused and no fan chosen.
+    void fill(const fans::FoundFansContent& content);
+
+    // The fan chosen, as its grid row (data rows start at 2, as under the two header rows); 0 for none.
+    int gridRow() const;
+    QCPGraph* series(int index) const;
+    QCPItemText* labelMark(int fanNumber) const;
+
+    // Chooses fan c (1-based) as a click in the grid does; a curve click ends up here too.
+    void chooseFan(int fanNumber);
+    // "Подробно": the chosen fan (the first when none is chosen) goes to its data sheet.
+    void showDetails();
+
+Q_SIGNALS:
+    // Emitted after "Подробно" has filled the selected fan and the sheet's values.
+    void detailsRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildChart();
+    void buildGrid();
+    void clearChart();
+    void drawOperatingPoint(int fanNumber);
+    void highlight(int fanNumber);
+    void onCurveClicked(QCPGraph* graph);
+    void onZoomRectangle(const QRect& rect);
+
+    QListWidget* m_list = nullptr;
+    QCustomPlot* m_chart = nullptr;
+    QTableWidget* m_grid = nullptr;
+    QPushButton* m_unitButton = nullptr;
+    std::vector<QCPGraph*> m_series;
+    std::vector<QCPItemText*> m_labels; // mark of fan c at c − 1
+    fans::FoundFansContent m_content;
+    QPointF m_pressPosition;
+    bool m_choosing = false;
+};

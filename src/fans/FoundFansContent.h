@@ -1,0 +1,31 @@
+#pragma once
+
+#include "fans/FanSelection.h"
+
+#include <QPointF>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace fans {
+
+// What the fans-found window shows of a run, worked out before the window sees it.
+struct FoundFanEntry {
+    QString designation;
+    std::vector<QPointF> curve; // swept over the band, below pmax
+    std::optional<QPointF> label; // where the designation is marked
+    QPointF operatingPoint; // (Qop, round(k·Qop²))
+    QStringList row; // the 19 grid cells
+};
+
+struct FoundFansContent {
+    std::vector<QPointF> systemCurve; // 31 points over the band
+    QPointF dutyPoint; // (Q, round(k·Q²))
+    bool roofRun = false; // pressures are static
+    std::vector<FoundFanEntry> fans;
+};
+
+FoundFansContent FoundFansContentOf(
+    const SelectionOutcome& outcome, const SelectionRequest& request, QChar decimalSeparator);
+
+} // namespace fans
