@@ -40,7 +40,7 @@ TFormMain::TFormMain(QWidget* parent)
     m_workspace->setObjectName(QStringLiteral("MDIClient"));
     m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_workspace->installEventFilter(this);
+    m_workspace->viewport()->installEventFilter(this);
     setCentralWidget(m_workspace);
 
     m_permanentStatus = new QLabel(this);
@@ -60,8 +60,14 @@ TFormMain::TFormMain(QWidget* parent)
 
 TFormMain::~TFormMain()
 {
+    // The workspace and its windows go while this frame is still whole: their activation changes
+    // during destruction must not reach a half-destroyed frame.
     m_closing = true;
     qApp->removeEventFilter(this);
+    m_workspace->viewport()->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(m_workspace, nullptr, this, nullptr);
+    delete m_workspace;
 }
 
 TFormStartMenu* TFormMain::startMenu() const
@@ -283,7 +289,7 @@ void TFormMain::showEvent(QShowEvent* event)
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_workspace && event->type() == QEvent::Resize) {
+    if (event->type() == QEvent::Resize && watched == m_workspace->viewport()) {
         layoutStartMenu();
     } else if (event->type() == QEvent::StatusTip && watched->isWidgetType()) {
         // Tips of controls in other top-level windows never travel up to the frame by themselves.

@@ -1,0 +1,276 @@
+#include "app/DescriptionItems.h"
+#include "app/SharedWindows.h"
+#include "app/StartMenuLayout.h"
+#include "app/TFormMain.h"
+#include "app/TFormManual.h"
+#include "app/TFormStartMenu.h"
+#include "app/TForm_Nagrev_Dialog.h"
+#include "app/TaskActions.h"
+#include "ui/MenuMerge.h"
+#include "ui/Messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Lets queued start-menu updates and deferred deletions run.
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
+
+class Frame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages.append(text); });
+        frame = std::make_unique<TFormMain>();
+        SharedWindows::createAll(frame.get());
+        frame->resize(1200, 800);
+        frame->show();
+        settle();
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        ui::setMessageSink({});
+    }
+
+    QList<QMdiSubWindow*> children() const { return frame->workspace()->subWindowList(); }
+
+    QStringList taskCaptions() const
+    {
+        QStringList captions;
+        for (QMdiSubWindow* child : children()) {
+            if (!qobject_cast<TFormStartMenu*>(child->widget()))
+                captions.append(child->widget()->windowTitle());
+        }
+        return captions;
+    }
+
+    QWidget* open(const QString& actionName)
+    {
+        QWidget* window = frame->openTaskWindow(actionName);
+        settle();
+        return window;
+    }
+
+    void closeTaskWindow(QWidget* window)
+    {
+        for (QMdiSubWindow* child : children()) {
+            if (child->widget() == window)
+                child->close();
+        }
+        settle();
+    }
+
+    std::unique_ptr<TFormMain> frame;
+    QStringList messages;
+};
+
+TEST_F(Frame, ShowsOneStartMenuCentredAboveTheStatusBar)
+{
+    ASSERT_EQ(children().size(), 1);
+    ASSERT_NE(frame->startMenu(), nullptr);
+    const QSize workspace = frame->workspace()->viewport()->size();
+    EXPECT_EQ(frame->startMenu()->parentWidget()->geometry(), startMenuGeometry(workspace));
+    EXPECT_EQ(frame->startMenu()->size(), QSize(511, 371));
+    EXPECT_LE(frame->workspace()->geometry().bottom(), frame->statusBar()->geometry().top());
+}
+
+TEST_F(Frame, StartMenuShrinksAndStaysCentredInASmallFrame)
+{
+    frame->resize(420, 330);
+    settle();
+    const QSize workspace = frame->workspace()->viewport()->size();
+    ASSERT_LT(workspace.height(), 385);
+    ASSERT_NE(frame->startMenu(), nullptr);
+    const QRect placed = frame->startMenu()->parentWidget()->geometry();
+    EXPECT_EQ(placed.size(), QSize(workspace.width() - 14, workspace.height() - 14));
+    EXPECT_EQ(placed.topLeft(), QPoint(5, 5));
+}
+
+TEST_F(Frame, OpeningFromTheStartMenuClosesItAndClosingTheLastWindowBringsItBack)
+{
+    auto* link = frame->startMenu()->findChild<QLabel*>(u"LabelUniFanSelect"_s);
+    ASSERT_NE(link, nullptr);
+    QTest::mouseClick(link, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(frame->startMenu(), nullptr);
+    ASSERT_EQ(children().size(), 1);
+    QWidget* window = children().first()->widget();
+    EXPECT_STREQ(window->metaObject()->className(), "TMDIChild");
+    EXPECT_EQ(window->windowTitle(), u"Подбор вентиляторов общеобменной вентиляции - Вариант 1"_s);
+
+    closeTaskWindow(window);
+    ASSERT_EQ(children().size(), 1);
+    ASSERT_NE(frame->startMenu(), nullptr);
+    EXPECT_EQ(frame->startMenu()->parentWidget()->geometry(),
+        startMenuGeometry(frame->workspace()->viewport()->size()));
+}
+
+TEST_F(Frame, StartMenuLinksLightUpUnderThePointer)
+{
+    auto* link = frame->startMenu()->findChild<QLabel*>(u"LabelSmkFanSelect"_s);
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->toolTip(), u"ЗФН-подбор"_s);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(link, &enter);
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(link, &leave);
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+TEST_F(Frame, NumbersCountTheWindowsOfTheClassOpenNow)
+{
+    const QString select = u"ActionUniFanSelect"_s;
+    QWidget* first = open(select);
+    open(select);
+    open(select);
+    open(u"ActionScreenORKCalc"_s); // another class counts on its own
+    const QString prefix = u"Подбор вентиляторов общеобменной вентиляции - Вариант "_s;
+    EXPECT_EQ(taskCaptions(),
+        QStringList({prefix + u"1"_s, prefix + u"2"_s, prefix + u"3"_s,
+            u"Расчет воздушной завесы ОРК - Вариант 1"_s}));
+
+    closeTaskWindow(first);
+    QWidget* fourth = open(select);
+    EXPECT_EQ(fourth->windowTitle(), prefix + u"3"_s);
+}
+
+TEST_F(Frame, EveryTaskActionOpensAWindowOfItsClass)
+{
+    const struct {
+        const char* action;
+        const char* windowClass;
+    } cases[] {
+        {"ActionUniFanSelect", "TMDIChild"},
+        {"ActionUniFanParams", "TFormChildUtility"},
+        {"ActionSmkFanSelect", "TMDIChildSMK"},
+        {"ActionSmkFanParams", "TFormChildUtilitySMK"},
+        {"ActionDelSmkCalc", "TMDIChildSmkCalk"},
+        {"ActionAntiSmkCalc", "TMDIChildPodpor"},
+        {"ActionScreenORKCalc", "TMDIChildVozdZavesaORK"},
+        {"ActionScreenTEMCalc", "TMDIChildVozdZavesaTEM"},
+        {"ActionScreenPLNCalc", "TMDIChildVozdZavesaPLN"},
+        {"ActionUnitLUMACalc", "TMDIChildVozdAgregatLUMA"},
+    };
+    for (const auto& c : cases) {
+        QAction* action = frame->findChild<QAction*>(QLatin1String(c.action));
+        ASSERT_NE(action, nullptr) << c.action;
+        const qsizetype before = taskCaptions().size();
+        action->trigger();
+        settle();
+        ASSERT_EQ(taskCaptions().size(), before + 1) << c.action;
+        QWidget* window = frame->workspace()->activeSubWindow()->widget();
+        EXPECT_STREQ(window->metaObject()->className(), c.windowClass);
+        EXPECT_EQ(
+            window->windowTitle(), findTaskAction(QLatin1String(c.action))->windowCaptionPrefix + u"1"_s);
+    }
+    EXPECT_EQ(frame->startMenu(), nullptr);
+}
+
+TEST_F(Frame, UnitWindowOpensOnlyAfterAKindIsChosen)
+{
+    auto* dialog = SharedWindows::get<TForm_Nagrev_Dialog>();
+    ASSERT_NE(dialog, nullptr);
+    QAction* action = frame->findChild<QAction*>(u"ActionVentUnitSelect"_s);
+
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    action->trigger();
+    settle();
+    EXPECT_TRUE(taskCaptions().isEmpty());
+    EXPECT_NE(frame->startMenu(), nullptr);
+
+    // A double click on a kind chooses it; the dialog remembers it for the next time.
+    QTimer::singleShot(
+        0, [dialog] { QTest::mouseDClick(dialog->findChild<QWidget*>(u"RB_Oxlad"_s), Qt::LeftButton); });
+    action->trigger();
+    settle();
+    EXPECT_EQ(taskCaptions(), QStringList({u"Подбор агрегатов вентиляционных сборных - Вариант 1"_s}));
+    EXPECT_STREQ(
+        frame->workspace()->activeSubWindow()->widget()->metaObject()->className(), "TMDIChildPritoch");
+    EXPECT_EQ(dialog->selectedKind(), 3);
+}
+
+TEST_F(Frame, MissingDescriptionFileIsReportedAndTheTextStays)
+{
+    auto* manual = SharedWindows::get<TFormManual>();
+    ASSERT_NE(manual, nullptr);
+    const DescriptionItem& series = descriptionItems().front();
+    frame->showDescription(series);
+    ASSERT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    const QString shown = manual->document()->toPlainText();
+    ASSERT_FALSE(shown.isEmpty());
+
+    DescriptionItem missing = descriptionItems().back();
+    missing.rtfFile = u"NoSuchDescription.rtf"_s;
+    frame->showDescription(missing);
+    EXPECT_EQ(messages, QStringList({missing.missingFileMessage}));
+    EXPECT_TRUE(manual->isVisible());
+    EXPECT_EQ(manual->windowTitle(), missing.windowCaption);
+    EXPECT_EQ(manual->document()->toPlainText(), shown);
+    // Printing then shows the kept text under the new item's title and picture.
+    EXPECT_EQ(manual->reportTitle(), missing.reportTitle);
+    EXPECT_EQ(manual->reportPicture(), missing.reportPicture);
+}
+
+TEST_F(Frame, StatusBarShowsLongHintsFromOtherWindowsToo)
+{
+    auto* manual = SharedWindows::get<TFormManual>();
+    QWidget* text = manual->findChild<QWidget*>(u"RichEdit_Manual"_s);
+    manual->show();
+    QStatusTipEvent tip(text->statusTip());
+    QCoreApplication::sendEvent(text, &tip);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), u"Описание по сериям вентиляторов"_s);
+
+    QAction* exit = frame->findChild<QAction*>(u"ActionExit"_s);
+    EXPECT_EQ(exit->statusTip(), u"Выйти из программы"_s);
+}
+
+TEST_F(Frame, MenusOfTheActiveTaskWindowJoinTheMenuBar)
+{
+    QWidget* withMenu = open(u"ActionDelSmkCalc"_s);
+    auto* own = new QMenu(u"Расчет"_s, withMenu);
+    ui::setMergeGroup(own, 1);
+    open(u"ActionAntiSmkCalc"_s);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 3);
+
+    frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(withMenu->parentWidget()));
+    settle();
+    QStringList titles;
+    for (QAction* item : frame->menuBar()->actions())
+        titles.append(item->text());
+    EXPECT_EQ(titles, QStringList({u"&Открыть"_s, u"Расчет"_s, u"Описание"_s, u"&Справка"_s}));
+}
+
+TEST_F(Frame, ClosingTheFrameCreatesNoStartMenu)
+{
+    open(u"ActionUniFanSelect"_s);
+    frame->close();
+    settle();
+    EXPECT_TRUE(frame->isClosing());
+    EXPECT_TRUE(children().isEmpty());
+}

@@ -1,0 +1,96 @@
+#include "app/StartMenuLayout.h"
+#include "app/ZfnApplication.h"
+#include "common/StoreError.h"
+#include "ui/Hints.h"
+#include "ui/MenuMerge.h"
+#include "ui/Messages.h"
+
+#include <QMenu>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace Qt::Literals::StringLiterals;
+
+TEST(StartMenuLayout, FullSizeCentredAndShrunkInSmallWorkspaces)
+{
+    const struct {
+        QSize workspace;
+        QRect expected;
+    } cases[] {
+        {{1200, 800}, {342, 212, 511, 371}}, // room to spare: full size, centred
+        {{525, 385}, {5, 5, 511, 371}}, // exactly the full size plus the margin
+        {{524, 384}, {5, 5, 510, 370}}, // one pixel less: shrinks to the workspace minus 14
+        {{400, 300}, {5, 5, 386, 286}}, {{1201, 801}, {343, 213, 511, 371}}, // odd leftovers are truncated
+        {{8, 6}, {5, 5, 0, 0}}, // a workspace smaller than the margin never gives a negative size
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(startMenuGeometry(c.workspace), c.expected)
+            << c.workspace.width() << "x" << c.workspace.height();
+}
+
+TEST(Hints, ShortPartIsTheTooltipLongPartTheStatusText)
+{
+    const struct {
+        QString hint, shortText, longText;
+    } cases[] {
+        {u"ЗФН-подбор|Выберите для подбора"_s, u"ЗФН-подбор"_s, u"Выберите для подбора"_s},
+        {u"Вызов справки"_s, u"Вызов справки"_s, u"Вызов справки"_s},
+        {u"|Описание по сериям вентиляторов"_s, QString(), u"Описание по сериям вентиляторов"_s},
+        {u"a|b|c"_s, u"a"_s, u"b|c"_s},
+    };
+    for (const auto& c : cases) {
+        const ui::HintParts parts = ui::splitHint(c.hint);
+        EXPECT_EQ(parts.shortText, c.shortText) << c.hint.toStdString();
+        EXPECT_EQ(parts.longText, c.longText) << c.hint.toStdString();
+    }
+}
+
+TEST(MenuMerge, WindowMenusGoBetweenTheFrameMenusByGroup)
+{
+    QMenu open, descriptions, help, windowFirst, windowSecond, windowLast;
+    ui::setMergeGroup(&open, 1);
+    ui::setMergeGroup(&descriptions, 2);
+    ui::setMergeGroup(&help, 3);
+    ui::setMergeGroup(&windowFirst, 1);
+    ui::setMergeGroup(&windowSecond, 2);
+    ui::setMergeGroup(&windowLast, 9);
+    const QList<QMenu*> merged
+        = ui::mergedMenuOrder({&open, &descriptions, &help}, {&windowLast, &windowSecond, &windowFirst});
+    const QList<QMenu*> expected {&open, &windowFirst, &descriptions, &windowSecond, &help, &windowLast};
+    EXPECT_EQ(merged, expected);
+}
+
+class FailureReport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ui::setMessageSink([this](const QString& text, ui::MessageKind kind) {
+            messages.append(text);
+            kinds.append(kind);
+        });
+    }
+    void TearDown() override { ui::setMessageSink({}); }
+
+    QStringList messages;
+    QList<ui::MessageKind> kinds;
+};
+
+TEST_F(FailureReport, AnEscapingErrorEndsTheOperationWithItsMessage)
+{
+    EXPECT_FALSE(
+        runReportingFailure([]() -> bool { throw CatalogueError(u"Таблица razmzfn не найдена"_s); }));
+    EXPECT_FALSE(runReportingFailure([]() -> bool { throw std::runtime_error("disk full"); }));
+    EXPECT_FALSE(runReportingFailure([]() -> bool { throw 42; }));
+    ASSERT_EQ(messages.size(), 3);
+    EXPECT_EQ(messages[0], u"Таблица razmzfn не найдена"_s);
+    EXPECT_EQ(messages[1], u"disk full"_s);
+    EXPECT_FALSE(messages[2].isEmpty());
+    EXPECT_EQ(kinds[0], ui::MessageKind::Error);
+}
+
+TEST_F(FailureReport, AHandlerThatSucceedsIsSilentAndKeepsItsResult)
+{
+    EXPECT_TRUE(runReportingFailure([] { return true; }));
+    EXPECT_FALSE(runReportingFailure([] { return false; }));
+    EXPECT_TRUE(messages.isEmpty());
+}
