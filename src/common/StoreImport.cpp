@@ -141,7 +141,7 @@ QVariant convert(const QString& cell, const FieldDef& field, const TsvTable& tsv
     return {};
 }
 
-ImportedTable importTable(QSqlDatabase db, const QString& path, const TableDefLookup& lookup)
+ImportedTable importTable(const QSqlDatabase& db, const QString& path, const TableDefLookup& lookup)
 {
     const TsvTable tsv = readTsv(path);
     const QString name = tableName(QFileInfo(path).completeBaseName());

@@ -8,7 +8,7 @@
 
 namespace store {
 
-StoreQuery::StoreQuery(QSqlDatabase db, const QString& sql, const QVariantList& values)
+StoreQuery::StoreQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
     : m_query(db)
 {
     m_query.setForwardOnly(true);

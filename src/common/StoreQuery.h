@@ -14,7 +14,7 @@ namespace store {
 // CatalogueError with the engine's message when the statement fails.
 class StoreQuery {
 public:
-    StoreQuery(QSqlDatabase db, const QString& sql, const QVariantList& values = {});
+    StoreQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
 
     bool next(); // moves to the next row; false at the end
 

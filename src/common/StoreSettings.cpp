@@ -15,12 +15,12 @@ const QString settingsFileName = QStringLiteral("zfn.ini");
 
 QString settingsFilePath()
 {
-    const QString besideProgram = programFilePath(settingsFileName);
+    QString besideProgram = programFilePath(settingsFileName);
     if (QFileInfo::exists(besideProgram))
         return besideProgram;
     const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (!configFolder.isEmpty()) {
-        const QString userFile = QDir(configFolder).filePath(QStringLiteral("Zefiron/") + settingsFileName);
+        QString userFile = QDir(configFolder).filePath(QStringLiteral("Zefiron/") + settingsFileName);
         if (QFileInfo::exists(userFile))
             return userFile;
     }

@@ -19,8 +19,8 @@ void run(QSqlQuery& query, const QString& sql)
 // Undoes an open transaction unless it was committed.
 class Transaction {
 public:
-    explicit Transaction(QSqlDatabase db)
-        : m_db(std::move(db))
+    explicit Transaction(const QSqlDatabase& db)
+        : m_db(db)
     {
         if (!m_db.transaction())
             throw CatalogueError(m_db.lastError().text());
@@ -56,7 +56,7 @@ const FieldDef* TableDef::field(const QString& fieldName) const
     return nullptr;
 }
 
-void createTable(QSqlDatabase db, const TableDef& table)
+void createTable(const QSqlDatabase& db, const TableDef& table)
 {
     Transaction transaction(db);
     QSqlQuery query(db);
@@ -66,7 +66,7 @@ void createTable(QSqlDatabase db, const TableDef& table)
     transaction.commit();
 }
 
-void appendRecords(QSqlDatabase db, const QString& table, const QStringList& columns,
+void appendRecords(const QSqlDatabase& db, const QString& table, const QStringList& columns,
     const std::vector<QVariantList>& records)
 {
     QStringList names;
@@ -90,7 +90,7 @@ void appendRecords(QSqlDatabase db, const QString& table, const QStringList& col
     transaction.commit();
 }
 
-int execute(QSqlDatabase db, const QString& sql, const QVariantList& values)
+int execute(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
     QSqlQuery query(db);
     if (!query.prepare(sql))

@@ -39,14 +39,14 @@ struct TableDef {
 };
 
 // Creates the table with its indexes, replacing a table of that name. Throws CatalogueError.
-void createTable(QSqlDatabase db, const TableDef& table);
+void createTable(const QSqlDatabase& db, const TableDef& table);
 
 // Appends records (values in the order of columns; a null QVariant is NULL) in one transaction: either
 // every record is stored or none. Throws CatalogueError.
-void appendRecords(QSqlDatabase db, const QString& table, const QStringList& columns,
+void appendRecords(const QSqlDatabase& db, const QString& table, const QStringList& columns,
     const std::vector<QVariantList>& records);
 
 // Runs a statement that returns no rows (UPDATE, DELETE) with bound values; returns the rows affected.
-int execute(QSqlDatabase db, const QString& sql, const QVariantList& values = {});
+int execute(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
 
 } // namespace store

@@ -45,7 +45,7 @@ QString columns(std::initializer_list<const char16_t*> names)
 
 } // namespace
 
-std::vector<FanRecord> FanCatalogue::load(QSqlDatabase db, CatalogueKind kind)
+std::vector<FanRecord> FanCatalogue::load(const QSqlDatabase& db, CatalogueKind kind)
 {
     store::StoreQuery query(
         db, QStringLiteral("SELECT * FROM ") + table(kind) + store::insertionOrder(store::engineOf(db)));

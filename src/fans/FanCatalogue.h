@@ -71,7 +71,7 @@ public:
     static std::vector<SmokeSeriesEntry> smokeSeries();
 
     // Reads every record of a catalogue table of db in the store's order (no caching).
-    static std::vector<FanRecord> load(QSqlDatabase db, CatalogueKind kind);
+    static std::vector<FanRecord> load(const QSqlDatabase& db, CatalogueKind kind);
 };
 
 } // namespace fans

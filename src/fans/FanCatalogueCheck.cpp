@@ -51,7 +51,7 @@ void checkCurve(const FanRecord& fan, const std::function<void(const QString&)>&
     }
 }
 
-void checkTable(QSqlDatabase db, CatalogueKind kind, std::vector<CatalogueFinding>& findings)
+void checkTable(const QSqlDatabase& db, CatalogueKind kind, std::vector<CatalogueFinding>& findings)
 {
     const QString table = catalogueTableName(kind);
     std::optional<store::StoreQuery> query;
@@ -104,7 +104,7 @@ void checkTable(QSqlDatabase db, CatalogueKind kind, std::vector<CatalogueFindin
 
 } // namespace
 
-std::vector<CatalogueFinding> checkFanCatalogue(QSqlDatabase db)
+std::vector<CatalogueFinding> checkFanCatalogue(const QSqlDatabase& db)
 {
     std::vector<CatalogueFinding> findings;
     checkTable(db, CatalogueKind::General, findings);

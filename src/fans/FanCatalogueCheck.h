@@ -18,6 +18,6 @@ struct CatalogueFinding {
 // and powers present, powers positive and efficiencies Q·p/(3600·1000·P) within [0, 1], no filled point
 // after the first empty flow, designations unique within a table,
 // the 25-, 15- and 10-character limits of names, codes and installed power texts.
-std::vector<CatalogueFinding> checkFanCatalogue(QSqlDatabase db);
+std::vector<CatalogueFinding> checkFanCatalogue(const QSqlDatabase& db);
 
 } // namespace fans
