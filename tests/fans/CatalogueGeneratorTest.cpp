@@ -246,6 +246,11 @@ TEST(CatalogueGenerator, RecordsFitTheTablesAndArePlausible)
             }
         }
     }
+    // The series chart has room for 35 fan curves.
+    for (const auto* table : {&general(), &smoke()}) {
+        for (const auto& [key, fans] : bySeries(*table))
+            EXPECT_LE(fans.size(), 35u) << key.toStdString();
+    }
     // Bigger fans of a series weigh and cost more.
     for (const auto& [key, fans] : bySeries(general())) {
         for (const FanRecord* f : fans) {
