@@ -42,7 +42,7 @@ std::optional<double> readNumber(QWidget* control, QChar decimalSeparator)
     if (const auto value = ParseNumber(text, decimalSeparator))
         return value;
     for (const QString& message : badNumberMessages(text))
-        showMessage(message, MessageKind::Warning);
+        showMessage(message); // plain boxes, like every input message
     if (control) {
         control->setFocus(Qt::OtherFocusReason);
         if (auto* edit = qobject_cast<QLineEdit*>(control))
