@@ -3,6 +3,7 @@
 #include "common/CatalogueStore.h"
 #include "common/StoreDialect.h"
 #include "common/StoreQuery.h"
+#include "common/StoreTable.h"
 #include "fans/FanCatalogueSchema.h"
 #include "fans/FanDesignation.h"
 
@@ -175,6 +176,25 @@ std::vector<SmokeSeriesEntry> FanCatalogue::smokeSeries()
         series.push_back(entry);
     }
     return series;
+}
+
+int FanCatalogue::saveLabelPosition(const FanRecord& fan, double flow)
+{
+    // Names in memory are cut to 25 characters; the stored one may be longer.
+    const QString key = fan.autoName ? quoted(QStringLiteral("D")) : quoted(QStringLiteral("ManualName"));
+    const QString sql
+        = QStringLiteral("UPDATE %1 SET %2 = ?, %3 = ? WHERE substr(%4, 1, %5) = ? AND %6 = ? AND %7 = ? "
+                         "AND %8 = ? AND %9 = ?")
+              .arg(table(CatalogueKind::General), quoted(QStringLiteral("LogMarks")),
+                  quoted(QStringLiteral("MarksPosition")), quoted(QStringLiteral("Name")))
+              .arg(nameLength)
+              .arg(key, quoted(QStringLiteral("N")), quoted(QStringLiteral("AutoName")),
+                  quoted(QStringLiteral("Davlen")));
+    const QVariant keyValue = fan.autoName ? QVariant(fan.d) : QVariant(fan.manualName);
+    const int written
+        = store::execute(catalogue(), sql, {true, flow, fan.name, keyValue, fan.n, fan.autoName, fan.davlen});
+    invalidate();
+    return written;
 }
 
 } // namespace fans

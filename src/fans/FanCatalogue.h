@@ -70,6 +70,11 @@ public:
     // The smoke-exhaust series sorted by name; a series' group is decided by Davlen of its first record.
     static std::vector<SmokeSeriesEntry> smokeSeries();
 
+    // The only write into the catalogue: the series overview keeps a label placed by hand at a flow. The
+    // fan's record is found by series name, D, N, AutoName and Davlen (hand-named fans: by ManualName
+    // instead of D). Returns the number of records written; the cached records are read again next time.
+    static int saveLabelPosition(const FanRecord& fan, double flow);
+
     // Reads every record of a catalogue table of db in the store's order (no caching).
     static std::vector<FanRecord> load(const QSqlDatabase& db, CatalogueKind kind);
 };

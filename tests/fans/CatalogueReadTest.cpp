@@ -130,6 +130,27 @@ TEST_F(CatalogueRead, CacheFollowsTheAlias)
     EXPECT_EQ(first->front().name, u"Zeta rect"_s);
 }
 
+TEST_F(CatalogueRead, LabelPositionIsWrittenToTheFansRecordOnly)
+{
+    const auto before = FanCatalogue::records(CatalogueKind::General);
+    const FanRecord* box = findFan(*before, 400, u"O'Brien box"_s);
+    const FanRecord* manual = findFan(*before, 315, u"Manual M"_s);
+    const FanRecord* longName = findFan(*before, 315, u"ДлиннаяСерияВентиляторовК"_s);
+    ASSERT_TRUE(box && manual && longName);
+    EXPECT_EQ(FanCatalogue::saveLabelPosition(*box, 1234.5), 1);
+    EXPECT_EQ(FanCatalogue::saveLabelPosition(*manual, 800), 1);
+    EXPECT_EQ(FanCatalogue::saveLabelPosition(*longName, 900), 1) << "found by the name cut to 25 characters";
+
+    const auto after = FanCatalogue::records(CatalogueKind::General);
+    int marked = 0;
+    for (const FanRecord& fan : *after)
+        marked += fan.logMarks ? 1 : 0;
+    EXPECT_EQ(marked, 3);
+    EXPECT_EQ(findFan(*after, 400, u"O'Brien box"_s)->marksPosition, 1234.5);
+    EXPECT_FALSE(findFan(*after, 450, u"O'Brien box"_s)->logMarks);
+    EXPECT_EQ(findFan(*after, 315, u"Manual M"_s)->marksPosition, 800);
+}
+
 TEST_F(CatalogueRead, MissingTableOrFileIsCatalogueErrorWithTheEnginesMessage)
 {
     // A valid database without the fan tables.
