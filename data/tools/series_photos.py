@@ -252,7 +252,7 @@ def roof_radial(c, colors, pressurization=False, smoke=False):
         c.text(175, base_y + 28, "400 °C / 600 °C, 2 ч", 13, True, "#ffffff")
 
 
-def roof_axial(c, colors, smoke=False):
+def roof_axial(c, colors, smoke=False, pressurization=False):
     light, mid, dark = colors
     base_y = 250
     c.polygon([(80, base_y), (420, base_y), (390, base_y + 40), (110, base_y + 40)], "#6b747c")
@@ -275,7 +275,12 @@ def roof_axial(c, colors, smoke=False):
         c.polygon([(160, base_y - 172), (110, base_y - 230), (125, base_y - 236), (176, base_y - 178)], light)
         c.polygon([(340, base_y - 172), (390, base_y - 230), (375, base_y - 236), (324, base_y - 178)], light)
     terminal_box(c, 345, base_y - 120, 30, 22)
-    c.arrow(250, base_y - 200, 250, 25, "#1b6ac9")
+    if pressurization:
+        # outdoor air is drawn in at the top and pushed down into the building
+        c.arrow(250, 20, 250, base_y - 200, "#1b6ac9")
+        c.arrow(250, base_y + 44, 250, 314, "#1b6ac9")
+    else:
+        c.arrow(250, base_y - 200, 250, 25, "#1b6ac9")
 
 
 def wall_axial(c, colors):
@@ -342,6 +347,7 @@ SERIES = {
     "ОСП-ПОДПОР": ("осевой вентилятор подпора воздуха", lambda c: axial_duct(c, RED, foot=True, vanes=True)),
     "ВРП-ЩИТ": ("радиальный вентилятор подпора воздуха", lambda c: radial_volute(c, RED)),
     "КРП-ГЭСТ": ("крышный вентилятор подпора воздуха", lambda c: roof_radial(c, RED, pressurization=True)),
+    "КОП-ВЕТЕР": ("крышный осевой подпора воздуха", lambda c: roof_axial(c, RED, pressurization=True)),
     "КДУ-ГЭСТ": ("крышный радиальный дымоудаления", lambda c: roof_radial(c, GRAPHITE, smoke=True)),
     "КДО-ВЕРХ": ("крышный осевой дымоудаления", lambda c: roof_axial(c, GRAPHITE, smoke=True)),
     "ВДН-СТЕНА": ("настенный осевой дымоудаления", lambda c: wall_axial(c, GRAPHITE)),
