@@ -1,0 +1,87 @@
+#include "report/ReportFixtures.h"
+#include "ui/report/ReportEngine.h"
+#include "ui/report/ReportOutput.h"
+#include "ui/report/TQRep_Manual.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace report;
+
+namespace {
+
+// The text of one page of a PDF as poppler reads it.
+QString pdfPageText(const QString& path, int page)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+        {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+            QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void expectDescriptionPages(const QString& path, int pages)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+    for (int page = 1; page <= pages; ++page) {
+        SCOPED_TRACE(page);
+        const QString text = pdfPageText(path, page);
+        EXPECT_TRUE(text.contains(QStringLiteral("Производственное объединение ЗЕФИРОН")))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Описание серии ВКРФ")));
+        EXPECT_TRUE(text.contains(QStringLiteral("Стр. %1").arg(page)));
+    }
+    EXPECT_TRUE(pdfPageText(path, 1).contains(QStringLiteral("Строка 001 описания серии")));
+    EXPECT_TRUE(pdfPageText(path, pages).contains(QStringLiteral("Строка 150 описания серии")));
+}
+
+class PdfExport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        body = numberedDescription(150);
+        host.setReportTitle(QStringLiteral("Описание серии ВКРФ"));
+        host.loadPicture(descriptionPicture());
+        host.report().elementAs<ReportRichText>(QStringLiteral("QRRichText"))->setDocument(body.get());
+    }
+    std::unique_ptr<QTextDocument> body;
+    TQRep_Manual host;
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(PdfExport, WritesThePagesWithTheirRussianText)
+{
+    const PreparedReport prepared = prepareReport(host.report());
+    const QString path = dir.filePath(QStringLiteral("описание.pdf"));
+    QString error;
+    ASSERT_TRUE(exportPdf(prepared, path, &error)) << error.toStdString();
+    expectDescriptionPages(path, prepared.pageCount());
+}
+
+TEST_F(PdfExport, PrintingGoesThroughTheSamePages)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = dir.filePath(QStringLiteral("печать.pdf"));
+    printer.setOutputFileName(path);
+    ASSERT_TRUE(host.report().printTo(printer, false));
+    expectDescriptionPages(path, prepareReport(host.report()).pageCount());
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+}
+
+TEST_F(PdfExport, AFileThatCannotBeWrittenIsReported)
+{
+    const PreparedReport prepared = prepareReport(host.report());
+    QString error;
+    EXPECT_FALSE(exportPdf(prepared, dir.filePath(QStringLiteral("нет/такой/папки.pdf")), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("PDF")));
+}
