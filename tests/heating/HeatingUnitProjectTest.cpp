@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -115,6 +116,31 @@ TEST(HeatingUnitProjectTest, SavingReplacesTheFileAndAFailedSaveKeepsTheOldOne)
     EXPECT_TRUE(
         saveHeatingUnitProject(dir.filePath(u"no/such/folder/p.lumaprj"_s), commaProject(), QLatin1Char(','))
             .has_value());
+}
+
+TEST(HeatingUnitProjectTest, ArbitraryBytesNeverBreakTheReader)
+{
+    QRandomGenerator random(20261210);
+    const QByteArray valid = fixture(u"comma.lumaprj"_s);
+    for (int trial = 0; trial < 2000; ++trial) {
+        QByteArray bytes;
+        if (trial % 2 == 0) {
+            bytes.resize(random.bounded(0, 300));
+            for (char& byte : bytes)
+                byte = static_cast<char>(random.bounded(256));
+        } else {
+            // A sound record with a few bytes changed: length bytes and integers out of their range.
+            bytes = valid;
+            for (int i = 0; i < 4; ++i)
+                bytes[random.bounded(static_cast<int>(bytes.size()))]
+                    = static_cast<char>(random.bounded(256));
+        }
+        const auto project = decodeHeatingUnitProject(bytes, QLatin1Char('.'));
+        if (project) {
+            EXPECT_LE(project->projectName.size(), heatingProjectNameCapacity);
+            EXPECT_LE(project->tv.size(), heatingProjectNumberCapacity);
+        }
+    }
 }
 
 } // namespace

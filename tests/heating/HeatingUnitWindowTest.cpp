@@ -1,4 +1,5 @@
 #include "heating/HeatingUnitWindow.h"
+#include "app/TFormManual.h"
 #include "heating/HeatingSharedWindow.h"
 #include "heating/HeatingUnitReportForm.h"
 #include "heating/HeatingUnitResultsWindow.h"
@@ -17,6 +18,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -268,6 +270,19 @@ TEST_F(HeatingUnitWindowTest, ProjectsAreSavedAndLoadedThroughTheDialogs)
     EXPECT_EQ(text(window.get(), u"Input_Q"_s), u"120.75");
     EXPECT_EQ(child<RadioGroupWidget>(window.get(), u"RG_Y"_s)->itemIndex(), 2);
     EXPECT_FALSE(child<QWidget>(window.get(), u"RG_Q"_s)->isHidden());
+}
+
+TEST_F(HeatingUnitWindowTest, DescriptionShowsTheUnitsTextAndKeepsTheCaption)
+{
+    auto window = makeWindow();
+    TFormManual* manual = heating::sharedWindow<TFormManual>();
+    manual->setWindowTitle(u"Описание"_s);
+    click(window.get(), u"bDescription"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_TRUE(manual->isVisible());
+    EXPECT_EQ(manual->windowTitle(), u"Описание");
+    EXPECT_TRUE(manual->document()->toPlainText().contains(u"ЛУМА"_s));
+    manual->hide();
 }
 
 } // namespace
