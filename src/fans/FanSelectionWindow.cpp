@@ -398,16 +398,14 @@ QGroupBox* TMDIChild::buildDutyGroup()
     m_staticPressureBox = numberBox(
         u"Input_Pstat"_s, 10, u"Введите требуемое статическое давление, создаваемое вентиляторм  (Па)"_s);
     m_staticPressureBox->setValue(500);
-    auto* totalUnit = unitLabel(u"Па"_s);
-    auto* staticUnit = unitLabel(u"Па"_s);
-    totalUnit->setObjectName(u"Label_P"_s);
-    staticUnit->setObjectName(u"Label_Pstat"_s);
+    m_pressureUnit = unitLabel(u"Па"_s);
+    m_staticPressureUnit = unitLabel(u"Па"_s);
     layout->addWidget(m_totalPressure, 1, 0);
     layout->addWidget(m_pressure, 1, 1);
-    layout->addWidget(totalUnit, 1, 2);
+    layout->addWidget(m_pressureUnit, 1, 2);
     layout->addWidget(m_staticPressure, 2, 0);
     layout->addWidget(m_staticPressureBox, 2, 1);
-    layout->addWidget(staticUnit, 2, 2);
+    layout->addWidget(m_staticPressureUnit, 2, 2);
     connect(m_totalPressure, &QRadioButton::toggled, this, &TMDIChild::applyPressureRule);
     applyPressureRule();
     return group;
@@ -505,9 +503,9 @@ void TMDIChild::applyPressureRule()
 {
     const bool total = m_totalPressure->isChecked();
     m_pressure->setEnabled(total);
-    findChild<QLabel*>(u"Label_P"_s)->setEnabled(total);
+    m_pressureUnit->setEnabled(total);
     m_staticPressureBox->setEnabled(!total);
-    findChild<QLabel*>(u"Label_Pstat"_s)->setEnabled(!total);
+    m_staticPressureUnit->setEnabled(!total);
 }
 
 std::optional<fans::SelectionRequest> TMDIChild::readRequest()

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -66,6 +67,8 @@ private:
     QDoubleSpinBox* m_flow = nullptr;
     QRadioButton* m_totalPressure = nullptr;
     QDoubleSpinBox* m_pressure = nullptr;
+    QLabel* m_pressureUnit = nullptr;
+    QLabel* m_staticPressureUnit = nullptr;
     QRadioButton* m_staticPressure = nullptr;
     QDoubleSpinBox* m_staticPressureBox = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "fans/FoundFanRow.h"
 #include "fans/SelectedFan.h"
 #include "fans/SelectionRun.h"
+#include "ui/report/CustomPlot.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,7 +15,6 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <qcustomplot.h>
 
 using namespace Qt::StringLiterals;
 

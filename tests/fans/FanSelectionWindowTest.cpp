@@ -1,0 +1,202 @@
+#include "fans/FanSelectionWindow.h"
+#include "fans/FansFoundWindow.h"
+#include "fans/SelectionMessages.h"
+#include "ui/Messages.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A selection window on the bundled catalogue, with the user's messages recorded instead of shown.
+class SelectionWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
+        window = std::make_unique<TMDIChild>();
+        window->show();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        TFormGrVovazu::shared()->hide();
+        ui::setMessageSink({});
+    }
+
+    template <typename T> T* control(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    // Tick boxes and radio buttons react to clicks on their indicator and caption only.
+    void click(const QString& name)
+    {
+        QAbstractButton* button = control<QAbstractButton>(name);
+        const bool indicator = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+        QTest::mouseClick(button, Qt::LeftButton, {}, indicator ? QPoint(8, button->height() / 2) : QPoint());
+    }
+    void tickAllSeries(const QString& list)
+    {
+        QListWidget* series = control<QListWidget>(list);
+        for (int i = 0; i < series->count(); ++i)
+            series->item(i)->setCheckState(Qt::Checked);
+    }
+    void setText(const QString& box, const QString& text)
+    {
+        control<QDoubleSpinBox>(box)->findChild<QLineEdit*>()->setText(text);
+    }
+
+    std::unique_ptr<TMDIChild> window;
+    QStringList messages;
+};
+
+} // namespace
+
+TEST_F(SelectionWindowTest, GroupRuleSetsPressureFieldsSizesAndLists)
+{
+    struct Case {
+        const char16_t* radio;
+        bool sizesVisible, fullEnabled, fullChecked, statEnabled, statChecked;
+        const char16_t* activeList;
+        const char16_t* activeButton;
+    };
+    const Case cases[] = {
+        {u"RB_Krysh", false, false, false, true, true, u"ListView_Krysh", u"Button4"},
+        {u"RB_Podpor", false, true, true, true, false, u"ListView_Podpor", u"Button5"},
+        {u"RB_Kanal", true, true, true, false, false, u"Open_ListView", u"Button3"},
+    };
+    for (const Case& c : cases) {
+        const QString radio = QString::fromUtf16(c.radio);
+        click(radio);
+        SCOPED_TRACE(radio.toStdString());
+        EXPECT_TRUE(control<QRadioButton>(radio)->isChecked());
+        EXPECT_EQ(control<QGroupBox>(u"GroupBox5"_s)->isVisible(), c.sizesVisible);
+        EXPECT_EQ(control<QRadioButton>(u"RB_Full"_s)->isEnabled(), c.fullEnabled);
+        EXPECT_EQ(control<QRadioButton>(u"RB_Full"_s)->isChecked(), c.fullChecked);
+        EXPECT_EQ(control<QRadioButton>(u"RB_Stat"_s)->isEnabled(), c.statEnabled);
+        EXPECT_EQ(control<QRadioButton>(u"RB_Stat"_s)->isChecked(), c.statChecked);
+        EXPECT_EQ(control<QWidget>(u"Input_P"_s)->isEnabled(), c.fullChecked);
+        EXPECT_EQ(control<QWidget>(u"Input_Pstat"_s)->isEnabled(), c.statChecked);
+        int checkedRadios = 0;
+        for (const QString& list : {u"Open_ListView"_s, u"ListView_Krysh"_s, u"ListView_Podpor"_s})
+            EXPECT_EQ(control<QListWidget>(list)->isEnabled(), list == QString::fromUtf16(c.activeList));
+        for (const QString& button : {u"Button3"_s, u"Button4"_s, u"Button5"_s})
+            EXPECT_EQ(
+                control<QPushButton>(button)->isEnabled(), button == QString::fromUtf16(c.activeButton));
+        for (const QString& r : {u"RB_Kanal"_s, u"RB_Krysh"_s, u"RB_Podpor"_s})
+            checkedRadios += control<QRadioButton>(r)->isChecked();
+        EXPECT_EQ(checkedRadios, 1);
+    }
+    // Pressurization fans may be chosen by static pressure.
+    click(u"RB_Podpor"_s);
+    click(u"RB_Stat"_s);
+    EXPECT_FALSE(control<QWidget>(u"Input_P"_s)->isEnabled());
+    EXPECT_TRUE(control<QWidget>(u"Input_Pstat"_s)->isEnabled());
+}
+
+TEST_F(SelectionWindowTest, TickAllButtonsAndThePhaseRule)
+{
+    click(u"RB_Podpor"_s);
+    QListWidget* list = control<QListWidget>(u"ListView_Podpor"_s);
+    ASSERT_GT(list->count(), 0);
+    for (bool ticked : {true, false}) {
+        click(u"Button5"_s);
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_EQ(list->item(i)->checkState() == Qt::Checked, ticked);
+        EXPECT_EQ(control<QPushButton>(u"Button5"_s)->text(), ticked ? u"[ ]"_s : u"[v]"_s);
+    }
+
+    click(u"CheckBox1Faz"_s); // single-phase cleared
+    click(u"CheckBox3Faz"_s); // clearing three-phase too ticks single-phase again
+    EXPECT_FALSE(control<QCheckBox>(u"CheckBox3Faz"_s)->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(u"CheckBox1Faz"_s)->isChecked());
+}
+
+// Each fault of the inputs: its messages in order, and where the focus goes.
+TEST_F(SelectionWindowTest, ValidationMessagesAndFocus)
+{
+    const QString badNumber = u"Ошибочная запись числа: "_s;
+    const QString flowMessage = u"Количество подаваемого воздуха должено быть больше нуля!!!"_s;
+    const QString pressureMessage = u"Создаваемый напор должен быть больше нуля!!!"_s;
+    struct Case {
+        const char* what;
+        std::function<void()> setUp;
+        QString firstMessage;
+        int messageCount;
+        QString focused; // empty: focus not checked
+    };
+    const Case cases[] = {
+        {"emptied flow", [&] { setText(u"Input_Q"_s, QString()); }, badNumber, 3, u"Input_Q"_s},
+        {"zero flow", [&] { setText(u"Input_Q"_s, u"0"_s); }, flowMessage, 1, u"Input_Q"_s},
+        {"negative pressure", [&] { setText(u"Input_P"_s, u"-10"_s); }, pressureMessage, 1, u"Input_P"_s},
+        {"emptied static pressure of roof fans",
+            [&] {
+                click(u"RB_Krysh"_s);
+                setText(u"Input_Pstat"_s, QString());
+            },
+            badNumber, 3, u"Input_Pstat"_s},
+        {"no diameter",
+            [&] {
+                click(u"RadioButton2"_s);
+                auto* list = control<QListWidget>(u"CheckListBox_D"_s);
+                for (int i = 0; i < list->count(); ++i)
+                    list->item(i)->setCheckState(Qt::Unchecked);
+            },
+            u"Отметьте галочкой хотя бы один! диаметр колеса, чтобы произвести подбор?!"_s, 1, {}},
+        {"no duct size",
+            [&] {
+                click(u"RadioButton4"_s);
+                auto* list = control<QListWidget>(u"ListViewBox_AB"_s);
+                for (int i = 0; i < list->count(); ++i)
+                    list->item(i)->setCheckState(Qt::Unchecked);
+            },
+            u"Отметьте галочкой хотя бы один! размер канала вентиляционной системы, чтобы произвести подбор?!"_s,
+            1, {}},
+        {"no poles",
+            [&] {
+                for (const QString& box : {u"CheckBox1"_s, u"CheckBox2"_s, u"CheckBox3"_s, u"CheckBox4"_s})
+                    click(box);
+            },
+            u"Отметьте галочкой хотя бы одну! позицию Диапазопа подбора по частоте вращения рабочих колес "
+            u"(по "
+            u"полюсности электродвигателя рабочих колес)"_s,
+            1, {}},
+        {"no series", [] {}, fans::messages::noSeriesTicked(), 1, {}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        messages.clear();
+        c.setUp();
+        click(u"Button1"_s);
+        ASSERT_EQ(messages.size(), c.messageCount) << c.what << ": " << messages.join(u'|').toStdString();
+        EXPECT_EQ(messages[0], c.firstMessage) << c.what; // an emptied text adds nothing to the first message
+        if (!c.focused.isEmpty()) {
+            EXPECT_EQ(window->focusWidget(), control<QWidget>(c.focused)) << c.what;
+        }
+        EXPECT_FALSE(TFormGrVovazu::shared()->isVisible()) << c.what;
+    }
+}
+
+TEST_F(SelectionWindowTest, RunFillsTheFansFoundWindow)
+{
+    tickAllSeries(u"Open_ListView"_s);
+    click(u"Button1"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
+    TFormGrVovazu* found = TFormGrVovazu::shared();
+    ASSERT_TRUE(found->isVisible());
+    auto* list = found->findChild<QListWidget*>(u"ListBoxVOVAZU"_s);
+    ASSERT_GE(list->count(), 5);
+    EXPECT_EQ(found->gridRow(), 0); // no fan chosen yet
+}

@@ -1,0 +1,168 @@
+#include "fans/FansFoundWindow.h"
+#include "fans/GeneralSelection.h"
+#include "fans/SelectedFan.h"
+#include "fans/SelectionRun.h"
+#include "ui/report/CustomPlot.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The fans-found window after a run for 5000 m³/h and 500 Pa on every duct series of the bundled catalogue.
+class FansFoundWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        request.flow = 5000;
+        request.pressure = 500;
+        for (const fans::SeriesEntry& entry : fans::FanCatalogue::generalSeries()) {
+            if (entry.group == fans::FanGroup::Duct)
+                request.series.push_back({entry.name, entry.icon == fans::RoundDuctIcon});
+        }
+        run = fans::RunGeneralSelection(request);
+        ASSERT_EQ(run.outcome.status, fans::SelectionOutcome::Status::Listed);
+        window = TFormGrVovazu::shared();
+        window->resize(1400, 900);
+        window->fill(fans::FoundFansContentOf(run.outcome, request, QLatin1Char('.')));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        list = window->findChild<QListWidget*>(u"ListBoxVOVAZU"_s);
+        grid = window->findChild<QTableWidget*>(u"StringVOVAZU"_s);
+        chart = window->findChild<QCustomPlot*>(u"Chart1"_s);
+        ASSERT_TRUE(list && grid && chart);
+        ASSERT_GE(list->count(), 5);
+    }
+    void TearDown() override { window->hide(); }
+
+    fans::SelectionRequest request;
+    fans::GeneralSelection run;
+    TFormGrVovazu* window = nullptr;
+    QListWidget* list = nullptr;
+    QTableWidget* grid = nullptr;
+    QCustomPlot* chart = nullptr;
+};
+
+// A pixel on the graph where a click hits that graph and no other.
+std::optional<QPoint> pixelOn(QCustomPlot* chart, QCPGraph* graph)
+{
+    for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it) {
+        const QPointF pixel = graph->coordsToPixels(it->key, it->value);
+        if (chart->axisRect()->rect().contains(pixel.toPoint()) && chart->plottableAt(pixel, false) == graph)
+            return pixel.toPoint();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST_F(FansFoundWindowTest, ContentOfTheRun)
+{
+    EXPECT_EQ(window->windowTitle(), u"ЗФН: Выберите канальный вентилятор"_s);
+    EXPECT_EQ(grid->rowCount(), list->count());
+    EXPECT_EQ(grid->columnCount(), 19);
+    EXPECT_EQ(window->series(0)->dataCount(), 31); // system curve
+    EXPECT_EQ(window->series(1)->dataCount(), 1); // duty point
+    EXPECT_EQ(window->series(1)->data()->at(0)->value, 500);
+    for (int c = 1; c <= list->count(); ++c) {
+        EXPECT_EQ(window->series(TFormGrVovazu::firstCurveSeries + c - 1)->name(), list->item(c - 1)->text());
+        EXPECT_GT(window->series(TFormGrVovazu::firstCurveSeries + c - 1)->dataCount(), 2);
+        EXPECT_EQ(grid->item(c - 1, 0)->text(), QString::number(c));
+        EXPECT_EQ(grid->item(c - 1, 1)->text(), list->item(c - 1)->text());
+        ASSERT_NE(window->labelMark(c), nullptr);
+        EXPECT_EQ(window->labelMark(c)->text(), list->item(c - 1)->text());
+    }
+    EXPECT_EQ(window->series(TFormGrVovazu::firstCurveSeries + list->count())->dataCount(), 0);
+    EXPECT_FALSE(window->findChild<QPushButton*>(u"Button3"_s)->isVisible());
+}
+
+TEST_F(FansFoundWindowTest, ThirdListEntryMarksItsOperatingPoint)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    EXPECT_EQ(window->gridRow(), 4);
+    QCPGraph* point = window->series(2);
+    ASSERT_EQ(point->dataCount(), 1);
+    const fans::OperatingPoint& op = fans::lastSelectionRun().OperatingPoints.at(2);
+    EXPECT_EQ(op.seriesIndex, 6);
+    EXPECT_EQ(point->data()->at(0)->key, op.flow);
+    EXPECT_EQ(point->data()->at(0)->value, op.pressure);
+    EXPECT_EQ(point->scatterStyle().brush().color(), QColor(Qt::red));
+    // Two yellow leader lines, from the point to the bottom and to the left axis.
+    QCPGraph* horizontal = window->series(63);
+    QCPGraph* vertical = window->series(64);
+    ASSERT_EQ(horizontal->dataCount(), 2);
+    ASSERT_EQ(vertical->dataCount(), 2);
+    EXPECT_EQ(horizontal->pen().color(), QColor(Qt::yellow));
+    EXPECT_EQ(vertical->pen().color(), QColor(Qt::yellow));
+    // (the chart keeps a line's points sorted by flow)
+    EXPECT_DOUBLE_EQ(horizontal->data()->at(0)->key, chart->xAxis->range().lower);
+    EXPECT_DOUBLE_EQ(horizontal->data()->at(1)->key, 0.99 * op.flow);
+    for (int i : {0, 1}) {
+        EXPECT_DOUBLE_EQ(horizontal->data()->at(i)->value, op.pressure);
+        EXPECT_DOUBLE_EQ(vertical->data()->at(i)->key, op.flow);
+    }
+    bool found = false;
+    const QCPRange verticalEnds = vertical->getValueRange(found);
+    EXPECT_DOUBLE_EQ(verticalEnds.lower, chart->yAxis->range().lower);
+    EXPECT_DOUBLE_EQ(verticalEnds.upper, 0.95 * op.pressure);
+
+    // Choosing another fan moves the mark: one point, never two.
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(window->gridRow(), 5);
+    EXPECT_EQ(point->dataCount(), 1);
+    EXPECT_EQ(point->data()->at(0)->key, fans::lastSelectionRun().OperatingPoints.at(3).flow);
+}
+
+TEST_F(FansFoundWindowTest, ClickingACurveChoosesItsFan)
+{
+    const int fan = 5;
+    QCPGraph* curve = window->series(TFormGrVovazu::firstCurveSeries + fan - 1);
+    chart->replot();
+    const auto pixel = pixelOn(chart, curve);
+    ASSERT_TRUE(pixel) << "fan 5's curve is hidden under others";
+    QTest::mouseClick(chart, Qt::LeftButton, {}, *pixel);
+    EXPECT_EQ(window->gridRow(), fan + 1);
+    EXPECT_EQ(list->currentRow(), fan - 1);
+    EXPECT_EQ(curve->pen().widthF(), 2);
+    EXPECT_EQ(window->labelMark(fan)->brush().color(), QColor(255, 255, 207));
+    EXPECT_EQ(window->labelMark(fan)->pen().widthF(), 3);
+    EXPECT_EQ(window->series(TFormGrVovazu::firstCurveSeries)->pen().widthF(), 1);
+    EXPECT_EQ(window->labelMark(1)->brush().color(), QColor(Qt::white));
+
+    // Zoomed in so far that only two points of a curve remain visible, a click on it does nothing.
+    QCPGraph* other = window->series(TFormGrVovazu::firstCurveSeries);
+    const auto first = other->data()->at(0);
+    const auto second = other->data()->at(1);
+    chart->xAxis->setRange(first->key - 1e-3, second->key + 1e-3);
+    chart->yAxis->setRange(
+        std::min(first->value, second->value) - 5, std::max(first->value, second->value) + 5);
+    chart->replot();
+    if (const auto onOther = pixelOn(chart, other)) {
+        QTest::mouseClick(chart, Qt::LeftButton, {}, *onOther);
+        EXPECT_EQ(window->gridRow(), fan + 1);
+    }
+}
+
+TEST_F(FansFoundWindowTest, DetailsFillTheSelectedFan)
+{
+    // Nothing chosen: the first fan.
+    QTest::mouseClick(window->findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton);
+    EXPECT_EQ(fans::selectedFan().Designation, list->item(0)->text());
+    EXPECT_EQ(fans::selectedFan().Flow, grid->item(0, 2)->text().toDouble());
+    EXPECT_EQ(fans::selectedFan().Pressure, grid->item(0, 3)->text().toDouble());
+    EXPECT_EQ(fans::selectedFan().RequiredFlow, 5000);
+    EXPECT_EQ(fans::selectedFan().RequiredPressure, 500);
+    EXPECT_EQ(fans::fanSheetValues().rows.size(), 14u);
+    EXPECT_EQ(fans::fanSheetValues().rows[1].first, u"Полное давление - Pв, Па"_s);
+
+    // A double click in the grid hands over that row's fan.
+    const QRect cell = grid->visualRect(grid->model()->index(2, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(fans::selectedFan().Designation, list->item(2)->text());
+    EXPECT_EQ(fans::fanSheetValues().rows[0].second, grid->item(2, 2)->text());
+}
