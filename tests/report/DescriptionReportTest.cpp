@@ -2,6 +2,7 @@
 #include "ui/report/ReportEngine.h"
 #include "ui/report/TQRep_Manual.h"
 
+#include <QPainter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -73,4 +74,31 @@ TEST(DescriptionReport, ShortTextFitsOnePageAndAMissingPictureLeavesTheTitleBand
     EXPECT_EQ(largePictures(pages[0]), 0);
     EXPECT_TRUE(pages[0].hasText(QStringLiteral("Строка 003 описания серии")));
     EXPECT_EQ(pages[0].countText(QStringLiteral("Стр. 1")), 1);
+}
+
+TEST(DescriptionReport, PagesLookTheSameWhateverPenThePainterHeld)
+{
+    TQRep_Manual host;
+    const auto body = numberedDescription(3);
+    const PreparedReport prepared = prepareDescription(host, *body, descriptionPicture());
+    // The maker's line right of the logo: 36 mm into the header, 2..8 mm below its top, at 4 px per mm.
+    constexpr double pxPerMm = 4.0;
+    const QRect makerLine(qRound((12.7 + 36) * pxPerMm), qRound((12.7 + 2) * pxPerMm), qRound(100 * pxPerMm),
+        qRound(6 * pxPerMm));
+    for (const QColor& pen : {QColor(Qt::black), QColor(Qt::white)}) {
+        SCOPED_TRACE(pen.name().toStdString());
+        QImage image(qRound(210 * pxPerMm), qRound(297 * pxPerMm), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(pen);
+        painter.setBrush(Qt::red);
+        paintPage(painter, prepared, 0, QRectF(0, 0, image.width(), image.height()));
+        painter.end();
+        int dark = 0;
+        for (int y = makerLine.top(); y <= makerLine.bottom(); ++y) {
+            for (int x = makerLine.left(); x <= makerLine.right(); ++x)
+                dark += qGray(image.pixel(x, y)) < 96 ? 1 : 0;
+        }
+        EXPECT_GT(dark, 200);
+    }
 }

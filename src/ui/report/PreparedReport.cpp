@@ -20,6 +20,10 @@ void paintPage(QPainter& painter, const PreparedReport& report, int index, const
         dpiY = static_cast<double>(page.logicalDpiY()) / device->logicalDpiY();
     }
     painter.save();
+    // A picture leaves out settings that equalled the recording painter's defaults; start from those.
+    painter.setPen(QPen());
+    painter.setBrush(Qt::NoBrush);
+    painter.setBackgroundMode(Qt::TransparentMode);
     painter.translate(target.topLeft());
     painter.scale(target.width() / toUnits(report.paperMm.width()) * dpiX,
         target.height() / toUnits(report.paperMm.height()) * dpiY);

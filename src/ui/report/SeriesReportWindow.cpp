@@ -155,12 +155,16 @@ void SeriesReportWindow::buildLayout(const SeriesReportDesign& design)
         const double left = edges[i] + 0.5;
         const double span = edges[i + 1] - edges[i] - 1.0;
         const bool price = i + 1 == design.columns.size();
-        if (!column.title.isEmpty() || price) {
-            auto& upper = titles.add<ReportLabel>(
-                QRectF(left, 0, span, half), column.title, bold(8, Qt::AlignCenter));
-            if (price)
-                upper.setName(priceTitleName(1));
+        // A one-line title stands in the middle of the header; two lines share it.
+        if (column.subTitle.isEmpty() && !price) {
+            titles.add<ReportLabel>(
+                QRectF(left, 0, span, kColumnHeaderMm), column.title, bold(8, Qt::AlignCenter));
+            continue;
         }
+        auto& upper
+            = titles.add<ReportLabel>(QRectF(left, 0, span, half), column.title, bold(8, Qt::AlignCenter));
+        if (price)
+            upper.setName(priceTitleName(1));
         auto& lower = titles.add<ReportLabel>(
             QRectF(left, half, span, half), column.subTitle, bold(8, Qt::AlignCenter));
         if (price)
