@@ -42,6 +42,7 @@ QWidget* ReportHostWindow::createReportView()
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("ScrollReport"));
     scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroll->setWidgetResizable(true);
     scroll->setWidget(m_view);
     return scroll;
 }

@@ -19,9 +19,7 @@ void ReportPageWidget::setReport(const PreparedReport* report)
 {
     m_report = report;
     m_page = 0;
-    updateGeometry();
-    adjustSize();
-    update();
+    fitToSheet();
 }
 
 void ReportPageWidget::setPage(int index)
@@ -33,8 +31,16 @@ void ReportPageWidget::setPage(int index)
 void ReportPageWidget::setPixelsPerMm(double pixelsPerMm)
 {
     m_pixelsPerMm = pixelsPerMm;
+    fitToSheet();
+}
+
+void ReportPageWidget::fitToSheet()
+{
+    // In a resizable scroll area the desk fills the view, and grows beyond it (scrolling) with the sheet.
+    setMinimumSize(sizeHint());
     updateGeometry();
-    adjustSize();
+    if (parentWidget() == nullptr)
+        adjustSize();
     update();
 }
 

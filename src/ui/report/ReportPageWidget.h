@@ -26,6 +26,7 @@ protected:
 
 private:
     QRectF sheetRect() const;
+    void fitToSheet();
 
     const PreparedReport* m_report = nullptr;
     int m_page = 0;

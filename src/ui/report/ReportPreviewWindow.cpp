@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace report {
@@ -38,7 +39,7 @@ ReportPreviewWindow::ReportPreviewWindow(PreparedReport report, QWidget* parent)
 {
     setObjectName(QStringLiteral("ReportPreviewWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(900, 980);
+    resize(1180, 980);
 
     auto* toolbar = new QToolBar(this);
     toolbar->setObjectName(QStringLiteral("ToolBarPreview"));
@@ -64,16 +65,15 @@ ReportPreviewWindow::ReportPreviewWindow(PreparedReport report, QWidget* parent)
     toolbar->addSeparator();
 
     QAction* zoomInAction
-        = addCommand(QStringLiteral("actionZoomIn"), QStringLiteral("Крупнее"), QKeySequence::ZoomIn);
+        = addCommand(QStringLiteral("actionZoomIn"), QStringLiteral("Крупнее +"), QKeySequence::ZoomIn);
     connect(zoomInAction, &QAction::triggered, this, &ReportPreviewWindow::zoomIn);
     QAction* zoomOutAction
-        = addCommand(QStringLiteral("actionZoomOut"), QStringLiteral("Мельче"), QKeySequence::ZoomOut);
+        = addCommand(QStringLiteral("actionZoomOut"), QStringLiteral("Мельче −"), QKeySequence::ZoomOut);
     connect(zoomOutAction, &QAction::triggered, this, &ReportPreviewWindow::zoomOut);
     QAction* width
         = addCommand(QStringLiteral("actionFitWidth"), QStringLiteral("По ширине"), QKeySequence());
     connect(width, &QAction::triggered, this, &ReportPreviewWindow::fitWidth);
-    QAction* whole
-        = addCommand(QStringLiteral("actionFitPage"), QStringLiteral("Страница целиком"), QKeySequence());
+    QAction* whole = addCommand(QStringLiteral("actionFitPage"), QStringLiteral("Целиком"), QKeySequence());
     connect(whole, &QAction::triggered, this, &ReportPreviewWindow::fitPage);
     toolbar->addActions({zoomInAction, zoomOutAction, width, whole});
     toolbar->addSeparator();
@@ -104,12 +104,18 @@ ReportPreviewWindow::ReportPreviewWindow(PreparedReport report, QWidget* parent)
     close->setIcon(st->standardIcon(QStyle::SP_DialogCloseButton));
     connect(close, &QAction::triggered, this, &QWidget::close);
     toolbar->addAction(close);
+    // Page arrows show their icons only; their names stay as tool tips.
+    for (QAction* arrow : {m_first, m_previous, m_next, m_last}) {
+        if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(arrow)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
 
     m_page = new ReportPageWidget;
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("ScrollPage"));
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_scroll->setWidgetResizable(true);
     m_scroll->setWidget(m_page);
 
     auto* layout = new QVBoxLayout(this);
