@@ -1,5 +1,6 @@
 #include "heating/HeatingUnitCalc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -89,7 +90,10 @@ void computeJet(const HeatingUnitModel& model, const HeatingUnitInputs& in, Heat
     const double h = result.hmin + model.b - workingZoneHeight;
     result.xmax = std::abs(h / std::tan(std::abs(alpha) + jetSpreadAngle));
     result.xmin = std::abs(h / std::tan(std::abs(alpha) - jetSpreadAngle));
-    result.area = (*result.xmax - *result.xmin) * result.spread;
+    // A jet straight down has both boundaries at the same distance; their difference is rounding noise.
+    const double width = *result.xmax - *result.xmin;
+    const bool sameBoundary = std::abs(width) <= 1e-9 * std::max(*result.xmax, *result.xmin);
+    result.area = sameBoundary ? 0.0 : width * result.spread;
 }
 
 } // namespace

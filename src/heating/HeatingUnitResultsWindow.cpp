@@ -91,8 +91,12 @@ void TFormVozdAgregatResLUMA::showResults(const QString& projectName, const heat
 {
     m_projectName = projectName;
     for (int row = 0; row < heating::heatingTableRows; ++row) {
-        for (int column = 0; column < heating::heatingTableColumns; ++column)
-            m_grid->item(row, column)->setText(table[row][column]);
+        for (int column = 0; column < heating::heatingTableColumns; ++column) {
+            QTableWidgetItem* item = m_grid->item(row, column);
+            item->setText(table[row][column]);
+            // Long texts (sizes, supply) may not fit the narrow model columns.
+            item->setToolTip(table[row][column]);
+        }
     }
     if (isHidden())
         show();

@@ -26,6 +26,8 @@ public:
     // The key under which every window of this kind stores its inputs.
     static QString settingsKey();
 
+    QSize sizeHint() const override { return {722, 633}; }
+
 public Q_SLOTS:
     void run();
     void showDescription();
