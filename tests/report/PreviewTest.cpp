@@ -26,7 +26,7 @@ namespace {
 // closes the preview. Gives up (failing the test) when no preview opens.
 void whilePreviewOpen(Report& report, std::function<void(ReportPreviewWindow&)> whileOpen)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp);
     timer->setInterval(10);
     auto waited = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, waited, &report, whileOpen] {
@@ -48,6 +48,7 @@ TEST(Preview, ModalPreviewWaitsInANestedLoopAndASecondRequestReturnsAtOnce)
 {
     TQRep_Manual host;
     const auto body = numberedDescription(150);
+    QTemporaryDir dir;
     bool sawPreview = false;
     bool secondReturned = false;
     QWidget other;
@@ -74,6 +75,14 @@ TEST(Preview, ModalPreviewWaitsInANestedLoopAndASecondRequestReturnsAtOnce)
         const double zoom = preview.zoom();
         preview.zoomIn();
         EXPECT_GT(preview.zoom(), zoom);
+        // Export through the file dialog: the name gets its extension.
+        ui::setFileDialogAnswer(
+            [&](const ui::FileDialogRequest&) { return dir.filePath(QStringLiteral("описание")); });
+        preview.findChild<QAction*>(QStringLiteral("actionExportPdf"))->trigger();
+        ui::setFileDialogAnswer({});
+        QFile pdf(dir.filePath(QStringLiteral("описание.pdf")));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(pdf.read(5) == "%PDF-");
     });
     host.printDescription(QStringLiteral("Описание серии ВКРФ"), *body, descriptionPicture());
     EXPECT_TRUE(sawPreview);
