@@ -74,12 +74,12 @@ void computeJet(const HeatingUnitModel& model, const HeatingUnitInputs& in, Heat
     const double k1 = std::sqrt((in.tv + absoluteZero) / (result.outletTemp + absoluteZero));
     const double k2 = 0.096 * archimedes;
     const double s = std::sin(alpha);
-    // sin(0) may come out as a tiny negative number; the vertical jet has X = 0 exactly.
-    const double x = in.angleItem == verticalJetItem ? 0.0 : std::sqrt(-k1 * s / k2);
+    // sin(0) may come out as a tiny negative number; the horizontal jet has X = 0 exactly.
+    const double x = in.angleItem == horizontalJetItem ? 0.0 : std::sqrt(-k1 * s / k2);
     const double y = x * x * x * k2 / (3.0 * k1) + s * x;
 
     result.spread = 0.22 * x * model.radius;
-    if (in.angleItem == verticalJetItem) {
+    if (in.angleItem == horizontalJetItem) {
         result.hmin = x * model.radius + workingZoneHeight;
         result.area = std::numbers::pi * result.spread * result.spread;
         result.xmax.reset();

@@ -12,7 +12,7 @@ namespace heating {
 
 // Items of the jet-angle choice and the angles they stand for, degrees.
 inline constexpr std::array<int, 5> jetAngles = {0, -30, -45, -60, -90};
-inline constexpr int verticalJetItem = 4; // "-90": the jet leaves straight down
+inline constexpr int horizontalJetItem = 4; // "-90": the jet leaves horizontally (0 is straight down)
 
 enum class DemandMode { Compute = 0, Given = 1 };
 
@@ -39,8 +39,8 @@ struct HeatingUnitResult {
     double outletTemp = 0; // tout, °C
     long long units = 0; // N, may be zero or negative when the gains cover the loss
     double hmin = 0; // smallest mounting height, m
-    std::optional<double> xmax; // far jet boundary on the working zone, m (not for a vertical jet)
-    std::optional<double> xmin; // near jet boundary, m (not for a vertical jet)
+    std::optional<double> xmax; // far jet boundary on the working zone, m (not for a horizontal jet)
+    std::optional<double> xmin; // near jet boundary, m (not for a horizontal jet)
     double spread = 0; // r, m
     double area = 0; // F, m²
     int passes = 0; // passes of the heat-output iteration

@@ -15,7 +15,7 @@ inline constexpr int heatingTableColumns = 1 + heatingUnitModelCount;
 
 using HeatingUnitTable = std::array<std::array<QString, heatingTableColumns>, heatingTableRows>;
 
-// Text shown for a jet boundary that is not defined (vertical jet).
+// Text shown for a jet boundary that is not defined (horizontal jet).
 inline constexpr QStringView notComputedText = u"-";
 
 HeatingUnitTable heatingUnitTable(

@@ -56,10 +56,10 @@ TEST(HeatingUnitCalcTest, InclinedJetGivesBoundariesAndArea)
     EXPECT_EQ(g4(m.area), u"2.837");
 }
 
-TEST(HeatingUnitCalcTest, VerticalJetHasNoBoundaries)
+TEST(HeatingUnitCalcTest, HorizontalJetHasNoBoundaries)
 {
     HeatingUnitInputs inputs;
-    inputs.angleItem = verticalJetItem;
+    inputs.angleItem = horizontalJetItem;
     for (const HeatingUnitResult& m : runOf(inputs).models) {
         EXPECT_DOUBLE_EQ(m.hmin, 1.5);
         EXPECT_DOUBLE_EQ(m.area, 0.0);

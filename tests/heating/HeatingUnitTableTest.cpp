@@ -37,7 +37,7 @@ TEST(HeatingUnitTableTest, GridShowsInputsResultsAndCatalogueData)
 
     inputs.mode = DemandMode::Given;
     inputs.buildingType = 2;
-    inputs.angleItem = verticalJetItem;
+    inputs.angleItem = horizontalJetItem;
     const HeatingUnitTable given = heatingUnitTable(inputs, runOf(inputs), QLatin1Char('.'));
     EXPECT_EQ(given[6][1], u"100");
     EXPECT_EQ(given[7][1], u"Тип 3");
