@@ -7,6 +7,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace report;
@@ -142,4 +143,20 @@ TEST(SeriesReport, MissingTableEndsThePrintWithTheStoreMessage)
     EXPECT_TRUE(messages[0].contains(QStringLiteral("ventutil"))) << messages[0].toStdString();
     EXPECT_FALSE(host.report().isPreviewOpen());
     EXPECT_FALSE(host.isVisible());
+}
+
+TEST(SeriesReport, GeneralFormEmptiesItsPriceTitlesWhenActivated)
+{
+    TQRep_FORM host;
+    auto* upper = host.report().elementAs<ReportLabel>(QStringLiteral("QRLabelPrice1"));
+    auto* lower = host.report().elementAs<ReportLabel>(QStringLiteral("QRLabelPrice2"));
+    ASSERT_TRUE(upper != nullptr && lower != nullptr);
+    EXPECT_TRUE(upper->text().isEmpty());
+    upper->setText(QStringLiteral("Цена с НДС"));
+    lower->setText(QStringLiteral("руб."));
+    host.show();
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    EXPECT_TRUE(upper->text().isEmpty());
+    EXPECT_TRUE(lower->text().isEmpty());
 }
