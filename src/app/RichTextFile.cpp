@@ -7,5 +7,9 @@
 
 bool loadRichTextFile(QTextEdit* box, const QString& fileName)
 {
-    return ui::loadRtfFile(programFilePath(fileName), *box->document());
+    if (!ui::loadRtfFile(programFilePath(fileName), *box->document()))
+        return false;
+    // Text kept clear of the box's edges, as on a printed page.
+    box->document()->setDocumentMargin(8);
+    return true;
 }

@@ -6,6 +6,10 @@
 #include "app/TForm_Animate.h"
 #include "app/TForm_Foto.h"
 #include "app/TForm_Nagrev_Dialog.h"
+#include "fans/FansFoundWindow.h"
+#include "ui/report/TQROpenForm.h"
+#include "ui/report/TQRep_FORM.h"
+#include "ui/report/TQRep_Manual.h"
 
 #include <functional>
 #include <vector>
@@ -35,11 +39,15 @@ const std::vector<Factory>& factories()
 {
     static const std::vector<Factory> list {
         make<TFormAbout>,
+        make<TFormGrVovazu>,
         make<TForm_Animate>,
+        make<TQRep_FORM>,
         make<TFormManual>,
         make<TForm_Foto>,
+        make<TQRep_Manual>,
         make<TFormHelp>,
         make<TForm_Nagrev_Dialog>,
+        make<TQROpenForm>,
     };
     return list;
 }

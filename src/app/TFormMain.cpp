@@ -12,6 +12,8 @@
 #include "app/TaskWindowFactory.h"
 #include "ui/Hints.h"
 #include "ui/MenuMerge.h"
+#include "ui/report/TQROpenForm.h"
+#include "ui/report/TQRep_Manual.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +25,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTextDocument>
 #include <memory>
 
 namespace {
@@ -68,6 +71,21 @@ TFormMain::~TFormMain()
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(m_workspace, nullptr, this, nullptr);
     delete m_workspace;
+}
+
+void TFormMain::createSharedWindows()
+{
+    SharedWindows::createAll(this);
+    auto* manual = SharedWindows::get<TFormManual>();
+    auto* printedManual = SharedWindows::get<TQRep_Manual>();
+    if (manual && printedManual) {
+        connect(manual, &TFormManual::printRequested, printedManual,
+            [printedManual](const QString& title, QTextDocument* text, const QString& picture) {
+                printedManual->printDescription(title, *text, picture);
+            });
+    }
+    if (auto* savedReports = SharedWindows::get<TQROpenForm>())
+        connect(this, &TFormMain::savedReportsRequested, savedReports, &TQROpenForm::showSavedReports);
 }
 
 TFormStartMenu* TFormMain::startMenu() const
@@ -162,14 +180,22 @@ QWidget* TFormMain::openTaskWindow(const QString& actionName)
         return nullptr;
     const QByteArray className = window->metaObject()->className();
     int open = 0;
+    int openTasks = 0;
     for (const QMdiSubWindow* sub : m_workspace->subWindowList()) {
         // A window closed a moment ago may wait for deletion; it no longer counts.
-        if (!sub->isHidden() && sub->widget() && className == sub->widget()->metaObject()->className())
+        if (sub->isHidden() || !sub->widget() || sub == m_startMenuWindow)
+            continue;
+        ++openTasks;
+        if (className == sub->widget()->metaObject()->className())
             ++open;
     }
     window->setWindowTitle(task->windowCaptionPrefix + QString::number(open + 1));
     QMdiSubWindow* sub = m_workspace->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // New windows cascade from the top left corner.
+    constexpr int cascadeStep = 24;
+    constexpr int cascadeLength = 8;
+    sub->move((openTasks % cascadeLength) * cascadeStep, (openTasks % cascadeLength) * cascadeStep);
     connect(sub, &QObject::destroyed, this, [this] { scheduleStartMenuUpdate(); });
     sub->show();
     m_workspace->setActiveSubWindow(sub);

@@ -19,6 +19,10 @@ public:
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;
 
+    // Creates the program's shared windows, owned by this frame, and connects the frame and the
+    // description window to the printed forms that serve them.
+    void createSharedWindows();
+
     QMdiArea* workspace() const { return m_workspace; }
     TFormStartMenu* startMenu() const;
     bool isClosing() const { return m_closing; }

@@ -1,5 +1,7 @@
 #include "app/TaskWindowFactory.h"
 
+#include "fans/FanSelectionWindow.h"
+
 #include <QHash>
 #include <QMetaObject>
 #include <QWidget>
@@ -15,9 +17,6 @@ public:
     QSize sizeHint() const override { return {720, 480}; }
 };
 
-class TMDIChild : public EmptyTaskWindow {
-    Q_OBJECT
-};
 class TFormChildUtility : public EmptyTaskWindow {
     Q_OBJECT
 };

@@ -1,9 +1,12 @@
 #include "app/CatalogueStatus.h"
-#include "app/SharedWindows.h"
 #include "app/TFormMain.h"
 #include "app/ZfnApplication.h"
 
+#include "ui/MakerIdentity.h"
+
 #include <QFont>
+#include <QIcon>
+#include <QScreen>
 
 namespace {
 
@@ -25,14 +28,18 @@ int main(int argc, char** argv)
     ZfnApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("ЗФН-подбор"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setWindowIcon(QIcon(ui::makerLogo(64)));
     setInterfaceFont();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TFormMain frame;
-    SharedWindows::createAll(&frame);
+    frame.createSharedWindows();
     frame.setPermanentStatus(openCatalogueStatus());
     QApplication::restoreOverrideCursor();
 
+    // The whole screen even where no window manager maximises windows.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        frame.setGeometry(screen->availableGeometry());
     frame.showMaximized();
     return QApplication::exec();
 }

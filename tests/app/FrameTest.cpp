@@ -46,7 +46,7 @@ protected:
     {
         ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages.append(text); });
         frame = std::make_unique<TFormMain>();
-        SharedWindows::createAll(frame.get());
+        frame->createSharedWindows();
         frame->resize(1200, 800);
         frame->show();
         settle();
@@ -138,6 +138,7 @@ TEST_F(Frame, StartMenuLinksLightUpUnderThePointer)
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QCoreApplication::sendEvent(link, &enter);
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(frame->statusBar()->currentMessage(), u"Выберите для подбора вентиляторов дымоудаления"_s);
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(link, &leave);
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(Qt::black));
