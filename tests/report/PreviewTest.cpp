@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -69,7 +70,9 @@ TEST(Preview, ModalPreviewWaitsInANestedLoopAndASecondRequestReturnsAtOnce)
         EXPECT_EQ(preview.currentPage(), preview.report().pageCount() - 1);
         preview.findChild<QAction*>(QStringLiteral("actionFirstPage"))->trigger();
         EXPECT_EQ(preview.currentPage(), 0);
-        preview.findChild<QAction*>(QStringLiteral("actionNextPage"))->trigger();
+        preview.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
+        QTest::keyClick(&preview, Qt::Key_PageDown);
         EXPECT_EQ(preview.findChild<QLabel*>(QStringLiteral("LabelPage"))->text(),
             QStringLiteral("Стр. 2 из %1").arg(preview.report().pageCount()));
         const double zoom = preview.zoom();

@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -82,13 +81,15 @@ ReportPreviewWindow::ReportPreviewWindow(PreparedReport report, QWidget* parent)
         QStringLiteral("actionFirstPage"), QStringLiteral("Первая"), QKeySequence(Qt::CTRL | Qt::Key_Home));
     m_first->setIcon(st->standardIcon(QStyle::SP_MediaSkipBackward));
     connect(m_first, &QAction::triggered, this, [this] { setCurrentPage(0); });
-    m_previous = addCommand(QStringLiteral("actionPreviousPage"), QStringLiteral("Назад"), QKeySequence());
+    m_previous = addCommand(
+        QStringLiteral("actionPreviousPage"), QStringLiteral("Назад"), QKeySequence(Qt::Key_PageUp));
     m_previous->setIcon(st->standardIcon(QStyle::SP_ArrowBack));
     connect(m_previous, &QAction::triggered, this, [this] { setCurrentPage(currentPage() - 1); });
     m_pageLabel = new QLabel(this);
     m_pageLabel->setObjectName(QStringLiteral("LabelPage"));
     m_pageLabel->setContentsMargins(8, 0, 8, 0);
-    m_next = addCommand(QStringLiteral("actionNextPage"), QStringLiteral("Вперед"), QKeySequence());
+    m_next = addCommand(
+        QStringLiteral("actionNextPage"), QStringLiteral("Вперед"), QKeySequence(Qt::Key_PageDown));
     m_next->setIcon(st->standardIcon(QStyle::SP_ArrowForward));
     connect(m_next, &QAction::triggered, this, [this] { setCurrentPage(currentPage() + 1); });
     m_last = addCommand(
@@ -203,20 +204,6 @@ void ReportPreviewWindow::updateControls()
     m_previous->setEnabled(page > 0);
     m_next->setEnabled(page + 1 < count);
     m_last->setEnabled(page + 1 < count);
-}
-
-void ReportPreviewWindow::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_PageDown:
-        setCurrentPage(currentPage() + 1);
-        return;
-    case Qt::Key_PageUp:
-        setCurrentPage(currentPage() - 1);
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
 }
 
 bool ReportPreviewWindow::saveReport(const QString& path)

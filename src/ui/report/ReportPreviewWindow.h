@@ -42,9 +42,6 @@ public Q_SLOTS:
     void fitWidth();
     void fitPage();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void showReport();
     void updateControls();
