@@ -10,10 +10,11 @@
 
 namespace {
 
-// The interface font: the family the program's windows are designed for, which fontconfig maps to a
-// metric-compatible Liberation or DejaVu face, at the size of the classic dialog font.
+// The interface font: the families the program's windows are designed for ("Arial", "MS Sans Serif")
+// are shown in Liberation Sans, which has Arial's metrics, so texts fit where they were laid out.
 void setInterfaceFont()
 {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont font;
     font.setFamilies(
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
