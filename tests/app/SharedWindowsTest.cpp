@@ -1,12 +1,18 @@
 #include "app/SharedWindows.h"
+#include "app/DescriptionItems.h"
 #include "app/LinkLabel.h"
 #include "app/TFormAbout.h"
+#include "app/TFormManual.h"
 #include "app/TForm_Animate.h"
 #include "app/TForm_Foto.h"
+#include "ui/Messages.h"
 
 #include <QDesktopServices>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
@@ -92,6 +98,21 @@ TEST(AboutBox, LinkOpensTheMakersWebAddress)
     QDesktopServices::unsetUrlHandler(u"https"_s);
     ASSERT_EQ(recorder.opened.size(), 1);
     EXPECT_TRUE(recorder.opened.first().host().contains(u"zefiron"_s));
+}
+
+TEST(DescriptionWindow, PrintHandsOverTheShownTextWithTheItemsTitleAndPicture)
+{
+    ui::setMessageSink([](const QString&, ui::MessageKind) {});
+    TFormManual manual;
+    const DescriptionItem& item = descriptionItems().at(2);
+    manual.showItem(item);
+    QSignalSpy print(&manual, &TFormManual::printRequested);
+    manual.findChild<QPushButton*>(u"BitBtn_Print"_s)->click();
+    ui::setMessageSink({});
+    ASSERT_EQ(print.size(), 1);
+    EXPECT_EQ(print.at(0).at(0).toString(), item.reportTitle);
+    EXPECT_EQ(print.at(0).at(1).value<QTextDocument*>(), manual.document());
+    EXPECT_EQ(print.at(0).at(2).toString(), item.reportPicture);
 }
 
 #include "SharedWindowsTest.moc"
