@@ -262,15 +262,23 @@ QWidget* TMDIChild::buildInputColumn()
     m_rangeText->setMaximumWidth(50);
     connect(m_range, &QSlider::valueChanged, this,
         [this](int value) { m_rangeText->setText(QString::number(value)); });
+    m_range->setMinimumWidth(300);
+    // The scale labels stand under their ticks: 15 is two fifths of the way from 5 to 30.
+    auto* scale = new QHBoxLayout;
+    scale->addWidget(new QLabel(u"5%"_s));
+    scale->addStretch(2);
+    scale->addWidget(new QLabel(u"15%"_s));
+    scale->addStretch(3);
+    scale->addWidget(new QLabel(u"30%"_s));
     auto* rangeLayout = new QGridLayout(rangeGroup);
-    rangeLayout->addWidget(m_range, 0, 0, 1, 3);
-    rangeLayout->addWidget(new QLabel(u"5%"_s), 1, 0, Qt::AlignLeft);
-    rangeLayout->addWidget(new QLabel(u"15%"_s), 1, 1, Qt::AlignLeft);
-    rangeLayout->addWidget(new QLabel(u"30%"_s), 1, 2, Qt::AlignRight);
+    rangeLayout->addWidget(m_range, 0, 0);
+    rangeLayout->addLayout(scale, 1, 0);
     auto* rangeValue = new QHBoxLayout;
     rangeValue->addWidget(m_rangeText);
     rangeValue->addWidget(new QLabel(u"%"_s));
-    rangeLayout->addLayout(rangeValue, 0, 3);
+    rangeValue->addStretch();
+    rangeLayout->addLayout(rangeValue, 0, 1);
+    rangeLayout->setColumnStretch(2, 1);
     layout->addWidget(rangeGroup);
 
     layout->addWidget(buildDutyGroup());

@@ -222,6 +222,8 @@ void TFormGrVovazu::buildGrid()
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->setWordWrap(false);
     m_grid->viewport()->setCursor(Qt::PointingHandCursor);
     m_grid->setToolTip(listHint());
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -299,7 +301,8 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
         mark->setPen(QPen(colour, 1));
         mark->setBrush(markBackground);
         mark->setPadding(QMargins(2, 1, 2, 1));
-        mark->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        // The label point is the curve's right end: the text stands to its left, inside the chart.
+        mark->setPositionAlignment(Qt::AlignRight | Qt::AlignBottom);
         mark->setClipToAxisRect(true);
         mark->setVisible(fan.label.has_value());
         if (fan.label) {
@@ -310,6 +313,13 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
 
         for (int column = 0; column < m_grid->columnCount() && column < fan.row.size(); ++column)
             m_grid->setItem(c - 1, column, new QTableWidgetItem(fan.row[column]));
+    }
+    // Columns meant to be seen grow to their headings and texts; the 2-pixel ones stay hidden.
+    for (int column = 0; column < m_grid->columnCount(); ++column) {
+        if (columnWidths[column] > 2) {
+            m_grid->resizeColumnToContents(column);
+            m_grid->setColumnWidth(column, std::max(m_grid->columnWidth(column), columnWidths[column]));
+        }
     }
     m_chart->rescaleAxes();
     m_chart->xAxis->scaleRange(1.08);
