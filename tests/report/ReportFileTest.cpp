@@ -72,7 +72,8 @@ TEST(ReportFile, DamagedOrForeignFilesAreRefused)
     QByteArray otherVersion = bodyOf(good);
     otherVersion[9] = 2; // version 1 → 2, big-endian after the 8-byte magic
     QByteArray hugePageCount = bodyOf(good);
-    // title "Описание серий вентиляторов" sits after the version; find the page count after the paper size.
+    // The page count follows the magic (8 bytes), the version (2), the title (4 + 2 per character) and
+    // the paper size (16); the first page's length comes right after it.
     const qsizetype countAt = 8 + 2 + 4 + descriptionReport(5).title.size() * 2 + 16;
     hugePageCount[countAt] = '\x7f';
     QByteArray pageLength = bodyOf(good);
