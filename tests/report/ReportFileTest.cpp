@@ -75,6 +75,12 @@ TEST(ReportFile, DamagedOrForeignFilesAreRefused)
     // The page count follows the magic (8 bytes), the version (2), the title (4 + 2 per character) and
     // the paper size (16); the first page's length comes right after it.
     const qsizetype countAt = 8 + 2 + 4 + descriptionReport(5).title.size() * 2 + 16;
+    {
+        QDataStream count(good.mid(countAt, 4));
+        quint32 pages = 0;
+        count >> pages;
+        ASSERT_EQ(pages, 1U); // the offset really points at the page count
+    }
     hugePageCount[countAt] = '\x7f';
     QByteArray pageLength = bodyOf(good);
     pageLength[countAt + 4] = '\x7f';
