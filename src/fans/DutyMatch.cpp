@@ -9,6 +9,9 @@ std::optional<int> AcceptanceStep(const FanCurve& curve, const DutyBand& band)
     // The conditions on the curve's end do not depend on the step: check them once, first.
     const double xn = curve.lastFlow();
     const double yn = curve.lastPressure();
+    // No step of the band lies on a curve that ends at qmin or starts beyond qmax.
+    if (xn <= band.qmin || curve.x[0] > band.qmax)
+        return std::nullopt;
     if (!(band.systemPressure(xn) > yn))
         return std::nullopt;
     if (xn < band.qmax) {

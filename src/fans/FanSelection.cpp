@@ -5,7 +5,8 @@
 
 #include "common/NumberText.h"
 
-#include <algorithm>
+#include <QHash>
+#include <array>
 
 namespace fans {
 namespace {
@@ -14,20 +15,36 @@ std::vector<const FanRecord*> collectCandidates(
     const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
 {
     const CandidateFilter filter(request);
-    std::vector<const FanRecord*> candidates;
-    // One pass over the catalogue per ticked series keeps the order: series list, then catalogue. A
-    // series named twice (the round flag means nothing outside duct fans) is scanned once.
-    std::vector<std::pair<QString, bool>> scanned;
-    for (const SeriesChoice& series : request.series) {
-        const std::pair key(series.name, request.group == FanGroup::Duct && series.round);
-        if (std::find(scanned.begin(), scanned.end(), key) != scanned.end())
-            continue;
-        scanned.push_back(key);
-        for (const FanRecord& record : catalogue) {
-            if (filter.passes(record, series))
-                candidates.push_back(&record);
-        }
+    // Each record belongs to at most one ticked series: find it by name and round flag, so that the
+    // catalogue is read once however many series are ticked. Bucketing by series keeps the order of the
+    // results: series list first, then catalogue order. A series listed twice counts once.
+    constexpr int none = -1;
+    QHash<QString, std::array<int, 2>> position; // [rectangular or other, round] → series index
+    for (size_t i = 0; i < request.series.size(); ++i) {
+        const SeriesChoice& series = request.series[i];
+        const bool round = request.group == FanGroup::Duct && series.round;
+        auto it = position.find(series.name);
+        if (it == position.end())
+            it = position.insert(series.name, {none, none});
+        if ((*it)[round] == none)
+            (*it)[round] = int(i);
     }
+    const bool roof = request.group == FanGroup::Roof;
+    const bool pressurization = request.group == FanGroup::Pressurization;
+    std::vector<std::vector<const FanRecord*>> buckets(request.series.size());
+    for (const FanRecord& record : catalogue) {
+        if (record.krysh != roof || record.podpor != pressurization)
+            continue;
+        const auto it = position.constFind(record.name);
+        if (it == position.constEnd())
+            continue;
+        const int index = (*it)[record.krugl];
+        if (index != none && filter.passes(record, request.series[size_t(index)]))
+            buckets[size_t(index)].push_back(&record);
+    }
+    std::vector<const FanRecord*> candidates;
+    for (const auto& bucket : buckets)
+        candidates.insert(candidates.end(), bucket.begin(), bucket.end());
     return candidates;
 }
 
