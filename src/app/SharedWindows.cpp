@@ -7,6 +7,8 @@
 #include "app/TForm_Foto.h"
 #include "app/TForm_Nagrev_Dialog.h"
 #include "fans/FansFoundWindow.h"
+#include "heating/HeatingUnitReportForm.h"
+#include "heating/HeatingUnitResultsWindow.h"
 #include "ui/report/TQROpenForm.h"
 #include "ui/report/TQRep_FORM.h"
 #include "ui/report/TQRep_Manual.h"
@@ -48,6 +50,8 @@ const std::vector<Factory>& factories()
         make<TFormHelp>,
         make<TForm_Nagrev_Dialog>,
         make<TQROpenForm>,
+        make<TFormVozdAgregatResLUMA>,
+        make<TQRep_VozdAgregatLUMA>,
     };
     return list;
 }

@@ -1,6 +1,7 @@
 #include "app/TaskWindowFactory.h"
 
 #include "fans/FanSelectionWindow.h"
+#include "heating/HeatingUnitWindow.h"
 
 #include <QHash>
 #include <QMetaObject>
@@ -44,9 +45,6 @@ class TMDIChildVozdZavesaTEM : public EmptyTaskWindow {
     Q_OBJECT
 };
 class TMDIChildVozdZavesaPLN : public EmptyTaskWindow {
-    Q_OBJECT
-};
-class TMDIChildVozdAgregatLUMA : public EmptyTaskWindow {
     Q_OBJECT
 };
 

@@ -8,6 +8,7 @@
 #include "app/TaskActions.h"
 #include "ui/MenuMerge.h"
 #include "ui/Messages.h"
+#include "ui/UserSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -45,6 +47,8 @@ protected:
     void SetUp() override
     {
         ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages.append(text); });
+        // Task windows that remember their inputs keep them away from the user's own settings.
+        ui::setUserSettingsFile(settingsFolder.filePath(u"user.ini"_s));
         frame = std::make_unique<TFormMain>();
         frame->createSharedWindows();
         frame->resize(1200, 800);
@@ -55,6 +59,7 @@ protected:
     {
         frame.reset();
         ui::setMessageSink({});
+        ui::setUserSettingsFile(QString());
     }
 
     QList<QMdiSubWindow*> children() const { return frame->workspace()->subWindowList(); }
@@ -85,6 +90,7 @@ protected:
         settle();
     }
 
+    QTemporaryDir settingsFolder;
     std::unique_ptr<TFormMain> frame;
     QStringList messages;
 };
