@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -293,7 +294,13 @@ QWidget* TMDIChild::buildInputColumn()
     auto* close = new QPushButton(u"Закрыть"_s);
     close->setObjectName(u"Button2"_s);
     connect(run, &QPushButton::clicked, this, &TMDIChild::runSelection);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close, &QPushButton::clicked, this, [this] {
+        // Inside the frame the task window's frame closes (and frees) it.
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            frame->close();
+        else
+            QWidget::close();
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(run);
