@@ -2,8 +2,10 @@
 #include "app/TFormMain.h"
 #include "app/ZfnApplication.h"
 
+#include "common/ProgramFolder.h"
 #include "ui/MakerIdentity.h"
 
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QScreen>
@@ -31,6 +33,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setWindowIcon(QIcon(ui::makerLogo(64)));
     setInterfaceFont();
+    // Files named by plain name (descriptions, pictures, tree files) lie beside the program.
+    QDir::setCurrent(programFolder());
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TFormMain frame;
