@@ -200,7 +200,7 @@ void TFormGrVovazu::buildChart()
     connect(m_chart->selectionRect(), &QCPSelectionRect::accepted, this,
         [this](const QRect& rect, QMouseEvent* event) {
             if (event->position().x() < m_pressPosition.x()) {
-                m_chart->rescaleAxes();
+                fitAxes();
                 m_chart->replot();
             } else {
                 onZoomRectangle(rect);
@@ -238,6 +238,18 @@ void TFormGrVovazu::buildGrid()
         m_grid->setHorizontalHeaderItem(column, new QTableWidgetItem(heading));
         m_grid->setColumnWidth(column, columnWidths[column]);
     }
+}
+
+void TFormGrVovazu::fitAxes()
+{
+    // The whole picture with a margin, and without the leader lines of a chosen fan, which end on the axes.
+    for (QCPGraph* leader : {m_series[seriesCount - 2], m_series[seriesCount - 1]})
+        leader->setVisible(false);
+    m_chart->rescaleAxes(true);
+    for (QCPGraph* leader : {m_series[seriesCount - 2], m_series[seriesCount - 1]})
+        leader->setVisible(true);
+    m_chart->xAxis->scaleRange(1.08);
+    m_chart->yAxis->scaleRange(1.1);
 }
 
 QCPGraph* TFormGrVovazu::series(int index) const
@@ -321,9 +333,7 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
             m_grid->setColumnWidth(column, std::max(m_grid->columnWidth(column), columnWidths[column]));
         }
     }
-    m_chart->rescaleAxes();
-    m_chart->xAxis->scaleRange(1.08);
-    m_chart->yAxis->scaleRange(1.1);
+    fitAxes();
     m_chart->replot();
     m_grid->setCurrentCell(-1, -1);
     m_grid->clearSelection();

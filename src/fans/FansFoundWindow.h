@@ -55,6 +55,7 @@ private:
     void buildChart();
     void buildGrid();
     void clearChart();
+    void fitAxes();
     void drawOperatingPoint(int fanNumber);
     void highlight(int fanNumber);
     void onCurveClicked(QCPGraph* graph);

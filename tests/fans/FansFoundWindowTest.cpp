@@ -166,3 +166,32 @@ TEST_F(FansFoundWindowTest, DetailsFillTheSelectedFan)
     EXPECT_EQ(fans::selectedFan().Designation, list->item(2)->text());
     EXPECT_EQ(fans::fanSheetValues().rows[0].second, grid->item(2, 2)->text());
 }
+
+// Dragging from upper left to lower right zooms into the rectangle; dragging towards the left shows the whole
+// picture again.
+TEST_F(FansFoundWindowTest, RectangleZoomAndBack)
+{
+    chart->replot();
+    const QCPRange wholeX = chart->xAxis->range();
+    const QCPRange wholeY = chart->yAxis->range();
+    const QRect area = chart->axisRect()->rect();
+    const QPoint upperLeft = area.topLeft() + QPoint(area.width() / 4, area.height() / 4);
+    const QPoint lowerRight = area.topLeft() + QPoint(area.width() / 2, area.height() / 2);
+    const auto drag = [&](QPoint from, QPoint to) {
+        QTest::mousePress(chart, Qt::LeftButton, {}, from);
+        QTest::mouseMove(chart, (from + to) / 2);
+        QTest::mouseMove(chart, to);
+        QTest::mouseRelease(chart, Qt::LeftButton, {}, to);
+    };
+    drag(upperLeft, lowerRight);
+    EXPECT_NEAR(chart->xAxis->range().lower, wholeX.lower + wholeX.size() / 4, wholeX.size() / 50);
+    EXPECT_NEAR(chart->xAxis->range().upper, wholeX.lower + wholeX.size() / 2, wholeX.size() / 50);
+    EXPECT_NEAR(chart->yAxis->range().upper, wholeY.upper - wholeY.size() / 4, wholeY.size() / 50);
+    EXPECT_NEAR(chart->yAxis->range().lower, wholeY.upper - wholeY.size() / 2, wholeY.size() / 50);
+
+    drag(QPoint(lowerRight.x(), upperLeft.y()), QPoint(upperLeft.x(), lowerRight.y()));
+    EXPECT_DOUBLE_EQ(chart->xAxis->range().lower, wholeX.lower);
+    EXPECT_DOUBLE_EQ(chart->xAxis->range().upper, wholeX.upper);
+    EXPECT_DOUBLE_EQ(chart->yAxis->range().lower, wholeY.lower);
+    EXPECT_DOUBLE_EQ(chart->yAxis->range().upper, wholeY.upper);
+}
