@@ -285,17 +285,14 @@ void TFormMain::layoutStartMenu()
 
 void TFormMain::mergeMenusOf(QMdiSubWindow* active)
 {
-    QWidget* window = active ? active->widget() : nullptr;
-    if (window == m_menusFrom && window)
-        return;
-    const QList<QMenu*> contributed = ui::contributedMenus(window);
-    if (contributed.isEmpty() && ui::contributedMenus(m_menusFrom).isEmpty()
-        && menuBar()->actions().size() == m_frameMenus.size()) {
-        m_menusFrom = window;
-        return;
-    }
-    m_menusFrom = window;
-    ui::showMenusInOrder(menuBar(), ui::mergedMenuOrder(m_frameMenus, contributed));
+    const QList<QMenu*> order
+        = ui::mergedMenuOrder(m_frameMenus, ui::contributedMenus(active ? active->widget() : nullptr));
+    QList<QAction*> wanted;
+    for (QMenu* menu : order)
+        wanted.append(menu->menuAction());
+    // Rebuilt only when the active window brings other menus, so the bar does not flicker.
+    if (menuBar()->actions() != wanted)
+        ui::showMenusInOrder(menuBar(), order);
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)

@@ -63,7 +63,6 @@ private:
     QLabel* m_permanentStatus;
     QList<QMenu*> m_frameMenus;
     QPointer<QMdiSubWindow> m_startMenuWindow;
-    QPointer<QWidget> m_menusFrom;
     bool m_closing = false;
     bool m_updateQueued = false;
 };

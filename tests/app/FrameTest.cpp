@@ -262,7 +262,7 @@ TEST_F(Frame, MenusOfTheActiveTaskWindowJoinTheMenuBar)
     QWidget* withMenu = open(u"ActionDelSmkCalc"_s);
     auto* own = new QMenu(u"Расчет"_s, withMenu);
     ui::setMergeGroup(own, 1);
-    open(u"ActionAntiSmkCalc"_s);
+    QWidget* without = open(u"ActionAntiSmkCalc"_s);
     EXPECT_EQ(frame->menuBar()->actions().size(), 3);
 
     frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(withMenu->parentWidget()));
@@ -271,6 +271,10 @@ TEST_F(Frame, MenusOfTheActiveTaskWindowJoinTheMenuBar)
     for (QAction* item : frame->menuBar()->actions())
         titles.append(item->text());
     EXPECT_EQ(titles, QStringList({u"&Открыть"_s, u"Расчет"_s, u"Описание"_s, u"&Справка"_s}));
+
+    frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(without->parentWidget()));
+    settle();
+    EXPECT_EQ(frame->menuBar()->actions().size(), 3);
 }
 
 TEST_F(Frame, ClosingTheFrameCreatesNoStartMenu)
