@@ -189,6 +189,14 @@ void TFormGrVovazu::buildChart()
     m_series[1]->setName(u"Раб.точка"_s);
     stylePoints(m_series[2], QCPScatterStyle::ssCircle, 7, Qt::red);
     m_series[2]->setName(u"Ист.раб.точка"_s);
+    // The chosen fan's operating point carries its pressure as a mark.
+    m_operatingMark = new QCPItemText(m_chart);
+    m_operatingMark->setPen(QPen(Qt::red));
+    m_operatingMark->setBrush(markBackground);
+    m_operatingMark->setPadding(QMargins(2, 1, 2, 1));
+    m_operatingMark->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_operatingMark->setClipToAxisRect(true);
+    m_operatingMark->setVisible(false);
     styleLine(m_series[seriesCount - 2], Qt::yellow, 2);
     styleLine(m_series[seriesCount - 1], Qt::yellow, 2);
 
@@ -277,6 +285,7 @@ void TFormGrVovazu::clearChart()
     m_series[0]->setName(u"Крив.давл."_s);
     m_series[1]->setName(u"Раб.точка"_s);
     m_series[2]->setName(u"Ист.раб.точка"_s);
+    m_operatingMark->setVisible(false);
     for (QCPItemText* mark : m_labels)
         m_chart->removeItem(mark);
     m_labels.clear();
@@ -398,6 +407,9 @@ void TFormGrVovazu::drawOperatingPoint(int fanNumber)
     vertical->data()->clear();
     const QPointF op = m_content.fans[size_t(fanNumber - 1)].operatingPoint;
     point->addData(op.x(), op.y());
+    m_operatingMark->position->setCoords(op);
+    m_operatingMark->setText(QString::number(op.y(), 'f', 0));
+    m_operatingMark->setVisible(true);
     // Leader lines from the point to both axes, drawn as the axes stand now.
     horizontal->setData({0.99 * op.x(), m_chart->xAxis->range().lower}, {op.y(), op.y()});
     vertical->setData({op.x(), op.x()}, {0.95 * op.y(), m_chart->yAxis->range().lower});

@@ -67,6 +67,7 @@ private:
     QPushButton* m_unitButton = nullptr;
     std::vector<QCPGraph*> m_series;
     std::vector<QCPItemText*> m_labels; // mark of fan c at c − 1
+    QCPItemText* m_operatingMark = nullptr;
     fans::FoundFansContent m_content;
     QPointF m_pressPosition;
     bool m_choosing = false;
