@@ -471,6 +471,18 @@ void TMDIChild::selectGroup(FanGroup group)
         groupControls(group).radio->click();
 }
 
+void TMDIChild::presetDuty(double flow, double pressure, FanGroup group, fans::PressureKind kind)
+{
+    selectGroup(group);
+    // Only pressurization fans leave the pressure kind to the user.
+    if (group == FanGroup::Pressurization && kind == fans::PressureKind::Static) {
+        m_staticPressure->setChecked(true);
+        applyPressureRule();
+    }
+    m_flow->setValue(flow);
+    (m_staticPressure->isChecked() ? m_staticPressureBox : m_pressure)->setValue(pressure);
+}
+
 void TMDIChild::toggleAll(QPushButton* button, QListWidget* list)
 {
     const bool tick = button->text() != u"[ ]"_s;

@@ -26,6 +26,8 @@ public:
     // Chooses a fan group as a click on its radio button does.
     void selectGroup(fans::FanGroup group);
     fans::FanGroup group() const;
+    // Fills in a duty handed over by a calculation window: group, pressure kind, flow and pressure.
+    void presetDuty(double flow, double pressure, fans::FanGroup group, fans::PressureKind kind);
 
     // Reads and checks the inputs; on a fault shows its message, focuses the field and returns nothing.
     std::optional<fans::SelectionRequest> readRequest();

@@ -106,6 +106,24 @@ TEST_F(SelectionWindowTest, GroupRuleSetsPressureFieldsSizesAndLists)
     EXPECT_TRUE(control<QWidget>(u"Input_Pstat"_s)->isEnabled());
 }
 
+// A pressurization calculation hands its fan duty over at static pressure.
+TEST_F(SelectionWindowTest, PresetDutyOfAPressurizationFan)
+{
+    window->presetDuty(7300, 180, fans::FanGroup::Pressurization, fans::PressureKind::Static);
+    EXPECT_TRUE(control<QRadioButton>(u"RB_Podpor"_s)->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(u"RB_Stat"_s)->isChecked());
+    EXPECT_TRUE(control<QWidget>(u"Input_Pstat"_s)->isEnabled());
+    EXPECT_EQ(control<QDoubleSpinBox>(u"Input_Q"_s)->value(), 7300);
+    EXPECT_EQ(control<QDoubleSpinBox>(u"Input_Pstat"_s)->value(), 180);
+    click(u"Button5"_s);
+    click(u"Button1"_s);
+    const auto request = window->readRequest();
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->pressure, 180);
+    EXPECT_EQ(request->pressureKind, fans::PressureKind::Static);
+    EXPECT_FALSE(request->series.empty());
+}
+
 TEST_F(SelectionWindowTest, TickAllButtonsAndThePhaseRule)
 {
     click(u"RB_Podpor"_s);
