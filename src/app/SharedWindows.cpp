@@ -48,6 +48,7 @@ const std::vector<Factory>& factories()
         make<TForm_Foto>,
         make<TQRep_Manual>,
         make<TFormHelp>,
+        make<TQRep_FORMSMK>,
         make<TForm_Nagrev_Dialog>,
         make<TQROpenForm>,
         make<TFormVozdAgregatResLUMA>,
