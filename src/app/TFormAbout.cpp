@@ -1,4 +1,5 @@
 #include "app/TFormAbout.h"
+#include "app/DialogButtons.h"
 
 #include "app/LinkLabel.h"
 #include "app/WindowPlacement.h"
@@ -91,10 +92,7 @@ TFormAbout::TFormAbout(QWidget* parent)
     auto* copyright = new QLabel(QStringLiteral("© ") + ui::makerName(), this);
     copyright->setEnabled(false);
 
-    auto* ok = new QPushButton(QStringLiteral("ОК"), this);
-    ok->setObjectName(QStringLiteral("BitBtn_OK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* ok = makeOkButton(this);
     auto* footer = new QHBoxLayout;
     footer->addWidget(copyright, 1);
     footer->addWidget(ok);

@@ -1,4 +1,5 @@
 #include "app/TFormHelp.h"
+#include "app/DialogButtons.h"
 
 #include "app/RichTextFile.h"
 #include "app/WindowPlacement.h"
@@ -27,14 +28,7 @@ TFormHelp::TFormHelp(QWidget* parent)
     colours.setColor(QPalette::Base, QColor(255, 251, 240));
     m_text->setPalette(colours);
 
-    auto* ok = new QPushButton(QStringLiteral("Оk"), this);
-    ok->setObjectName(QStringLiteral("BitBtn_OK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
+    auto* buttons = makeCentredOkRow(this, QStringLiteral("Оk"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);

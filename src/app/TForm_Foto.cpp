@@ -1,4 +1,5 @@
 #include "app/TForm_Foto.h"
+#include "app/DialogButtons.h"
 
 #include "app/WindowPlacement.h"
 #include "common/ProgramFolder.h"
@@ -27,14 +28,7 @@ TForm_Foto::TForm_Foto(QWidget* parent)
     m_area->setFrameShape(QFrame::NoFrame);
     m_area->setBackgroundRole(QPalette::Base);
 
-    auto* ok = new QPushButton(QStringLiteral("ОК"), this);
-    ok->setObjectName(QStringLiteral("BitBtn_OK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
+    auto* buttons = makeCentredOkRow(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);

@@ -1,4 +1,5 @@
 #include "app/TForm_Nagrev_Dialog.h"
+#include "app/DialogButtons.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -37,14 +38,7 @@ TForm_Nagrev_Dialog::TForm_Nagrev_Dialog(QWidget* parent)
     }
     m_buttons[1]->setChecked(true);
 
-    auto* ok = new QPushButton(QStringLiteral("ОК"), this);
-    ok->setObjectName(QStringLiteral("BitBtn_OK"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
+    auto* buttons = makeCentredOkRow(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
