@@ -1,4 +1,4 @@
-#include "heating/RadioGroupWidget.h"
+#include "ui/RadioGroupWidget.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "heating/SpinEditWidget.h"
+#include "ui/SpinEditWidget.h"
 #include "common/NumberText.h"
 
 #include <gtest/gtest.h>
