@@ -143,7 +143,7 @@ int runImport(cli::Arguments& args)
             list.append(
                 QJsonObject {{QStringLiteral("table"), t.name}, {QStringLiteral("records"), t.records}});
             if (!json)
-                cli::printLine(QStringLiteral("%1: %2 записей").arg(t.name).arg(t.records));
+                cli::printLine(QStringLiteral("%1: записей %2").arg(t.name).arg(t.records));
         }
         if (json)
             cli::printJson(QJsonObject {{QStringLiteral("out"), *out}, {QStringLiteral("tables"), list}});
