@@ -27,4 +27,16 @@ template <typename Window> Window* get()
     return nullptr;
 }
 
+// The shared window of the class: the one the program created at start or, where the program has none
+// (a window run on its own, as in tests), one made on first use and kept for the rest of the run.
+template <typename Window> Window* instance()
+{
+    if (Window* window = get<Window>())
+        return window;
+    static QPointer<Window> own;
+    if (!own)
+        own = new Window;
+    return own;
+}
+
 } // namespace SharedWindows

@@ -156,12 +156,7 @@ TFormGrVovazu::TFormGrVovazu(QWidget* parent)
 
 TFormGrVovazu* TFormGrVovazu::shared()
 {
-    if (auto* window = SharedWindows::get<TFormGrVovazu>())
-        return window;
-    static QPointer<TFormGrVovazu> own;
-    if (!own)
-        own = new TFormGrVovazu;
-    return own;
+    return SharedWindows::instance<TFormGrVovazu>();
 }
 
 void TFormGrVovazu::buildChart()

@@ -1,6 +1,6 @@
 #include "heating/HeatingUnitResultsWindow.h"
 
-#include "heating/HeatingSharedWindow.h"
+#include "app/SharedWindows.h"
 #include "heating/HeatingUnitReportForm.h"
 
 #include <QGroupBox>
@@ -137,7 +137,7 @@ void TFormVozdAgregatResLUMA::showEvent(QShowEvent* event)
 
 void TFormVozdAgregatResLUMA::print()
 {
-    TQRep_VozdAgregatLUMA* form = heating::sharedWindow<TQRep_VozdAgregatLUMA>();
+    TQRep_VozdAgregatLUMA* form = SharedWindows::instance<TQRep_VozdAgregatLUMA>();
     QStringList values;
     for (int row = 0; row < heating::heatingReportRows; ++row)
         values << cellText(row, m_printColumn);

@@ -1,18 +1,18 @@
 #include "heating/HeatingUnitWindow.h"
 
 #include "app/DescriptionItems.h"
+#include "app/SharedWindows.h"
 #include "app/TFormManual.h"
 #include "common/NumberText.h"
-#include "heating/HeatingSharedWindow.h"
 #include "heating/HeatingUnitCalc.h"
 #include "heating/HeatingUnitResultsWindow.h"
 #include "heating/HeatingUnitTable.h"
-#include "ui/RadioGroupWidget.h"
-#include "ui/SpinEditWidget.h"
 #include "ui/FileDialogs.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
+#include "ui/RadioGroupWidget.h"
+#include "ui/SpinEditWidget.h"
 #include "ui/UserSettings.h"
 
 #include <QCloseEvent>
@@ -282,14 +282,14 @@ void TMDIChildVozdAgregatLUMA::run()
         }
         return;
     }
-    auto* results = heating::sharedWindow<TFormVozdAgregatResLUMA>();
+    auto* results = SharedWindows::instance<TFormVozdAgregatResLUMA>();
     results->showResults(
         m_projectName->text(), heating::heatingUnitTable(in, *outcome.run, systemDecimalSeparator()));
 }
 
 void TMDIChildVozdAgregatLUMA::showDescription()
 {
-    auto* manual = heating::sharedWindow<TFormManual>();
+    auto* manual = SharedWindows::instance<TFormManual>();
     DescriptionItem item;
     item.windowCaption = manual->windowTitle(); // the description window keeps its caption
     item.rtfFile = u"VozdAgregatLUMA.rtf"_s;

@@ -1,13 +1,13 @@
 #include "heating/HeatingUnitWindow.h"
+#include "app/SharedWindows.h"
 #include "app/TFormManual.h"
-#include "heating/HeatingSharedWindow.h"
 #include "heating/HeatingUnitReportForm.h"
 #include "heating/HeatingUnitResultsWindow.h"
-#include "ui/RadioGroupWidget.h"
-#include "ui/SpinEditWidget.h"
 #include "support/TestSupport.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
+#include "ui/RadioGroupWidget.h"
+#include "ui/SpinEditWidget.h"
 #include "ui/UserSettings.h"
 #include "ui/report/ReportPreviewWindow.h"
 
@@ -44,7 +44,7 @@ protected:
         ui::setFileDialogAnswer({});
     }
 
-    static TFormVozdAgregatResLUMA* results() { return heating::sharedWindow<TFormVozdAgregatResLUMA>(); }
+    static TFormVozdAgregatResLUMA* results() { return SharedWindows::instance<TFormVozdAgregatResLUMA>(); }
 
     std::unique_ptr<TMDIChildVozdAgregatLUMA> makeWindow()
     {
@@ -168,7 +168,7 @@ TEST_F(HeatingUnitWindowTest, PrintShowsTheClickedModelWithoutPrices)
     EXPECT_TRUE(grid->item(12, 3)->font().bold());
     EXPECT_FALSE(grid->item(12, 1)->font().bold());
 
-    TQRep_VozdAgregatLUMA* form = heating::sharedWindow<TQRep_VozdAgregatLUMA>();
+    TQRep_VozdAgregatLUMA* form = SharedWindows::instance<TQRep_VozdAgregatLUMA>();
     bool previewSeen = false;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -275,7 +275,7 @@ TEST_F(HeatingUnitWindowTest, ProjectsAreSavedAndLoadedThroughTheDialogs)
 TEST_F(HeatingUnitWindowTest, DescriptionShowsTheUnitsTextAndKeepsTheCaption)
 {
     auto window = makeWindow();
-    TFormManual* manual = heating::sharedWindow<TFormManual>();
+    TFormManual* manual = SharedWindows::instance<TFormManual>();
     manual->setWindowTitle(u"Описание"_s);
     click(window.get(), u"bDescription"_s);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
