@@ -6,6 +6,8 @@
 #include "fans/FanCatalogueSchema.h"
 #include "fans/FanDesignation.h"
 
+#include <functional>
+
 namespace fans {
 
 namespace {
@@ -20,79 +22,92 @@ QVariant optional(const std::optional<double>& value)
     return value ? QVariant(*value) : QVariant();
 }
 
-// The value a result column takes for a fan; Num is filled by the store.
-QVariant columnValue(const QString& column, const FanRecord& fan, CatalogueKind kind, ResultTable table)
+using ColumnReader = std::function<QVariant(const FanRecord&)>;
+
+// How a result column takes its value from a fan; Num is filled by the store. Resolved once per
+// column, so that appending thousands of candidates matches no column names per cell.
+ColumnReader columnReader(const QString& column, CatalogueKind kind, ResultTable table)
 {
     bool isNumber = false;
     const int curveColumn = column.toInt(&isNumber);
     if (isNumber && curveColumn >= 1 && curveColumn <= FanRecord::curveColumnCount) {
         const int point = (curveColumn - 1) % FanRecord::maxPoints; // 0-based point of the column
         // An accepted fan keeps only the columns of its curve's points.
-        if (table == ResultTable::Accepted && point >= curvePointCount(fan))
-            return {};
-        return optional(fan.columns[curveColumn - 1]);
+        const bool onlyCurvePoints = table == ResultTable::Accepted;
+        return [curveColumn, point, onlyCurvePoints](const FanRecord& fan) {
+            if (onlyCurvePoints && point >= curvePointCount(fan))
+                return QVariant();
+            return optional(fan.columns[curveColumn - 1]);
+        };
     }
     const bool smoke = kind == CatalogueKind::Smoke;
     if (column == QLatin1String("Name"))
-        return table == ResultTable::Accepted ? designation(fan, kind) : cutName(seriesPrefix(fan.name));
+        return [kind, table](const FanRecord& fan) {
+            return QVariant(
+                table == ResultTable::Accepted ? designation(fan, kind) : cutName(seriesPrefix(fan.name)));
+        };
     if (column == QLatin1String("AutoName"))
-        return fan.autoName;
+        return [](const FanRecord& fan) { return QVariant(fan.autoName); };
     if (column == QLatin1String("ManualName"))
-        return fan.manualName.left(manualNameLength);
+        return [](const FanRecord& fan) { return QVariant(fan.manualName.left(manualNameLength)); };
     if (column == QLatin1String("D"))
-        return fan.d;
+        return [](const FanRecord& fan) { return QVariant(fan.d); };
     if (column == QLatin1String("Money"))
-        return fan.money;
+        return [](const FanRecord& fan) { return QVariant(fan.money); };
     if (column == QLatin1String("Money600"))
-        return fan.money600;
+        return [](const FanRecord& fan) { return QVariant(fan.money600); };
     if (column == QLatin1String("N"))
-        return fan.n;
+        return [](const FanRecord& fan) { return QVariant(fan.n); };
     // The smoke-exhaust catalogue has no connection sizes or noise data: those columns stay empty.
     if (column == QLatin1String("A"))
-        return smoke ? QVariant() : QVariant(fan.a);
+        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.a); };
     if (column == QLatin1String("B"))
-        return smoke ? QVariant() : QVariant(fan.b);
+        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.b); };
     if (column == QLatin1String("Lpa_Input"))
-        return smoke ? QVariant() : QVariant(fan.lpaInput);
+        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.lpaInput); };
     if (column == QLatin1String("Lpa_Output"))
-        return smoke ? QVariant() : QVariant(fan.lpaOutput);
+        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.lpaOutput); };
     if (column == QLatin1String("Lpa_Arround"))
-        return smoke ? QVariant() : QVariant(fan.lpaArround);
+        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.lpaArround); };
     if (column == QLatin1String("Krugl"))
-        return fan.krugl;
+        return [](const FanRecord& fan) { return QVariant(fan.krugl); };
     if (column == QLatin1String("Krysh"))
-        return fan.krysh;
+        return [](const FanRecord& fan) { return QVariant(fan.krysh); };
     if (column == QLatin1String("Podpor"))
-        return fan.podpor;
+        return [](const FanRecord& fan) { return QVariant(fan.podpor); };
     if (column == QLatin1String("Polus"))
-        return fan.polus;
+        return [](const FanRecord& fan) { return QVariant(fan.polus); };
     if (column == QLatin1String("Fazkol"))
-        return fan.fazkol;
+        return [](const FanRecord& fan) { return QVariant(fan.fazkol); };
     if (column == QLatin1String("Davlen"))
-        return fan.davlen;
+        return [](const FanRecord& fan) { return QVariant(fan.davlen); };
     if (column == QLatin1String("Stoikost"))
-        return fan.stoikost;
+        return [](const FanRecord& fan) { return QVariant(fan.stoikost); };
     if (column == QLatin1String("Massa"))
-        return fan.massa;
+        return [](const FanRecord& fan) { return QVariant(fan.massa); };
     if (column == QLatin1String("Ny"))
-        return fan.ny.left(nyLength);
-    return {};
+        return [](const FanRecord& fan) { return QVariant(fan.ny.left(nyLength)); };
+    return [](const FanRecord&) { return QVariant(); };
 }
 
 void append(ResultTable table, const std::vector<FanRecord>& fans)
 {
     const CatalogueKind kind = SelectionResultTables::currentKind();
     QStringList columns;
+    std::vector<ColumnReader> readers;
     for (const FieldDef& field : SelectionResultTables::tableDef(kind, table).fields) {
-        if (field.name != numColumn)
+        if (field.name != numColumn) {
             columns << field.name;
+            readers.push_back(columnReader(field.name, kind, table));
+        }
     }
     std::vector<QVariantList> records;
     records.reserve(fans.size());
     for (const FanRecord& fan : fans) {
         QVariantList values;
-        for (const QString& column : columns)
-            values << columnValue(column, fan, kind, table);
+        values.reserve(qsizetype(readers.size()));
+        for (const ColumnReader& read : readers)
+            values << read(fan);
         records.push_back(values);
     }
     store::appendRecords(store::workingDatabase(), SelectionResultTables::tableName(table), columns, records);
