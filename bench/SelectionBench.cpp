@@ -75,7 +75,7 @@ void BM_SelectInMemory(benchmark::State& state)
     const fans::SelectionRequest request = dutyRequest(records);
     size_t listed = 0;
     for (auto _ : state) {
-        const fans::SelectionOutcome outcome = fans::SelectFans(records, request);
+        const fans::SelectionOutcome outcome = fans::selectFans(records, request);
         listed = outcome.fans.size();
         benchmark::DoNotOptimize(listed);
     }
@@ -89,7 +89,7 @@ void BM_WholeRunWithTables(benchmark::State& state)
     const auto& records = catalogue(int(state.range(0)));
     const fans::SelectionRequest request = dutyRequest(records);
     for (auto _ : state) {
-        const fans::SelectionOutcome outcome = fans::RunSelectionWithTables(records, request);
+        const fans::SelectionOutcome outcome = fans::runSelectionWithTables(records, request);
         benchmark::DoNotOptimize(outcome.fans.size());
     }
     perRecord(state, records.size());

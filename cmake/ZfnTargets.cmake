@@ -2,7 +2,8 @@
 function(zfn_target_settings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror -Wno-error=deprecated-declarations)
   target_compile_definitions(${target} PRIVATE
-    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_USE_QSTRINGBUILDER QT_NO_KEYWORDS
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY QT_USE_QSTRINGBUILDER
+    QT_NO_KEYWORDS QT_NO_FOREACH QT_NO_URL_CAST_FROM_STRING QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     QCUSTOMPLOT_USE_LIBRARY)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
   if(ZFN_SANITIZE)
@@ -12,7 +13,15 @@ function(zfn_target_settings target)
   endif()
 endfunction()
 
-# Window code and pure code stand side by side in each subsystem folder; the file name tells them
-# apart. Everything under src/ui and src/app, and every file whose base name ends in one of these
-# words, belongs to the window library; the rest is pure code.
-set(ZFN_UI_SUFFIX_REGEX "(Window|Dialog|Form|Widget|Chart|Preview|Printout)\\.(cpp|h)$")
+# The layer check of a pure-code target: runs whenever one of its sources changes and fails the
+# build when one of them includes window code (cmake/CheckLayer.cmake).
+function(zfn_layer_check target sources)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.layer-check)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} "-DSOURCES=${sources}" "-DQT_HEADERS=${ZFN_QT_HEADERS}" -DSTAMP=${stamp}
+      -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayer.cmake
+    DEPENDS ${sources} ${PROJECT_SOURCE_DIR}/cmake/CheckLayer.cmake
+    COMMENT "Layer check of ${target}" VERBATIM)
+  add_custom_target(${target}_layer_check DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_layer_check)
+endfunction()

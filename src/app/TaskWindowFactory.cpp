@@ -1,7 +1,7 @@
 #include "app/TaskWindowFactory.h"
 
-#include "fans/FanSelectionWindow.h"
-#include "heating/HeatingUnitWindow.h"
+#include "fans/ui/FanSelectionWindow.h"
+#include "heating/ui/HeatingUnitWindow.h"
 
 #include <QHash>
 #include <QMetaObject>

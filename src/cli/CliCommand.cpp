@@ -13,7 +13,10 @@ Arguments::Arguments(QStringList words)
 {
 }
 
-bool Arguments::has(const QString& flag) const { return m_words.contains(flag); }
+bool Arguments::has(const QString& flag) const
+{
+    return m_words.contains(flag);
+}
 
 std::optional<QString> Arguments::value(const QString& flag) const
 {

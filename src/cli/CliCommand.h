@@ -19,9 +19,9 @@ class Arguments {
 public:
     explicit Arguments(QStringList words);
 
-    bool has(const QString& flag) const;                     // --json
+    bool has(const QString& flag) const; // --json
     std::optional<QString> value(const QString& flag) const; // last --flag VALUE
-    QStringList values(const QString& flag) const;           // every --flag VALUE, in order
+    QStringList values(const QString& flag) const; // every --flag VALUE, in order
     // A number option; an unparsable value records an error (see errors()).
     std::optional<double> number(const QString& flag);
     QStringList positional() const; // words that are neither flags nor flag values
@@ -37,7 +37,7 @@ private:
 };
 
 struct Command {
-    QString name;  // first word(s), e.g. "catalogue check"
+    QString name; // first word(s), e.g. "catalogue check"
     QString usage; // one line for the help text
     std::function<int(Arguments&)> run;
 };
@@ -60,5 +60,5 @@ QJsonValue jsonNumber(std::optional<double> value);
 #define ZFN_CLI_CONCAT2(a, b) a##b
 #define ZFN_CLI_CONCAT(a, b) ZFN_CLI_CONCAT2(a, b)
 #define ZFN_CLI_COMMAND(name, usage, function)                                                               \
-    static const cli::Registrar ZFN_CLI_CONCAT(cliRegistrar_, __LINE__)(QStringLiteral(name),               \
-        QStringLiteral(usage), function)
+    static const cli::Registrar ZFN_CLI_CONCAT(cliRegistrar_, __LINE__)(                                     \
+        QStringLiteral(name), QStringLiteral(usage), function)

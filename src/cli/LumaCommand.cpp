@@ -31,7 +31,7 @@ bool applyProject(const QString& path, HeatingUnitInputs& in, QStringList& messa
     } numbers[] = {{p.tv, in.tv}, {p.tn, in.tn}, {p.tw1, in.tw1}, {p.tw2, in.tw2}, {p.volume, in.volume},
         {p.demand, in.givenDemand}, {p.gains, in.gains}};
     for (const auto& n : numbers) {
-        const auto value = ParseNumber(n.text, projectSeparator);
+        const auto value = parseNumber(n.text, projectSeparator);
         if (!value) {
             messages << badNumberMessages(n.text).constFirst();
             return false;

@@ -158,7 +158,7 @@ QJsonObject fanJson(const FoundFan& fan, FanGroup group, int number)
         {u"air_speed"_s, cli::jsonNumber(fan.airSpeed)},
         {u"diameter"_s, r.d},
         {u"rpm"_s, r.n},
-        {u"duct"_s, FoundFanRow(fan, group, number, cliSeparator).at(6)},
+        {u"duct"_s, foundFanRow(fan, group, number, cliSeparator).at(6)},
         {u"poles"_s, r.polus},
         {u"phases"_s, r.fazkol ? 3 : 1},
         {u"noise_in"_s, r.lpaInput},
@@ -175,7 +175,7 @@ void printText(const SelectionOutcome& outcome, FanGroup group)
     const DutyBand& b = outcome.band;
     cli::printLine(u"Qmin %1  Qmax %2  k %3  Pmax %4"_s.arg(b.qmin).arg(b.qmax).arg(b.k).arg(b.pmax));
     for (size_t i = 0; i < outcome.fans.size(); ++i) {
-        const QStringList row = FoundFanRow(outcome.fans[i], group, int(i + 1), cliSeparator);
+        const QStringList row = foundFanRow(outcome.fans[i], group, int(i + 1), cliSeparator);
         cli::printLine(row.mid(0, 4).join(u"\t"_s) + u"\t"_s + row.at(7) + u"\t"_s + row.at(14));
     }
 }
@@ -197,12 +197,12 @@ int runSelect(cli::Arguments& args)
         fillLists(args, *request);
         if (!args.errors().isEmpty())
             return cli::BadArguments;
-        const RequestFault fault = CheckRequest(*request);
+        const RequestFault fault = checkRequest(*request);
         if (fault != RequestFault::None) {
             outcome.status = SelectionOutcome::Status::NothingAccepted;
-            outcome.messages << FaultMessage(fault);
+            outcome.messages << faultMessage(fault);
         } else {
-            GeneralSelection run = RunGeneralSelection(*request);
+            GeneralSelection run = runGeneralSelection(*request);
             outcome = std::move(run.outcome);
             catalogue = run.catalogue;
         }

@@ -39,7 +39,7 @@ RecordWriter& RecordWriter::int32(qint32 value)
 
 RecordWriter& RecordWriter::numberText(const QString& boxText, int capacity)
 {
-    return text(EncodeNumberText(boxText, m_decimalSeparator), capacity);
+    return text(encodeNumberText(boxText, m_decimalSeparator), capacity);
 }
 
 RecordWriter& RecordWriter::padding(int bytes)
@@ -95,7 +95,7 @@ qint32 RecordReader::int32()
 QString RecordReader::numberText(int capacity)
 {
     const QString stored = text(capacity);
-    return m_ok ? DecodeNumberText(stored, m_decimalSeparator) : QString();
+    return m_ok ? decodeNumberText(stored, m_decimalSeparator) : QString();
 }
 
 void RecordReader::skip(int bytes)

@@ -19,7 +19,7 @@
 
 class RecordWriter {
 public:
-    // `decimalSeparator` is the separator of the boxes' texts (see EncodeNumberText).
+    // `decimalSeparator` is the separator of the boxes' texts (see encodeNumberText).
     explicit RecordWriter(QChar decimalSeparator = systemDecimalSeparator());
 
     RecordWriter& text(const QString& value, int capacity);

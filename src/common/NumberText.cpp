@@ -57,7 +57,7 @@ QString toCNotation(const QString& text, QChar decimalSeparator)
 
 } // namespace
 
-std::optional<double> ParseNumber(const QString& text, QChar decimalSeparator)
+std::optional<double> parseNumber(const QString& text, QChar decimalSeparator)
 {
     const QString cText = toCNotation(text.trimmed(), decimalSeparator);
     if (cText.isEmpty())
@@ -80,7 +80,7 @@ QStringList badNumberMessages(const QString& untrimmedText)
     };
 }
 
-QString DecimalComma(double value)
+QString decimalComma(double value)
 {
     QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
     const qsizetype point = text.indexOf(QLatin1Char('.'));
@@ -89,20 +89,20 @@ QString DecimalComma(double value)
     return text;
 }
 
-QString EncodeNumberText(const QString& boxText, QChar decimalSeparator)
+QString encodeNumberText(const QString& boxText, QChar decimalSeparator)
 {
     const QString mark = numberTextMark.toString();
-    QString text = ReplaceAll(boxText, u","_s, mark);
-    text = ReplaceAll(text, u"."_s, mark);
-    return ReplaceAll(text, QString(decimalSeparator), mark);
+    QString text = replaceAll(boxText, u","_s, mark);
+    text = replaceAll(text, u"."_s, mark);
+    return replaceAll(text, QString(decimalSeparator), mark);
 }
 
-QString DecodeNumberText(const QString& fileText, QChar decimalSeparator)
+QString decodeNumberText(const QString& fileText, QChar decimalSeparator)
 {
-    return ReplaceAll(fileText, numberTextMark.toString(), QString(decimalSeparator));
+    return replaceAll(fileText, numberTextMark.toString(), QString(decimalSeparator));
 }
 
-QString ReplaceAll(const QString& text, const QString& oldText, const QString& newText)
+QString replaceAll(const QString& text, const QString& oldText, const QString& newText)
 {
     if (oldText.isEmpty() || oldText == newText)
         return text;
@@ -124,7 +124,7 @@ bool isTokenDelimiter(QChar c)
 
 } // namespace
 
-QStringList SplitTokens(const QString& text)
+QStringList splitTokens(const QString& text)
 {
     QStringList tokens;
     const qsizetype n = text.size();

@@ -4,7 +4,7 @@
 
 namespace fans {
 
-std::optional<int> AcceptanceStep(const FanCurve& curve, const DutyBand& band)
+std::optional<int> acceptanceStep(const FanCurve& curve, const DutyBand& band)
 {
     // The conditions on the curve's end do not depend on the step: check them once, first.
     const double xn = curve.lastFlow();
@@ -31,7 +31,7 @@ std::optional<int> AcceptanceStep(const FanCurve& curve, const DutyBand& band)
     return std::nullopt;
 }
 
-double OperatingFlow(const FanCurve& curve, const DutyBand& band)
+double operatingFlow(const FanCurve& curve, const DutyBand& band)
 {
     double lo = band.qmin <= curve.x[0] ? curve.x[0] : band.qmin;
     double hi = band.qmax >= curve.lastFlow() ? curve.lastFlow() : band.qmax;
@@ -54,7 +54,7 @@ double OperatingFlow(const FanCurve& curve, const DutyBand& band)
     return mid;
 }
 
-SweptCurve SweepCurve(const FanCurve& curve, const DutyBand& band)
+SweptCurve sweepCurve(const FanCurve& curve, const DutyBand& band)
 {
     SweptCurve swept;
     swept.points.reserve(sweepSteps + 1);

@@ -17,10 +17,10 @@ constexpr int sweepSteps = 100; // the chart curve has at most 101 points
 // The first step s (0 … 30) at which the fan is accepted: the curve lies above the system curve at the
 // step's flow and below the system pressure at qmax, and ends below the system curve, so that the
 // crossing lies inside the band. Nothing when the fan does not meet the band.
-std::optional<int> AcceptanceStep(const FanCurve& curve, const DutyBand& band);
+std::optional<int> acceptanceStep(const FanCurve& curve, const DutyBand& band);
 
 // Operating flow: bisection for the crossing of the fan curve with the system curve, to 0.5 m³/h.
-double OperatingFlow(const FanCurve& curve, const DutyBand& band);
+double operatingFlow(const FanCurve& curve, const DutyBand& band);
 
 // The fan's curve as drawn over the band: points of 101 flows that lie on the curve below pmax, and the
 // label point at the largest of those flows on the curve (below pmax or not).
@@ -28,6 +28,6 @@ struct SweptCurve {
     std::vector<QPointF> points;
     std::optional<QPointF> label;
 };
-SweptCurve SweepCurve(const FanCurve& curve, const DutyBand& band);
+SweptCurve sweepCurve(const FanCurve& curve, const DutyBand& band);
 
 } // namespace fans

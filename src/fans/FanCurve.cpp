@@ -34,19 +34,19 @@ std::optional<FanCurve> FanCurve::fromRecord(const FanRecord& record)
 
 std::optional<double> FanCurve::pressureAt(double q) const
 {
-    return PiecewiseCubic(std::span(x.data(), n), std::span(y.data(), n), q, CurveEnd::Open);
+    return piecewiseCubic(std::span(x.data(), n), std::span(y.data(), n), q, CurveEnd::Open);
 }
 
 std::optional<double> FanCurve::pressureAtClosed(double q) const
 {
-    return PiecewiseCubic(std::span(x.data(), n), std::span(y.data(), n), q, CurveEnd::Closed);
+    return piecewiseCubic(std::span(x.data(), n), std::span(y.data(), n), q, CurveEnd::Closed);
 }
 
 std::optional<double> FanCurve::powerAt(double q) const
 {
     if (!hasPower)
         return std::nullopt;
-    return PiecewiseCubic(std::span(x.data(), n), std::span(w.data(), n), q, CurveEnd::Open);
+    return piecewiseCubic(std::span(x.data(), n), std::span(w.data(), n), q, CurveEnd::Open);
 }
 
 } // namespace fans

@@ -19,10 +19,10 @@ QString designationBeforeCut(const FanRecord& fan, CatalogueKind kind)
 {
     const QString prefix = seriesPrefix(fan.name) + QLatin1Char(' ');
     if (kind == CatalogueKind::Smoke)
-        return prefix + DecimalComma(fan.d / 100.0) + QStringLiteral("ДУ-") + QString::number(fan.polus);
+        return prefix + decimalComma(fan.d / 100.0) + QStringLiteral("ДУ-") + QString::number(fan.polus);
     if (!fan.autoName)
         return prefix + fan.manualName;
-    return prefix + DecimalComma(fan.d / 100.0) + QLatin1Char('-') + QString::number(fan.polus)
+    return prefix + decimalComma(fan.d / 100.0) + QLatin1Char('-') + QString::number(fan.polus)
         + QLatin1Char('-') + (fan.fazkol ? QLatin1Char('3') : QLatin1Char('1'));
 }
 

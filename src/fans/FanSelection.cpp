@@ -50,19 +50,19 @@ std::vector<const FanRecord*> collectCandidates(
 
 void workOut(FoundFan& fan, const DutyBand& band, FanGroup group)
 {
-    fan.operatingFlow = OperatingFlow(fan.curve, band);
+    fan.operatingFlow = operatingFlow(fan.curve, band);
     fan.operatingPressure = band.systemPressure(fan.operatingFlow);
-    fan.swept = SweepCurve(fan.curve, band);
+    fan.swept = sweepCurve(fan.curve, band);
     fan.powerAtOperating = fan.curve.powerAt(fan.operatingFlow);
     if (fan.curve.hasPower)
         fan.powerAtMaxFlow = fan.curve.w[fan.curve.n - 1];
     if (group == FanGroup::Duct)
-        fan.airSpeed = DuctAirSpeed(*fan.record, fan.operatingFlow);
+        fan.airSpeed = ductAirSpeed(*fan.record, fan.operatingFlow);
 }
 
 } // namespace
 
-std::optional<double> DuctAirSpeed(const FanRecord& record, double q)
+std::optional<double> ductAirSpeed(const FanRecord& record, double q)
 {
     // π·3600 as the constant the maker's tables use.
     constexpr double roundFactor = 11309.733552923255;
@@ -76,21 +76,21 @@ std::optional<double> DuctAirSpeed(const FanRecord& record, double q)
     return q * 1e6 / (double(record.b) * record.a * 3600);
 }
 
-SelectionRun RunRecord(const SelectionOutcome& outcome, const SelectionRequest& request)
+SelectionRun runRecord(const SelectionOutcome& outcome, const SelectionRequest& request)
 {
     SelectionRun run;
-    run.RequiredFlow = request.flow;
-    run.RequiredPressure = request.pressure;
-    run.RoofRun = request.group == FanGroup::Roof;
+    run.requiredFlow = request.flow;
+    run.requiredPressure = request.pressure;
+    run.roofRun = request.group == FanGroup::Roof;
     for (size_t i = 0; i < outcome.fans.size(); ++i) {
         const FoundFan& fan = outcome.fans[i];
-        run.OperatingPoints.push_back(
+        run.operatingPoints.push_back(
             {double(i + 1 + 3), fan.operatingFlow, roundHalfEven(fan.operatingPressure)});
     }
     return run;
 }
 
-SelectionOutcome SelectFans(const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
+SelectionOutcome selectFans(const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
 {
     SelectionOutcome outcome;
     outcome.band = DutyBand::around(request.flow, request.pressure, request.rangePercent);
@@ -105,7 +105,7 @@ SelectionOutcome SelectFans(const std::vector<FanRecord>& catalogue, const Selec
         const auto curve = FanCurve::fromRecord(*record);
         if (!curve)
             continue;
-        if (const auto step = AcceptanceStep(*curve, outcome.band)) {
+        if (const auto step = acceptanceStep(*curve, outcome.band)) {
             FoundFan fan;
             fan.record = record;
             fan.curve = *curve;

@@ -42,12 +42,12 @@ struct SelectionOutcome {
 // One selection run on a catalogue held in memory: filters, duty acceptance, operating points, curves
 // and row values. Records with a curve that cannot be interpolated are skipped. The catalogue must
 // outlive the outcome (FoundFan points into it).
-SelectionOutcome SelectFans(const std::vector<FanRecord>& catalogue, const SelectionRequest& request);
+SelectionOutcome selectFans(const std::vector<FanRecord>& catalogue, const SelectionRequest& request);
 
 // The record the program keeps of a run that listed fans: duty point, roof flag, operating points.
-SelectionRun RunRecord(const SelectionOutcome& outcome, const SelectionRequest& request);
+SelectionRun runRecord(const SelectionOutcome& outcome, const SelectionRequest& request);
 
 // Air speed in the duct connection at the flow q; nothing for a connection without a size.
-std::optional<double> DuctAirSpeed(const FanRecord& record, double q);
+std::optional<double> ductAirSpeed(const FanRecord& record, double q);
 
 } // namespace fans

@@ -32,17 +32,17 @@ QString sizeCell(const FanRecord& fan, FanGroup group)
 
 } // namespace
 
-QString PowerSuffix(const QString& designation)
+QString powerSuffix(const QString& designation)
 {
     return seriesPrefix(designation) == QStringLiteral("ДЮНА") ? QStringLiteral(" (электрич.)")
                                                                : QStringLiteral(" (на валу)");
 }
 
-QStringList FoundFanRow(const FoundFan& found, FanGroup group, int number, QChar decimalSeparator)
+QStringList foundFanRow(const FoundFan& found, FanGroup group, int number, QChar decimalSeparator)
 {
     const FanRecord& fan = *found.record;
     const QString name = generalDesignation(fan);
-    const QString suffix = PowerSuffix(name);
+    const QString suffix = powerSuffix(name);
     return {
         QString::number(number),
         name,
@@ -66,7 +66,7 @@ QStringList FoundFanRow(const FoundFan& found, FanGroup group, int number, QChar
     };
 }
 
-QStringList FoundFanHeaderRow(int row)
+QStringList foundFanHeaderRow(int row)
 {
     if (row == 0)
         return {QString(), QStringLiteral("Наименование"), QStringLiteral("Ист. Расход"),

@@ -11,12 +11,12 @@ namespace fans {
 // operating flow and pressure, D, n, duct size, powers, poles, phases, noise, air speed, code,
 // installed power, mass. Numbers use the given decimal mark.
 constexpr int foundFanColumns = 19;
-QStringList FoundFanRow(const FoundFan& fan, FanGroup group, int number, QChar decimalSeparator);
+QStringList foundFanRow(const FoundFan& fan, FanGroup group, int number, QChar decimalSeparator);
 
 // The two header rows of that grid.
-QStringList FoundFanHeaderRow(int row);
+QStringList foundFanHeaderRow(int row);
 
 // " (электрич.)" for the series whose curves give electrical power, " (на валу)" for shaft power.
-QString PowerSuffix(const QString& designation);
+QString powerSuffix(const QString& designation);
 
 } // namespace fans

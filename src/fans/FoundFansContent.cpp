@@ -5,7 +5,7 @@
 
 namespace fans {
 
-FoundFansContent FoundFansContentOf(
+FoundFansContent foundFansContentOf(
     const SelectionOutcome& outcome, const SelectionRequest& request, QChar decimalSeparator)
 {
     constexpr int systemCurveSteps = 30;
@@ -20,7 +20,7 @@ FoundFansContent FoundFansContentOf(
     for (size_t i = 0; i < outcome.fans.size(); ++i) {
         const FoundFan& fan = outcome.fans[i];
         FoundFanEntry entry;
-        entry.row = FoundFanRow(fan, request.group, int(i + 1), decimalSeparator);
+        entry.row = foundFanRow(fan, request.group, int(i + 1), decimalSeparator);
         entry.designation = entry.row.at(1);
         entry.curve = fan.swept.points;
         entry.label = fan.swept.label;

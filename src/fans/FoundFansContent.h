@@ -25,7 +25,7 @@ struct FoundFansContent {
     std::vector<FoundFanEntry> fans;
 };
 
-FoundFansContent FoundFansContentOf(
+FoundFansContent foundFansContentOf(
     const SelectionOutcome& outcome, const SelectionRequest& request, QChar decimalSeparator);
 
 } // namespace fans

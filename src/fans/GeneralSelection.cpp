@@ -17,10 +17,10 @@ std::vector<FanRecord> copies(const std::vector<const FanRecord*>& records)
 
 } // namespace
 
-SelectionOutcome RunSelectionWithTables(
+SelectionOutcome runSelectionWithTables(
     const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
 {
-    SelectionOutcome outcome = SelectFans(catalogue, request);
+    SelectionOutcome outcome = selectFans(catalogue, request);
     SelectionResultTables::create(CatalogueKind::General);
     SelectionResultTables::appendCandidates(copies(outcome.candidates));
     std::vector<const FanRecord*> accepted;
@@ -30,15 +30,15 @@ SelectionOutcome RunSelectionWithTables(
     SelectionResultTables::appendAccepted(copies(accepted));
     // Only a run that lists fans replaces the record the fans-found window and the data sheet rely on.
     if (outcome.status == SelectionOutcome::Status::Listed)
-        lastSelectionRun() = RunRecord(outcome, request);
+        lastSelectionRun() = runRecord(outcome, request);
     return outcome;
 }
 
-GeneralSelection RunGeneralSelection(const SelectionRequest& request)
+GeneralSelection runGeneralSelection(const SelectionRequest& request)
 {
     GeneralSelection run;
     run.catalogue = FanCatalogue::records(CatalogueKind::General);
-    run.outcome = RunSelectionWithTables(*run.catalogue, request);
+    run.outcome = runSelectionWithTables(*run.catalogue, request);
     return run;
 }
 

@@ -12,10 +12,10 @@ struct GeneralSelection {
     FanCatalogue::Records catalogue; // keeps the records the outcome points into
     SelectionOutcome outcome;
 };
-GeneralSelection RunGeneralSelection(const SelectionRequest& request);
+GeneralSelection runGeneralSelection(const SelectionRequest& request);
 
 // The same on a catalogue the caller holds (benchmarks, tests).
-SelectionOutcome RunSelectionWithTables(
+SelectionOutcome runSelectionWithTables(
     const std::vector<FanRecord>& catalogue, const SelectionRequest& request);
 
 } // namespace fans

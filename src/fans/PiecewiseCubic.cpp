@@ -4,7 +4,7 @@
 
 namespace fans {
 
-std::optional<int> CurveInterval(std::span<const double> x, double q, CurveEnd end)
+std::optional<int> curveInterval(std::span<const double> x, double q, CurveEnd end)
 {
     const auto n = static_cast<int>(x.size());
     if (n < 2 || !(q >= x.front()))
@@ -18,12 +18,12 @@ std::optional<int> CurveInterval(std::span<const double> x, double q, CurveEnd e
     return static_cast<int>(std::upper_bound(x.begin(), x.end(), q) - x.begin());
 }
 
-std::optional<double> PiecewiseCubic(
+std::optional<double> piecewiseCubic(
     std::span<const double> x, std::span<const double> v, double q, CurveEnd end)
 {
     if (x.size() < 4 || v.size() < x.size())
         return std::nullopt;
-    const auto interval = CurveInterval(x, q, end);
+    const auto interval = curveInterval(x, q, end);
     if (!interval)
         return std::nullopt;
     const int first = std::max(*interval - 3, 0);

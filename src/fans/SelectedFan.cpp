@@ -25,19 +25,19 @@ FanSheetValues& fanSheetValues()
     return values;
 }
 
-SelectedFan SelectedFanOf(const QStringList& row, double requiredFlow, double requiredPressure)
+SelectedFan selectedFanOf(const QStringList& row, double requiredFlow, double requiredPressure)
 {
     SelectedFan fan;
-    fan.Designation = cell(row, 1).trimmed().left(nameLength);
+    fan.designation = cell(row, 1).trimmed().left(nameLength);
     // The grid writes these as whole numbers; a cell that is not one reads as 0.
-    fan.Flow = cell(row, 2).toDouble();
-    fan.Pressure = cell(row, 3).toDouble();
-    fan.RequiredFlow = requiredFlow;
-    fan.RequiredPressure = requiredPressure;
+    fan.flow = cell(row, 2).toDouble();
+    fan.pressure = cell(row, 3).toDouble();
+    fan.requiredFlow = requiredFlow;
+    fan.requiredPressure = requiredPressure;
     return fan;
 }
 
-FanSheetValues FanSheetValuesOf(
+FanSheetValues fanSheetValuesOf(
     const QStringList& row, double requiredFlow, double requiredPressure, bool roofRun)
 {
     FanSheetValues sheet;

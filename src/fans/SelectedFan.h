@@ -9,11 +9,11 @@ namespace fans {
 
 // The fan chosen in the fans-found window, handed to its data sheet.
 struct SelectedFan {
-    QString Designation; // finds the fan's record in RAZMDIAP
-    double Flow = 0; // operating flow, m³/h
-    double Pressure = 0; // operating pressure, Pa
-    double RequiredFlow = 0;
-    double RequiredPressure = 0;
+    QString designation; // finds the fan's record in RAZMDIAP
+    double flow = 0; // operating flow, m³/h
+    double pressure = 0; // operating pressure, Pa
+    double requiredFlow = 0;
+    double requiredPressure = 0;
 };
 SelectedFan& selectedFan();
 
@@ -29,8 +29,8 @@ struct FanSheetValues {
 FanSheetValues& fanSheetValues();
 
 // Builds both from a row of the fans-found grid (its 19 cells) and the run's duty point.
-SelectedFan SelectedFanOf(const QStringList& row, double requiredFlow, double requiredPressure);
-FanSheetValues FanSheetValuesOf(
+SelectedFan selectedFanOf(const QStringList& row, double requiredFlow, double requiredPressure);
+FanSheetValues fanSheetValuesOf(
     const QStringList& row, double requiredFlow, double requiredPressure, bool roofRun);
 
 } // namespace fans

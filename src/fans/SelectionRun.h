@@ -14,10 +14,10 @@ struct OperatingPoint {
 // The last selection run that listed fans: its duty point and the fans' operating points, in list order.
 // One instance for the program; each successful run overwrites it.
 struct SelectionRun {
-    double RequiredFlow = 0;
-    double RequiredPressure = 0;
-    bool RoofRun = false;
-    std::vector<OperatingPoint> OperatingPoints;
+    double requiredFlow = 0;
+    double requiredPressure = 0;
+    bool roofRun = false;
+    std::vector<OperatingPoint> operatingPoints;
 };
 
 SelectionRun& lastSelectionRun();

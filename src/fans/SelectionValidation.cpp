@@ -12,7 +12,7 @@ bool anyTicked(const std::vector<TickedText>& entries)
 
 } // namespace
 
-RequestFault CheckRequest(const SelectionRequest& request)
+RequestFault checkRequest(const SelectionRequest& request)
 {
     if (!(request.flow > 0))
         return RequestFault::FlowNotPositive;
@@ -27,7 +27,7 @@ RequestFault CheckRequest(const SelectionRequest& request)
     return RequestFault::None;
 }
 
-QString FaultMessage(RequestFault fault)
+QString faultMessage(RequestFault fault)
 {
     switch (fault) {
     case RequestFault::None:

@@ -11,7 +11,7 @@ enum class RequestFault { None, FlowNotPositive, PressureNotPositive, NoDiameter
 
 // Flow and pressure must be positive; at least one diameter, one duct size (duct fans, whose size list
 // is shown) and one motor pole count must be ticked. Series ticks are checked by the run itself.
-RequestFault CheckRequest(const SelectionRequest& request);
-QString FaultMessage(RequestFault fault);
+RequestFault checkRequest(const SelectionRequest& request);
+QString faultMessage(RequestFault fault);
 
 } // namespace fans

@@ -48,11 +48,16 @@ bool askYesNo(const QString& text)
 {
     if (questionSink())
         return questionSink()(text);
-    return QMessageBox::question(QApplication::activeWindow(), applicationTitle(), text)
-        == QMessageBox::Yes;
+    return QMessageBox::question(QApplication::activeWindow(), applicationTitle(), text) == QMessageBox::Yes;
 }
 
-void setMessageSink(MessageSink sink) { messageSink() = std::move(sink); }
-void setQuestionSink(QuestionSink sink) { questionSink() = std::move(sink); }
+void setMessageSink(MessageSink sink)
+{
+    messageSink() = std::move(sink);
+}
+void setQuestionSink(QuestionSink sink)
+{
+    questionSink() = std::move(sink);
+}
 
 } // namespace ui

@@ -39,7 +39,7 @@ QString numberControlText(const QWidget* control)
 std::optional<double> readNumber(QWidget* control, QChar decimalSeparator)
 {
     const QString text = numberControlText(control);
-    if (const auto value = ParseNumber(text, decimalSeparator))
+    if (const auto value = parseNumber(text, decimalSeparator))
         return value;
     for (const QString& message : badNumberMessages(text))
         showMessage(message); // plain boxes, like every input message

@@ -20,7 +20,7 @@ void SpinEditWidget::setText(const QString& text)
 void SpinEditWidget::stepBy(int steps)
 {
     const QChar separator = systemDecimalSeparator();
-    const auto value = ParseNumber(text(), separator);
+    const auto value = parseNumber(text(), separator);
     if (!value)
         return;
     double next = *value + steps * m_step;

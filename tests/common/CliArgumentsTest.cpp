@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <QProcess>
+#include <gtest/gtest.h>
 
 // zfn-cli answers an unknown command with its usage and the bad-arguments exit code.
 TEST(Cli, UnknownCommandIsBadArguments)

@@ -30,7 +30,7 @@ TEST(ParseNumber, AcceptsNumbersWrittenWithTheGivenSeparator)
         {u"2e-2"_s, point, 0.02},
     };
     for (const Case& c : cases) {
-        const auto value = ParseNumber(c.text, c.separator);
+        const auto value = parseNumber(c.text, c.separator);
         ASSERT_TRUE(value.has_value()) << c.text.toStdString();
         EXPECT_DOUBLE_EQ(*value, c.value) << c.text.toStdString();
     }
@@ -67,7 +67,7 @@ TEST(ParseNumber, RejectsEverythingElse)
         {u"5 5"_s, point},
     };
     for (const Case& c : cases)
-        EXPECT_FALSE(ParseNumber(c.text, c.separator).has_value()) << c.text.toStdString();
+        EXPECT_FALSE(parseNumber(c.text, c.separator).has_value()) << c.text.toStdString();
 }
 
 TEST(ParseNumber, FailureMessagesQuoteTheUntrimmedText)
@@ -87,28 +87,28 @@ TEST(ParseNumber, FailureMessagesQuoteTheUntrimmedText)
 
 TEST(DecimalComma, WritesTheShortestFormWithAComma)
 {
-    EXPECT_EQ(DecimalComma(3.15), u"3,15"_s);
-    EXPECT_EQ(DecimalComma(4.0), u"4"_s);
-    EXPECT_EQ(DecimalComma(12.5), u"12,5"_s);
-    EXPECT_EQ(DecimalComma(0.1 + 0.2), u"0,30000000000000004"_s); // every digit of the double is kept
-    EXPECT_EQ(DecimalComma(1250.0 / 100), u"12,5"_s);
+    EXPECT_EQ(decimalComma(3.15), u"3,15"_s);
+    EXPECT_EQ(decimalComma(4.0), u"4"_s);
+    EXPECT_EQ(decimalComma(12.5), u"12,5"_s);
+    EXPECT_EQ(decimalComma(0.1 + 0.2), u"0,30000000000000004"_s); // every digit of the double is kept
+    EXPECT_EQ(decimalComma(1250.0 / 100), u"12,5"_s);
 }
 
 TEST(NumberTextInFiles, ReadsBackUnderAnySeparator)
 {
     // A box text typed under "," reads back under "." and the other way round.
-    EXPECT_EQ(EncodeNumberText(u"2.5"_s, comma), u"2!_!5"_s);
-    EXPECT_EQ(EncodeNumberText(u"2,5"_s, comma), u"2!_!5"_s);
-    EXPECT_EQ(EncodeNumberText(u"-20"_s, comma), u"-20"_s);
-    EXPECT_EQ(EncodeNumberText(u"1,2.3"_s, point), u"1!_!2!_!3"_s);
-    EXPECT_EQ(EncodeNumberText(u"2\u066B5"_s, QChar(0x066B)), u"2!_!5"_s); // a locale's own mark
-    EXPECT_EQ(DecodeNumberText(u"2!_!5"_s, comma), u"2,5"_s);
-    EXPECT_EQ(DecodeNumberText(u"2!_!5"_s, point), u"2.5"_s);
-    EXPECT_EQ(DecodeNumberText(u"!_!_!"_s, point), u"._!"_s);
+    EXPECT_EQ(encodeNumberText(u"2.5"_s, comma), u"2!_!5"_s);
+    EXPECT_EQ(encodeNumberText(u"2,5"_s, comma), u"2!_!5"_s);
+    EXPECT_EQ(encodeNumberText(u"-20"_s, comma), u"-20"_s);
+    EXPECT_EQ(encodeNumberText(u"1,2.3"_s, point), u"1!_!2!_!3"_s);
+    EXPECT_EQ(encodeNumberText(u"2\u066B5"_s, QChar(0x066B)), u"2!_!5"_s); // a locale's own mark
+    EXPECT_EQ(decodeNumberText(u"2!_!5"_s, comma), u"2,5"_s);
+    EXPECT_EQ(decodeNumberText(u"2!_!5"_s, point), u"2.5"_s);
+    EXPECT_EQ(decodeNumberText(u"!_!_!"_s, point), u"._!"_s);
     for (const QChar writer : {comma, point})
         for (const QChar reader : {comma, point}) {
             const QString typed = u"12"_s + writer + u"75"_s;
-            const auto value = ParseNumber(DecodeNumberText(EncodeNumberText(typed, writer), reader), reader);
+            const auto value = parseNumber(decodeNumberText(encodeNumberText(typed, writer), reader), reader);
             ASSERT_TRUE(value.has_value());
             EXPECT_DOUBLE_EQ(*value, 12.75);
         }
@@ -116,13 +116,13 @@ TEST(NumberTextInFiles, ReadsBackUnderAnySeparator)
 
 TEST(ReplaceAll, ReplacesEveryOccurrenceAndFallsBackToUpperCase)
 {
-    EXPECT_EQ(ReplaceAll(u"a,b,,c"_s, u","_s, u"!_!"_s), u"a!_!b!_!!_!c"_s);
-    EXPECT_EQ(ReplaceAll(u"abc"_s, u"b"_s, u"b"_s), u"abc"_s);
-    EXPECT_EQ(ReplaceAll(u"abc"_s, QString(), u"x"_s), u"abc"_s);
-    EXPECT_EQ(ReplaceAll(u"ПЛН-1"_s, u"плн"_s, u"ТЕМ"_s), u"ТЕМ-1"_s);
-    EXPECT_EQ(ReplaceAll(u"Плн"_s, u"плн"_s, u"x"_s), u"Плн"_s);
+    EXPECT_EQ(replaceAll(u"a,b,,c"_s, u","_s, u"!_!"_s), u"a!_!b!_!!_!c"_s);
+    EXPECT_EQ(replaceAll(u"abc"_s, u"b"_s, u"b"_s), u"abc"_s);
+    EXPECT_EQ(replaceAll(u"abc"_s, QString(), u"x"_s), u"abc"_s);
+    EXPECT_EQ(replaceAll(u"ПЛН-1"_s, u"плн"_s, u"ТЕМ"_s), u"ТЕМ-1"_s);
+    EXPECT_EQ(replaceAll(u"Плн"_s, u"плн"_s, u"x"_s), u"Плн"_s);
     // A replacement that contains what it replaces must still end.
-    EXPECT_EQ(ReplaceAll(u"a.b"_s, u"."_s, u".."_s), u"a..b"_s);
+    EXPECT_EQ(replaceAll(u"a.b"_s, u"."_s, u".."_s), u"a..b"_s);
 }
 
 TEST(SplitTokens, SplitsAtTheTenDelimiters)
@@ -143,13 +143,13 @@ TEST(SplitTokens, SplitsAtTheTenDelimiters)
         {u";;;"_s, {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SplitTokens(c.text), c.tokens) << c.text.toStdString();
+        EXPECT_EQ(splitTokens(c.text), c.tokens) << c.text.toStdString();
 
     // Long column lists lose nothing.
     QStringList many;
     for (int i = 0; i < 200; ++i)
         many << QString::number(i);
-    EXPECT_EQ(SplitTokens(many.join(u';')), many);
+    EXPECT_EQ(splitTokens(many.join(u';')), many);
 }
 
 TEST(NumberOutput, RoundsHalvesToEvenAndWritesFourDigits)

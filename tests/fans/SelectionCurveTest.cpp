@@ -48,7 +48,7 @@ TEST(SelectionCurve, PiecewiseCubicUsesTheIntervalAsLastNode)
         {std::numeric_limits<double>::quiet_NaN(), CurveEnd::Closed, std::nullopt},
     };
     for (const Case& c : cases) {
-        const auto value = PiecewiseCubic(x, v, c.q, c.end);
+        const auto value = piecewiseCubic(x, v, c.q, c.end);
         ASSERT_EQ(value.has_value(), c.expected.has_value()) << "q = " << c.q;
         if (value) {
             EXPECT_NEAR(*value, *c.expected, 1e-9) << "q = " << c.q;
@@ -109,7 +109,7 @@ TEST(SelectionAcceptance, EachRuleAcceptsOrRejects)
     for (const Case& c : cases) {
         const auto curve = FanCurve::fromRecord(c.record);
         ASSERT_TRUE(curve) << c.what;
-        EXPECT_EQ(AcceptanceStep(*curve, band).has_value(), c.accepted) << c.what;
+        EXPECT_EQ(acceptanceStep(*curve, band).has_value(), c.accepted) << c.what;
     }
 }
 
@@ -119,8 +119,8 @@ TEST(SelectionAcceptance, OperatingPointOfAFanThroughTheDutyPoint)
     const auto curve = FanCurve::fromRecord(dutyFan());
     ASSERT_TRUE(curve);
     // Above the system curve from the band's start, so the very first step accepts it.
-    EXPECT_EQ(AcceptanceStep(*curve, band), 0);
-    EXPECT_NEAR(OperatingFlow(*curve, band), 5000, 0.5);
+    EXPECT_EQ(acceptanceStep(*curve, band), 0);
+    EXPECT_NEAR(operatingFlow(*curve, band), 5000, 0.5);
 }
 
 // A fan crossing near the end of its curve: the bisection bracket is cut to the curve.
@@ -131,8 +131,8 @@ TEST(SelectionAcceptance, OperatingPointIsFoundWhereTheCurveCrossesTheSystemCurv
     const auto curve
         = FanCurve::fromRecord(fanRecord(QStringLiteral("X"), {1000, 2500, 4000, 4700}, parabola(760)));
     ASSERT_TRUE(curve);
-    ASSERT_TRUE(AcceptanceStep(*curve, band));
-    EXPECT_NEAR(OperatingFlow(*curve, band), std::sqrt(760 / 3.6e-5), 0.5);
+    ASSERT_TRUE(acceptanceStep(*curve, band));
+    EXPECT_NEAR(operatingFlow(*curve, band), std::sqrt(760 / 3.6e-5), 0.5);
 }
 
 TEST(SelectionAcceptance, SweepDrawsTheCurveBelowPmaxAndLabelsItsLastPoint)
@@ -141,7 +141,7 @@ TEST(SelectionAcceptance, SweepDrawsTheCurveBelowPmaxAndLabelsItsLastPoint)
     // p = 1000 − 1.6e-5·q² up to 5000 m³/h: above pmax at the start of the band.
     const auto curve = FanCurve::fromRecord(dutyFan("X", 1000, 5500));
     ASSERT_TRUE(curve);
-    const SweptCurve swept = SweepCurve(*curve, band);
+    const SweptCurve swept = sweepCurve(*curve, band);
     ASSERT_FALSE(swept.points.empty());
     for (const QPointF& p : swept.points) {
         EXPECT_LT(p.y(), band.pmax);

@@ -140,7 +140,7 @@ TEST(SelectionFilters, EachFilterKeepsOrDrops)
         SelectionRequest request = dutyRequest({rect("ВКК")});
         if (c.request)
             c.request(request);
-        const SelectionOutcome outcome = SelectFans(catalogue, request);
+        const SelectionOutcome outcome = selectFans(catalogue, request);
         EXPECT_EQ(outcome.candidates.size(), c.kept ? 1u : 0u) << c.what;
         EXPECT_EQ(outcome.fans.size(), c.kept ? 1u : 0u) << c.what;
     }
@@ -155,7 +155,7 @@ TEST(SelectionRun, ResultOrderFollowsSeriesListThenCatalogue)
     for (size_t i = 0; i < catalogue.size(); ++i)
         catalogue[i].d = int(300 + 10 * i);
     catalogue.push_back(fanRecord(QStringLiteral("А"), {1000, 3000, 3000, 7000}, parabola(900)));
-    const SelectionOutcome outcome = SelectFans(catalogue, dutyRequest({rect("Б"), rect("А")}));
+    const SelectionOutcome outcome = selectFans(catalogue, dutyRequest({rect("Б"), rect("А")}));
     ASSERT_EQ(outcome.status, SelectionOutcome::Status::Listed);
     EXPECT_EQ(designationsOf(outcome), QStringLiteral("Б300 Б320 А310 А330").split(QLatin1Char(' ')));
     EXPECT_EQ(outcome.candidates.size(), 5u); // the unusable curve passed the filters
@@ -167,7 +167,7 @@ TEST(SelectionRun, TwentyNineFansAreListedAndTheThirtiethEndsTheRun)
         std::vector<FanRecord> catalogue;
         for (int i = 0; i < count; ++i)
             catalogue.push_back(dutyFan("ВКК", 880 + i));
-        const SelectionOutcome outcome = SelectFans(catalogue, dutyRequest({rect("ВКК")}));
+        const SelectionOutcome outcome = selectFans(catalogue, dutyRequest({rect("ВКК")}));
         if (count == 29) {
             EXPECT_EQ(outcome.status, SelectionOutcome::Status::Listed);
             EXPECT_EQ(outcome.fans.size(), 29u);
@@ -182,13 +182,13 @@ TEST(SelectionRun, TwentyNineFansAreListedAndTheThirtiethEndsTheRun)
 TEST(SelectionRun, RunsThatFindNothingSayWhy)
 {
     const std::vector<FanRecord> catalogue {dutyFan()};
-    const SelectionOutcome none = SelectFans(catalogue, dutyRequest({}));
+    const SelectionOutcome none = selectFans(catalogue, dutyRequest({}));
     EXPECT_EQ(none.status, SelectionOutcome::Status::NoSeriesTicked);
     EXPECT_EQ(none.messages, QStringList {messages::noSeriesTicked()});
 
     SelectionRequest far = dutyRequest({rect("ВКК")});
     far.flow = 20000;
-    const SelectionOutcome missed = SelectFans(catalogue, far);
+    const SelectionOutcome missed = selectFans(catalogue, far);
     EXPECT_EQ(missed.status, SelectionOutcome::Status::NothingAccepted);
     EXPECT_EQ(missed.messages, (QStringList {messages::nothingAccepted(), messages::nothingAcceptedHint()}));
 }
@@ -199,7 +199,7 @@ TEST(SelectionRun, RowValuesAndRunRecord)
     catalogue[1].krugl = true;
     catalogue[1].a = 315;
     SelectionRequest request = dutyRequest({rect("ВКК"), {QStringLiteral("ВКК"), true}});
-    const SelectionOutcome outcome = SelectFans(catalogue, request);
+    const SelectionOutcome outcome = selectFans(catalogue, request);
     ASSERT_EQ(outcome.fans.size(), 2u);
     for (const FoundFan& fan : outcome.fans) {
         EXPECT_NEAR(fan.operatingFlow, 5000, 0.5);
@@ -215,15 +215,15 @@ TEST(SelectionRun, RowValuesAndRunRecord)
 
     request.group = FanGroup::Roof;
     catalogue[0].krysh = true;
-    const SelectionOutcome roof = SelectFans(catalogue, request);
+    const SelectionOutcome roof = selectFans(catalogue, request);
     ASSERT_EQ(roof.fans.size(), 1u);
     EXPECT_FALSE(roof.fans[0].airSpeed); // no duct speed for roof fans
 
-    const SelectionRun run = RunRecord(roof, request);
-    EXPECT_EQ(run.RequiredFlow, 5000);
-    EXPECT_EQ(run.RequiredPressure, 500);
-    EXPECT_TRUE(run.RoofRun);
-    ASSERT_EQ(run.OperatingPoints.size(), 1u);
-    EXPECT_EQ(run.OperatingPoints[0].seriesIndex, 4);
-    EXPECT_EQ(run.OperatingPoints[0].pressure, 500); // 499.9… or 500.0… on the system curve, rounded
+    const SelectionRun run = runRecord(roof, request);
+    EXPECT_EQ(run.requiredFlow, 5000);
+    EXPECT_EQ(run.requiredPressure, 500);
+    EXPECT_TRUE(run.roofRun);
+    ASSERT_EQ(run.operatingPoints.size(), 1u);
+    EXPECT_EQ(run.operatingPoints[0].seriesIndex, 4);
+    EXPECT_EQ(run.operatingPoints[0].pressure, 500); // 499.9… or 500.0… on the system curve, rounded
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // QCustomPlot's header uses Qt's bare keywords (signals, slots, emit, foreach), which this program turns
-// off; include it through this header.
+// off (foreach entirely, with QT_NO_FOREACH); include it through this header. Its foreach loops only read
+// the container, so a range-for serves them.
 #ifndef signals
 #define signals Q_SIGNALS
 #define ZFN_UNDEF_SIGNALS
@@ -15,7 +16,7 @@
 #define ZFN_UNDEF_EMIT
 #endif
 #ifndef foreach
-#define foreach Q_FOREACH
+#define foreach(declaration, container) for (declaration : container)
 #define ZFN_UNDEF_FOREACH
 #endif
 

@@ -1,4 +1,4 @@
-#include "heating/HeatingUnitReportForm.h"
+#include "heating/ui/HeatingUnitReportForm.h"
 
 #include "common/ProgramFolder.h"
 #include "ui/Messages.h"

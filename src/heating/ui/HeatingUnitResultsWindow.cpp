@@ -1,7 +1,7 @@
-#include "heating/HeatingUnitResultsWindow.h"
+#include "heating/ui/HeatingUnitResultsWindow.h"
 
 #include "app/SharedWindows.h"
-#include "heating/HeatingUnitReportForm.h"
+#include "heating/ui/HeatingUnitReportForm.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

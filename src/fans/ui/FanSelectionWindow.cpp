@@ -1,12 +1,12 @@
-#include "fans/FanSelectionWindow.h"
+#include "fans/ui/FanSelectionWindow.h"
 
 #include "app/TForm_Animate.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
-#include "fans/FansFoundWindow.h"
 #include "fans/FoundFansContent.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SelectionValidation.h"
+#include "fans/ui/FansFoundWindow.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 
@@ -555,8 +555,8 @@ std::optional<fans::SelectionRequest> TMDIChild::readRequest()
     request.threePhase = m_threePhase->isChecked();
 
     // Flow first, so a bad flow is reported before the pressure is read.
-    if (fans::CheckRequest(request) == fans::RequestFault::FlowNotPositive) {
-        ui::showMessage(fans::FaultMessage(fans::RequestFault::FlowNotPositive), ui::MessageKind::Warning);
+    if (fans::checkRequest(request) == fans::RequestFault::FlowNotPositive) {
+        ui::showMessage(fans::faultMessage(fans::RequestFault::FlowNotPositive), ui::MessageKind::Warning);
         m_flow->setFocus();
         return std::nullopt;
     }
@@ -564,9 +564,9 @@ std::optional<fans::SelectionRequest> TMDIChild::readRequest()
     if (!pressure)
         return std::nullopt;
     request.pressure = *pressure;
-    const fans::RequestFault fault = fans::CheckRequest(request);
+    const fans::RequestFault fault = fans::checkRequest(request);
     if (fault != fans::RequestFault::None) {
-        ui::showMessage(fans::FaultMessage(fault), ui::MessageKind::Warning);
+        ui::showMessage(fans::faultMessage(fault), ui::MessageKind::Warning);
         if (fault == fans::RequestFault::PressureNotPositive)
             pressureBox->setFocus();
         return std::nullopt;
@@ -591,7 +591,7 @@ void TMDIChild::runSelection()
     {
         BusyScope busy(u"Подбор вентиляторов..."_s);
         try {
-            run = fans::RunGeneralSelection(*request);
+            run = fans::runGeneralSelection(*request);
         } catch (const CatalogueError& error) {
             storeError = error.message();
         }
@@ -605,5 +605,5 @@ void TMDIChild::runSelection()
             ui::showMessage(message, ui::MessageKind::Warning);
         return;
     }
-    TFormGrVovazu::shared()->fill(fans::FoundFansContentOf(run->outcome, *request, systemDecimalSeparator()));
+    TFormGrVovazu::shared()->fill(fans::foundFansContentOf(run->outcome, *request, systemDecimalSeparator()));
 }

@@ -1,4 +1,4 @@
-#include "fans/FansFoundWindow.h"
+#include "fans/ui/FansFoundWindow.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SelectedFan.h"
 #include "fans/SelectionRun.h"
@@ -25,11 +25,11 @@ protected:
             if (entry.group == fans::FanGroup::Duct)
                 request.series.push_back({entry.name, entry.icon == fans::RoundDuctIcon});
         }
-        run = fans::RunGeneralSelection(request);
+        run = fans::runGeneralSelection(request);
         ASSERT_EQ(run.outcome.status, fans::SelectionOutcome::Status::Listed);
         window = TFormGrVovazu::shared();
         window->resize(1400, 900);
-        window->fill(fans::FoundFansContentOf(run.outcome, request, QLatin1Char('.')));
+        window->fill(fans::foundFansContentOf(run.outcome, request, QLatin1Char('.')));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         list = window->findChild<QListWidget*>(u"ListBoxVOVAZU"_s);
         grid = window->findChild<QTableWidget*>(u"StringVOVAZU"_s);
@@ -86,7 +86,7 @@ TEST_F(FansFoundWindowTest, ThirdListEntryMarksItsOperatingPoint)
     EXPECT_EQ(window->gridRow(), 4);
     QCPGraph* point = window->series(2);
     ASSERT_EQ(point->dataCount(), 1);
-    const fans::OperatingPoint& op = fans::lastSelectionRun().OperatingPoints.at(2);
+    const fans::OperatingPoint& op = fans::lastSelectionRun().operatingPoints.at(2);
     EXPECT_EQ(op.seriesIndex, 6);
     EXPECT_EQ(point->data()->at(0)->key, op.flow);
     EXPECT_EQ(point->data()->at(0)->value, op.pressure);
@@ -114,7 +114,7 @@ TEST_F(FansFoundWindowTest, ThirdListEntryMarksItsOperatingPoint)
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(window->gridRow(), 5);
     EXPECT_EQ(point->dataCount(), 1);
-    EXPECT_EQ(point->data()->at(0)->key, fans::lastSelectionRun().OperatingPoints.at(3).flow);
+    EXPECT_EQ(point->data()->at(0)->key, fans::lastSelectionRun().operatingPoints.at(3).flow);
 }
 
 TEST_F(FansFoundWindowTest, ClickingACurveChoosesItsFan)
@@ -151,11 +151,11 @@ TEST_F(FansFoundWindowTest, DetailsFillTheSelectedFan)
 {
     // Nothing chosen: the first fan.
     QTest::mouseClick(window->findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton);
-    EXPECT_EQ(fans::selectedFan().Designation, list->item(0)->text());
-    EXPECT_EQ(fans::selectedFan().Flow, grid->item(0, 2)->text().toDouble());
-    EXPECT_EQ(fans::selectedFan().Pressure, grid->item(0, 3)->text().toDouble());
-    EXPECT_EQ(fans::selectedFan().RequiredFlow, 5000);
-    EXPECT_EQ(fans::selectedFan().RequiredPressure, 500);
+    EXPECT_EQ(fans::selectedFan().designation, list->item(0)->text());
+    EXPECT_EQ(fans::selectedFan().flow, grid->item(0, 2)->text().toDouble());
+    EXPECT_EQ(fans::selectedFan().pressure, grid->item(0, 3)->text().toDouble());
+    EXPECT_EQ(fans::selectedFan().requiredFlow, 5000);
+    EXPECT_EQ(fans::selectedFan().requiredPressure, 500);
     EXPECT_EQ(fans::fanSheetValues().rows.size(), 14u);
     EXPECT_EQ(fans::fanSheetValues().rows[1].first, u"Полное давление - Pв, Па"_s);
 
@@ -163,7 +163,7 @@ TEST_F(FansFoundWindowTest, DetailsFillTheSelectedFan)
     const QRect cell = grid->visualRect(grid->model()->index(2, 1));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(fans::selectedFan().Designation, list->item(2)->text());
+    EXPECT_EQ(fans::selectedFan().designation, list->item(2)->text());
     EXPECT_EQ(fans::fanSheetValues().rows[0].second, grid->item(2, 2)->text());
 }
 

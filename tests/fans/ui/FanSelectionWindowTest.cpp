@@ -1,6 +1,6 @@
-#include "fans/FanSelectionWindow.h"
-#include "fans/FansFoundWindow.h"
+#include "fans/ui/FanSelectionWindow.h"
 #include "fans/SelectionMessages.h"
+#include "fans/ui/FansFoundWindow.h"
 #include "ui/Messages.h"
 
 #include <QCheckBox>

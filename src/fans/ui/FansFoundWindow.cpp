@@ -1,4 +1,4 @@
-#include "fans/FansFoundWindow.h"
+#include "fans/ui/FansFoundWindow.h"
 
 #include "app/SharedWindows.h"
 #include "fans/FoundFanRow.h"
@@ -233,8 +233,8 @@ void TFormGrVovazu::buildGrid()
     m_grid->horizontalHeader()->setMinimumSectionSize(2);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     // The two header rows of the grid make up each column's two-line heading.
-    const QStringList top = fans::FoundFanHeaderRow(0);
-    const QStringList second = fans::FoundFanHeaderRow(1);
+    const QStringList top = fans::foundFanHeaderRow(0);
+    const QStringList second = fans::foundFanHeaderRow(1);
     for (int column = 0; column < m_grid->columnCount(); ++column) {
         const QString heading
             = second[column].isEmpty() ? top[column] : top[column] + u"\n"_s + second[column];
@@ -445,8 +445,8 @@ void TFormGrVovazu::showDetails()
     const int row = gridRow() ? gridRow() : 2;
     const QStringList& cells = m_content.fans[size_t(row - 2)].row;
     const fans::SelectionRun& run = fans::lastSelectionRun();
-    fans::selectedFan() = fans::SelectedFanOf(cells, run.RequiredFlow, run.RequiredPressure);
+    fans::selectedFan() = fans::selectedFanOf(cells, run.requiredFlow, run.requiredPressure);
     fans::fanSheetValues()
-        = fans::FanSheetValuesOf(cells, run.RequiredFlow, run.RequiredPressure, run.RoofRun);
+        = fans::fanSheetValuesOf(cells, run.requiredFlow, run.requiredPressure, run.roofRun);
     Q_EMIT detailsRequested();
 }
