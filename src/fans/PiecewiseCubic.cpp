@@ -26,7 +26,12 @@ std::optional<double> piecewiseCubic(
     const auto interval = curveInterval(x, q, end);
     if (!interval)
         return std::nullopt;
-    const int first = std::max(*interval - 3, 0);
+    return intervalCubic(x, v, *interval, q);
+}
+
+double intervalCubic(std::span<const double> x, std::span<const double> v, int interval, double q)
+{
+    const int first = std::max(interval - 3, 0);
     double sum = 0;
     for (int m = first; m < first + 4; ++m) {
         double term = v[m];

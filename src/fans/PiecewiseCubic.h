@@ -19,4 +19,8 @@ std::optional<int> curveInterval(std::span<const double> x, double q, CurveEnd e
 std::optional<double> piecewiseCubic(
     std::span<const double> x, std::span<const double> v, double q, CurveEnd end = CurveEnd::Open);
 
+// The cubic of one interval (1 … n−1, closing at x[interval]) at any q, with that interval's four nodes:
+// what a drawn curve follows from one tabulated point to the next. Needs at least four points.
+double intervalCubic(std::span<const double> x, std::span<const double> v, int interval, double q);
+
 } // namespace fans

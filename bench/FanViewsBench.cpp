@@ -1,0 +1,72 @@
+#include "fans/FanCatalogue.h"
+#include "fans/SelectionResultTables.h"
+#include "fanviews/CurveLoading.h"
+#include "fanviews/FanCurveSet.h"
+#include "fanviews/OctaveSpectra.h"
+
+#include <benchmark/benchmark.h>
+
+// The work of the fan data views apart from painting: drawing a tabulated curve, the working point,
+// the octave table, and reading one fan's curves from the result table of a run.
+namespace {
+
+fanviews::FanCurveSet twentyPoints()
+{
+    fanviews::FanCurveSet set;
+    set.pointCount = 20;
+    for (int i = 0; i < 20; ++i) {
+        set.flowPoints[size_t(i)] = 1000 + 250 * i;
+        set.pressurePoints[size_t(i)] = 900 - 0.00002 * (250 * i) * (250 * i);
+        set.powerPoints[size_t(i)] = 0.8 + 0.05 * i;
+    }
+    set.dutyFlow = 3000;
+    return set;
+}
+
+void drawTwentyPointCurve(benchmark::State& state)
+{
+    const auto set = twentyPoints();
+    for (auto _ : state) {
+        auto pressure = fanviews::drawnCurve(set, fanviews::CurveValue::Pressure);
+        auto power = fanviews::drawnCurve(set, fanviews::CurveValue::Power);
+        benchmark::DoNotOptimize(pressure.data());
+        benchmark::DoNotOptimize(power.data());
+    }
+}
+BENCHMARK(drawTwentyPointCurve);
+
+void workingPoint(benchmark::State& state)
+{
+    const auto set = twentyPoints();
+    double flow = 1000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fanviews::workingPointAt(set, flow));
+        flow = flow > 5700 ? 1000 : flow + 50;
+    }
+}
+BENCHMARK(workingPoint);
+
+void octaveTable(benchmark::State& state)
+{
+    const QString designation = QStringLiteral("ВКК-СКАТ 3,15-4-3");
+    for (auto _ : state) {
+        const double level = fanviews::noiseLevel(QStringLiteral("85 dB(A)"), QLatin1Char(','));
+        benchmark::DoNotOptimize(fanviews::octaveSpectra(designation, level, level - 2, level - 10));
+    }
+}
+BENCHMARK(octaveTable);
+
+// A run's RAZMDIAP with 29 fans of the bundled catalogue; the last one is looked up.
+void loadCurvesFromRunTable(benchmark::State& state)
+{
+    const auto records = fans::FanCatalogue::records(fans::CatalogueKind::General);
+    std::vector<FanRecord> listed(records->begin(), records->begin() + std::min<size_t>(29, records->size()));
+    fans::SelectionResultTables::create(fans::CatalogueKind::General);
+    fans::SelectionResultTables::appendAccepted(listed);
+    const QString last = fans::SelectionResultTables::read(fans::ResultTable::Accepted).back().fan.name;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fanviews::loadCurveSet(last));
+}
+BENCHMARK(loadCurvesFromRunTable)->Unit(benchmark::kMicrosecond);
+
+} // namespace

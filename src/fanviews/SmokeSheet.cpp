@@ -1,0 +1,50 @@
+#include "fanviews/SmokeSheet.h"
+
+#include "common/NumberText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace fanviews {
+namespace {
+
+QString cell(const QStringList& row, int column)
+{
+    return column < row.size() ? row.at(column) : QString();
+}
+
+} // namespace
+
+SmokeSheetValues smokeSheetValuesOf(const QStringList& row, const SmokeRunFacts& run)
+{
+    SmokeSheetValues sheet;
+    sheet.caption = u"Характеристики выбранного вентилятора дымоудаления:  "_s + cell(row, 1);
+    sheet.gasTemperatureText = run.gasTemperatureText.trimmed();
+    sheet.requiredFlowText = integerText(run.requiredFlow);
+    sheet.requiredPressureText = integerText(run.requiredPressure);
+    sheet.chartPressureTitle = run.roofRun ? u"Статическое давление при заданной т-ре, Па"_s
+                                           : u"Полное давление при заданной т-ре, Па"_s;
+    // The labels keep the maker's spelling: "часa" ends in a Latin "a" in the 400 °C caption and in the
+    // printed 600 °C caption.
+    const bool hot = run.fireClass != 0;
+    const QString fireLabel = hot ? u"Огнестойкость 600°C - 2 часа:"_s : u"Огнестойкость 400°C - 2 часa:"_s;
+    sheet.printedFireLabel = hot ? u"Огнестойкость 600°C - 2 часa:"_s : fireLabel;
+    sheet.printedPriceCaption
+        = hot ? u"Цена включая НДС (600°C), руб."_s : u"Цена включая НДС (400°C), руб."_s;
+    const std::pair<QString, QString> rows[] = {
+        {u"Расход воздуха - Qв, м3/час"_s, cell(row, 2)},
+        {u"Полное давление - Pв, Па"_s, cell(row, 3)},
+        {u"Диаметр рабочего колеса вентилятора - D, мм"_s, cell(row, 4)},
+        {u"Частота вращения колеса вентилятора - n, об/мин"_s, cell(row, 5)},
+        {u"Полюсность электродвигателя мотор-колеса:"_s, cell(row, 7)},
+        {u"Количество фаз электродвигателя мотор-колеса:"_s, cell(row, 8)},
+        {fireLabel, cell(row, 10).trimmed()},
+        {u"Мощность установочная, Nу, кВт:"_s, cell(row, 12)},
+        {u"Масса, кг:"_s, cell(row, 13)},
+        {QString(), QString()},
+        {QString(), QString()},
+    };
+    sheet.rows.assign(std::begin(rows), std::end(rows));
+    return sheet;
+}
+
+} // namespace fanviews

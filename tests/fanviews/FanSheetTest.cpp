@@ -1,0 +1,131 @@
+#include "fanviews/FanKind.h"
+#include "fanviews/FanPictures.h"
+#include "fanviews/OctaveSpectra.h"
+#include "fanviews/SmokeSheet.h"
+
+#include <gtest/gtest.h>
+
+using namespace fanviews;
+using namespace Qt::Literals::StringLiterals;
+
+TEST(FanKindTable, FirstSeriesCodeWinsAndNamesTheTitles)
+{
+    struct Case {
+        QString designation;
+        FanKind kind;
+        QString graphs;
+    };
+    const Case cases[] = {
+        {u"КРОВ-ЛТМЖ 4-4-3"_s, FanKind::RoofLowNoise,
+            u"ЗФН: Графики характеристик крышного вентилятора:  "_s},
+        {u"ЛТМЖ-ГЭСТ 4-4-3"_s, FanKind::RoofLowNoise,
+            u"ЗФН: Графики характеристик крышного вентилятора:  "_s},
+        {u"ЖЭСТ-ГЭСТ 5-4-3"_s, FanKind::Axial, u"ЗФН: Графики характеристик осевого вентилятора:  "_s},
+        {u"КДУ-ГЭСТ 3,55-4-3"_s, FanKind::Roof, u"ЗФН: Графики характеристик крышного вентилятора:  "_s},
+        {u"ВКК 3,15-4-3"_s, FanKind::Duct, u"ЗФН: Графики характеристик канального вентилятора:  "_s},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fanKindOf(c.designation), c.kind) << c.designation.toStdString();
+        EXPECT_EQ(graphsTitlePrefix(fanKindOf(c.designation)), c.graphs);
+    }
+    EXPECT_EQ(drawingTitlePrefix(FanKind::Axial), u"ЗФН: Основные размеры осевого вентилятора:  "_s);
+    EXPECT_EQ(printTitlePrefix(FanKind::Duct), u"ЗФН: Печать характеристик канального вентилятора:  "_s);
+    EXPECT_EQ(printCharacteristicsHeading(FanKind::RoofLowNoise),
+        u"Характеристики крышного вентилятора с пониж. уровнем шума"_s);
+    EXPECT_EQ(printDimensionsHeading(FanKind::RoofLowNoise), u"Основные размеры крышного вентилятора:"_s);
+}
+
+TEST(OctaveSpectra, BandCorrectionsByKindAndLevel)
+{
+    const double inlet = noiseLevel(u"85 dB(A)"_s, QLatin1Char(','));
+    EXPECT_EQ(inlet, 85);
+    const auto duct = octaveSpectra(u"ВКК 3,15-4-3"_s, inlet, 0, 0);
+    ASSERT_TRUE(duct.inlet);
+    EXPECT_EQ(*duct.inlet, (OctaveLevels {75, 78, 72, 85, 78, 77, 75, 70}));
+    EXPECT_FALSE(duct.outlet) << "level 0 leaves the row empty";
+    EXPECT_FALSE(duct.casing);
+    EXPECT_FALSE(duct.casingCentrifugal);
+
+    const auto lowNoise = octaveSpectra(u"КРОВ-ЛТМЖ 4-4-3"_s, 0, 80, 60);
+    ASSERT_TRUE(lowNoise.outlet);
+    EXPECT_EQ(*lowNoise.outlet, (OctaveLevels {77, 82, 78, 75, 77, 69.5, 64.5, 61}));
+    ASSERT_TRUE(lowNoise.casing);
+    EXPECT_EQ(*lowNoise.casing, (OctaveLevels {66, 68, 57, 56, 52, 53, 49, 46}));
+}
+
+TEST(OctaveSpectra, CentrifugalRowOnlyWithTheCodeAfterTheFirstCharacter)
+{
+    EXPECT_FALSE(octaveSpectra(u"ЛТНС 4-4-3"_s, 0, 0, 70).casingCentrifugal);
+    const auto later = octaveSpectra(u"ВЛТНС 4-4-3"_s, 0, 0, 70);
+    ASSERT_TRUE(later.casingCentrifugal);
+    EXPECT_EQ(*later.casingCentrifugal, (OctaveLevels {75, 70, 65, 65, 63, 63, 62, 58}));
+    EXPECT_FALSE(octaveSpectra(u"ВЛТНС 4-4-3"_s, 0, 0, 0).casingCentrifugal) << "needs a casing level";
+}
+
+TEST(OctaveSpectra, NoiseCellsReadWithoutUnitsAndBlanks)
+{
+    struct Case {
+        QString text;
+        double level;
+    };
+    for (const Case& c : {Case {u" 7 2 dB(A)"_s, 72}, Case {u"64,5DB(a)"_s, 64.5}, Case {u"64.5"_s, 0},
+             Case {u""_s, 0}, Case {u"шум"_s, 0}}) {
+        EXPECT_EQ(noiseLevel(c.text, QLatin1Char(',')), c.level) << c.text.toStdString();
+    }
+}
+
+TEST(SeriesPhoto, ThreePhaseDunaSizesHaveTheirOwnPhotograph)
+{
+    struct Case {
+        QString designation;
+        QString file;
+        QString series;
+    };
+    const Case cases[] = {
+        {u"ДЮНА 4,0-6-3"_s, u"ДЮНАb.bmp"_s, u"ДЮНА"_s},
+        {u"ДЮНА 3,15-4-3"_s, u"ДЮНАb.bmp"_s, u"ДЮНА"_s}, // both ends belong to the range
+        {u"ДЮНА 4,5-8-3"_s, u"ДЮНАb.bmp"_s, u"ДЮНА"_s},
+        {u"ДЮНА 4-6-3"_s, u"ДЮНА.bmp"_s, u"ДЮНА"_s}, // the hyphen sorts after the comma
+        {u"ДЮНА 5-10-3"_s, u"ДЮНА.bmp"_s, u"ДЮНА"_s},
+        {u"ДЮНА 3,15-2-1"_s, u"ДЮНА.bmp"_s, u"ДЮНА"_s},
+        {u"ДЮНА 4,5-8-3X"_s, u"ДЮНА.bmp"_s, u"ДЮНА"_s}, // longer than the upper end
+        {u"ВКК-СКАТ 3,15-4-3"_s, u"ВКК-СКАТ.bmp"_s, u"ВКК-СКАТ"_s},
+        {u"ОДНОСЛОВНОЕНАЗВАНИЕСЕРИИ"_s, u"ОДНОСЛОВНОЕНАЗВ.bmp"_s,
+            u"ОДНОСЛОВНОЕНАЗВ"_s}, // first 15 characters
+        {u""_s, u".bmp"_s, u""_s},
+    };
+    for (const Case& c : cases) {
+        const SeriesPhoto photo = seriesPhotoOf(c.designation);
+        EXPECT_EQ(photo.fileName, c.file) << c.designation.toStdString();
+        EXPECT_EQ(photo.seriesName, c.series) << c.designation.toStdString();
+    }
+    EXPECT_EQ(
+        drawingFileNames(u"ВКК 3,15-4-3"_s), (QStringList {u"ВКК 3,15-4-3.jpg"_s, u"ВКК 3,15-4-3.bmp"_s}));
+    EXPECT_EQ(drawingFileNames(u"ВРП-ЩИТ 40-4/0,75"_s).first(), u"ВРП-ЩИТ 40-4_0,75.jpg"_s)
+        << "a name no file can carry";
+}
+
+TEST(SmokeSheet, ElevenRowsWithTheFireClassCaptions)
+{
+    const QStringList row {u"1"_s, u"КДУ-ГЭСТ 3,55ДУ-4 "_s, u"1510"_s, u"320"_s, u"355"_s, u"1420"_s,
+        u"0,2"_s, u"4"_s, u"3"_s, u"0,3"_s, u"          -"_s, QString(), u"0,55"_s, u"57"_s};
+    SmokeRunFacts run {1500, 300, true, 1, u" 450 "_s};
+    const SmokeSheetValues hot = smokeSheetValuesOf(row, run);
+    ASSERT_EQ(hot.rows.size(), size_t(SmokeSheetValues::rowCount));
+    EXPECT_EQ(hot.caption, u"Характеристики выбранного вентилятора дымоудаления:  КДУ-ГЭСТ 3,55ДУ-4 "_s);
+    EXPECT_EQ(hot.rows[4], std::pair(u"Полюсность электродвигателя мотор-колеса:"_s, u"4"_s));
+    EXPECT_EQ(hot.rows[6], std::pair(u"Огнестойкость 600°C - 2 часа:"_s, u"-"_s));
+    EXPECT_EQ(hot.rows[8], std::pair(u"Масса, кг:"_s, u"57"_s));
+    EXPECT_EQ(hot.rows[9], std::pair(QString(), QString()));
+    EXPECT_EQ(hot.printedFireLabel, u"Огнестойкость 600°C - 2 час\u0061:"_s) << "printed with a Latin a";
+    EXPECT_EQ(hot.chartPressureTitle, u"Статическое давление при заданной т-ре, Па"_s);
+    EXPECT_EQ(hot.gasTemperatureText, u"450"_s);
+
+    run.fireClass = 0;
+    run.roofRun = false;
+    const SmokeSheetValues normal = smokeSheetValuesOf(row, run);
+    EXPECT_EQ(normal.rows[6].first, u"Огнестойкость 400°C - 2 час\u0061:"_s);
+    EXPECT_EQ(normal.printedFireLabel, normal.rows[6].first);
+    EXPECT_EQ(normal.printedPriceCaption, u"Цена включая НДС (400°C), руб."_s);
+    EXPECT_EQ(normal.chartPressureTitle, u"Полное давление при заданной т-ре, Па"_s);
+}
