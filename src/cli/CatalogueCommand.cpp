@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "common/CatalogueStore.h"
 #include "common/StoreImport.h"
+#include "curtains/CurtainCatalogue.h"
 #include "fans/FanCatalogue.h"
 #include "fans/FanCatalogueCheck.h"
 #include "fans/FanCatalogueSchema.h"
@@ -127,6 +128,14 @@ int runSeries(cli::Arguments& args)
     }
 }
 
+// The tables whose column kinds the program fixes; others are typed from their contents.
+std::optional<store::TableDef> knownTableDef(const QString& table)
+{
+    if (auto fanTable = fans::knownCatalogueTableDef(table))
+        return fanTable;
+    return curtains::knownCurtainTableDef(table);
+}
+
 int runImport(cli::Arguments& args)
 {
     const auto out = args.value(QStringLiteral("--out"));
@@ -137,7 +146,7 @@ int runImport(cli::Arguments& args)
     const bool json = args.has(jsonFlag);
     try {
         const auto tables = store::importTsvFolder(
-            args.value(QStringLiteral("--from")).value_or(QString()), *out, fans::knownCatalogueTableDef);
+            args.value(QStringLiteral("--from")).value_or(QString()), *out, knownTableDef);
         QJsonArray list;
         for (const auto& t : tables) {
             list.append(

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "curtains/CurtainInputs.h"
+
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The project files of the curtain windows: one fixed record per file, ОРК *.orkprj (268 bytes), ТЕМ *.temprj
+// (272 bytes), ПЛН *.ternaprj (264 bytes), holding the window's inputs as typed with a separator-independent
+// decimal mark.
+namespace curtains {
+
+int curtainRecordSize(Series series);
+
+// `decimalSeparator` is the separator of the box texts (the system separator in the window).
+QByteArray encodeCurtainProject(Series series, const CurtainProject& project, QChar decimalSeparator);
+// Reads the first record; a shorter or malformed record gives nothing. Fields the series does not keep are
+// left at their defaults.
+std::optional<CurtainProject> decodeCurtainProject(
+    Series series, const QByteArray& bytes, QChar decimalSeparator);
+
+// Texts of the file dialogs.
+struct CurtainProjectTexts {
+    QString openTitle;
+    QString saveTitle;
+    QString filter;
+    QString suffix; // "orkprj", without the dot
+    QString missingFile; // the message for a file that does not exist
+};
+CurtainProjectTexts curtainProjectTexts(Series series);
+
+struct CurtainProjectLoad {
+    std::optional<CurtainProject> project;
+    QStringList messages; // shown one after another when the project could not be loaded
+};
+CurtainProjectLoad loadCurtainProject(Series series, const QString& path, QChar decimalSeparator);
+
+// Writes the project atomically: the previous file stays intact when writing fails. False on failure.
+bool saveCurtainProject(
+    Series series, const QString& path, const CurtainProject& project, QChar decimalSeparator);
+
+} // namespace curtains
