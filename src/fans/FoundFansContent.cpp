@@ -16,7 +16,7 @@ FoundFansContent foundFansContentOf(
         content.systemCurve.emplace_back(q, band.systemPressure(q));
     }
     content.dutyPoint = QPointF(request.flow, roundHalfEven(band.systemPressure(request.flow)));
-    content.roofRun = request.group == FanGroup::Roof;
+    content.staticPressure = request.group == FanGroup::Roof || request.pressureKind == PressureKind::Static;
     for (size_t i = 0; i < outcome.fans.size(); ++i) {
         const FoundFan& fan = outcome.fans[i];
         FoundFanEntry entry;

@@ -21,7 +21,7 @@ struct FoundFanEntry {
 struct FoundFansContent {
     std::vector<QPointF> systemCurve; // 31 points over the band
     QPointF dutyPoint; // (Q, round(k·Q²))
-    bool roofRun = false; // pressures are static
+    bool staticPressure = false; // the run selected by static pressure (every roof fan run does)
     std::vector<FoundFanEntry> fans;
 };
 

@@ -17,18 +17,20 @@ void SpinEditWidget::setText(const QString& text)
     lineEdit()->setText(text);
 }
 
+void SpinEditWidget::setValue(double value)
+{
+    QString shown = QString::number(value, 'g', 15);
+    shown.replace(QLatin1Char('.'), systemDecimalSeparator());
+    lineEdit()->setText(shown);
+}
+
 void SpinEditWidget::stepBy(int steps)
 {
-    const QChar separator = systemDecimalSeparator();
-    const auto value = parseNumber(text(), separator);
+    const auto value = parseNumber(text(), systemDecimalSeparator());
     if (!value)
         return;
-    double next = *value + steps * m_step;
     // Keep sums like 0.1 + 0.2 from showing their binary tail.
-    next = std::round(next * 1e9) / 1e9;
-    QString shown = QString::number(next, 'g', 15);
-    shown.replace(QLatin1Char('.'), separator);
-    lineEdit()->setText(shown);
+    setValue(std::round((*value + steps * m_step) * 1e9) / 1e9);
     lineEdit()->selectAll();
 }
 

@@ -12,6 +12,8 @@ public:
     explicit SpinEditWidget(QWidget* parent = nullptr);
 
     void setText(const QString& text);
+    // Shows a number handed over by the program, in the shortest form with the user's decimal mark.
+    void setValue(double value);
     double step() const { return m_step; }
     void setStep(double step) { m_step = step; }
 

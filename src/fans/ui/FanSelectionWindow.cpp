@@ -9,16 +9,15 @@
 #include "fans/ui/FansFoundWindow.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
+#include "ui/SpinEditWidget.h"
 
 #include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,7 +26,6 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QVBoxLayout>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 using fans::FanGroup;
@@ -118,37 +116,12 @@ std::vector<fans::TickedText> tickedEntries(const QListWidget* list)
     return entries;
 }
 
-// A spin box that shows its number in the shortest form ("5000", "12,5") and keeps whatever the user
-// left in it, even an empty text, so that "Подбор" can name the fault instead of silently restoring the
-// previous value.
-class NumberSpinBox : public QDoubleSpinBox {
-public:
-    QString textFromValue(double value) const override
-    {
-        QLocale shown = locale();
-        shown.setNumberOptions(QLocale::OmitGroupSeparator);
-        return shown.toString(value, 'g', 12);
-    }
-
-protected:
-    void focusOutEvent(QFocusEvent* event) override
-    {
-        QString text = lineEdit()->text();
-        int position = 0;
-        if (validate(text, position) == QValidator::Acceptable)
-            QDoubleSpinBox::focusOutEvent(event);
-        else
-            QWidget::focusOutEvent(event);
-    }
-};
-
-QDoubleSpinBox* numberBox(const QString& name, double step, const QString& hint)
+SpinEditWidget* numberBox(const QString& name, double value, double step, const QString& hint)
 {
-    auto* box = new NumberSpinBox;
+    auto* box = new SpinEditWidget;
     box->setObjectName(name);
-    box->setDecimals(3);
-    box->setRange(-std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
-    box->setSingleStep(step);
+    box->setValue(value);
+    box->setStep(step);
     box->setToolTip(hint);
     box->setMinimumWidth(110);
     return box;
@@ -395,8 +368,7 @@ QGroupBox* TMDIChild::buildDutyGroup()
 {
     auto* group = new QGroupBox(u"Требуемый режим работы:"_s);
     auto* layout = new QGridLayout(group);
-    m_flow = numberBox(u"Input_Q"_s, 100, u"Введите требуемый расход воздуха (м3/час)"_s);
-    m_flow->setValue(5000);
+    m_flow = numberBox(u"Input_Q"_s, 5000, 100, u"Введите требуемый расход воздуха (м3/час)"_s);
     layout->addWidget(new QLabel(u"Требуемый расход воздуха:"_s), 0, 0);
     layout->addWidget(m_flow, 0, 1);
     layout->addWidget(new QLabel(u"м3/час"_s), 0, 2);
@@ -404,15 +376,13 @@ QGroupBox* TMDIChild::buildDutyGroup()
     m_totalPressure = new QRadioButton(u"Полное давление:"_s);
     m_totalPressure->setObjectName(u"RB_Full"_s);
     m_totalPressure->setChecked(true);
-    m_pressure
-        = numberBox(u"Input_P"_s, 10, u"Введите требуемое полное давление, создаваемое вентиляторм  (Па)"_s);
-    m_pressure->setValue(500);
+    m_pressure = numberBox(
+        u"Input_P"_s, 500, 10, u"Введите требуемое полное давление, создаваемое вентиляторм  (Па)"_s);
     m_staticPressure = new QRadioButton(u"Статическое давление:"_s);
     m_staticPressure->setObjectName(u"RB_Stat"_s);
     m_staticPressure->setEnabled(false);
-    m_staticPressureBox = numberBox(
-        u"Input_Pstat"_s, 10, u"Введите требуемое статическое давление, создаваемое вентиляторм  (Па)"_s);
-    m_staticPressureBox->setValue(500);
+    m_staticPressureBox = numberBox(u"Input_Pstat"_s, 500, 10,
+        u"Введите требуемое статическое давление, создаваемое вентиляторм  (Па)"_s);
     m_pressureUnit = unitLabel(u"Па"_s);
     m_staticPressureUnit = unitLabel(u"Па"_s);
     layout->addWidget(m_totalPressure, 1, 0);
@@ -542,7 +512,7 @@ std::optional<fans::SelectionRequest> TMDIChild::readRequest()
     if (!flow)
         return std::nullopt;
     request.flow = *flow;
-    QDoubleSpinBox* pressureBox = m_totalPressure->isChecked() ? m_pressure : m_staticPressureBox;
+    SpinEditWidget* pressureBox = m_totalPressure->isChecked() ? m_pressure : m_staticPressureBox;
     request.group = group();
     request.pressureKind
         = m_totalPressure->isChecked() ? fans::PressureKind::Total : fans::PressureKind::Static;

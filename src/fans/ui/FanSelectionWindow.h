@@ -13,7 +13,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-class QDoubleSpinBox;
+class SpinEditWidget;
 
 // The general-ventilation fan selection task window: the user states the duty point, narrows the
 // catalogue by fan group, series, impeller diameters, duct sizes, motor poles and phases, and
@@ -66,11 +66,11 @@ private:
     QCheckBox* m_threePhase = nullptr;
     QSlider* m_range = nullptr;
     QLineEdit* m_rangeText = nullptr;
-    QDoubleSpinBox* m_flow = nullptr;
+    SpinEditWidget* m_flow = nullptr;
     QRadioButton* m_totalPressure = nullptr;
-    QDoubleSpinBox* m_pressure = nullptr;
+    SpinEditWidget* m_pressure = nullptr;
     QLabel* m_pressureUnit = nullptr;
     QLabel* m_staticPressureUnit = nullptr;
     QRadioButton* m_staticPressure = nullptr;
-    QDoubleSpinBox* m_staticPressureBox = nullptr;
+    SpinEditWidget* m_staticPressureBox = nullptr;
 };

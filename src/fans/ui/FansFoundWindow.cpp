@@ -291,7 +291,8 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
     m_choosing = true;
     m_content = content;
     clearChart();
-    m_chart->yAxis->setLabel(content.roofRun ? u"Статическое давление, Па"_s : u"Полное давление, Па"_s);
+    m_chart->yAxis->setLabel(
+        content.staticPressure ? u"Статическое давление, Па"_s : u"Полное давление, Па"_s);
     m_series[0]->setData(xs(content.systemCurve), ys(content.systemCurve), true);
     m_series[1]->addData(content.dutyPoint.x(), content.dutyPoint.y());
 
@@ -339,9 +340,11 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
     }
     fitAxes();
     m_chart->replot();
-    m_grid->setCurrentCell(-1, -1);
+    // No fan is chosen until the user moves; set through the views, so that taking the focus does not
+    // make the first row current on its own.
+    m_grid->setCurrentIndex(QModelIndex());
     m_grid->clearSelection();
-    m_list->setCurrentRow(-1);
+    m_list->setCurrentIndex(QModelIndex());
     m_choosing = false;
 
     m_unitButton->hide();

@@ -2,9 +2,9 @@
 #include "fans/SelectionMessages.h"
 #include "fans/ui/FansFoundWindow.h"
 #include "ui/Messages.h"
+#include "ui/SpinEditWidget.h"
 
 #include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -53,10 +53,7 @@ protected:
         for (int i = 0; i < series->count(); ++i)
             series->item(i)->setCheckState(Qt::Checked);
     }
-    void setText(const QString& box, const QString& text)
-    {
-        control<QDoubleSpinBox>(box)->findChild<QLineEdit*>()->setText(text);
-    }
+    void setText(const QString& box, const QString& text) { control<SpinEditWidget>(box)->setText(text); }
 
     std::unique_ptr<TMDIChild> window;
     QStringList messages;
@@ -113,8 +110,8 @@ TEST_F(SelectionWindowTest, PresetDutyOfAPressurizationFan)
     EXPECT_TRUE(control<QRadioButton>(u"RB_Podpor"_s)->isChecked());
     EXPECT_TRUE(control<QRadioButton>(u"RB_Stat"_s)->isChecked());
     EXPECT_TRUE(control<QWidget>(u"Input_Pstat"_s)->isEnabled());
-    EXPECT_EQ(control<QDoubleSpinBox>(u"Input_Q"_s)->value(), 7300);
-    EXPECT_EQ(control<QDoubleSpinBox>(u"Input_Pstat"_s)->value(), 180);
+    EXPECT_EQ(control<SpinEditWidget>(u"Input_Q"_s)->text(), u"7300"_s);
+    EXPECT_EQ(control<SpinEditWidget>(u"Input_Pstat"_s)->text(), u"180"_s);
     click(u"Button5"_s);
     click(u"Button1"_s);
     const auto request = window->readRequest();
@@ -205,6 +202,51 @@ TEST_F(SelectionWindowTest, ValidationMessagesAndFocus)
         }
         EXPECT_FALSE(TFormGrVovazu::shared()->isVisible()) << c.what;
     }
+}
+
+// The boxes keep what was typed, keystroke by keystroke, and read it with the user's decimal mark only:
+// the other mark is neither dropped nor taken for a thousands separator.
+TEST_F(SelectionWindowTest, TypedNumbersReadWithTheUsersDecimalMark)
+{
+    const QLocale userLocale;
+    const struct {
+        QLocale::Language language;
+        const char16_t* flow;
+        const char16_t* pressure;
+        std::optional<double> flowRead;
+    } cases[] = {
+        {QLocale::C, u"5000,5", u"480.5", std::nullopt},
+        {QLocale::C, u"5000.5", u"480.5", 5000.5},
+        {QLocale::Russian, u"5000.5", u"480,5", std::nullopt},
+        {QLocale::Russian, u"5000,5", u"480,5", 5000.5},
+    };
+    for (const auto& c : cases) {
+        QLocale::setDefault(QLocale(c.language));
+        SetUp();
+        messages.clear();
+        const QString flow = QString::fromUtf16(c.flow);
+        SCOPED_TRACE(flow.toStdString());
+        tickAllSeries(u"Open_ListView"_s);
+        const std::pair<QString, QString> typed[]
+            = {{u"Input_Q"_s, flow}, {u"Input_P"_s, QString::fromUtf16(c.pressure)}};
+        for (const auto& [box, text] : typed) {
+            control<SpinEditWidget>(box)->setText({});
+            QTest::keyClicks(control<SpinEditWidget>(box), text);
+            EXPECT_EQ(control<SpinEditWidget>(box)->text(), text);
+        }
+        const auto request = window->readRequest();
+        EXPECT_EQ(request.has_value(), c.flowRead.has_value());
+        if (request) {
+            EXPECT_EQ(request->flow, *c.flowRead);
+            EXPECT_EQ(request->pressure, 480.5);
+            EXPECT_TRUE(messages.isEmpty());
+        } else {
+            ASSERT_EQ(messages.size(), 3);
+            EXPECT_EQ(messages[0], u"Ошибочная запись числа: "_s + flow);
+            EXPECT_EQ(window->focusWidget(), control<QWidget>(u"Input_Q"_s));
+        }
+    }
+    QLocale::setDefault(userLocale);
 }
 
 TEST_F(SelectionWindowTest, RunFillsTheFansFoundWindow)

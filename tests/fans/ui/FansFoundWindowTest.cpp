@@ -4,6 +4,7 @@
 #include "fans/SelectionRun.h"
 #include "ui/report/CustomPlot.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -78,6 +79,54 @@ TEST_F(FansFoundWindowTest, ContentOfTheRun)
     }
     EXPECT_EQ(window->series(TFormGrVovazu::firstCurveSeries + list->count())->dataCount(), 0);
     EXPECT_FALSE(window->findChild<QPushButton*>(u"Button3"_s)->isVisible());
+}
+
+// Once the window is active and the list has the focus, still no fan is chosen until the user moves.
+TEST_F(FansFoundWindowTest, OpensWithTheListFocusedAndNoFanChosen)
+{
+    // The user was elsewhere when the run ended.
+    QWidget elsewhere;
+    elsewhere.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    window->fill(fans::foundFansContentOf(run.outcome, request, QLatin1Char('.')));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == list; }));
+    EXPECT_EQ(window->gridRow(), 0);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(window->series(2)->dataCount(), 0); // no operating point
+    EXPECT_EQ(window->series(TFormGrVovazu::seriesCount - 1)->dataCount(), 0); // no leader line
+
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(window->gridRow(), 2);
+    EXPECT_EQ(window->series(2)->dataCount(), 1);
+}
+
+// The left axis names the pressure the run selected for.
+TEST_F(FansFoundWindowTest, PressureAxisFollowsTheRunsPressureKind)
+{
+    const struct {
+        fans::FanGroup group;
+        fans::PressureKind kind;
+        const char16_t* axis;
+    } cases[] = {
+        {fans::FanGroup::Pressurization, fans::PressureKind::Static, u"Статическое давление, Па"},
+        {fans::FanGroup::Pressurization, fans::PressureKind::Total, u"Полное давление, Па"},
+        {fans::FanGroup::Roof, fans::PressureKind::Static, u"Статическое давление, Па"},
+        {fans::FanGroup::Duct, fans::PressureKind::Total, u"Полное давление, Па"},
+    };
+    for (const auto& c : cases) {
+        fans::SelectionRequest other = request;
+        other.group = c.group;
+        other.pressureKind = c.kind;
+        other.series.clear();
+        for (const fans::SeriesEntry& entry : fans::FanCatalogue::generalSeries()) {
+            if (entry.group == c.group)
+                other.series.push_back({entry.name, entry.icon == fans::RoundDuctIcon});
+        }
+        const fans::GeneralSelection otherRun = fans::runGeneralSelection(other);
+        window->fill(fans::foundFansContentOf(otherRun.outcome, other, QLatin1Char('.')));
+        EXPECT_EQ(chart->yAxis->label(), QString::fromUtf16(c.axis));
+    }
 }
 
 TEST_F(FansFoundWindowTest, ThirdListEntryMarksItsOperatingPoint)
