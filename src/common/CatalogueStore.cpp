@@ -11,7 +11,7 @@ namespace store {
 namespace {
 
 struct StoreState {
-    QMap<QString, QString> overrides; // canonical alias name -> SQLite path
+    QMap<QString, AliasConfig> overrides; // canonical alias name -> configuration in effect
     QMap<QString, AliasConfig> openConfig; // configuration each open connection was opened with
     quint64 generation = 1;
 };
@@ -99,10 +99,18 @@ bool isAliasName(const QString& name)
 
 void setAliasOverride(const QString& alias, const QString& sqlitePath)
 {
+    AliasConfig config;
+    config.engine = Engine::Sqlite;
+    config.database = QFileInfo(sqlitePath).absoluteFilePath();
+    setAliasOverride(alias, config);
+}
+
+void setAliasOverride(const QString& alias, const AliasConfig& config)
+{
     const QString canonical = canonicalAlias(alias);
     if (canonical.isEmpty())
         throw CatalogueError(QStringLiteral("Неизвестный псевдоним каталога: %1").arg(alias));
-    state().overrides.insert(canonical, QFileInfo(sqlitePath).absoluteFilePath());
+    state().overrides.insert(canonical, config);
     closeConnection(connectionName(canonical));
     state().openConfig.remove(canonical);
     ++state().generation;
@@ -124,12 +132,8 @@ AliasConfig aliasConfig(const QString& alias)
     if (canonical.isEmpty())
         throw CatalogueError(QStringLiteral("Неизвестный псевдоним каталога: %1").arg(alias));
     const auto overridden = state().overrides.constFind(canonical);
-    if (overridden != state().overrides.constEnd()) {
-        AliasConfig config;
-        config.engine = Engine::Sqlite;
-        config.database = *overridden;
-        return config;
-    }
+    if (overridden != state().overrides.constEnd())
+        return *overridden;
     return readAliasConfig(settingsFilePath(), canonical);
 }
 

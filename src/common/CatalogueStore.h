@@ -26,6 +26,8 @@ bool isAliasName(const QString& name); // case-insensitive
 // Use a SQLite file for an alias instead of its configuration (tests, zfn-cli --alias). The file must
 // exist when the alias is next opened. Closes the alias's open connection.
 void setAliasOverride(const QString& alias, const QString& sqlitePath);
+// The same with any configuration, e.g. a PostgreSQL database.
+void setAliasOverride(const QString& alias, const AliasConfig& config);
 void clearAliasOverrides();
 
 // The configuration in effect for an alias: its override, else zfn.ini, else the bundled file.

@@ -8,6 +8,11 @@
 
 namespace store {
 
+QString missingColumnMessage(const QString& table, const QString& column)
+{
+    return QStringLiteral("В таблице %1 нет столбца \"%2\"").arg(table, column);
+}
+
 StoreQuery::StoreQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
     : m_query(db)
 {
@@ -32,77 +37,88 @@ bool StoreQuery::next()
     return false;
 }
 
-int StoreQuery::index(const QString& field) const
+int StoreQuery::column(const QString& field) const
 {
     // Field names compare without case, as the catalogue's do.
     return m_columns.value(field.toLower(), -1);
 }
 
-bool StoreQuery::hasField(const QString& field) const
+int StoreQuery::requiredColumn(const QString& field, const QString& table) const
 {
-    return index(field) >= 0;
+    const int i = column(field);
+    if (i < 0)
+        throw CatalogueError(missingColumnMessage(table, field));
+    return i;
 }
 
-QVariant StoreQuery::value(const QString& field) const
+int StoreQuery::existing(const QString& field) const
 {
-    const int i = index(field);
+    const int i = column(field);
     if (i < 0)
         throw CatalogueError(QStringLiteral("Поле \"%1\" не найдено").arg(field));
-    return m_query.value(i);
+    return i;
 }
 
-bool StoreQuery::isNull(const QString& field) const
+QVariant StoreQuery::value(int column) const
 {
-    return value(field).isNull();
+    return column < 0 ? QVariant() : m_query.value(column);
 }
 
-QString StoreQuery::text(const QString& field) const
+bool StoreQuery::isNull(int column) const
 {
-    const QVariant v = value(field);
+    return column < 0 || m_query.isNull(column);
+}
+
+QString StoreQuery::text(int column) const
+{
+    const QVariant v = value(column);
     return v.isNull() ? QString() : v.toString();
 }
 
-std::optional<double> StoreQuery::optionalNumber(const QString& field) const
+std::optional<double> StoreQuery::optionalNumber(int column) const
 {
-    const QVariant v = value(field);
+    const QVariant v = value(column);
     if (v.isNull())
         return std::nullopt;
-    bool ok = false;
     const int type = v.typeId();
+    double number = 0;
     if (type == QMetaType::Double || type == QMetaType::Int || type == QMetaType::LongLong
         || type == QMetaType::Bool) {
-        const double number = v.toDouble();
-        if (!std::isfinite(number))
+        number = v.toDouble();
+    } else {
+        bool ok = false;
+        number = v.toString().trimmed().toDouble(&ok);
+        if (!ok)
             return std::nullopt;
-        return number;
     }
-    const double number = v.toString().trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(number))
+    if (!std::isfinite(number))
         return std::nullopt;
     return number;
 }
 
-double StoreQuery::number(const QString& field) const
+double StoreQuery::number(int column) const
 {
-    return optionalNumber(field).value_or(0);
+    return optionalNumber(column).value_or(0);
 }
 
-int StoreQuery::integer(const QString& field) const
+int StoreQuery::integer(int column) const
 {
-    const double v = number(field);
+    const double v = number(column);
     if (!(std::fabs(v) < 2147483647.0))
         return 0;
     return int(std::lround(v));
 }
 
-bool StoreQuery::boolean(const QString& field) const
+bool StoreQuery::boolean(int column) const
 {
-    const QVariant v = value(field);
+    const QVariant v = value(column);
     if (v.isNull())
         return false;
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool();
     const QString t = v.toString().trimmed();
     return t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("t")
-        || number(field) != 0;
+        || number(column) != 0;
 }
 
 } // namespace store

@@ -9,30 +9,52 @@
 
 namespace store {
 
-// A read statement with bound values ("?" placeholders), run at construction, read row by row. Field
-// access is by name, case-insensitive; a NULL field reads as "" or 0, as callers expect. Throws
-// CatalogueError with the engine's message when the statement fails.
+// A read statement with bound values ("?" placeholders), run at construction, read row by row. Columns
+// are found by name (case-insensitive) once, then read by position; a NULL field reads as "" or 0, as
+// callers expect. Throws CatalogueError with the engine's message when the statement fails.
 class StoreQuery {
 public:
     StoreQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
 
     bool next(); // moves to the next row; false at the end
 
-    bool hasField(const QString& field) const;
-    bool isNull(const QString& field) const;
-    QVariant value(const QString& field) const; // throws CatalogueError for a field not in the result
-    QString text(const QString& field) const;
-    double number(const QString& field) const; // NULL or unreadable: 0
-    int integer(const QString& field) const;
-    bool boolean(const QString& field) const;
-    // The value as a number when the field holds a non-empty number text, else nothing.
-    std::optional<double> optionalNumber(const QString& field) const;
+    // Position of a column in the result, or -1 when the result has no such column.
+    int column(const QString& field) const;
+    // Position of a column the caller cannot do without: a missing one is a CatalogueError naming the
+    // table and the column.
+    int requiredColumn(const QString& field, const QString& table) const;
+    bool hasField(const QString& field) const { return column(field) >= 0; }
+
+    // Reads of the current row by position; a position of -1 reads as NULL.
+    QVariant value(int column) const;
+    bool isNull(int column) const;
+    QString text(int column) const;
+    double number(int column) const; // NULL or unreadable: 0
+    int integer(int column) const;
+    bool boolean(int column) const;
+    // The value as a number when the field holds a finite number or a number text, else nothing.
+    std::optional<double> optionalNumber(int column) const;
+
+    // The same by name; a name not in the result is a CatalogueError.
+    QVariant value(const QString& field) const { return value(existing(field)); }
+    bool isNull(const QString& field) const { return isNull(existing(field)); }
+    QString text(const QString& field) const { return text(existing(field)); }
+    double number(const QString& field) const { return number(existing(field)); }
+    int integer(const QString& field) const { return integer(existing(field)); }
+    bool boolean(const QString& field) const { return boolean(existing(field)); }
+    std::optional<double> optionalNumber(const QString& field) const
+    {
+        return optionalNumber(existing(field));
+    }
 
 private:
-    int index(const QString& field) const;
+    int existing(const QString& field) const;
 
     QSqlQuery m_query;
     QHash<QString, int> m_columns; // lower-case field name -> column
 };
+
+// The message of a table that lacks a column the program reads.
+QString missingColumnMessage(const QString& table, const QString& column);
 
 } // namespace store

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace store {
 
@@ -25,6 +26,35 @@ QString settingsFilePath()
             return userFile;
     }
     return {};
+}
+
+std::optional<AliasConfig> postgresUrlConfig(const QString& text)
+{
+    const QUrl url(text.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("postgresql") && scheme != QLatin1String("postgres")))
+        return std::nullopt;
+    AliasConfig config;
+    config.engine = Engine::Postgres;
+    config.host = url.host();
+    config.port = url.port(5432);
+    config.user = url.userName();
+    config.password = url.password();
+    config.database = url.path().mid(1);
+    if (config.host.isEmpty() || config.database.isEmpty() || config.database.contains(QLatin1Char('/')))
+        return std::nullopt;
+    return config;
+}
+
+QString postgresUrl(const AliasConfig& config)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("postgresql"));
+    url.setHost(config.host);
+    url.setPort(config.port);
+    url.setUserName(config.user);
+    url.setPath(QLatin1Char('/') + config.database);
+    return url.toString();
 }
 
 QString bundledFileName(const QString& alias)

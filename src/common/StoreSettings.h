@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace store {
 
@@ -28,6 +29,12 @@ QString settingsFilePath();
 // section, or a missing file, gives the bundled SQLite file beside the program ("vozuvada.sqlite",
 // "pritoshka.sqlite"). Relative SQLite paths are taken from the settings file's folder.
 AliasConfig readAliasConfig(const QString& iniPath, const QString& alias);
+
+// A PostgreSQL database named as "postgresql://[user[:password]@]host[:port]/database" (zfn-cli options),
+// or nothing when the text is not such a name.
+std::optional<AliasConfig> postgresUrlConfig(const QString& text);
+// The same database written as such a name, without the password.
+QString postgresUrl(const AliasConfig& config);
 
 // Default file name of an alias's bundled SQLite catalogue.
 QString bundledFileName(const QString& alias);

@@ -7,7 +7,11 @@
 #include "fans/FanCatalogueSchema.h"
 #include "fans/FanDesignation.h"
 
+#include <QSet>
+#include <algorithm>
 #include <map>
+#include <set>
+#include <tuple>
 
 namespace fans {
 
@@ -36,23 +40,16 @@ QString table(CatalogueKind kind)
     return quoted(catalogueTableName(kind));
 }
 
-QString columns(std::initializer_list<const char16_t*> names)
-{
-    QStringList list;
-    for (const char16_t* name : names)
-        list << quoted(QString::fromUtf16(name));
-    return list.join(QLatin1Char(','));
-}
-
 } // namespace
 
 std::vector<FanRecord> FanCatalogue::load(const QSqlDatabase& db, CatalogueKind kind)
 {
     store::StoreQuery query(
         db, QStringLiteral("SELECT * FROM ") + table(kind) + store::insertionOrder(store::engineOf(db)));
+    const FanRowLayout layout = FanRowLayout::ofCatalogue(query, kind);
     std::vector<FanRecord> records;
     while (query.next())
-        records.push_back(fanRecordFromRow(query));
+        records.push_back(layout.read(query));
     return records;
 }
 
@@ -72,20 +69,25 @@ void FanCatalogue::invalidate()
     cache().clear();
 }
 
+// The lists below are grouped from the records held in memory: one read of the catalogue serves the
+// whole window, and no statement runs while another one's rows are still being read (PostgreSQL
+// refuses that).
+
 std::vector<SeriesEntry> FanCatalogue::generalSeries()
 {
-    const QString group = columns({u"Krugl", u"Krysh", u"Podpor", u"Name"});
-    store::StoreQuery query(catalogue(),
-        QStringLiteral("SELECT %1 FROM %2 GROUP BY %1 ORDER BY %1")
-            .arg(group, table(CatalogueKind::General)));
+    const Records fans = records(CatalogueKind::General);
+    // Grouped by Krugl, Krysh, Podpor, Name and sorted by them, false before true; a rectangular series
+    // has square sections when one of its records has A = B.
+    std::map<std::tuple<bool, bool, bool, QString>, bool> groups;
+    for (const FanRecord& fan : *fans) {
+        bool& square = groups[{fan.krugl, fan.krysh, fan.podpor, fan.name}];
+        square = square || (!fan.krugl && fan.a == fan.b);
+    }
     std::vector<SeriesEntry> series;
-    while (query.next()) {
+    series.reserve(groups.size());
+    for (const auto& [key, square] : groups) {
         SeriesEntry entry;
-        const QString fullName = query.text(QStringLiteral("Name"));
-        entry.name = cutName(fullName);
-        entry.krugl = query.boolean(QStringLiteral("Krugl"));
-        entry.krysh = query.boolean(QStringLiteral("Krysh"));
-        entry.podpor = query.boolean(QStringLiteral("Podpor"));
+        std::tie(entry.krugl, entry.krysh, entry.podpor, entry.name) = key;
         if (entry.podpor) {
             entry.group = FanGroup::Pressurization;
             entry.icon = PressurizationIcon;
@@ -94,9 +96,7 @@ std::vector<SeriesEntry> FanCatalogue::generalSeries()
             entry.icon = RoofIcon;
         } else {
             entry.group = FanGroup::Duct;
-            entry.icon = entry.krugl          ? RoundDuctIcon
-                : hasSquareSections(fullName) ? SquareDuctIcon
-                                              : RectangularDuctIcon;
+            entry.icon = entry.krugl ? RoundDuctIcon : square ? SquareDuctIcon : RectangularDuctIcon;
         }
         series.push_back(entry);
     }
@@ -105,35 +105,28 @@ std::vector<SeriesEntry> FanCatalogue::generalSeries()
 
 bool FanCatalogue::hasSquareSections(const QString& seriesName)
 {
-    store::StoreQuery query(catalogue(),
-        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? AND %4 = ? AND %5 = %6 LIMIT 1")
-            .arg(columns({u"A", u"B"}), table(CatalogueKind::General), quoted(QStringLiteral("Name")),
-                quoted(QStringLiteral("Krugl")), quoted(QStringLiteral("A")), quoted(QStringLiteral("B"))),
-        {seriesName, false});
-    return query.next();
+    const Records fans = records(CatalogueKind::General);
+    return std::any_of(fans->begin(), fans->end(),
+        [&](const FanRecord& fan) { return fan.name == seriesName && !fan.krugl && fan.a == fan.b; });
 }
 
 std::vector<DuctSizeEntry> FanCatalogue::ductSizes()
 {
-    const QString group = columns({u"Krugl", u"A", u"B"});
-    store::StoreQuery query(catalogue(),
-        QStringLiteral("SELECT %1 FROM %2 WHERE NOT (%3 = ?) AND NOT (%4 = ?) GROUP BY %1 ORDER BY %1")
-            .arg(group, table(CatalogueKind::General), quoted(QStringLiteral("Krysh")),
-                quoted(QStringLiteral("Podpor"))),
-        {true, true});
+    const Records fans = records(CatalogueKind::General);
+    std::set<std::tuple<bool, int, int>> distinct;
+    for (const FanRecord& fan : *fans) {
+        if (!fan.krysh && !fan.podpor)
+            distinct.insert({fan.krugl, fan.a, fan.b});
+    }
     std::vector<DuctSizeEntry> sizes;
-    QStringList seen;
-    while (query.next()) {
-        const bool krugl = query.boolean(QStringLiteral("Krugl"));
-        const QString a = query.text(QStringLiteral("A"));
-        const QString b = query.text(QStringLiteral("B"));
+    QSet<QString> seen;
+    for (const auto& [krugl, a, b] : distinct) {
         DuctSizeEntry entry;
-        entry.text = cutName(
-            ductSizeText(krugl, query.integer(QStringLiteral("A")), query.integer(QStringLiteral("B"))));
+        entry.text = cutName(ductSizeText(krugl, a, b));
         // Round fans of one diameter may differ in the unused B: the list shows each size once.
         if (seen.contains(entry.text))
             continue;
-        seen << entry.text;
+        seen.insert(entry.text);
         entry.icon = krugl ? RoundSizeIcon : a == b ? SquareSizeIcon : RectangularSizeIcon;
         sizes.push_back(entry);
     }
@@ -142,37 +135,26 @@ std::vector<DuctSizeEntry> FanCatalogue::ductSizes()
 
 QStringList FanCatalogue::diameterTexts(CatalogueKind kind)
 {
-    QStringList texts;
-    for (const FanRecord& fan : *records(kind)) {
-        const QString text = cutName(QString::number(fan.d));
-        if (!texts.contains(text))
-            texts << text;
-    }
-    texts.sort();
-    return texts;
+    std::set<QString> texts;
+    for (const FanRecord& fan : *records(kind))
+        texts.insert(cutName(QString::number(fan.d)));
+    return QStringList(texts.begin(), texts.end());
 }
 
 std::vector<SmokeSeriesEntry> FanCatalogue::smokeSeries()
 {
-    QSqlDatabase db = catalogue();
-    const QString smokeTable = table(CatalogueKind::Smoke);
-    const QString name = quoted(QStringLiteral("Name"));
-    store::StoreQuery names(
-        db, QStringLiteral("SELECT %1 FROM %2 GROUP BY %1 ORDER BY %1").arg(name, smokeTable));
+    const Records fans = records(CatalogueKind::Smoke);
+    // Sorted by name; the first record of a series, in the table's order, decides its group.
+    std::map<QString, bool> radial;
+    for (const FanRecord& fan : *fans)
+        radial.try_emplace(fan.name, fan.davlen);
     std::vector<SmokeSeriesEntry> series;
-    while (names.next()) {
-        const QString fullName = names.text(QStringLiteral("Name"));
-        // The first record of a series, in the table's order, decides its group.
-        store::StoreQuery first(db,
-            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?%4 LIMIT 1")
-                .arg(quoted(QStringLiteral("Davlen")), smokeTable, name,
-                    store::insertionOrder(store::engineOf(db))),
-            {fullName});
-        const bool radial = first.next() && first.boolean(QStringLiteral("Davlen"));
+    series.reserve(radial.size());
+    for (const auto& [name, isRadial] : radial) {
         SmokeSeriesEntry entry;
-        entry.name = cutName(fullName);
-        entry.group = radial ? SmokeGroup::RadialAxial : SmokeGroup::RoofWall;
-        entry.icon = radial ? 1 : 0;
+        entry.name = name;
+        entry.group = isRadial ? SmokeGroup::RadialAxial : SmokeGroup::RoofWall;
+        entry.icon = isRadial ? 1 : 0;
         series.push_back(entry);
     }
     return series;

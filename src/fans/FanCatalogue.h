@@ -9,8 +9,9 @@
 #include <memory>
 #include <vector>
 
-// The fan catalogue of the alias VOzuvada: its records read into memory once per run, and the grouped
-// lists the selection windows fill themselves from. Every function throws CatalogueError on a store error.
+// The fan catalogue of the alias VOzuvada: its records read into memory once, and the grouped lists the
+// selection windows fill themselves from, grouped from those records. Every function throws CatalogueError
+// on a store error, and so does a catalogue table that lacks a column the program reads.
 namespace fans {
 
 // Groups of the general-ventilation selection window and the icons of its series lists.
@@ -58,8 +59,9 @@ public:
     static Records records(CatalogueKind kind);
     static void invalidate();
 
-    // The series of the general catalogue, sorted by Krugl, Krysh, Podpor, Name (false before true),
-    // each with the group and icon of its list.
+    // The series of the general catalogue (series name cut to 25 characters), sorted by Krugl, Krysh,
+    // Podpor, Name (false before true, names by their character codes), each with the group and icon of
+    // its list.
     static std::vector<SeriesEntry> generalSeries();
     // Whether a rectangular series has a size with A = B.
     static bool hasSquareSections(const QString& seriesName);
@@ -67,7 +69,8 @@ public:
     static std::vector<DuctSizeEntry> ductSizes();
     // The distinct impeller diameters as texts, sorted as text.
     static QStringList diameterTexts(CatalogueKind kind);
-    // The smoke-exhaust series sorted by name; a series' group is decided by Davlen of its first record.
+    // The smoke-exhaust series sorted by name (character codes); a series' group is decided by Davlen of
+    // its first record in the table's order.
     static std::vector<SmokeSeriesEntry> smokeSeries();
 
     // The only write into the catalogue: the series overview keeps a label placed by hand at a flow. The

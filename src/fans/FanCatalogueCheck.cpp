@@ -72,12 +72,13 @@ void checkTable(const QSqlDatabase& db, CatalogueKind kind, std::vector<Catalogu
     }
     if (columnsMissing)
         return;
+    const FanRowLayout layout = FanRowLayout::ofCatalogue(*query, kind);
 
     QHash<QString, int> firstRecordOf; // designation -> record
     int record = 0;
     while (query->next()) {
         ++record;
-        const FanRecord fan = fanRecordFromRow(*query);
+        const FanRecord fan = layout.read(*query);
         const QString name = designation(fan, kind);
         auto report = [&](const QString& message) { findings.push_back({table, record, name, message}); };
 

@@ -94,48 +94,66 @@ int curvePointCount(const FanRecord& fan)
     return n;
 }
 
-FanRecord fanRecordFromRow(const store::StoreQuery& row)
+const char16_t* FanRowLayout::fieldName(Field field)
 {
-    FanRecord fan;
-    auto text = [&row](const QString& field) { return row.hasField(field) ? row.text(field) : QString(); };
-    auto number = [&row](const QString& field, double fallback = 0) {
-        return row.hasField(field) ? row.number(field) : fallback;
-    };
-    auto integer = [&row](const QString& field) { return row.hasField(field) ? row.integer(field) : 0; };
-    auto boolean = [&row](const QString& field, bool fallback = false) {
-        return row.hasField(field) ? row.boolean(field) : fallback;
-    };
+    static const char16_t* const names[FieldCount]
+        = {u"Name", u"Krugl", u"Krysh", u"Podpor", u"A", u"B", u"D", u"N", u"Polus", u"Fazkol", u"Davlen",
+            u"AutoName", u"ManualName", u"LogMarks", u"MarksPosition", u"Money", u"Money600", u"Stoikost",
+            u"Lpa_Input", u"Lpa_Output", u"Lpa_Arround", u"Massa", u"Dlina", u"Ny"};
+    return names[field];
+}
 
-    fan.name = cutName(text(QStringLiteral("Name")));
-    fan.krugl = boolean(QStringLiteral("Krugl"));
-    fan.krysh = boolean(QStringLiteral("Krysh"));
-    fan.podpor = boolean(QStringLiteral("Podpor"));
-    fan.a = integer(QStringLiteral("A"));
-    fan.b = integer(QStringLiteral("B"));
-    fan.d = integer(QStringLiteral("D"));
-    fan.n = integer(QStringLiteral("N"));
-    fan.polus = integer(QStringLiteral("Polus"));
-    fan.fazkol = boolean(QStringLiteral("Fazkol"));
-    fan.davlen = boolean(QStringLiteral("Davlen"));
-    // The smoke-exhaust table has no AutoName: its designation is always built.
-    fan.autoName = boolean(QStringLiteral("AutoName"), true);
-    fan.manualName = text(QStringLiteral("ManualName"));
-    fan.logMarks = boolean(QStringLiteral("LogMarks"));
-    fan.marksPosition = number(QStringLiteral("MarksPosition"));
-    fan.money = number(QStringLiteral("Money"));
-    fan.money600 = number(QStringLiteral("Money600"));
-    fan.stoikost = boolean(QStringLiteral("Stoikost"));
-    fan.lpaInput = number(QStringLiteral("Lpa_Input"));
-    fan.lpaOutput = number(QStringLiteral("Lpa_Output"));
-    fan.lpaArround = number(QStringLiteral("Lpa_Arround"));
-    fan.massa = number(QStringLiteral("Massa"));
-    fan.dlina = number(QStringLiteral("Dlina"));
-    fan.ny = text(QStringLiteral("Ny"));
-    for (int i = 0; i < FanRecord::curveColumnCount; ++i) {
-        const QString column = curveColumnName(i + 1);
-        if (row.hasField(column))
-            fan.columns[i] = row.optionalNumber(column);
+FanRowLayout FanRowLayout::ofOwnTable(const store::StoreQuery& query)
+{
+    FanRowLayout layout;
+    for (int f = 0; f < FieldCount; ++f)
+        layout.m_fields[size_t(f)] = query.column(QString::fromUtf16(fieldName(Field(f))));
+    for (int i = 0; i < FanRecord::curveColumnCount; ++i)
+        layout.m_curve[size_t(i)] = query.column(curveColumnName(i + 1));
+    return layout;
+}
+
+FanRowLayout FanRowLayout::ofCatalogue(const store::StoreQuery& query, CatalogueKind kind)
+{
+    const store::TableDef table = catalogueTableDef(kind);
+    for (const FieldDef& field : table.fields) {
+        if (!isOptionalColumn(kind, field.name))
+            query.requiredColumn(field.name, table.name);
     }
+    return ofOwnTable(query);
+}
+
+FanRecord FanRowLayout::read(const store::StoreQuery& row) const
+{
+    auto at = [this](Field field) { return m_fields[size_t(field)]; };
+    FanRecord fan;
+    fan.name = cutName(row.text(at(Name)));
+    fan.krugl = row.boolean(at(Krugl));
+    fan.krysh = row.boolean(at(Krysh));
+    fan.podpor = row.boolean(at(Podpor));
+    fan.a = row.integer(at(A));
+    fan.b = row.integer(at(B));
+    fan.d = row.integer(at(D));
+    fan.n = row.integer(at(N));
+    fan.polus = row.integer(at(Polus));
+    fan.fazkol = row.boolean(at(Fazkol));
+    fan.davlen = row.boolean(at(Davlen));
+    // The smoke-exhaust table has no AutoName: its designation is always built.
+    fan.autoName = at(AutoName) < 0 || row.boolean(at(AutoName));
+    fan.manualName = row.text(at(ManualName));
+    fan.logMarks = row.boolean(at(LogMarks));
+    fan.marksPosition = row.number(at(MarksPosition));
+    fan.money = row.number(at(Money));
+    fan.money600 = row.number(at(Money600));
+    fan.stoikost = row.boolean(at(Stoikost));
+    fan.lpaInput = row.number(at(LpaInput));
+    fan.lpaOutput = row.number(at(LpaOutput));
+    fan.lpaArround = row.number(at(LpaArround));
+    fan.massa = row.number(at(Massa));
+    fan.dlina = row.number(at(Dlina));
+    fan.ny = row.text(at(Ny));
+    for (int i = 0; i < FanRecord::curveColumnCount; ++i)
+        fan.columns[size_t(i)] = row.optionalNumber(m_curve[size_t(i)]);
     fan.pointCount = curvePointCount(fan);
     return fan;
 }

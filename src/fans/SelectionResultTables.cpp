@@ -208,9 +208,11 @@ std::vector<ResultRow> SelectionResultTables::read(ResultTable table)
     store::StoreQuery query(store::workingDatabase(),
         QStringLiteral("SELECT * FROM %1 ORDER BY %2")
             .arg(store::quoted(store::tableName(tableName(table))), store::quoted(numColumn)));
+    const FanRowLayout layout = FanRowLayout::ofOwnTable(query);
+    const int num = query.column(numColumn);
     std::vector<ResultRow> rows;
     while (query.next())
-        rows.push_back(ResultRow {query.integer(numColumn), fanRecordFromRow(query)});
+        rows.push_back(ResultRow {query.integer(num), layout.read(query)});
     return rows;
 }
 
@@ -223,7 +225,7 @@ std::optional<ResultRow> SelectionResultTables::findAccepted(const QString& desi
         {designation});
     if (!query.next())
         return std::nullopt;
-    return ResultRow {query.integer(numColumn), fanRecordFromRow(query)};
+    return ResultRow {query.integer(numColumn), FanRowLayout::ofOwnTable(query).read(query)};
 }
 
 } // namespace fans

@@ -1,12 +1,11 @@
-#include <QProcess>
+#include "support/CliRunner.h"
+
 #include <gtest/gtest.h>
 
 // zfn-cli answers an unknown command with its usage and the bad-arguments exit code.
 TEST(Cli, UnknownCommandIsBadArguments)
 {
-    QProcess p;
-    p.start(qEnvironmentVariable("ZFN_CLI"), {QStringLiteral("no-such-command")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 2);
-    EXPECT_TRUE(p.readAllStandardOutput().contains("zfn-cli COMMAND"));
+    const clirunner::CliRun run = clirunner::runCli({QStringLiteral("no-such-command")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.contains("zfn-cli COMMAND"));
 }

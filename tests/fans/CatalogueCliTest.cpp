@@ -1,3 +1,4 @@
+#include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
 #include <QJsonArray>
@@ -10,24 +11,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(qEnvironmentVariable("ZFN_CLI"), arguments);
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
+using clirunner::CliRun;
+using clirunner::runCli;
 
 QString importFixture(const QTemporaryDir& dir, const QString& folder)
 {

@@ -1,9 +1,16 @@
 #include "fans/SelectionMessages.h"
+#include "support/CliRunner.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -19,15 +26,9 @@ struct CliRun {
 
 CliRun select(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(
-        qEnvironmentVariable("ZFN_CLI"), QStringList {u"select"_s} + arguments + QStringList {u"--json"_s});
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    return run;
+    const clirunner::CliRun done
+        = clirunner::runCli(QStringList {u"select"_s} + arguments + QStringList {u"--json"_s});
+    return {done.exitCode, QJsonDocument::fromJson(done.out).object()};
 }
 
 } // namespace
@@ -106,5 +107,59 @@ TEST(SelectionCli, MessagesAndBadArguments)
                 << c.arguments.join(u' ').toStdString();
             EXPECT_TRUE(run.json[u"fans"_s].toArray().isEmpty());
         }
+    }
+}
+
+namespace {
+
+// A copy of the bundled catalogue without one column of one table.
+QString catalogueWithout(const QTemporaryDir& dir, const QString& table, const QString& column)
+{
+    const QString bundled = QFileInfo(clirunner::cliProgram()).dir().filePath(u"vozuvada.sqlite"_s);
+    const QString copy = dir.filePath(table + u"-"_s + column + u".sqlite"_s);
+    EXPECT_TRUE(QFile::copy(bundled, copy)) << bundled.toStdString();
+    const QString connection = u"without-"_s + column;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection);
+        db.setDatabaseName(copy);
+        EXPECT_TRUE(db.open());
+        QSqlQuery query(db);
+        EXPECT_TRUE(query.exec(u"ALTER TABLE %1 DROP COLUMN \"%2\""_s.arg(table, column)))
+            << query.lastError().text().toStdString();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return copy;
+}
+
+} // namespace
+
+// A catalogue that lacks a column the program reads is an error that names the table and the column;
+// it is never read as zeros (which would list fans of every pole count for --poles 2).
+TEST(SelectionCli, MissingCatalogueColumnEndsTheRunWithItsName)
+{
+    struct Case {
+        QString table;
+        QString column;
+        QStringList arguments;
+    };
+    const Case cases[] = {
+        {u"razmzfn"_s, u"Polus"_s,
+            {u"select"_s, u"--flow"_s, u"5000"_s, u"--pressure"_s, u"500"_s, u"--poles"_s, u"2"_s}},
+        {u"razmzfn"_s, u"57"_s, {u"select"_s, u"--flow"_s, u"5000"_s, u"--pressure"_s, u"500"_s}},
+        {u"razmzfnsmk"_s, u"Stoikost"_s, {u"catalogue"_s, u"series"_s, u"--smoke"_s}},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        const QString catalogue = catalogueWithout(dir, c.table, c.column);
+        const clirunner::CliRun run = clirunner::runCli(
+            c.arguments + QStringList {u"--json"_s, u"--alias"_s, u"VOzuvada="_s + catalogue});
+        const QString expected = u"В таблице %1 нет столбца \"%2\""_s.arg(c.table, c.column);
+        const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+        // select says it among its messages, the catalogue commands as their error.
+        const QStringList said
+            = json[u"messages"_s].toVariant().toStringList() + QStringList {json[u"error"_s].toString()};
+        EXPECT_EQ(run.exitCode, 1) << c.column.toStdString() << ": " << run.out.constData();
+        EXPECT_TRUE(said.contains(expected)) << run.out.constData();
+        EXPECT_TRUE(json[u"fans"_s].toArray().isEmpty());
     }
 }
