@@ -3,7 +3,6 @@
 #include "common/Cp1251.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 
@@ -114,14 +113,7 @@ std::optional<QByteArray> readRecordFile(const QString& path, int size)
     return record;
 }
 
-bool writeRecordFile(const QString& path, const QByteArray& record)
+SaveOutcome writeRecordFile(const QString& path, const QByteArray& record)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(record) != record.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveFileAtomically(path, record);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/AtomicSave.h"
 #include "common/NumberText.h"
 
 #include <QByteArray>
@@ -71,4 +72,4 @@ std::optional<QByteArray> readRecordFile(const QString& path, int size);
 
 // Replaces the file by the record through a temporary file, so that a failed save leaves the
 // previous file as it was.
-bool writeRecordFile(const QString& path, const QByteArray& record);
+SaveOutcome writeRecordFile(const QString& path, const QByteArray& record);

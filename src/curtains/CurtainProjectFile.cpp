@@ -193,7 +193,7 @@ CurtainProjectLoad loadCurtainProject(Series series, const QString& path, QChar 
     return {project, {}};
 }
 
-bool saveCurtainProject(
+SaveOutcome saveCurtainProject(
     Series series, const QString& path, const CurtainProject& project, QChar decimalSeparator)
 {
     return writeRecordFile(path, encodeCurtainProject(series, project, decimalSeparator));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/AtomicSave.h"
 #include "curtains/CurtainInputs.h"
 
 #include <QByteArray>
@@ -38,8 +39,9 @@ struct CurtainProjectLoad {
 };
 CurtainProjectLoad loadCurtainProject(Series series, const QString& path, QChar decimalSeparator);
 
-// Writes the project atomically: the previous file stays intact when writing fails. False on failure.
-bool saveCurtainProject(
+// Writes the project atomically: the previous file stays intact when writing fails, and the outcome
+// carries the platform's text of the fault.
+SaveOutcome saveCurtainProject(
     Series series, const QString& path, const CurtainProject& project, QChar decimalSeparator);
 
 } // namespace curtains

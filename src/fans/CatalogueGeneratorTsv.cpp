@@ -1,6 +1,7 @@
 #include "fans/CatalogueGeneratorTsv.h"
 
-#include <QSaveFile>
+#include "common/AtomicSave.h"
+
 #include <QStringList>
 #include <cmath>
 
@@ -112,13 +113,7 @@ QString catalogueTsv(CatalogueKind kind, const std::vector<FanRecord>& fans)
 
 QString writeCatalogueTsv(const QString& path, const QString& text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return saveFileAtomically(path, text.toUtf8()).error();
 }
 
 } // namespace fans

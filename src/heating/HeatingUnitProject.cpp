@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -91,12 +90,9 @@ HeatingProjectLoad loadHeatingUnitProject(const QString& path, QChar decimalSepa
 std::optional<QString> saveHeatingUnitProject(
     const QString& path, const HeatingUnitProject& project, QChar decimalSeparator)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = encodeHeatingUnitProject(project, decimalSeparator);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
+    const SaveOutcome outcome = writeRecordFile(path, encodeHeatingUnitProject(project, decimalSeparator));
+    if (!outcome)
+        return outcome.error();
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #include "report/ReportFixtures.h"
+#include "support/FileSizeLimit.h"
 #include "ui/report/ReportEngine.h"
+#include "ui/report/ReportFile.h"
 #include "ui/report/ReportOutput.h"
 #include "ui/report/TQRep_Manual.h"
 
@@ -7,6 +9,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace report;
@@ -84,4 +87,42 @@ TEST_F(PdfExport, AFileThatCannotBeWrittenIsReported)
     QString error;
     EXPECT_FALSE(exportPdf(prepared, dir.filePath(QStringLiteral("нет/такой/папки.pdf")), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("PDF")));
+}
+
+// On a full disk a saved report and a PDF export fail with the program's message and the system's
+// reason, and the user's previous file stays byte for byte as it was.
+TEST_F(PdfExport, AFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    const PreparedReport prepared = prepareReport(host.report());
+    const struct {
+        const char* file;
+        std::function<bool(const QString&, QString*)> save;
+        QString message;
+    } saves[] = {
+        {"old.QRP",
+            [&](const QString& path, QString* error) { return saveReportFile(path, prepared, error); },
+            QStringLiteral("Не удается сохранить печатную форму в файл:")},
+        {"old.pdf", [&](const QString& path, QString* error) { return exportPdf(prepared, path, error); },
+            QStringLiteral("Не удается записать файл PDF:")},
+    };
+    for (const auto& s : saves) {
+        SCOPED_TRACE(s.file);
+        const QString path = dir.filePath(QString::fromLatin1(s.file));
+        const QByteArray old(5000, 'o');
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        const auto error = saveWithFileSizeLimit(100, [&] {
+            QString message;
+            return s.save(path, &message) ? QString() : message;
+        });
+        ASSERT_TRUE(error.has_value());
+        EXPECT_TRUE(error->startsWith(s.message)) << error->toStdString();
+        EXPECT_TRUE(error->endsWith(u'\n' + qt_error_string(EFBIG))) << error->toStdString();
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), old);
+    }
 }

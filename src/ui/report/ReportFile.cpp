@@ -1,11 +1,12 @@
 #include "ui/report/ReportFile.h"
 
+#include "common/AtomicSave.h"
+
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <array>
 
 namespace report {
@@ -146,11 +147,11 @@ std::optional<PreparedReport> decodeReport(const QByteArray& bytes, QString* err
 
 bool saveReportFile(const QString& path, const PreparedReport& report, QString* error)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = encodeReport(report);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const SaveOutcome outcome = saveFileAtomically(path, encodeReport(report));
+    if (!outcome) {
         setError(error,
-            QStringLiteral("Не удается сохранить печатную форму в файл:\n") + QDir::toNativeSeparators(path));
+            QStringLiteral("Не удается сохранить печатную форму в файл:\n") + QDir::toNativeSeparators(path)
+                + QStringLiteral("\n") + outcome.error());
         return false;
     }
     return true;

@@ -1,11 +1,12 @@
 #include "ui/report/ReportOutput.h"
 
+#include "common/AtomicSave.h"
+
 #include <QDir>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace report {
 
@@ -60,22 +61,19 @@ bool exportPdf(const PreparedReport& report, const QString& path, QString* error
 {
     const QString failure
         = QStringLiteral("Не удается записать файл PDF:\n") + QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (report.pages.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+    if (report.pages.isEmpty()) {
         setError(error, failure);
         return false;
     }
-    {
+    const SaveOutcome outcome = saveFileAtomically(path, [&report](QIODevice& file) {
         QPdfWriter writer(&file);
         writer.setTitle(report.title);
         writer.setCreator(QStringLiteral("ЗФН-подбор"));
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(QPageLayout(pageSizeOf(report), QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            setError(error, failure);
+        if (!painter.begin(&writer))
             return false;
-        }
         const QRectF target(0, 0, report.paperMm.width() / 25.4 * kPdfResolution,
             report.paperMm.height() / 25.4 * kPdfResolution);
         for (int i = 0; i < report.pageCount(); ++i) {
@@ -83,10 +81,10 @@ bool exportPdf(const PreparedReport& report, const QString& path, QString* error
                 writer.newPage();
             paintPage(painter, report, i, target);
         }
-        painter.end();
-    }
-    if (!file.commit()) {
-        setError(error, failure);
+        return painter.end();
+    });
+    if (!outcome) {
+        setError(error, failure + QStringLiteral("\n") + outcome.error());
         return false;
     }
     return true;

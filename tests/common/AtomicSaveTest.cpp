@@ -1,0 +1,101 @@
+#include "common/AtomicSave.h"
+#include "common/FixedRecord.h"
+#include "curtains/CurtainProjectFile.h"
+#include "fans/CatalogueGenerator.h"
+#include "fans/CatalogueGeneratorTsv.h"
+#include "heating/HeatingUnitProject.h"
+#include "support/FileSizeLimit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray randomBytes(qsizetype size)
+{
+    QByteArray bytes(size, '\0');
+    QRandomGenerator random(7);
+    for (char& b : bytes)
+        b = char(random.bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+// On a full disk every save of the program fails, says why, and leaves the user's previous file
+// byte for byte as it was: small saves that sit in the write buffer until it is flushed as well as
+// large ones written straight through.
+TEST(AtomicSave, AFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    const QString tooLarge = qt_error_string(EFBIG);
+    const QByteArray large = randomBytes(200'000);
+    const struct {
+        const char* what;
+        std::function<QString(const QString&)> save;
+    } saves[] = {
+        {"small content",
+            [](const QString& path) { return saveFileAtomically(path, "0123456789abcdef"_ba).error(); }},
+        {"large content", [&](const QString& path) { return saveFileAtomically(path, large).error(); }},
+        {"content written piece by piece",
+            [&](const QString& path) {
+                return saveFileAtomically(path, [&](QIODevice& file) {
+                    for (qsizetype at = 0; at < large.size(); at += 1000)
+                        file.write(large.mid(at, 1000));
+                    return true;
+                }).error();
+            }},
+        {"record file",
+            [](const QString& path) { return writeRecordFile(path, QByteArray(236, 'r')).error(); }},
+        {"air-heating project",
+            [](const QString& path) {
+                heating::HeatingUnitProject project;
+                project.projectName = u"Склад"_s;
+                return heating::saveHeatingUnitProject(path, project, QLatin1Char(',')).value_or(QString());
+            }},
+        {"air-curtain project",
+            [](const QString& path) {
+                return curtains::saveCurtainProject(
+                    curtains::Series::Ork, path, curtains::CurtainProject(), QLatin1Char(','))
+                    .error();
+            }},
+        {"catalogue source",
+            [](const QString& path) {
+                return fans::writeCatalogueTsv(path,
+                    fans::catalogueTsv(
+                        fans::CatalogueKind::General, fans::CatalogueGenerator::generalFans(20)));
+            }},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray old = randomBytes(3000);
+    for (const auto& s : saves) {
+        SCOPED_TRACE(s.what);
+        const QString path = dir.filePath(u"old.bin"_s);
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(old), old.size());
+        }
+        const auto error = saveWithFileSizeLimit(10, [&] { return s.save(path); });
+        ASSERT_TRUE(error.has_value()) << "the saving process did not end normally";
+        EXPECT_EQ(*error, tooLarge);
+        EXPECT_EQ(fileBytes(path), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {u"old.bin"_s}); // no temporary left
+
+        // With room on the disk the same save replaces the file.
+        EXPECT_EQ(s.save(path), QString());
+        EXPECT_NE(fileBytes(path), old);
+    }
+}
