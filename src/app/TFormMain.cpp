@@ -11,6 +11,7 @@
 #include "app/TaskActions.h"
 #include "app/TaskWindowFactory.h"
 #include "ui/Hints.h"
+#include "ui/InnerWindowShortcuts.h"
 #include "ui/MenuMerge.h"
 #include "ui/report/TQROpenForm.h"
 #include "ui/report/TQRep_Manual.h"
@@ -192,6 +193,7 @@ QWidget* TFormMain::openTaskWindow(const QString& actionName)
     window->setWindowTitle(task->windowCaptionPrefix + QString::number(open + 1));
     QMdiSubWindow* sub = m_workspace->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    ui::releaseShortcuts(sub, ui::menuShortcuts(m_frameMenus));
     // New windows cascade from the top left corner.
     constexpr int cascadeStep = 24;
     constexpr int cascadeLength = 8;
@@ -269,6 +271,7 @@ void TFormMain::createStartMenu()
     QMdiSubWindow* sub = m_workspace->addSubWindow(menu, Qt::SubWindow | Qt::FramelessWindowHint);
     sub->setObjectName(QStringLiteral("StartMenuWindow"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    ui::releaseShortcuts(sub, ui::menuShortcuts(m_frameMenus));
     sub->setMinimumSize(0, 0);
     connect(sub, &QObject::destroyed, this, [this] { scheduleStartMenuUpdate(); });
     m_startMenuWindow = sub;

@@ -285,3 +285,46 @@ TEST_F(Frame, ClosingTheFrameCreatesNoStartMenu)
     EXPECT_TRUE(frame->isClosing());
     EXPECT_TRUE(children().isEmpty());
 }
+
+// No key sequence may be claimed twice while task windows are open: a sequence two actions of one
+// window answer to does nothing. The frame's actions are checked among themselves and against the own
+// menu Qt gives every inner window (on Linux its close item also answers to Ctrl+W).
+TEST_F(Frame, EveryShortcutOfTheFrameIsUnambiguousWithTaskWindowsOpen)
+{
+    open(u"ActionUniFanSelect"_s);
+    open(u"ActionUnitLUMACalc"_s);
+    const auto ofInnerWindow = [this](const QObject* object) {
+        for (; object; object = object->parent()) {
+            if (object == frame->workspace())
+                return true;
+        }
+        return false;
+    };
+    QList<QKeySequence> frameKeys;
+    for (const QAction* action : frame->findChildren<QAction*>()) {
+        if (!ofInnerWindow(action))
+            frameKeys += action->shortcuts();
+    }
+    frameKeys.removeAll(QKeySequence());
+    ASSERT_FALSE(frameKeys.isEmpty());
+    for (const QKeySequence& key : frameKeys)
+        EXPECT_EQ(frameKeys.count(key), 1) << key.toString().toStdString();
+    for (QMdiSubWindow* child : children()) {
+        ASSERT_NE(child->systemMenu(), nullptr);
+        for (const QAction* action : child->systemMenu()->actions()) {
+            for (const QKeySequence& key : action->shortcuts())
+                EXPECT_FALSE(frameKeys.contains(key))
+                    << key.toString().toStdString() << " of " << action->text().toStdString();
+        }
+    }
+
+    // Ctrl+W opens an air-curtain window while another task window is active.
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    const qsizetype before = taskCaptions().size();
+    QTest::keyClick(frame->workspace()->activeSubWindow()->widget(), Qt::Key_W, Qt::ControlModifier);
+    settle();
+    ASSERT_EQ(taskCaptions().size(), before + 1);
+    EXPECT_STREQ(
+        frame->workspace()->activeSubWindow()->widget()->metaObject()->className(), "TMDIChildVozdZavesaORK");
+}
