@@ -1,0 +1,130 @@
+#include "cli/CliCommand.h"
+#include "smoke/SmokeProjectFile.h"
+#include "smoke/SmokeWizard.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+// zfn-cli smoke: the smoke-exhaust system calculation of a project file, stepped through its five pages
+// as the window's "Далее" would.
+namespace {
+
+// Numbers in a project file are read back with "." as decimal mark, whatever the locale.
+constexpr QChar projectSeparator = QLatin1Char('.');
+
+QJsonValue number(const std::optional<double>& value)
+{
+    return cli::jsonNumber(value);
+}
+
+QJsonObject valuesJson(const smoke::SmokeResult* r)
+{
+    const auto v = [r](auto field) -> QJsonValue {
+        if (!r)
+            return QJsonValue::Null;
+        return number(std::optional<double>(field(*r)));
+    };
+    using R = smoke::SmokeResult;
+    QJsonArray sections;
+    if (r) {
+        for (const smoke::ShaftSectionFlow& s : r->sections)
+            sections.append(QJsonObject {{u"v"_s, number(s.velocity)}, {u"d"_s, number(s.diameter)},
+                {u"p"_s, number(s.pressureLoss)}});
+    }
+    return {
+        {u"n"_s, r ? number(r->doorCoefficient) : QJsonValue::Null},
+        {u"G"_s, v([](const R& x) { return x.smokeFlow; })},
+        {u"vk"_s, v([](const R& x) { return x.valveVelocity; })},
+        {u"pk"_s, v([](const R& x) { return x.valveLoss; })},
+        {u"sum_psh"_s, v([](const R& x) { return x.shaftLoss; })},
+        {u"Gk"_s, v([](const R& x) { return x.valveLeak; })},
+        {u"Ksh"_s, v([](const R& x) { return x.shaftLeakCoefficient; })},
+        {u"Gsh"_s, v([](const R& x) { return x.shaftLeak; })},
+        {u"Gc"_s, v([](const R& x) { return x.totalFlow; })},
+        {u"rho_v"_s, v([](const R& x) { return x.fanDensity; })},
+        {u"Tv"_s, v([](const R& x) { return x.fanTemperature; })},
+        {u"Pk"_s, v([](const R& x) { return x.correctedLoss; })},
+        {u"Qv"_s, v([](const R& x) { return x.fanFlow; })},
+        {u"Pv"_s, v([](const R& x) { return x.fanPressure; })},
+        {u"sections"_s, r ? QJsonValue(sections) : QJsonValue(QJsonValue::Null)},
+    };
+}
+
+QJsonValue dutyJson(const std::optional<SmokeDuty>& duty)
+{
+    if (!duty)
+        return QJsonValue::Null;
+    return QJsonObject {{u"flow"_s, number(duty->flow)}, {u"pressure"_s, number(duty->pressure)},
+        {u"roof_fan"_s, duty->roofFan}, {u"hot_gas"_s, duty->hotGas}};
+}
+
+void printResult(bool json, const QStringList& messages, const smoke::SmokeRun* run)
+{
+    const smoke::SmokeResult* result = run && run->wizard.result() ? &*run->wizard.result() : nullptr;
+    if (json) {
+        const std::optional<int> stopped = run ? run->stoppedAtPage : std::optional<int>(1);
+        cli::printJson(QJsonObject {
+            {u"outcome"_s, result ? u"ok"_s : u"refused"_s},
+            {u"messages"_s, QJsonArray::fromStringList(messages)},
+            {u"stopped_at_page"_s, stopped ? QJsonValue(*stopped) : QJsonValue(QJsonValue::Null)},
+            {u"duty"_s, dutyJson(run ? run->wizard.duty() : std::nullopt)},
+            {u"values"_s, valuesJson(result)},
+        });
+        return;
+    }
+    for (const QString& m : messages)
+        cli::printError(m);
+    if (!result)
+        return;
+    const SmokeDuty duty = *run->wizard.duty();
+    cli::printLine(u"Требуемый расход вентилятора, м³/ч: "_s + QString::number(duty.flow, 'f', 0));
+    cli::printLine(u"Требуемое давление вентилятора, Па: "_s + QString::number(duty.pressure, 'f', 0));
+    cli::printLine(
+        u"Температура газов перед вентилятором, °C: "_s + QString::number(result->fanTemperature, 'f', 1));
+    cli::printLine(u"Вентилятор: "_s + (duty.roofFan ? u"крышный"_s : u"другой"_s));
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes, cli::Arguments& args)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    args.addError(u"cannot write %1: %2"_s.arg(path, file.errorString()));
+    return false;
+}
+
+int smokeCommand(cli::Arguments& args)
+{
+    const QStringList unknown
+        = args.unknownFlags({u"--project"_s, u"--report-rtf"_s, u"--pages"_s, u"--report-pdf"_s});
+    if (!unknown.isEmpty()) {
+        args.addError(u"unknown option: %1"_s.arg(unknown.join(u", "_s)));
+        return cli::BadArguments;
+    }
+    const std::optional<QString> path = args.value(u"--project"_s);
+    if (!path || path->isEmpty()) {
+        args.addError(u"smoke wants --project FILE.smkprj"_s);
+        return cli::BadArguments;
+    }
+    const bool json = args.has(u"--json"_s);
+    const smoke::SmokeProjectLoad load = smoke::loadSmokeProject(*path, projectSeparator);
+    if (!load.project) {
+        printResult(json, load.messages, nullptr);
+        return cli::Failure;
+    }
+    const smoke::SmokeRun run = smoke::runSmokeProject(*load.project, projectSeparator);
+    const QByteArray& document = run.wizard.report().document();
+    if (const auto rtf = args.value(u"--report-rtf"_s); rtf && !writeFile(*rtf, document, args))
+        return cli::Failure;
+    printResult(json, run.messages, &run);
+    return run.wizard.result() ? cli::Ok : cli::Failure;
+}
+
+} // namespace
+
+ZFN_CLI_COMMAND("smoke",
+    "smoke --project FILE.smkprj [--report-rtf FILE] [--pages BASE] [--report-pdf FILE] [--json]",
+    smokeCommand);

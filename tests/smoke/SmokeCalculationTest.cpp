@@ -1,0 +1,186 @@
+#include "smoke/SmokeCalculation.h"
+#include "smoke/SmokeFixtures.h"
+#include "smoke/SmokeWizard.h"
+
+#include <gtest/gtest.h>
+
+using namespace smoke;
+using namespace Qt::StringLiterals;
+
+TEST(SmokeCalculationTest, DoorTableIsInterpolatedAndHeldAtItsEnds)
+{
+    const struct {
+        double width;
+        bool residential;
+        double expected;
+    } cases[] = {
+        {1.0, true, 0.78},
+        {0.5, true, 1.0},
+        {0.6, true, 1.0},
+        {2.4, true, 0.41},
+        {3.0, true, 0.41},
+        {1.2, false, 0.8},
+        {1.25, false, 0.71},
+        {0.1, false, 1.05},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(doorCoefficient(c.width, c.residential), c.expected, 1e-12) << c.width;
+}
+
+TEST(SmokeCalculationTest, ResidentialSmokeFlow)
+{
+    SmokeProject p = residentialProject();
+    const SmokeRun run = runSmokeProject(p, dot);
+    ASSERT_TRUE(run.wizard.result()) << run.messages.join(u'\n').toStdString();
+    const SmokeResult& r = *run.wizard.result();
+    EXPECT_EQ(r.formula, SmokeFlowFormula::Residential);
+    EXPECT_NEAR(*r.doorCoefficient, 0.78, 1e-12);
+    EXPECT_NEAR(r.smokeFlow, 7545, 0.5);
+
+    p.bySnip = false;
+    p.byRecommendation = true;
+    const SmokeRun recommended = runSmokeProject(p, dot);
+    EXPECT_EQ(*recommended.wizard.result()->doorCoefficient, 1.0);
+}
+
+// The whole chain for a corridor with two shaft sections and an outlet duct, against values worked out
+// independently of the program.
+TEST(SmokeCalculationTest, CorridorWithTwoSectionsAndOutlet)
+{
+    const SmokeRun run = runSmokeProject(corridorProject(), dot);
+    ASSERT_TRUE(run.wizard.result()) << run.messages.join(u'\n').toStdString();
+    EXPECT_TRUE(run.messages.isEmpty());
+    const SmokeResult& r = *run.wizard.result();
+    const struct {
+        const char* name;
+        double actual, expected;
+    } values[] = {
+        {"G", r.smokeFlow, 10049.827738989363},
+        {"vk", r.valveVelocity, 6.3328389816162405},
+        {"pk", r.valveLoss, 47.13930120289287},
+        {"vo", r.branchVelocity, 2.849777541727308},
+        {"po", r.branchLoss, 0.7474879350213264},
+        {"v1", r.sections[0].velocity, 5.845697521491913},
+        {"d2", r.sections[1].diameter, 1.2360774464742066},
+        {"p2", r.sections[1].pressureLoss, 1.6794928839111123},
+        {"sum psh", r.shaftLoss, 2.803722361248047},
+        {"p1", r.firstSectionLoss, 49.011018615251125},
+        {"Gk", r.valveLeak, 3724.1386523635497},
+        {"Ksh", r.shaftLeakCoefficient, 0.005644510450013989},
+        {"Gsh", r.shaftLeak, 0.5672635769356592},
+        {"Gc", r.totalFlow, 13774.533654929848},
+        {"rho", r.fanDensity, 0.7711769504364827},
+        {"Tv", r.fanTemperature, 184.74189672059515},
+        {"Pk", r.correctedLoss, 72.95910048413717},
+        {"Vo", *r.outletVelocity, 6.014499643258593},
+        {"Po", r.outletLoss, 49.38984920235723},
+        {"Pt", r.draught, 14.723639406763365},
+        {"Qv", r.fanFlow, 17861.703007504988},
+        {"Pv", r.fanPressure, 175.65904713579283},
+    };
+    for (const auto& v : values)
+        EXPECT_NEAR(v.actual, v.expected, 1e-9 * std::max(1.0, std::abs(v.expected))) << v.name;
+    EXPECT_TRUE(r.roughShaft); // the last section is brick
+    EXPECT_EQ(*run.wizard.duty(), (SmokeDuty {r.fanFlow, r.fanPressure, false, false}));
+}
+
+TEST(SmokeCalculationTest, CaseRulesOfTheFormulas)
+{
+    const auto calculate = [](const SmokeProject& p) {
+        const SmokeRun run = runSmokeProject(p, dot);
+        EXPECT_TRUE(run.wizard.result()) << run.messages.join(u'\n').toStdString();
+        return run.wizard.result().value_or(SmokeResult {});
+    };
+    SmokeProject corridor = corridorProject();
+    corridor.evacuees = u"24"_s;
+    EXPECT_EQ(*calculate(corridor).evacueeCoefficient, 0.8);
+    corridor.evacuees = u"25"_s;
+    EXPECT_EQ(*calculate(corridor).evacueeCoefficient, 1.0);
+
+    SmokeProject room = roomProject(u"4"_s, u"12"_s);
+    EXPECT_EQ(calculate(room).formula, SmokeFlowFormula::Room);
+    EXPECT_NEAR(calculate(room).smokeFlow, 676.8 * 12 * 8, 1e-9);
+    room.curtainHeight = u"4.01"_s;
+    EXPECT_EQ(calculate(room).formula, SmokeFlowFormula::LargeFire);
+
+    // A large room makes the smoke heavier before every later formula.
+    SmokeProject large = roomProject(u"5"_s, u"12"_s);
+    large.roomArea = u"2525"_s;
+    EXPECT_NEAR(calculate(large).smokeWeight, 4.005, 1e-12);
+    large.roomArea = u"2500"_s;
+    EXPECT_EQ(calculate(large).smokeWeight, 4.0);
+
+    // A sprinklered room takes Pf = 12, y = 2.5, whatever was typed for a reservoir.
+    SmokeProject sprinkler = roomProject(u"5"_s, u"0"_s);
+    sprinkler.reservoir = false;
+    sprinkler.sprinkler = true;
+    const SmokeResult sprinklered = calculate(sprinkler);
+    EXPECT_EQ(sprinklered.formula, SmokeFlowFormula::Room);
+    EXPECT_NEAR(sprinklered.smokeFlow, 676.8 * 12 * std::pow(2.5, 1.5), 1e-9);
+
+    // Without valves on branches the branch is the valve.
+    SmokeProject noBranch = corridorProject();
+    noBranch.branchValves = false;
+    noBranch.noBranchValves = true;
+    const SmokeResult direct = calculate(noBranch);
+    EXPECT_EQ(direct.branchLoss, 0);
+    EXPECT_DOUBLE_EQ(direct.branchVelocity, direct.valveVelocity);
+
+    // The roughness of the last section chooses the leak coefficient; Kш follows Σpш.
+    SmokeProject concrete = corridorProject();
+    QList<sections::SectionRow> rows = concrete.sections.rows();
+    rows[1][sections::RoughnessColumn] = u"1.7"_s;
+    concrete.sections.setRows(rows);
+    const SmokeResult smooth = calculate(concrete);
+    EXPECT_FALSE(smooth.roughShaft);
+    EXPECT_DOUBLE_EQ(smooth.shaftLeakCoefficient,
+        0.004 * std::pow(smooth.shaftLoss, 0.67) / (smooth.meanDiameter * smooth.sections.back().velocity));
+
+    // A roof fan has no outlet duct.
+    SmokeProject roof = corridorProject();
+    roof.fanType = 0;
+    const SmokeResult roofResult = calculate(roof);
+    EXPECT_EQ(roofResult.outletLoss, 0);
+    EXPECT_FALSE(roofResult.outletVelocity);
+}
+
+TEST(SmokeCalculationTest, InputsTheFormulasCannotTakeAreRefusedWithAMessage)
+{
+    const struct {
+        const char* what;
+        SmokeProject project;
+        int page;
+    } cases[] = {
+        {"negative section area", withSectionCell(corridorProject(), 1, sections::AreaColumn, u"-1"_s), 5},
+        {"negative branch length",
+            [] {
+                SmokeProject p = corridorProject();
+                p.branchLength = u"-1000"_s;
+                return p;
+            }(),
+            5},
+        {"absolute zero outdoors",
+            [] {
+                SmokeProject p = roomProject(u"5"_s, u"12"_s);
+                p.outdoorTemperature = u"-273"_s;
+                return p;
+            }(),
+            2},
+        {"heavy smoke in a huge room",
+            [] {
+                SmokeProject p = roomProject(u"5"_s, u"12"_s);
+                p.roomArea = u"100000"_s;
+                p.windSpeed = u"0"_s;
+                return p;
+            }(),
+            5},
+    };
+    for (const auto& c : cases) {
+        const SmokeRun run = runSmokeProject(c.project, dot);
+        EXPECT_FALSE(run.wizard.result()) << c.what;
+        EXPECT_EQ(run.stoppedAtPage, c.page) << c.what;
+        ASSERT_FALSE(run.messages.isEmpty()) << c.what;
+        EXPECT_FALSE(run.wizard.report().document().contains("nan")) << c.what;
+        EXPECT_FALSE(run.wizard.report().document().contains("inf")) << c.what;
+    }
+}

@@ -1,0 +1,90 @@
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QJsonObject json;
+    QByteArray errors;
+};
+
+CliRun runCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("ZFN_CLI"), QStringList {u"smoke"_s} + arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    CliRun run;
+    run.exitCode = process.exitCode();
+    run.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    run.errors = process.readAllStandardError();
+    return run;
+}
+
+QString fixturePath(const QString& name)
+{
+    return testSourcePath(u"smoke/fixtures/"_s + name);
+}
+
+} // namespace
+
+TEST(SmokeCliTest, ProjectGivesTheDutyValuesAndReport)
+{
+    QTemporaryDir dir;
+    const QString rtf = dir.filePath(u"report.rtf"_s);
+    const CliRun run
+        = runCli({u"--project"_s, fixturePath(u"comma.smkprj"_s), u"--report-rtf"_s, rtf, u"--json"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.json[u"outcome"].toString(), u"ok");
+    EXPECT_TRUE(run.json[u"stopped_at_page"].isNull());
+    EXPECT_TRUE(run.json[u"messages"].toArray().isEmpty());
+    const QJsonObject duty = run.json[u"duty"].toObject();
+    EXPECT_NEAR(duty[u"flow"].toDouble(), 17861.703007504988, 1e-6);
+    EXPECT_NEAR(duty[u"pressure"].toDouble(), 175.65904713579283, 1e-6);
+    EXPECT_FALSE(duty[u"roof_fan"].toBool(true));
+    EXPECT_FALSE(duty[u"hot_gas"].toBool(true));
+    const QJsonObject values = run.json[u"values"].toObject();
+    const QStringList keys = {u"n"_s, u"G"_s, u"vk"_s, u"pk"_s, u"sum_psh"_s, u"Gk"_s, u"Ksh"_s, u"Gsh"_s,
+        u"Gc"_s, u"rho_v"_s, u"Tv"_s, u"Pk"_s, u"Qv"_s, u"Pv"_s, u"sections"_s};
+    for (const QString& key : keys)
+        EXPECT_TRUE(values.contains(key)) << key.toStdString();
+    EXPECT_NEAR(values[u"n"].toDouble(), 0.8, 1e-12);
+    EXPECT_NEAR(values[u"sum_psh"].toDouble(), 2.803722361248047, 1e-9);
+    const QJsonArray sections = values[u"sections"].toArray();
+    ASSERT_EQ(sections.size(), 2);
+    EXPECT_NEAR(sections[1].toObject()[u"p"].toDouble(), 1.6794928839111123, 1e-9);
+
+    QFile written(rtf), stored(fixturePath(u"corridor.rtf"_s));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly) && stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), stored.readAll());
+}
+
+TEST(SmokeCliTest, RefusalsAndBadArguments)
+{
+    const CliRun empty = runCli({u"--project"_s, fixturePath(u"empty-table.smkprj"_s), u"--json"_s});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(empty.json[u"outcome"].toString(), u"refused");
+    EXPECT_EQ(empty.json[u"stopped_at_page"].toInt(), 4);
+    EXPECT_EQ(empty.json[u"messages"].toArray().toVariantList(),
+        QVariantList {u"Не задана площадь сечения и/или длина шахты?!"_s});
+    EXPECT_TRUE(empty.json[u"duty"].isNull());
+    EXPECT_TRUE(empty.json[u"values"].toObject()[u"G"].isNull());
+
+    QTemporaryDir dir;
+    const CliRun missing = runCli({u"--project"_s, dir.filePath(u"none.smkprj"_s), u"--json"_s});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.json[u"outcome"].toString(), u"refused");
+
+    EXPECT_EQ(runCli({u"--json"_s}).exitCode, 2);
+    EXPECT_EQ(
+        runCli({u"--project"_s, fixturePath(u"comma.smkprj"_s), u"--frobnicate"_s, u"1"_s}).exitCode, 2);
+}
