@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "pages/ReportPages.h"
 #include "smoke/SmokeProjectFile.h"
 #include "smoke/SmokeWizard.h"
 
@@ -119,6 +120,18 @@ int smokeCommand(cli::Arguments& args)
     const QByteArray& document = run.wizard.report().document();
     if (const auto rtf = args.value(u"--report-rtf"_s); rtf && !writeFile(*rtf, document, args))
         return cli::Failure;
+    if (const auto base = args.value(u"--pages"_s)) {
+        if (const auto error = pages::writePageImages(document, *base).error) {
+            args.addError(*error);
+            return cli::Failure;
+        }
+    }
+    if (const auto pdf = args.value(u"--report-pdf"_s)) {
+        if (const auto error = pages::writePagesPdf(document, *pdf).error) {
+            args.addError(*error);
+            return cli::Failure;
+        }
+    }
     printResult(json, run.messages, &run);
     return run.wizard.result() ? cli::Ok : cli::Failure;
 }

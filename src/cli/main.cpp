@@ -1,5 +1,6 @@
 #include "cli/AliasOptions.h"
 #include "cli/CliCommand.h"
+#include "pages/PagesApplication.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -17,8 +18,9 @@ void printUsage()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList words = app.arguments().mid(1);
+    // Report pages are drawn with QtGui; every other command runs on a plain core application.
+    const auto app = pages::createApplication(argc, argv, pages::wantsPages(argc, argv));
+    QStringList words = app->arguments().mid(1);
 
     // The longest registered command name that the words start with wins ("catalogue check").
     const cli::Command* chosen = nullptr;

@@ -18,10 +18,12 @@ QString smokeReportTitle()
 namespace {
 
 const QByteArray dot = QByteArray(" ") + sign::dot + ' ';
-const QByteArray root = sign::root;
-const QByteArray sum = sign::sum;
-const QByteArray gamma = sign::gamma;
-const QByteArray pi = sign::pi;
+// The font switch that closes a sign ends at a blank, which RTF swallows; one more keeps the blank of
+// the formula that follows.
+const QByteArray root = QByteArray(sign::root) + ' ';
+const QByteArray sum = QByteArray(sign::sum) + ' ';
+const QByteArray gamma = QByteArray(sign::gamma) + ' ';
+const QByteArray pi = QByteArray(sign::pi) + ' ';
 const QByteArray squared = exponentFragment("2");
 
 // Cyrillic letters of a symbol, escaped.

@@ -1,0 +1,69 @@
+#include "calcreport/CalculationReport.h"
+#include "pages/ReportPages.h"
+#include "smoke/SmokeWizard.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+// The smoke-exhaust calculation of a corridor with four shaft sections, stepped through its five pages
+// with the report refreshed at every step as the window does; and ten report pages saved as JPEG files.
+namespace {
+
+smoke::SmokeProject corridorProject()
+{
+    smoke::SmokeProject p;
+    p.residential = false;
+    p.otherBuilding = true;
+    p.doorHeight = QStringLiteral("2.1");
+    p.doorWidth = QStringLiteral("1.2");
+    p.fanType = 1;
+    QList<sections::SectionRow> rows;
+    for (int i = 0; i < 4; ++i)
+        rows.append({QString(), QStringLiteral("0.8"), QStringLiteral("12"), QStringLiteral("0.38"),
+            QStringLiteral("Бетон"), QStringLiteral("1.7"), QStringLiteral("1"), QStringLiteral("1"),
+            QStringLiteral("1")});
+    p.sections.setRows(rows);
+    return p;
+}
+
+void BM_SmokeCalculationWithReport(benchmark::State& state)
+{
+    const smoke::SmokeProject project = corridorProject();
+    for (auto _ : state) {
+        const smoke::SmokeRun run = smoke::runSmokeProject(project, QLatin1Char('.'));
+        benchmark::DoNotOptimize(run.wizard.report().document().size());
+    }
+}
+BENCHMARK(BM_SmokeCalculationWithReport)->Unit(benchmark::kMicrosecond);
+
+QByteArray tenPageReport()
+{
+    calcreport::CalculationReport report;
+    report.clearInputPart(QStringLiteral("РАСЧЕТ СИСТЕМЫ ДЫМОУДАЛЕНИЯ"));
+    while (pages::ReportPages(report.refreshReport()).pageCount() < 10) {
+        for (int i = 0; i < 20; ++i)
+            report.writeInputLine({calcreport::givenKind(), QStringLiteral("Площадь сечения участка 1"),
+                QStringLiteral("0.78"), calcreport::ReportUnit::SquareMetre});
+    }
+    return report.document();
+}
+
+void BM_SaveTenPageImages(benchmark::State& state)
+{
+    static int argc = 1;
+    static char name[] = "zfn_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+    const QByteArray rtf = tenPageReport();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        const pages::PagesWritten written
+            = pages::writePageImages(rtf, dir.filePath(QStringLiteral("report.txt")));
+        benchmark::DoNotOptimize(written.pages);
+    }
+}
+BENCHMARK(BM_SaveTenPageImages)->Unit(benchmark::kMillisecond);
+
+} // namespace

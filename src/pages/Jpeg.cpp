@@ -1,0 +1,98 @@
+#include "pages/Jpeg.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+
+namespace pages {
+
+namespace {
+
+// libjpeg reports a fatal error through error_exit; jumping back keeps the failure inside this file.
+struct JpegError {
+    jpeg_error_mgr manager;
+    std::jmp_buf back;
+};
+
+void leave(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<JpegError*>(info->err)->back, 1);
+}
+
+void quiet(j_common_ptr, int)
+{
+}
+
+} // namespace
+
+QByteArray encodeJpeg(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    if (rgb.isNull())
+        return {};
+    jpeg_compress_struct info {};
+    JpegError error {};
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = leave;
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    if (setjmp(error.back)) {
+        jpeg_destroy_compress(&info);
+        std::free(buffer);
+        return {};
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(rgb.width());
+    info.image_height = static_cast<JDIMENSION>(rgb.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
+    std::free(buffer);
+    return bytes;
+}
+
+QImage decodeJpeg(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    jpeg_decompress_struct info {};
+    JpegError error {};
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = leave;
+    error.manager.emit_message = quiet;
+    QImage image;
+    if (setjmp(error.back)) {
+        jpeg_destroy_decompress(&info);
+        return {};
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+        static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    image = QImage(
+        static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&info);
+        return {};
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return image;
+}
+
+} // namespace pages

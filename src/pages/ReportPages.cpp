@@ -1,0 +1,179 @@
+#include "pages/ReportPages.h"
+
+#include "pages/Jpeg.h"
+#include "ui/RtfReader.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QTextFrame>
+
+// Resources of a static library are registered by hand, once, at global scope.
+static void initPagesResources()
+{
+    Q_INIT_RESOURCE(pages);
+}
+
+namespace pages {
+
+namespace {
+
+// The text frame on the page in twips (1/1440 inch), as the report pages have always had it.
+constexpr int frameLeft = 230;
+constexpr int frameTop = 1440;
+constexpr int frameRight = 10570;
+constexpr int frameBottom = 13680;
+
+constexpr double twipsToPagePixels(int twips)
+{
+    return twips * double(pagePixelsPerInch) / 1440.0;
+}
+
+// The document is laid out in its own pixels (96 per inch, as the RTF reader gives lengths) and drawn
+// scaled up to the page's 150 per inch.
+constexpr double documentPixelsPerInch = 96.0;
+constexpr double scale = pagePixelsPerInch / documentPixelsPerInch;
+
+QSizeF framePageSize()
+{
+    return {(frameRight - frameLeft) / 15.0, (frameBottom - frameTop) / 15.0};
+}
+
+} // namespace
+
+QImage headerPicture()
+{
+    static const QImage picture = [] {
+        initPagesResources();
+        QFile file(QStringLiteral(":/pages/PRNHDR"));
+        if (!file.open(QIODevice::ReadOnly))
+            return QImage();
+        return decodeJpeg(file.readAll());
+    }();
+    return picture;
+}
+
+ReportPages::ReportPages(const QByteArray& rtf)
+    : m_document(std::make_unique<QTextDocument>())
+    , m_header(headerPicture())
+{
+    ui::readRtf(rtf, *m_document);
+    m_document->setDocumentMargin(0);
+    m_document->setPageSize(framePageSize());
+}
+
+ReportPages::~ReportPages() = default;
+
+int ReportPages::pageCount() const
+{
+    return std::max(1, m_document->documentLayout()->pageCount());
+}
+
+QImage ReportPages::page(int number) const
+{
+    QImage frame(pageWidth, pageHeight, QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    QImage text = frame;
+    {
+        QPainter painter(&frame);
+        painter.drawImage(0, 0, m_header);
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(qRound(12.0 * pagePixelsPerInch / 72.0));
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        const QString label = QString::number(number);
+        const QFontMetrics metrics(font);
+        const int x = (pageWidth - metrics.horizontalAdvance(label)) / 2;
+        const int top = pageHeight - metrics.height() - qRound(pagePixelsPerInch * 0.16);
+        painter.drawText(x, top + metrics.ascent(), label);
+    }
+    {
+        QPainter painter(&text);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        const QSizeF size = framePageSize();
+        painter.translate(twipsToPagePixels(frameLeft), twipsToPagePixels(frameTop));
+        painter.scale(scale, scale);
+        painter.setClipRect(QRectF(QPointF(0, 0), size));
+        const double offset = (number - 1) * size.height();
+        painter.translate(0, -offset);
+        m_document->drawContents(&painter, QRectF(QPointF(0, offset), size));
+    }
+    // Dark pixels of either picture survive.
+    QPainter combine(&frame);
+    combine.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    combine.drawImage(0, 0, text);
+    combine.end();
+    const int dotsPerMeter = qRound(pagePixelsPerInch / 0.0254);
+    frame.setDotsPerMeterX(dotsPerMeter);
+    frame.setDotsPerMeterY(dotsPerMeter);
+    return frame;
+}
+
+QString pageImagePath(const QString& chosenFileName, int number)
+{
+    const QFileInfo info(chosenFileName);
+    const QString suffix = info.suffix();
+    QString base = chosenFileName;
+    if (!suffix.isEmpty())
+        base.chop(suffix.size() + 1);
+    return base + QLatin1Char('_') + QString::number(number) + QStringLiteral(".jpg");
+}
+
+PagesWritten writePageImages(const QByteArray& rtf, const QString& chosenFileName)
+{
+    const ReportPages report(rtf);
+    PagesWritten written;
+    for (int n = 1; n <= report.pageCount(); ++n) {
+        const QString path = pageImagePath(chosenFileName, n);
+        const QByteArray jpeg = encodeJpeg(report.page(n));
+        QSaveFile file(path);
+        if (jpeg.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size()
+            || !file.commit()) {
+            written.error = QStringLiteral("Не удалось записать файл ") + path;
+            return written;
+        }
+        written.pages = n;
+    }
+    return written;
+}
+
+PagesWritten writePagesPdf(const QByteArray& rtf, const QString& fileName)
+{
+    const ReportPages report(rtf);
+    PagesWritten written;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        written.error = QStringLiteral("Не удалось записать файл ") + fileName;
+        return written;
+    }
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(pagePixelsPerInch);
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QSizeF(7.5, 10), QPageSize::Inch), QPageLayout::Portrait, QMarginsF()));
+        pdf.setTitle(QStringLiteral("Отчет"));
+        QPainter painter(&pdf);
+        for (int n = 1; n <= report.pageCount(); ++n) {
+            if (n > 1)
+                pdf.newPage();
+            painter.drawImage(QRect(0, 0, pageWidth, pageHeight), report.page(n));
+            written.pages = n;
+        }
+    }
+    if (!file.commit()) {
+        written.pages = 0;
+        written.error = QStringLiteral("Не удалось записать файл ") + fileName;
+    }
+    return written;
+}
+
+} // namespace pages

@@ -1,0 +1,97 @@
+#include "pages/ReportPages.h"
+#include "calcreport/CalculationReport.h"
+#include "pages/Jpeg.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace pages;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A report of input lines long enough for the given number of pages.
+QByteArray reportOfPages(int pages)
+{
+    calcreport::CalculationReport report;
+    report.clearInputPart(u"РАСЧЕТ СИСТЕМЫ ДЫМОУДАЛЕНИЯ"_s);
+    for (int line = 0;; ++line) {
+        report.writeInputLine({calcreport::givenKind(), u"Высота двери, H"_s, QString::number(line),
+            calcreport::ReportUnit::Metre});
+        if (line % 10 == 0 && ReportPages(report.refreshReport()).pageCount() == pages)
+            return report.document();
+    }
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Share of dark pixels in a rectangle of the image.
+double darkShare(const QImage& image, const QRect& area)
+{
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    }
+    return double(dark) / (area.width() * area.height());
+}
+
+} // namespace
+
+TEST(ReportPagesTest, PageFilesAreNamedFromTheChosenName)
+{
+    EXPECT_EQ(pageImagePath(u"/tmp/Отчет.txt"_s, 2), u"/tmp/Отчет_2.jpg");
+    EXPECT_EQ(pageImagePath(u"report"_s, 1), u"report_1.jpg");
+    EXPECT_EQ(pageImagePath(u"a.b/report.jpg"_s, 3), u"a.b/report_3.jpg");
+    EXPECT_EQ(headerPicture().size(), QSize(1125, 954));
+}
+
+TEST(ReportPagesTest, ThreePageReportGivesThreeJpegPagesWithHeaderTextAndNumber)
+{
+    const QByteArray rtf = reportOfPages(3);
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath(u"base.txt"_s);
+    QFile old(dir.filePath(u"base_2.jpg"_s));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+
+    const PagesWritten written = writePageImages(rtf, chosen);
+    ASSERT_FALSE(written.error);
+    EXPECT_EQ(written.pages, 3);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+        QStringList({u"base_1.jpg"_s, u"base_2.jpg"_s, u"base_3.jpg"_s}));
+    for (int n = 1; n <= 3; ++n) {
+        const QImage page = decodeJpeg(readAll(pageImagePath(chosen, n)));
+        ASSERT_EQ(page.size(), QSize(pageWidth, pageHeight)) << n;
+        EXPECT_GT(darkShare(page, QRect(40, 20, 110, 100)), 0.1) << "emblem of the header, page " << n;
+        EXPECT_GT(darkShare(page, QRect(150, 150, 900, 1200)), 0.001) << "text, page " << n;
+        EXPECT_GT(darkShare(page, QRect(532, 1430, 60, 40)), 0.01) << "page number, page " << n;
+        EXPECT_EQ(darkShare(page, QRect(0, 1430, 450, 40)), 0) << "nothing beside the number, page " << n;
+    }
+}
+
+TEST(ReportPagesTest, PdfHoldsTheSamePages)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"report.pdf"_s);
+    const PagesWritten written = writePagesPdf(reportOfPages(2), path);
+    ASSERT_FALSE(written.error);
+    EXPECT_EQ(written.pages, 2);
+    const QByteArray pdf = readAll(path);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 2);
+}
+
+TEST(ReportPagesTest, UnwritableFolderIsReported)
+{
+    const PagesWritten written = writePageImages(reportOfPages(1), u"/nonexistent-folder/report.txt"_s);
+    ASSERT_TRUE(written.error);
+    EXPECT_TRUE(written.error->contains(u"/nonexistent-folder/report_1.jpg"_s));
+}
