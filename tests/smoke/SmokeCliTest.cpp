@@ -1,10 +1,10 @@
+#include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,14 +20,8 @@ struct CliRun {
 
 CliRun runCli(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(qEnvironmentVariable("ZFN_CLI"), QStringList {u"smoke"_s} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    CliRun run;
-    run.exitCode = process.exitCode();
-    run.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    run.errors = process.readAllStandardError();
-    return run;
+    const clirunner::CliRun run = clirunner::runCli(QStringList {u"smoke"_s} + arguments);
+    return {run.exitCode, QJsonDocument::fromJson(run.out).object(), run.err};
 }
 
 QString fixturePath(const QString& name)
