@@ -1,11 +1,11 @@
 #include "cli/CliCommand.h"
+#include "common/AtomicSave.h"
 #include "pages/ReportPages.h"
 #include "smoke/SmokeProjectFile.h"
 #include "smoke/SmokeWizard.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -90,11 +90,10 @@ void printResult(bool json, const QStringList& messages, const smoke::SmokeRun* 
 
 bool writeFile(const QString& path, const QByteArray& bytes, cli::Arguments& args)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    args.addError(u"cannot write %1: %2"_s.arg(path, file.errorString()));
-    return false;
+    const SaveOutcome saved = saveFileAtomically(path, bytes);
+    if (!saved)
+        args.addError(u"cannot write %1: %2"_s.arg(path, saved.error()));
+    return saved.saved();
 }
 
 int smokeCommand(cli::Arguments& args)

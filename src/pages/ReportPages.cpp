@@ -1,5 +1,6 @@
 #include "pages/ReportPages.h"
 
+#include "common/AtomicSave.h"
 #include "pages/Jpeg.h"
 #include "ui/RtfReader.h"
 
@@ -12,7 +13,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextFrame>
 
@@ -135,10 +135,11 @@ PagesWritten writePageImages(const QByteArray& rtf, const QString& chosenFileNam
     for (int n = 1; n <= report.pageCount(); ++n) {
         const QString path = pageImagePath(chosenFileName, n);
         const QByteArray jpeg = encodeJpeg(report.page(n));
-        QSaveFile file(path);
-        if (jpeg.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size()
-            || !file.commit()) {
-            written.error = QStringLiteral("Не удалось записать файл ") + path;
+        const SaveOutcome saved
+            = jpeg.isEmpty() ? SaveOutcome::failed(QStringLiteral("JPEG")) : saveFileAtomically(path, jpeg);
+        if (!saved) {
+            written.error
+                = QStringLiteral("Не удалось записать файл ") + path + QLatin1Char('\n') + saved.error();
             return written;
         }
         written.pages = n;
@@ -150,29 +151,26 @@ PagesWritten writePagesPdf(const QByteArray& rtf, const QString& fileName)
 {
     const ReportPages report(rtf);
     PagesWritten written;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        written.error = QStringLiteral("Не удалось записать файл ") + fileName;
-        return written;
-    }
-    {
-        QPdfWriter pdf(&file);
+    const SaveOutcome saved = saveFileAtomically(fileName, [&](QIODevice& device) {
+        QPdfWriter pdf(&device);
         pdf.setResolution(pagePixelsPerInch);
         pdf.setPageLayout(
             QPageLayout(QPageSize(QSizeF(7.5, 10), QPageSize::Inch), QPageLayout::Portrait, QMarginsF()));
         pdf.setTitle(QStringLiteral("Отчет"));
         QPainter painter(&pdf);
         for (int n = 1; n <= report.pageCount(); ++n) {
-            if (n > 1)
-                pdf.newPage();
+            if (n > 1 && !pdf.newPage())
+                return false;
             painter.drawImage(QRect(0, 0, pageWidth, pageHeight), report.page(n));
-            written.pages = n;
         }
+        return painter.end();
+    });
+    if (!saved) {
+        written.error
+            = QStringLiteral("Не удалось записать файл ") + fileName + QLatin1Char('\n') + saved.error();
+        return written;
     }
-    if (!file.commit()) {
-        written.pages = 0;
-        written.error = QStringLiteral("Не удалось записать файл ") + fileName;
-    }
+    written.pages = report.pageCount();
     return written;
 }
 

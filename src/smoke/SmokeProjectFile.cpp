@@ -221,8 +221,8 @@ std::optional<QString> saveSmokeProject(const QString& path, const SmokeProject&
     const SmokeProjectEncoding encoding = encodeSmokeProject(project, separator);
     if (!encoding.record)
         return encoding.message;
-    if (!writeRecordFile(path, *encoding.record))
-        return u"Не удалось записать файл проекта: "_s + path;
+    if (const SaveOutcome saved = writeRecordFile(path, *encoding.record); !saved)
+        return u"Не удалось записать файл проекта: "_s + path + u"\n"_s + saved.error();
     return std::nullopt;
 }
 
