@@ -113,7 +113,15 @@ int runFan(cli::Arguments& args)
             curves.powerPoints[i] *= factor;
         }
     }
-    const auto point = flow ? workingPointAt(curves, *flow) : std::nullopt;
+    // Copied out of the optional: GCC's release build otherwise warns of fields it cannot see set.
+    WorkingPoint point {};
+    bool hasPoint = false;
+    if (flow) {
+        if (const auto found = workingPointAt(curves, *flow)) {
+            point = *found;
+            hasPoint = true;
+        }
+    }
     const OctaveSpectra octaves
         = octaveSpectra(designation, found->lpaInput, found->lpaOutput, found->lpaArround);
 
@@ -122,9 +130,9 @@ int runFan(cli::Arguments& args)
         for (int i = 0; i < curves.pointCount; ++i)
             curve.append(QJsonArray {curves.flowPoints[i], curves.pressurePoints[i], curves.powerPoints[i]});
         QJsonValue working = QJsonValue::Null;
-        if (point)
-            working = QJsonObject {{u"flow"_s, point->flow}, {u"pressure"_s, point->pressure},
-                {u"power"_s, cli::jsonNumber(point->power)}};
+        if (hasPoint)
+            working = QJsonObject {{u"flow"_s, point.flow}, {u"pressure"_s, point.pressure},
+                {u"power"_s, cli::jsonNumber(point.power)}};
         cli::printJson(QJsonObject {
             {u"designation"_s, designation},
             {u"kind"_s, kindName(fanKindOf(designation))},
@@ -142,10 +150,10 @@ int runFan(cli::Arguments& args)
                            .arg(curves.pressurePoints[i])
                            .arg(curves.powerPoints[i]));
     if (flow) {
-        cli::printLine(point ? u"working point %1 m3/h: %2 Pa, %3 kW"_s.arg(point->flow)
-                                   .arg(point->pressure)
-                                   .arg(point->power)
-                             : u"working point %1 m3/h: outside the curve"_s.arg(*flow));
+        cli::printLine(hasPoint ? u"working point %1 m3/h: %2 Pa, %3 kW"_s.arg(point.flow)
+                                      .arg(point.pressure)
+                                      .arg(point.power)
+                                : u"working point %1 m3/h: outside the curve"_s.arg(*flow));
     }
     cli::printLine(u"octaves inlet:  "_s + levelsText(octaves.inlet));
     cli::printLine(u"octaves outlet: "_s + levelsText(octaves.outlet));
