@@ -1,7 +1,8 @@
 #include "app/TFormMain.h"
 
 #include "app/DescriptionItems.h"
-#include "app/SharedWindows.h"
+#include "app/ProgramContext.h"
+#include "app/SharedWindowList.h"
 #include "app/StartMenuLayout.h"
 #include "app/TFormAbout.h"
 #include "app/TFormHelp.h"
@@ -14,7 +15,6 @@
 #include "ui/InnerWindowShortcuts.h"
 #include "ui/MenuMerge.h"
 #include "ui/report/TQROpenForm.h"
-#include "ui/report/TQRep_Manual.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTextDocument>
 #include <memory>
 
 namespace {
@@ -35,7 +34,9 @@ const QString unitActionName = QStringLiteral("ActionVentUnitSelect");
 
 TFormMain::TFormMain(QWidget* parent)
     : QMainWindow(parent)
+    , m_program(std::make_unique<ProgramContext>(this))
 {
+    m_program->setTaskWindowOpener([this](const QString& actionName) { return openTaskWindow(actionName); });
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("ЗФН-подбор"));
     setMinimumSize(240, 180);
@@ -72,21 +73,14 @@ TFormMain::~TFormMain()
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(m_workspace, nullptr, this, nullptr);
     delete m_workspace;
+    m_program.reset();
 }
 
 void TFormMain::createSharedWindows()
 {
-    SharedWindows::createAll(this);
-    auto* manual = SharedWindows::get<TFormManual>();
-    auto* printedManual = SharedWindows::get<TQRep_Manual>();
-    if (manual && printedManual) {
-        connect(manual, &TFormManual::printRequested, printedManual,
-            [printedManual](const QString& title, QTextDocument* text, const QString& picture) {
-                printedManual->printDescription(title, *text, picture);
-            });
-    }
-    if (auto* savedReports = SharedWindows::get<TQROpenForm>())
-        connect(this, &TFormMain::savedReportsRequested, savedReports, &TQROpenForm::showSavedReports);
+    registerSharedWindows(m_program->windows());
+    connect(this, &TFormMain::savedReportsRequested, this,
+        [this] { m_program->windows().get<TQROpenForm>()->showSavedReports(); });
 }
 
 TFormStartMenu* TFormMain::startMenu() const
@@ -148,21 +142,17 @@ void TFormMain::createMenus()
     QAction* showHelp = help->addAction(QStringLiteral("&Вызов справки"));
     showHelp->setObjectName(QStringLiteral("ActionHelp"));
     ui::setHint(showHelp, QStringLiteral("Вызов справки"));
-    connect(showHelp, &QAction::triggered, this, [] {
-        if (auto* window = SharedWindows::get<TFormHelp>()) {
-            window->show();
-            window->raise();
-            window->activateWindow();
-        }
+    connect(showHelp, &QAction::triggered, this, [this] {
+        auto* window = m_program->windows().get<TFormHelp>();
+        window->show();
+        window->raise();
+        window->activateWindow();
     });
     help->addSeparator();
     QAction* about = help->addAction(QStringLiteral("&О программе"));
     about->setObjectName(QStringLiteral("ActionAbout"));
     ui::setHint(about, QStringLiteral("О программе"));
-    connect(about, &QAction::triggered, this, [] {
-        if (auto* box = SharedWindows::get<TFormAbout>())
-            box->exec();
-    });
+    connect(about, &QAction::triggered, this, [this] { m_program->windows().get<TFormAbout>()->exec(); });
 }
 
 void TFormMain::runAction(const QString& actionName)
@@ -176,7 +166,7 @@ void TFormMain::runAction(const QString& actionName)
 QWidget* TFormMain::openTaskWindow(const QString& actionName)
 {
     const TaskAction* task = findTaskAction(actionName);
-    QWidget* window = task ? createTaskWindow(actionName) : nullptr;
+    QWidget* window = task ? createTaskWindow(actionName, *m_program) : nullptr;
     if (!window)
         return nullptr;
     const QByteArray className = window->metaObject()->className();
@@ -206,13 +196,7 @@ QWidget* TFormMain::openTaskWindow(const QString& actionName)
 
 QWidget* TFormMain::openUnitWindow()
 {
-    TForm_Nagrev_Dialog* dialog = SharedWindows::get<TForm_Nagrev_Dialog>();
-    std::unique_ptr<TForm_Nagrev_Dialog> ownDialog;
-    if (!dialog) {
-        ownDialog = std::make_unique<TForm_Nagrev_Dialog>(this);
-        dialog = ownDialog.get();
-    }
-    const int kind = dialog->askKind();
+    const int kind = m_program->windows().get<TForm_Nagrev_Dialog>()->askKind();
     if (kind < 0 || kind > 3)
         return nullptr;
     QWidget* window = openTaskWindow(unitActionName);
@@ -221,10 +205,9 @@ QWidget* TFormMain::openUnitWindow()
     return window;
 }
 
-void TFormMain::showDescription(const DescriptionItem& item)
+void TFormMain::showDescription(const ui::DescriptionItem& item)
 {
-    if (auto* manual = SharedWindows::get<TFormManual>())
-        manual->showItem(item);
+    m_program->showDescription(item);
 }
 
 void TFormMain::setPermanentStatus(const QString& text)

@@ -2,13 +2,17 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QLabel;
+class ProgramContext;
 class TFormStartMenu;
+namespace ui {
 struct DescriptionItem;
+}
 
 // The program's frame: the workspace of task windows, the menus of tasks, descriptions and help, the
 // status bar with the long hint of whatever is under the pointer, and the start menu that appears
@@ -19,9 +23,10 @@ public:
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    // Creates the program's shared windows, owned by this frame, and connects the frame and the
-    // description window to the printed forms that serve them.
+    // Registers the program's shared windows, owned by this frame; each is built on first use.
     void createSharedWindows();
+    // The program as its windows see it: shared windows, shared records, progress and description.
+    ProgramContext& program() const { return *m_program; }
 
     QMdiArea* workspace() const { return m_workspace; }
     TFormStartMenu* startMenu() const;
@@ -32,7 +37,7 @@ public:
     QWidget* openTaskWindow(const QString& actionName);
     // The assembled unit: asks the supply-system kind first; cancelling opens nothing.
     QWidget* openUnitWindow();
-    void showDescription(const DescriptionItem& item);
+    void showDescription(const ui::DescriptionItem& item);
 
     // A note in the status bar that stays while hints come and go (e.g. which catalogue is open).
     void setPermanentStatus(const QString& text);
@@ -59,6 +64,7 @@ private:
     void mergeMenusOf(QMdiSubWindow* active);
     void runAction(const QString& actionName);
 
+    std::unique_ptr<ProgramContext> m_program;
     QMdiArea* m_workspace;
     QLabel* m_permanentStatus;
     QList<QMenu*> m_frameMenus;

@@ -54,7 +54,8 @@ void TFormManual::showItem(const DescriptionItem& item)
     show();
     raise();
     activateWindow();
-    setWindowTitle(item.windowCaption);
+    if (!item.windowCaption.isEmpty())
+        setWindowTitle(item.windowCaption);
     if (!loadRichTextFile(m_text, item.rtfFile))
         ui::showMessage(item.missingFileMessage, ui::MessageKind::Warning);
     m_reportTitle = item.reportTitle;

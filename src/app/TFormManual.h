@@ -4,7 +4,9 @@
 
 class QTextDocument;
 class QTextEdit;
+namespace ui {
 struct DescriptionItem;
+}
 
 // The description window: shows the RTF text of one item of the "Описание" menu and prints it.
 class TFormManual : public QDialog {
@@ -12,10 +14,10 @@ class TFormManual : public QDialog {
 public:
     explicit TFormManual(QWidget* parent = nullptr);
 
-    // Shows the window with the item's caption and text. A missing RTF file is reported with the
-    // item's message and the previous text stays. The item's report title and picture are kept for
-    // printing either way.
-    void showItem(const DescriptionItem& item);
+    // Shows the window with the item's caption (an empty one keeps the caption shown) and text. A missing RTF
+    // file is reported with the item's message and the previous text stays. The item's report title and
+    // picture are kept for printing either way.
+    void showItem(const ui::DescriptionItem& item);
 
     QTextDocument* document() const;
     QString reportTitle() const { return m_reportTitle; }

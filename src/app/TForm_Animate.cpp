@@ -1,7 +1,6 @@
 #include "app/TForm_Animate.h"
 
 #include "app/BusySpinner.h"
-#include "app/SharedWindows.h"
 #include "app/WindowPlacement.h"
 
 #include <QApplication>
@@ -46,25 +45,4 @@ void TForm_Animate::step()
 void TForm_Animate::finish()
 {
     hide();
-}
-
-BusyScope::BusyScope(const QString& message)
-    : m_window(SharedWindows::get<TForm_Animate>())
-    , m_wasVisible(m_window && m_window->isVisible())
-{
-    if (m_window && !m_wasVisible)
-        m_window->start(message);
-}
-
-BusyScope::~BusyScope()
-{
-    // A nested run leaves the window to the outer one.
-    if (m_window && !m_wasVisible)
-        m_window->finish();
-}
-
-void BusyScope::step()
-{
-    if (m_window)
-        m_window->step();
 }

@@ -7,6 +7,7 @@
 #include <QMetaObject>
 #include <QWidget>
 #include <functional>
+#include <type_traits>
 
 // Task windows whose classes are not in the program yet open as empty windows of their class name,
 // so numbering and captions work already. To put a real window in, include its header, delete its
@@ -48,14 +49,17 @@ class TMDIChildVozdZavesaPLN : public EmptyTaskWindow {
     Q_OBJECT
 };
 
-template <typename Window> QWidget* make()
+template <typename Window> QWidget* make(ui::Program& program)
 {
-    return new Window;
+    if constexpr (std::is_constructible_v<Window, ui::Program&, QWidget*>)
+        return new Window(program, nullptr);
+    else
+        return new Window;
 }
 
-const QHash<QString, std::function<QWidget*()>>& factories()
+const QHash<QString, std::function<QWidget*(ui::Program&)>>& factories()
 {
-    static const QHash<QString, std::function<QWidget*()>> table {
+    static const QHash<QString, std::function<QWidget*(ui::Program&)>> table {
         {QStringLiteral("ActionUniFanSelect"), make<TMDIChild>},
         {QStringLiteral("ActionUniFanParams"), make<TFormChildUtility>},
         {QStringLiteral("ActionSmkFanSelect"), make<TMDIChildSMK>},
@@ -73,10 +77,10 @@ const QHash<QString, std::function<QWidget*()>>& factories()
 
 } // namespace
 
-QWidget* createTaskWindow(const QString& actionName)
+QWidget* createTaskWindow(const QString& actionName, ui::Program& program)
 {
     const auto found = factories().constFind(actionName);
-    return found == factories().constEnd() ? nullptr : (*found)();
+    return found == factories().constEnd() ? nullptr : (*found)(program);
 }
 
 void applyUnitKind(QWidget* unitWindow, int kind)

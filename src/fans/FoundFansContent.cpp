@@ -11,6 +11,7 @@ FoundFansContent foundFansContentOf(
     constexpr int systemCurveSteps = 30;
     const DutyBand& band = outcome.band;
     FoundFansContent content;
+    content.run = runRecord(outcome, request);
     for (int s = 0; s <= systemCurveSteps; ++s) {
         const double q = band.stepFlow(s, systemCurveSteps);
         content.systemCurve.emplace_back(q, band.systemPressure(q));

@@ -19,6 +19,7 @@ struct FoundFanEntry {
 };
 
 struct FoundFansContent {
+    SelectionRun run; // duty point and operating points, for the chosen fan's data sheet
     std::vector<QPointF> systemCurve; // 31 points over the band
     QPointF dutyPoint; // (Q, round(k·Q²))
     bool staticPressure = false; // the run selected by static pressure (every roof fan run does)

@@ -1,7 +1,6 @@
 #include "fans/GeneralSelection.h"
 
 #include "fans/SelectionResultTables.h"
-#include "fans/SelectionRun.h"
 
 namespace fans {
 namespace {
@@ -28,9 +27,6 @@ SelectionOutcome runSelectionWithTables(
     for (const FoundFan& fan : outcome.fans)
         accepted.push_back(fan.record);
     SelectionResultTables::appendAccepted(copies(accepted));
-    // Only a run that lists fans replaces the record the fans-found window and the data sheet rely on.
-    if (outcome.status == SelectionOutcome::Status::Listed)
-        lastSelectionRun() = runRecord(outcome, request);
     return outcome;
 }
 

@@ -6,8 +6,8 @@
 namespace fans {
 
 // A whole general-ventilation selection run: the catalogue (read once and cached by the store layer),
-// the selection, the result tables Razmchek and RAZMDIAP in the working database and, when fans are
-// listed, the program's record of the run. Throws CatalogueError when the store fails.
+// the selection and the result tables Razmchek and RAZMDIAP in the working database. Throws
+// CatalogueError when the store fails.
 struct GeneralSelection {
     FanCatalogue::Records catalogue; // keeps the records the outcome points into
     SelectionOutcome outcome;

@@ -13,37 +13,28 @@ QString cell(const QStringList& row, int column)
 
 } // namespace
 
-SelectedFan& selectedFan()
-{
-    static SelectedFan fan;
-    return fan;
-}
-
-FanSheetValues& fanSheetValues()
-{
-    static FanSheetValues values;
-    return values;
-}
-
-SelectedFan selectedFanOf(const QStringList& row, double requiredFlow, double requiredPressure)
+SelectedFan selectedFanOf(const QStringList& row, const SelectionRun& run)
 {
     SelectedFan fan;
     fan.designation = cell(row, 1).trimmed().left(nameLength);
     // The grid writes these as whole numbers; a cell that is not one reads as 0.
     fan.flow = cell(row, 2).toDouble();
     fan.pressure = cell(row, 3).toDouble();
-    fan.requiredFlow = requiredFlow;
-    fan.requiredPressure = requiredPressure;
+    fan.requiredFlow = run.requiredFlow;
+    fan.requiredPressure = run.requiredPressure;
+    fan.roofRun = run.roofRun;
+    fan.row = row;
     return fan;
 }
 
-FanSheetValues fanSheetValuesOf(
-    const QStringList& row, double requiredFlow, double requiredPressure, bool roofRun)
+FanSheetValues fanSheetValuesOf(const SelectedFan& fan)
 {
+    const QStringList& row = fan.row;
+    const bool roofRun = fan.roofRun;
     FanSheetValues sheet;
     sheet.caption = QStringLiteral("Характеристики выбранного канального вентилятора:  ") + cell(row, 1);
-    sheet.requiredFlowText = integerText(requiredFlow);
-    sheet.requiredPressureText = integerText(requiredPressure);
+    sheet.requiredFlowText = integerText(fan.requiredFlow);
+    sheet.requiredPressureText = integerText(fan.requiredPressure);
     sheet.pressureLabel = roofRun ? QStringLiteral("Статическое давление - Pв, Па")
                                   : QStringLiteral("Полное давление - Pв, Па");
     sheet.chartPressureTitle

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fans/SelectionRun.h"
+
 #include <QString>
 #include <QStringList>
 #include <utility>
@@ -14,8 +16,9 @@ struct SelectedFan {
     double pressure = 0; // operating pressure, Pa
     double requiredFlow = 0;
     double requiredPressure = 0;
+    bool roofRun = false; // pressures are static
+    QStringList row; // the fan's 19 cells of the fans-found grid
 };
-SelectedFan& selectedFan();
 
 // The figures of the chosen fan as its data sheet and printed sheet show them.
 struct FanSheetValues {
@@ -26,11 +29,10 @@ struct FanSheetValues {
     QString pressureLabel; // "Статическое давление - Pв, Па" for roof runs, else total
     QString chartPressureTitle;
 };
-FanSheetValues& fanSheetValues();
 
-// Builds both from a row of the fans-found grid (its 19 cells) and the run's duty point.
-SelectedFan selectedFanOf(const QStringList& row, double requiredFlow, double requiredPressure);
-FanSheetValues fanSheetValuesOf(
-    const QStringList& row, double requiredFlow, double requiredPressure, bool roofRun);
+// The fan of a row of the fans-found grid (its 19 cells) in the run that listed it.
+SelectedFan selectedFanOf(const QStringList& row, const SelectionRun& run);
+// What the chosen fan's data sheet shows of it.
+FanSheetValues fanSheetValuesOf(const SelectedFan& fan);
 
 } // namespace fans

@@ -11,15 +11,13 @@ struct OperatingPoint {
     double pressure = 0; // round(k·Qop²), Pa
 };
 
-// The last selection run that listed fans: its duty point and the fans' operating points, in list order.
-// One instance for the program; each successful run overwrites it.
+// A selection run that listed fans: its duty point and the fans' operating points, in list order.
+// Handed with the run's content to the window that shows it.
 struct SelectionRun {
     double requiredFlow = 0;
     double requiredPressure = 0;
     bool roofRun = false;
     std::vector<OperatingPoint> operatingPoints;
 };
-
-SelectionRun& lastSelectionRun();
 
 } // namespace fans

@@ -1,5 +1,5 @@
 #include "app/DescriptionItems.h"
-#include "app/SharedWindows.h"
+#include "app/ProgramContext.h"
 #include "app/StartMenuLayout.h"
 #include "app/TFormMain.h"
 #include "app/TFormManual.h"
@@ -201,7 +201,7 @@ TEST_F(Frame, EveryTaskActionOpensAWindowOfItsClass)
 
 TEST_F(Frame, UnitWindowOpensOnlyAfterAKindIsChosen)
 {
-    auto* dialog = SharedWindows::get<TForm_Nagrev_Dialog>();
+    auto* dialog = frame->program().windows().get<TForm_Nagrev_Dialog>();
     ASSERT_NE(dialog, nullptr);
     QAction* action = frame->findChild<QAction*>(u"ActionVentUnitSelect"_s);
 
@@ -224,7 +224,7 @@ TEST_F(Frame, UnitWindowOpensOnlyAfterAKindIsChosen)
 
 TEST_F(Frame, MissingDescriptionFileIsReportedAndTheTextStays)
 {
-    auto* manual = SharedWindows::get<TFormManual>();
+    auto* manual = frame->program().windows().get<TFormManual>();
     ASSERT_NE(manual, nullptr);
     const DescriptionItem& series = descriptionItems().front();
     frame->showDescription(series);
@@ -246,7 +246,7 @@ TEST_F(Frame, MissingDescriptionFileIsReportedAndTheTextStays)
 
 TEST_F(Frame, StatusBarShowsLongHintsFromOtherWindowsToo)
 {
-    auto* manual = SharedWindows::get<TFormManual>();
+    auto* manual = frame->program().windows().get<TFormManual>();
     QWidget* text = manual->findChild<QWidget*>(u"RichEdit_Manual"_s);
     manual->show();
     QStatusTipEvent tip(text->statusTip());

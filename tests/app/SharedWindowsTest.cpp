@@ -1,10 +1,12 @@
-#include "app/SharedWindows.h"
 #include "app/DescriptionItems.h"
 #include "app/LinkLabel.h"
+#include "app/ProgramContext.h"
+#include "app/SharedWindowList.h"
 #include "app/TFormAbout.h"
 #include "app/TFormManual.h"
 #include "app/TForm_Animate.h"
 #include "app/TForm_Foto.h"
+#include "fans/ui/FansFoundWindow.h"
 #include "ui/Messages.h"
 
 #include <QDesktopServices>
@@ -30,49 +32,131 @@ public Q_SLOTS:
     void open(const QUrl& url) { opened.append(url); }
 };
 
+// Two window classes where one derives from the other, as the smoke-exhaust variants of the general
+// windows may.
+class GeneralWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit GeneralWindow(QWidget* parent = nullptr)
+        : QWidget(parent, Qt::Window)
+    {
+    }
+};
+
+class SmokeWindow : public GeneralWindow {
+    Q_OBJECT
+public:
+    SmokeWindow(ui::Program& program, QWidget* parent)
+        : GeneralWindow(parent)
+        , program(program)
+    {
+    }
+    ui::Program& program;
+};
+
 } // namespace
 
-TEST(SharedWindowsRegistry, CreatesEachWindowOnceOwnedByTheFrame)
+TEST(SharedWindowsRegistry, ProgramOrderBuiltOnFirstUseOwnedByTheFrame)
 {
     auto frame = std::make_unique<QMainWindow>();
-    SharedWindows::createAll(frame.get());
-    const QList<QWidget*> windows = SharedWindows::all();
-    ASSERT_FALSE(windows.isEmpty());
-    EXPECT_STREQ(windows.first()->metaObject()->className(), "TFormAbout");
-    for (QWidget* window : windows) {
-        EXPECT_EQ(window->parentWidget(), frame.get());
-        EXPECT_TRUE(window->isWindow());
-        EXPECT_FALSE(window->isVisible());
+    auto program = std::make_unique<ProgramContext>(frame.get());
+    registerSharedWindows(program->windows());
+    const QStringList order = program->windows().registeredClasses();
+    ASSERT_FALSE(order.isEmpty());
+    EXPECT_EQ(order.first(), u"TFormAbout"_s);
+    EXPECT_EQ(order.last(), u"TQRep_VozdAgregatLUMA"_s);
+    EXPECT_EQ(order.indexOf(u"TFormGrVovazu"_s), 1);
+    EXPECT_EQ(order.indexOf(u"TForm_Animate"_s), 2);
+    QStringList unique = order;
+    EXPECT_EQ(unique.removeDuplicates(), 0);
+    EXPECT_TRUE(program->windows().created().isEmpty()); // start-up builds none of them
+
+    auto* photo = program->windows().get<TForm_Foto>();
+    EXPECT_EQ(program->windows().get<TForm_Foto>(), photo);
+    EXPECT_EQ(program->windows().created(), QList<QWidget*>({photo}));
+    EXPECT_EQ(program->windows().ifCreated<TFormAbout>(), nullptr);
+
+    program->windows().createAll();
+    const QList<QWidget*> windows = program->windows().created();
+    ASSERT_EQ(windows.size(), order.size());
+    for (int i = 0; i < windows.size(); ++i) {
+        EXPECT_EQ(QString::fromLatin1(windows[i]->metaObject()->className()), order[i]);
+        EXPECT_EQ(windows[i]->parentWidget(), frame.get());
+        EXPECT_TRUE(windows[i]->isWindow());
+        EXPECT_FALSE(windows[i]->isVisible());
     }
-    EXPECT_EQ(SharedWindows::findByClassName("TForm_Foto"), SharedWindows::get<TForm_Foto>());
-    frame.reset();
-    EXPECT_TRUE(SharedWindows::all().isEmpty());
-    EXPECT_EQ(SharedWindows::get<TForm_Animate>(), nullptr);
+    EXPECT_EQ(windows[1], program->windows().get<TFormGrVovazu>());
+    // The windows go with the program, before the frame.
+    const QPointer<QWidget> about = windows.first();
+    program.reset();
+    EXPECT_TRUE(about.isNull());
+}
+
+TEST(SharedWindowsRegistry, ExactClassOnlyAndUnregisteredIsAnError)
+{
+    ProgramContext program;
+    program.windows().add<SmokeWindow>();
+    EXPECT_TRUE(program.windows().isRegistered<SmokeWindow>());
+    EXPECT_FALSE(program.windows().isRegistered<GeneralWindow>());
+    // The derived variant is never handed out for its base, and nothing is made on the fly.
+    EXPECT_THROW(program.windows().get<GeneralWindow>(), ui::SharedWindowError);
+    EXPECT_TRUE(program.windows().created().isEmpty());
+    EXPECT_THROW(program.windows().get<TFormAbout>(), ui::SharedWindowError);
+    EXPECT_THROW(program.windows().add<SmokeWindow>(), ui::SharedWindowError);
+
+    program.windows().add<GeneralWindow>();
+    SmokeWindow* smoke = program.windows().get<SmokeWindow>();
+    GeneralWindow* general = program.windows().get<GeneralWindow>();
+    EXPECT_STREQ(general->metaObject()->className(), "GeneralWindow");
+    EXPECT_NE(static_cast<GeneralWindow*>(smoke), general);
+    // A window that asks for the program is handed it; a registry without an owner keeps its windows
+    // top-level.
+    EXPECT_EQ(&smoke->program, &program);
+    EXPECT_EQ(smoke->parentWidget(), nullptr);
+
+    // The frame's services need their windows registered too.
+    EXPECT_THROW(program.busyIndicator(), ui::SharedWindowError);
+    EXPECT_EQ(program.openTaskWindow(u"ActionUniFanSelect"_s), nullptr); // no frame to open it in
+}
+
+TEST(SharedWindowsRegistry, PrepareStepRunsOnceWhenTheWindowIsBuilt)
+{
+    ProgramContext program;
+    int prepared = 0;
+    program.windows().add<GeneralWindow>([&prepared](GeneralWindow* window) {
+        ++prepared;
+        window->setObjectName(u"Prepared"_s);
+    });
+    EXPECT_EQ(prepared, 0);
+    EXPECT_EQ(program.windows().get<GeneralWindow>()->objectName(), u"Prepared"_s);
+    program.windows().get<GeneralWindow>();
+    EXPECT_EQ(prepared, 1);
 }
 
 TEST(ProgressWindow, ShownForTheRunAndClosedOnEveryExitPath)
 {
-    auto frame = std::make_unique<QMainWindow>();
-    SharedWindows::createAll(frame.get());
-    auto* progress = SharedWindows::get<TForm_Animate>();
-    ASSERT_NE(progress, nullptr);
+    ProgramContext program;
+    program.windows().add<TForm_Animate>();
+    auto* progress = program.windows().get<TForm_Animate>();
+    ASSERT_EQ(program.busyIndicator(), progress);
     EXPECT_EQ(progress->windowTitle(), u"Идет анализ..."_s);
     EXPECT_TRUE(progress->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     {
-        BusyScope busy;
+        ui::BusyScope busy(program.busyIndicator());
         EXPECT_TRUE(progress->isVisible());
         {
-            BusyScope nested; // an inner run leaves the window to the outer one
+            ui::BusyScope nested(program.busyIndicator()); // an inner run leaves the window to the outer one
         }
         EXPECT_TRUE(progress->isVisible());
     }
     EXPECT_FALSE(progress->isVisible());
     try {
-        BusyScope busy;
+        ui::BusyScope busy(program.busyIndicator());
         throw std::runtime_error("store error");
     } catch (const std::runtime_error&) {
     }
     EXPECT_FALSE(progress->isVisible());
+    ui::BusyScope none(nullptr); // a run without a progress window goes on
 }
 
 TEST(PhotoWindow, MissingPictureKeepsThePreviousOne)

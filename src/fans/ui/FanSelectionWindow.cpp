@@ -1,14 +1,16 @@
 #include "fans/ui/FanSelectionWindow.h"
 
-#include "app/TForm_Animate.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
 #include "fans/FoundFansContent.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SelectionValidation.h"
 #include "fans/ui/FansFoundWindow.h"
+#include "ui/BusyIndicator.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
+#include "ui/Program.h"
+#include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 
 #include <QCheckBox>
@@ -136,8 +138,9 @@ QLabel* unitLabel(const QString& text)
 
 } // namespace
 
-TMDIChild::TMDIChild(QWidget* parent)
+TMDIChild::TMDIChild(ui::Program& program, QWidget* parent)
     : QWidget(parent)
+    , m_program(program)
 {
     setObjectName(u"MDIChild"_s);
     setWindowTitle(u"Подбор вентиляторов общеобменной вентиляции"_s);
@@ -559,7 +562,7 @@ void TMDIChild::runSelection()
     std::optional<fans::GeneralSelection> run;
     QString storeError;
     {
-        BusyScope busy(u"Подбор вентиляторов..."_s);
+        ui::BusyScope busy(m_program.busyIndicator(), u"Подбор вентиляторов..."_s);
         try {
             run = fans::runGeneralSelection(*request);
         } catch (const CatalogueError& error) {
@@ -575,5 +578,6 @@ void TMDIChild::runSelection()
             ui::showMessage(message, ui::MessageKind::Warning);
         return;
     }
-    TFormGrVovazu::shared()->fill(fans::foundFansContentOf(run->outcome, *request, systemDecimalSeparator()));
+    m_program.windows().get<TFormGrVovazu>()->fill(
+        fans::foundFansContentOf(run->outcome, *request, systemDecimalSeparator()));
 }

@@ -14,6 +14,9 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class SpinEditWidget;
+namespace ui {
+class Program;
+}
 
 // The general-ventilation fan selection task window: the user states the duty point, narrows the
 // catalogue by fan group, series, impeller diameters, duct sizes, motor poles and phases, and
@@ -21,7 +24,7 @@ class SpinEditWidget;
 class TMDIChild : public QWidget {
     Q_OBJECT
 public:
-    explicit TMDIChild(QWidget* parent = nullptr);
+    explicit TMDIChild(ui::Program& program, QWidget* parent = nullptr);
 
     // Chooses a fan group as a click on its radio button does.
     void selectGroup(fans::FanGroup group);
@@ -51,6 +54,7 @@ private:
     };
     SeriesGroup& groupControls(fans::FanGroup group);
 
+    ui::Program& m_program;
     SeriesGroup m_duct;
     SeriesGroup m_roof;
     SeriesGroup m_pressurization;

@@ -1,9 +1,8 @@
 #include "fans/ui/FansFoundWindow.h"
 
-#include "app/SharedWindows.h"
 #include "fans/FoundFanRow.h"
-#include "fans/SelectedFan.h"
-#include "fans/SelectionRun.h"
+#include "ui/Program.h"
+#include "ui/SharedRecords.h"
 #include "ui/report/CustomPlot.h"
 
 #include <QGroupBox>
@@ -93,8 +92,9 @@ int visiblePoints(const QCPGraph* graph)
 
 } // namespace
 
-TFormGrVovazu::TFormGrVovazu(QWidget* parent)
+TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , m_program(program)
 {
     setObjectName(u"FormGrVovazu"_s);
     setWindowTitle(u"ЗФН: Выберите канальный вентилятор"_s);
@@ -152,11 +152,6 @@ TFormGrVovazu::TFormGrVovazu(QWidget* parent)
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { showDetails(); });
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
     connect(details, &QPushButton::clicked, this, &TFormGrVovazu::showDetails);
-}
-
-TFormGrVovazu* TFormGrVovazu::shared()
-{
-    return SharedWindows::instance<TFormGrVovazu>();
 }
 
 void TFormGrVovazu::buildChart()
@@ -446,10 +441,7 @@ void TFormGrVovazu::showDetails()
     if (m_content.fans.empty())
         return;
     const int row = gridRow() ? gridRow() : 2;
-    const QStringList& cells = m_content.fans[size_t(row - 2)].row;
-    const fans::SelectionRun& run = fans::lastSelectionRun();
-    fans::selectedFan() = fans::selectedFanOf(cells, run.requiredFlow, run.requiredPressure);
-    fans::fanSheetValues()
-        = fans::fanSheetValuesOf(cells, run.requiredFlow, run.requiredPressure, run.roofRun);
-    Q_EMIT detailsRequested();
+    const fans::SelectedFan fan = fans::selectedFanOf(m_content.fans[size_t(row - 2)].row, m_content.run);
+    m_program.records().selectedFan = fan;
+    Q_EMIT detailsRequested(fan);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fans/FoundFansContent.h"
+#include "fans/SelectedFan.h"
 
 #include <QPointF>
 #include <QWidget>
@@ -12,11 +13,14 @@ class QCPItemText;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+namespace ui {
+class Program;
+}
 
 // The fans found by the last selection run: their designations, their curves over the duty band with
 // the system curve, and one grid row of figures each. Choosing a fan in the list, the grid or by
 // clicking its curve marks its operating point; "Подробно" hands the chosen fan to its data sheet.
-// One window for the whole program, shared by every selection window; each run replaces its content.
+// One window for the whole program, shared by every selection window; each run hands it its content.
 class TFormGrVovazu : public QWidget {
     Q_OBJECT
 public:
@@ -25,14 +29,12 @@ public:
     static constexpr int firstLabelSeries = 34;
     static constexpr int seriesCount = 65;
 
-    explicit TFormGrVovazu(QWidget* parent = nullptr);
-
-    // The program's window (registered among the shared windows), created on first use when the
-    // program has none.
-    static TFormGrVovazu* shared();
+    TFormGrVovazu(ui::Program& program, QWidget* parent = nullptr);
 
     // Replaces the content with a run's and shows the window, the list focused and no fan chosen.
     void fill(const fans::FoundFansContent& content);
+    // The run shown.
+    const fans::SelectionRun& run() const { return m_content.run; }
 
     // The fan chosen, as its grid row (data rows start at 2, as under the two header rows); 0 for none.
     int gridRow() const;
@@ -41,12 +43,13 @@ public:
 
     // Chooses fan c (1-based) as a click in the grid does; a curve click ends up here too.
     void chooseFan(int fanNumber);
-    // "Подробно": the chosen fan (the first when none is chosen) goes to its data sheet.
+    // "Подробно": the chosen fan (the first when none is chosen) becomes the program's selected fan and
+    // goes to its data sheet.
     void showDetails();
 
 Q_SIGNALS:
-    // Emitted after "Подробно" has filled the selected fan and the sheet's values.
-    void detailsRequested();
+    // Emitted after "Подробно" has made the fan the program's selected fan.
+    void detailsRequested(const fans::SelectedFan& fan);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -61,6 +64,7 @@ private:
     void onCurveClicked(QCPGraph* graph);
     void onZoomRectangle(const QRect& rect);
 
+    ui::Program& m_program;
     QListWidget* m_list = nullptr;
     QCustomPlot* m_chart = nullptr;
     QTableWidget* m_grid = nullptr;

@@ -1,7 +1,8 @@
 #include "heating/ui/HeatingUnitResultsWindow.h"
 
-#include "app/SharedWindows.h"
 #include "heating/ui/HeatingUnitReportForm.h"
+#include "ui/Program.h"
+#include "ui/SharedWindows.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,10 +23,11 @@ const QColor currentColumnColor(Qt::yellow);
 
 } // namespace
 
-TFormVozdAgregatResLUMA::TFormVozdAgregatResLUMA(QWidget* parent)
+TFormVozdAgregatResLUMA::TFormVozdAgregatResLUMA(ui::Program& program, QWidget* parent)
     : QDialog(parent,
         Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
+    , m_program(program)
     , m_grid(new QTableWidget(heating::heatingTableRows, heating::heatingTableColumns, this))
 {
     setObjectName(u"FormVozdAgregatResLUMA"_s);
@@ -137,7 +139,7 @@ void TFormVozdAgregatResLUMA::showEvent(QShowEvent* event)
 
 void TFormVozdAgregatResLUMA::print()
 {
-    TQRep_VozdAgregatLUMA* form = SharedWindows::instance<TQRep_VozdAgregatLUMA>();
+    TQRep_VozdAgregatLUMA* form = m_program.windows().get<TQRep_VozdAgregatLUMA>();
     QStringList values;
     for (int row = 0; row < heating::heatingReportRows; ++row)
         values << cellText(row, m_printColumn);

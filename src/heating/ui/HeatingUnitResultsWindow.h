@@ -5,13 +5,16 @@
 #include <QDialog>
 
 class QTableWidget;
+namespace ui {
+class Program;
+}
 
 // The results of the last air-heating unit run, the six models side by side. The user picks the model
 // to print by clicking its column; the picked column is drawn bold on yellow.
 class TFormVozdAgregatResLUMA : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormVozdAgregatResLUMA(QWidget* parent = nullptr);
+    TFormVozdAgregatResLUMA(ui::Program& program, QWidget* parent = nullptr);
 
     // Replaces every cell by the table of a new run and shows the window if it is hidden.
     void showResults(const QString& projectName, const heating::HeatingUnitTable& table);
@@ -33,6 +36,7 @@ private:
     void rememberColumn(int column);
     void paintCurrentColumn();
 
+    ui::Program& m_program;
     QTableWidget* m_grid;
     QString m_projectName;
     int m_printColumn = 1;

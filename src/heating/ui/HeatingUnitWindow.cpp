@@ -1,17 +1,17 @@
 #include "heating/ui/HeatingUnitWindow.h"
 
-#include "app/DescriptionItems.h"
-#include "app/SharedWindows.h"
-#include "app/TFormManual.h"
 #include "common/NumberText.h"
 #include "heating/HeatingUnitCalc.h"
 #include "heating/HeatingUnitTable.h"
 #include "heating/ui/HeatingUnitResultsWindow.h"
+#include "ui/DescriptionItem.h"
 #include "ui/FileDialogs.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
+#include "ui/Program.h"
 #include "ui/RadioGroupWidget.h"
+#include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 #include "ui/UserSettings.h"
 
@@ -59,8 +59,9 @@ bool validIndex(int index, const RadioGroupWidget* group)
 
 } // namespace
 
-TMDIChildVozdAgregatLUMA::TMDIChildVozdAgregatLUMA(QWidget* parent)
+TMDIChildVozdAgregatLUMA::TMDIChildVozdAgregatLUMA(ui::Program& program, QWidget* parent)
     : QWidget(parent)
+    , m_program(program)
 {
     setObjectName(u"MDIChildVozdAgregatLUMA"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -282,22 +283,19 @@ void TMDIChildVozdAgregatLUMA::run()
         }
         return;
     }
-    auto* results = SharedWindows::instance<TFormVozdAgregatResLUMA>();
+    auto* results = m_program.windows().get<TFormVozdAgregatResLUMA>();
     results->showResults(
         m_projectName->text(), heating::heatingUnitTable(in, *outcome.run, systemDecimalSeparator()));
 }
 
 void TMDIChildVozdAgregatLUMA::showDescription()
 {
-    auto* manual = SharedWindows::instance<TFormManual>();
-    DescriptionItem item;
-    item.windowCaption = manual->windowTitle(); // the description window keeps its caption
+    ui::DescriptionItem item; // no caption: the description window keeps its own
     item.rtfFile = u"VozdAgregatLUMA.rtf"_s;
     item.reportTitle = u"Воздушные тепловые агрегаты ЛУМА:"_s;
     item.reportPicture = u"LUMAw.bmp"_s;
     item.missingFileMessage = u"Не удается найти файл:VozdAgregatLUMA.rtf  ?!"_s;
-    item.separatorAfter = false;
-    manual->showItem(item);
+    m_program.showDescription(item);
 }
 
 void TMDIChildVozdAgregatLUMA::loadProject()

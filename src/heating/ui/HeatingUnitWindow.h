@@ -9,6 +9,9 @@ class QGroupBox;
 class QPushButton;
 class RadioGroupWidget;
 class SpinEditWidget;
+namespace ui {
+class Program;
+}
 
 // The task window that sizes ЛУМА air-heating units for a building: it reads the temperatures and the
 // building's volume or the given heat demand, runs the calculation for all six models and shows them in
@@ -17,7 +20,7 @@ class SpinEditWidget;
 class TMDIChildVozdAgregatLUMA : public QWidget {
     Q_OBJECT
 public:
-    explicit TMDIChildVozdAgregatLUMA(QWidget* parent = nullptr);
+    explicit TMDIChildVozdAgregatLUMA(ui::Program& program, QWidget* parent = nullptr);
 
     // The inputs as typed, in the form the project file keeps them.
     heating::HeatingUnitProject inputsAsTyped() const;
@@ -43,6 +46,7 @@ private:
     void readStoredInputs();
     void writeStoredInputs() const;
 
+    ui::Program& m_program;
     QLineEdit* m_projectName = nullptr;
     SpinEditWidget* m_tn = nullptr;
     SpinEditWidget* m_tv = nullptr;

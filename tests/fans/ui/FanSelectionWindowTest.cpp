@@ -1,4 +1,6 @@
 #include "fans/ui/FanSelectionWindow.h"
+#include "app/ProgramContext.h"
+#include "app/TForm_Animate.h"
 #include "fans/SelectionMessages.h"
 #include "fans/ui/FansFoundWindow.h"
 #include "ui/Messages.h"
@@ -21,18 +23,23 @@ namespace {
 // A selection window on the bundled catalogue, with the user's messages recorded instead of shown.
 class SelectionWindowTest : public ::testing::Test {
 protected:
+    SelectionWindowTest()
+    {
+        program.windows().add<TFormGrVovazu>();
+        program.windows().add<TForm_Animate>();
+    }
     void SetUp() override
     {
         ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
-        window = std::make_unique<TMDIChild>();
+        window = std::make_unique<TMDIChild>(program);
         window->show();
     }
     void TearDown() override
     {
         window.reset();
-        TFormGrVovazu::shared()->hide();
         ui::setMessageSink({});
     }
+    TFormGrVovazu* found() { return program.windows().get<TFormGrVovazu>(); }
 
     template <typename T> T* control(const QString& name) const
     {
@@ -55,6 +62,7 @@ protected:
     }
     void setText(const QString& box, const QString& text) { control<SpinEditWidget>(box)->setText(text); }
 
+    ProgramContext program;
     std::unique_ptr<TMDIChild> window;
     QStringList messages;
 };
@@ -200,7 +208,7 @@ TEST_F(SelectionWindowTest, ValidationMessagesAndFocus)
         if (!c.focused.isEmpty()) {
             EXPECT_EQ(window->focusWidget(), control<QWidget>(c.focused)) << c.what;
         }
-        EXPECT_FALSE(TFormGrVovazu::shared()->isVisible()) << c.what;
+        EXPECT_FALSE(found()->isVisible()) << c.what;
     }
 }
 
@@ -254,9 +262,9 @@ TEST_F(SelectionWindowTest, RunFillsTheFansFoundWindow)
     tickAllSeries(u"Open_ListView"_s);
     click(u"Button1"_s);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
-    TFormGrVovazu* found = TFormGrVovazu::shared();
-    ASSERT_TRUE(found->isVisible());
-    auto* list = found->findChild<QListWidget*>(u"ListBoxVOVAZU"_s);
+    ASSERT_TRUE(found()->isVisible());
+    auto* list = found()->findChild<QListWidget*>(u"ListBoxVOVAZU"_s);
     ASSERT_GE(list->count(), 5);
-    EXPECT_EQ(found->gridRow(), 0); // no fan chosen yet
+    EXPECT_EQ(found()->gridRow(), 0); // no fan chosen yet
+    EXPECT_FALSE(program.windows().get<TForm_Animate>()->isVisible()); // the run showed it and closed it
 }

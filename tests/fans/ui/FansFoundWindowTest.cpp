@@ -1,7 +1,6 @@
 #include "fans/ui/FansFoundWindow.h"
+#include "app/ProgramContext.h"
 #include "fans/GeneralSelection.h"
-#include "fans/SelectedFan.h"
-#include "fans/SelectionRun.h"
 #include "ui/report/CustomPlot.h"
 
 #include <QApplication>
@@ -28,7 +27,8 @@ protected:
         }
         run = fans::runGeneralSelection(request);
         ASSERT_EQ(run.outcome.status, fans::SelectionOutcome::Status::Listed);
-        window = TFormGrVovazu::shared();
+        program.windows().add<TFormGrVovazu>();
+        window = program.windows().get<TFormGrVovazu>();
         window->resize(1400, 900);
         window->fill(fans::foundFansContentOf(run.outcome, request, QLatin1Char('.')));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -38,8 +38,7 @@ protected:
         ASSERT_TRUE(list && grid && chart);
         ASSERT_GE(list->count(), 5);
     }
-    void TearDown() override { window->hide(); }
-
+    ProgramContext program;
     fans::SelectionRequest request;
     fans::GeneralSelection run;
     TFormGrVovazu* window = nullptr;
@@ -135,7 +134,7 @@ TEST_F(FansFoundWindowTest, ThirdListEntryMarksItsOperatingPoint)
     EXPECT_EQ(window->gridRow(), 4);
     QCPGraph* point = window->series(2);
     ASSERT_EQ(point->dataCount(), 1);
-    const fans::OperatingPoint& op = fans::lastSelectionRun().operatingPoints.at(2);
+    const fans::OperatingPoint& op = window->run().operatingPoints.at(2);
     EXPECT_EQ(op.seriesIndex, 6);
     EXPECT_EQ(point->data()->at(0)->key, op.flow);
     EXPECT_EQ(point->data()->at(0)->value, op.pressure);
@@ -163,7 +162,7 @@ TEST_F(FansFoundWindowTest, ThirdListEntryMarksItsOperatingPoint)
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(window->gridRow(), 5);
     EXPECT_EQ(point->dataCount(), 1);
-    EXPECT_EQ(point->data()->at(0)->key, fans::lastSelectionRun().operatingPoints.at(3).flow);
+    EXPECT_EQ(point->data()->at(0)->key, window->run().operatingPoints.at(3).flow);
 }
 
 TEST_F(FansFoundWindowTest, ClickingACurveChoosesItsFan)
@@ -198,22 +197,32 @@ TEST_F(FansFoundWindowTest, ClickingACurveChoosesItsFan)
 
 TEST_F(FansFoundWindowTest, DetailsFillTheSelectedFan)
 {
+    QList<fans::SelectedFan> handed;
+    QObject::connect(window, &TFormGrVovazu::detailsRequested,
+        [&handed](const fans::SelectedFan& fan) { handed.append(fan); });
+    const auto selected = [this] { return program.records().selectedFan.value_or(fans::SelectedFan {}); };
+    ASSERT_FALSE(program.records().selectedFan);
+
     // Nothing chosen: the first fan.
     QTest::mouseClick(window->findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton);
-    EXPECT_EQ(fans::selectedFan().designation, list->item(0)->text());
-    EXPECT_EQ(fans::selectedFan().flow, grid->item(0, 2)->text().toDouble());
-    EXPECT_EQ(fans::selectedFan().pressure, grid->item(0, 3)->text().toDouble());
-    EXPECT_EQ(fans::selectedFan().requiredFlow, 5000);
-    EXPECT_EQ(fans::selectedFan().requiredPressure, 500);
-    EXPECT_EQ(fans::fanSheetValues().rows.size(), 14u);
-    EXPECT_EQ(fans::fanSheetValues().rows[1].first, u"Полное давление - Pв, Па"_s);
+    EXPECT_EQ(selected().designation, list->item(0)->text());
+    EXPECT_EQ(selected().flow, grid->item(0, 2)->text().toDouble());
+    EXPECT_EQ(selected().pressure, grid->item(0, 3)->text().toDouble());
+    EXPECT_EQ(selected().requiredFlow, 5000);
+    EXPECT_EQ(selected().requiredPressure, 500);
+    const fans::FanSheetValues sheet = fans::fanSheetValuesOf(selected());
+    EXPECT_EQ(sheet.rows.size(), 14u);
+    EXPECT_EQ(sheet.rows[1].first, u"Полное давление - Pв, Па"_s);
+    ASSERT_EQ(handed.size(), 1);
+    EXPECT_EQ(handed[0].designation, selected().designation);
 
     // A double click in the grid hands over that row's fan.
     const QRect cell = grid->visualRect(grid->model()->index(2, 1));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(fans::selectedFan().designation, list->item(2)->text());
-    EXPECT_EQ(fans::fanSheetValues().rows[0].second, grid->item(2, 2)->text());
+    EXPECT_EQ(selected().designation, list->item(2)->text());
+    EXPECT_EQ(fans::fanSheetValuesOf(selected()).rows[0].second, grid->item(2, 2)->text());
+    EXPECT_EQ(handed.size(), 2);
 }
 
 // Dragging from upper left to lower right zooms into the rectangle; dragging towards the left shows the whole

@@ -1,5 +1,5 @@
 #include "heating/ui/HeatingUnitWindow.h"
-#include "app/SharedWindows.h"
+#include "app/ProgramContext.h"
 #include "app/TFormManual.h"
 #include "heating/ui/HeatingUnitReportForm.h"
 #include "heating/ui/HeatingUnitResultsWindow.h"
@@ -30,12 +30,17 @@ namespace {
 
 class HeatingUnitWindowTest : public ::testing::Test {
 protected:
+    HeatingUnitWindowTest()
+    {
+        program.windows().add<TFormManual>();
+        program.windows().add<TFormVozdAgregatResLUMA>();
+        program.windows().add<TQRep_VozdAgregatLUMA>();
+    }
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
         ui::setUserSettingsFile(dir.filePath(u"user.ini"_s));
         ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
-        results()->hide();
     }
     void TearDown() override
     {
@@ -44,11 +49,11 @@ protected:
         ui::setFileDialogAnswer({});
     }
 
-    static TFormVozdAgregatResLUMA* results() { return SharedWindows::instance<TFormVozdAgregatResLUMA>(); }
+    TFormVozdAgregatResLUMA* results() { return program.windows().get<TFormVozdAgregatResLUMA>(); }
 
     std::unique_ptr<TMDIChildVozdAgregatLUMA> makeWindow()
     {
-        auto window = std::make_unique<TMDIChildVozdAgregatLUMA>();
+        auto window = std::make_unique<TMDIChildVozdAgregatLUMA>(program);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();
         return window;
@@ -72,6 +77,7 @@ protected:
         QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
     }
 
+    ProgramContext program;
     QTemporaryDir dir;
     QStringList messages;
 };
@@ -168,7 +174,7 @@ TEST_F(HeatingUnitWindowTest, PrintShowsTheClickedModelWithoutPrices)
     EXPECT_TRUE(grid->item(12, 3)->font().bold());
     EXPECT_FALSE(grid->item(12, 1)->font().bold());
 
-    TQRep_VozdAgregatLUMA* form = SharedWindows::instance<TQRep_VozdAgregatLUMA>();
+    TQRep_VozdAgregatLUMA* form = program.windows().get<TQRep_VozdAgregatLUMA>();
     bool previewSeen = false;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -275,7 +281,7 @@ TEST_F(HeatingUnitWindowTest, ProjectsAreSavedAndLoadedThroughTheDialogs)
 TEST_F(HeatingUnitWindowTest, DescriptionShowsTheUnitsTextAndKeepsTheCaption)
 {
     auto window = makeWindow();
-    TFormManual* manual = SharedWindows::instance<TFormManual>();
+    TFormManual* manual = program.windows().get<TFormManual>();
     manual->setWindowTitle(u"Описание"_s);
     click(window.get(), u"bDescription"_s);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();

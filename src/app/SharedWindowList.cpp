@@ -1,0 +1,53 @@
+#include "app/SharedWindowList.h"
+
+#include "app/TFormAbout.h"
+#include "app/TFormHelp.h"
+#include "app/TFormManual.h"
+#include "app/TForm_Animate.h"
+#include "app/TForm_Foto.h"
+#include "app/TForm_Nagrev_Dialog.h"
+#include "fans/ui/FansFoundWindow.h"
+#include "heating/ui/HeatingUnitReportForm.h"
+#include "heating/ui/HeatingUnitResultsWindow.h"
+#include "ui/SharedWindows.h"
+#include "ui/report/TQROpenForm.h"
+#include "ui/report/TQRep_FORM.h"
+#include "ui/report/TQRep_Manual.h"
+
+#include <QTextDocument>
+
+// A shared window joins the program by one line here, at its place in the full order (the frame comes
+// first and is not listed):
+// TFormAbout, TFormGrVovazu, TForm_Animate, TForm_ResImage, TResult_Form, TForm_Razmer, TQRep_FORM,
+// TQRep_vovazu_FORM, TFormManual, TForm_ResImage_UtilitySMK, TResult_Form_Utility,
+// TQRep_vovazu_FORM_Utility, TForm_Foto, TQRep_Manual, TFormHelp, TFormGrVovazuSMK, TForm_ResImageSMK,
+// TForm_ResImage_Utility, TQRep_FORMSMK, TQRep_vovazu_FORM_UtilitySMK, TQRep_vovazu_FORMSMK,
+// TForm_Nagrev_Dialog, TFormDialogKolich, TFormPritochVovazu, TFormResultPritoch, TQRep_Pritoch,
+// TResult_Form_UtilitySMK, TResult_FormSMK, TFormSxema, TForm_YarlykChange, TFormDlgTipZavesa,
+// TQROpenForm, TQRep_VozdZavesaORK, TFormVozdZavesaResORK, TQRep_VozdZavesaPLN, TFormVozdZavesaResPLN,
+// TdgSMKCalkYchastok, TdgPodporYchastok, TQRep_VozdZavesaTEM, TFormVozdZavesaResTEM,
+// TFormVozdAgregatResLUMA, TQRep_VozdAgregatLUMA.
+// Each is built on first use: nothing the user sees depends on when, and the frame appears at once.
+// A window whose constructor takes (ui::Program&, QWidget*) is handed the program. Where a window
+// serves another, the connection goes into the `prepare` step of the one that asks.
+void registerSharedWindows(ui::SharedWindows& windows)
+{
+    windows.add<TFormAbout>();
+    windows.add<TFormGrVovazu>();
+    windows.add<TForm_Animate>();
+    windows.add<TQRep_FORM>();
+    windows.add<TFormManual>([&windows](TFormManual* manual) {
+        QObject::connect(manual, &TFormManual::printRequested, manual,
+            [&windows](const QString& title, QTextDocument* text, const QString& picture) {
+                windows.get<TQRep_Manual>()->printDescription(title, *text, picture);
+            });
+    });
+    windows.add<TForm_Foto>();
+    windows.add<TQRep_Manual>();
+    windows.add<TFormHelp>();
+    windows.add<TQRep_FORMSMK>();
+    windows.add<TForm_Nagrev_Dialog>();
+    windows.add<TQROpenForm>();
+    windows.add<TFormVozdAgregatResLUMA>();
+    windows.add<TQRep_VozdAgregatLUMA>();
+}
