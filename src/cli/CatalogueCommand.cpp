@@ -5,6 +5,7 @@
 #include "fans/FanCatalogue.h"
 #include "fans/FanCatalogueCheck.h"
 #include "fans/FanCatalogueSchema.h"
+#include "unit/ElementStore.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -133,7 +134,9 @@ std::optional<store::TableDef> knownTableDef(const QString& table)
 {
     if (auto fanTable = fans::knownCatalogueTableDef(table))
         return fanTable;
-    return curtains::knownCurtainTableDef(table);
+    if (auto curtainTable = curtains::knownCurtainTableDef(table))
+        return curtainTable;
+    return unit::knownElementTableDef(table);
 }
 
 int runImport(cli::Arguments& args)

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+// Messages of the unit calculations, shared by the checks of the window and of the calculations themselves.
+namespace unit::messages {
+
+using namespace Qt::StringLiterals;
+
+inline QString freePressureNegative()
+{
+    return u"Свободное давление должно быть больше или равно нулю!!!"_s;
+}
+inline QString speedNotPositive()
+{
+    return u"Максимально возможная скорость воздуха не может быть меньше или равна нулю!!!"_s;
+}
+inline QString flowNotPositive()
+{
+    return u"Расход воздуха должен быть больше нуля!!!"_s;
+}
+inline QString heaterAirNotWarmed()
+{
+    return u"Температура воздуха на выходе из приточной системы должна быть больше, чем на входе при подборе "
+           u"теплообменника."_s;
+}
+inline QString waterNotCooled()
+{
+    return u"Температура горячей воды на выходе из теплообменника должна быть меньше, чем на входе!"_s;
+}
+// Water no warmer than the incoming air cannot heat it: the required transfer would be infinite.
+inline QString waterNotWarmerThanAir()
+{
+    return u"Температура горячей воды на входе в теплообменник должна быть больше, чем температура воздуха "
+           u"на "
+           u"входе!"_s;
+}
+inline QString coolerFlowNotPositive()
+{
+    return u"Расход воздуха для подбора охладителя должен быть больше нуля!!!"_s;
+}
+inline QString coolerAirNotCooled()
+{
+    return u"Температура воздуха на выходе из приточной системы должна быть меньше, чем на входе при подборе "
+           u"охладителя."_s;
+}
+inline QString noHeaterType()
+{
+    return u"Отметьте галочкой хотя бы один! тип теплообменника, чтобы произвести подбор?!"_s;
+}
+
+} // namespace unit::messages

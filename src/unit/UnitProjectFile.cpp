@@ -1,0 +1,143 @@
+#include "unit/UnitProjectFile.h"
+
+#include "common/FixedRecord.h"
+#include "common/NumberText.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace unit {
+
+namespace {
+
+constexpr int nameCapacity = 100;
+constexpr int numberCapacity = 16;
+constexpr int listCapacity = 254; // also the capacity of the cooler's number fields
+
+} // namespace
+
+UnitProject defaultUnitProject()
+{
+    UnitProject p;
+    p.flow = u"3500"_s;
+    p.freePressure = u"0"_s;
+    p.airIn = u"-26"_s;
+    p.airOut = u"21"_s;
+    p.maxSpeed = u"4"_s;
+    p.waterIn = u"80"_s;
+    p.waterOut = u"40"_s;
+    p.coolerFlow = u"3500"_s;
+    p.coolerAirIn = u"35"_s;
+    p.coolerAirOut = u"18"_s;
+    p.humidity = u"80"_s;
+    return p;
+}
+
+QByteArray encodeUnitProject(const UnitProject& p, QChar decimalSeparator)
+{
+    RecordWriter w(decimalSeparator);
+    w.text(p.projectName, nameCapacity);
+    for (const QString* box :
+        {&p.flow, &p.freePressure, &p.airIn, &p.airOut, &p.maxSpeed, &p.waterIn, &p.waterOut})
+        w.numberText(*box, numberCapacity);
+    w.text(p.waterHeaterTicks, listCapacity).text(p.electricHeaterTicks, listCapacity).padding(2);
+    w.int32(p.heaterColumn);
+    for (const QString* ticks :
+        {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks})
+        w.text(*ticks, listCapacity);
+    for (const QString* box : {&p.coolerFlow, &p.coolerAirIn, &p.coolerAirOut, &p.humidity})
+        w.numberText(*box, listCapacity);
+    w.padding(1).int32(p.coolerSeries);
+    Q_ASSERT(w.size() == unitProjectRecordSize);
+    return w.bytes();
+}
+
+std::optional<UnitProject> decodeUnitProject(const QByteArray& bytes, QChar decimalSeparator)
+{
+    if (bytes.size() < unitProjectRecordSize)
+        return std::nullopt;
+    RecordReader r(bytes.left(unitProjectRecordSize), decimalSeparator);
+    UnitProject p;
+    p.projectName = r.text(nameCapacity);
+    for (QString* box : {&p.flow, &p.freePressure, &p.airIn, &p.airOut, &p.maxSpeed, &p.waterIn, &p.waterOut})
+        *box = r.numberText(numberCapacity);
+    p.waterHeaterTicks = r.text(listCapacity);
+    p.electricHeaterTicks = r.text(listCapacity);
+    r.skip(2);
+    p.heaterColumn = r.int32();
+    for (QString* ticks :
+        {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks})
+        *ticks = r.text(listCapacity);
+    for (QString* box : {&p.coolerFlow, &p.coolerAirIn, &p.coolerAirOut, &p.humidity})
+        *box = r.numberText(listCapacity);
+    r.skip(1);
+    p.coolerSeries = r.int32();
+    if (!r.finishedExactly())
+        return std::nullopt;
+    return p;
+}
+
+QString tickPositionsText(const std::vector<int>& positions)
+{
+    QString text;
+    for (int position : positions)
+        text += QString::number(position) + u';';
+    return text;
+}
+
+std::vector<int> tickPositions(const QString& text)
+{
+    std::vector<int> positions;
+    for (const QString& token : splitTokens(text)) {
+        bool ok = false;
+        const int position = token.toInt(&ok);
+        if (ok && position >= 0 && std::find(positions.begin(), positions.end(), position) == positions.end())
+            positions.push_back(position);
+    }
+    return positions;
+}
+
+QString unitProjectOpenTitle()
+{
+    return u"Открытие файла проекта расчета модульных систем *.pritochprj"_s;
+}
+
+QString unitProjectSaveTitle()
+{
+    return u"Сохранение файла проекта расчета модульных систем *.pritochprj"_s;
+}
+
+QString unitProjectFilter()
+{
+    return u"Проект расчета модульных систем (*.pritochprj) |*.pritochprj"_s;
+}
+
+QString unitProjectSuffix()
+{
+    return u"pritochprj"_s;
+}
+
+UnitProjectLoad loadUnitProject(const QString& path, QChar decimalSeparator)
+{
+    if (!QFileInfo(path).isFile())
+        return {std::nullopt, {u"Выберите существующий файл с расширением *.pritochprj"_s}};
+    std::optional<UnitProject> project;
+    if (const std::optional<QByteArray> record = readRecordFile(path, unitProjectRecordSize))
+        project = decodeUnitProject(*record, decimalSeparator);
+    if (!project)
+        return {std::nullopt,
+            {u"Произошла ошибка чтения файла!"_s, u"Проверьте расширение открываемого файла"_s}};
+    return {project, {}};
+}
+
+std::optional<QString> saveUnitProject(
+    const QString& path, const UnitProject& project, QChar decimalSeparator)
+{
+    if (!writeRecordFile(path, encodeUnitProject(project, decimalSeparator)))
+        return u"Не удалось сохранить файл проекта %1"_s.arg(QFileInfo(path).fileName());
+    return std::nullopt;
+}
+
+} // namespace unit

@@ -1,0 +1,108 @@
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QJsonObject json;
+};
+
+CliRun cli(const QStringList& arguments)
+{
+    const QString fromEnv = qEnvironmentVariable("ZFN_CLI");
+    QProcess process;
+    process.start(fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() + u"/zfn-cli"_s : fromEnv,
+        arguments + QStringList {u"--json"_s});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), QJsonDocument::fromJson(process.readAllStandardOutput()).object()};
+}
+
+QStringList keys(const QJsonObject& o)
+{
+    QStringList k = o.keys();
+    k.sort();
+    return k;
+}
+
+} // namespace
+
+TEST(UnitCli, CoolerWorkedExampleOfBothSeries)
+{
+    const CliRun freon = cli({u"cooler"_s, u"--series"_s, u"freon"_s, u"--flow"_s, u"3500"_s, u"--t1"_s,
+        u"35"_s, u"--t2"_s, u"18"_s, u"--humidity"_s, u"80"_s});
+    EXPECT_EQ(freon.exitCode, 0);
+    const QJsonObject& f = freon.json;
+    EXPECT_EQ(keys(f),
+        (QStringList {u"air_loss"_s, u"air_speed"_s, u"area"_s, u"condensing_unit"_s, u"latent"_s,
+            u"messages"_s, u"model"_s, u"section"_s, u"sensible"_s, u"size_text"_s, u"total"_s, u"type"_s,
+            u"water_flow"_s, u"water_loss"_s}));
+    EXPECT_EQ(f[u"type"_s].toString(), u"ХРСБ"_s);
+    EXPECT_EQ(f[u"section"_s].toInt(), 8);
+    EXPECT_EQ(f[u"model"_s].toString(), u"ХРСБ-80x50"_s);
+    EXPECT_NEAR(f[u"total"_s].toDouble(), 41.48, 0.005);
+    EXPECT_NEAR(f[u"air_loss"_s].toDouble(), 55.4, 0.05);
+    EXPECT_EQ(f[u"condensing_unit"_s].toString(), u"KKB-011"_s);
+    EXPECT_TRUE(f[u"water_flow"_s].isNull() && f[u"water_loss"_s].isNull());
+    // Numbers are not rounded.
+    EXPECT_NE(f[u"total"_s].toDouble(), 41.48);
+
+    const CliRun water = cli({u"cooler"_s, u"--series"_s, u"water"_s, u"--flow"_s, u"3500"_s, u"--t1"_s,
+        u"35"_s, u"--t2"_s, u"18"_s, u"--humidity"_s, u"80"_s, u"--section"_s, u"9"_s});
+    EXPECT_EQ(water.json[u"size_text"_s].toString(), u"90x50"_s);
+    EXPECT_DOUBLE_EQ(water.json[u"area"_s].toDouble(), 0.45);
+    EXPECT_GT(water.json[u"water_loss"_s].toDouble(), 0);
+
+    const CliRun refused = cli({u"cooler"_s, u"--t1"_s, u"18"_s, u"--t2"_s, u"20"_s});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.json[u"total"_s].isNull());
+    EXPECT_EQ(refused.json[u"messages"_s].toArray().size(), 1);
+}
+
+TEST(UnitCli, HeatersOfTheBundledCatalogue)
+{
+    const CliRun water = cli({u"heater"_s, u"--kind"_s, u"water"_s, u"--type"_s, u"ВНВ 2 ряда"_s, u"--flow"_s,
+        u"2000"_s, u"--t1"_s, u"-26"_s, u"--t2"_s, u"21"_s, u"--tj1"_s, u"80"_s, u"--tj2"_s, u"40"_s,
+        u"--vmax"_s, u"4"_s});
+    EXPECT_EQ(water.exitCode, 0);
+    const QJsonObject& w = water.json;
+    EXPECT_EQ(keys(w),
+        (QStringList {u"air_loss"_s, u"air_out"_s, u"found"_s, u"heat_output"_s, u"kA"_s, u"messages"_s,
+            u"model"_s, u"required_area"_s, u"section"_s, u"water_flow"_s, u"water_loss"_s, u"water_out"_s}));
+    EXPECT_TRUE(w[u"found"_s].toBool());
+    const double required = 47 * 2000 / 2956.0 / (80 + 26);
+    EXPECT_GE(w[u"kA"_s].toDouble(), required - 0.001);
+    EXPECT_NEAR(w[u"water_flow"_s].toDouble(), 870 * 47 * 2000 / 2956.0 / 40, 1e-9);
+    EXPECT_NEAR(w[u"required_area"_s].toDouble(), 2000 / 3600.0 / 4, 1e-12);
+    EXPECT_GE(w[u"air_out"_s].toDouble(), 21 - 0.5);
+    EXPECT_GE(w[u"section"_s].toInt(), 4); // 500×300 is the first section of 0.139 m² or more
+
+    const CliRun electric
+        = cli({u"heater"_s, u"--kind"_s, u"electric"_s, u"--type"_s, u"ЭНВ 380 В"_s, u"--flow"_s, u"3500"_s,
+            u"--t1"_s, u"-26"_s, u"--t2"_s, u"21"_s, u"--vmax"_s, u"3"_s, u"--cooler-area"_s, u"0.40"_s});
+    EXPECT_EQ(electric.exitCode, 0);
+    EXPECT_GE(electric.json[u"section"_s].toInt(), 8);
+    EXPECT_TRUE(electric.json[u"kA"_s].isNull());
+    EXPECT_TRUE(electric.json[u"water_flow"_s].isNull());
+    EXPECT_GT(electric.json[u"heat_output"_s].toDouble(), 40);
+
+    const CliRun cold = cli({u"heater"_s, u"--kind"_s, u"water"_s, u"--type"_s, u"ВНВ 2 ряда"_s, u"--t1"_s,
+        u"10"_s, u"--t2"_s, u"30"_s, u"--tj1"_s, u"10"_s, u"--tj2"_s, u"5"_s});
+    EXPECT_EQ(cold.exitCode, 1);
+    EXPECT_TRUE(cold.json[u"kA"_s].isNull());
+    EXPECT_TRUE(
+        cold.json[u"messages"_s].toArray().first().toString().startsWith(u"Температура горячей воды"_s));
+
+    const CliRun unknown = cli({u"heater"_s, u"--kind"_s, u"water"_s, u"--type"_s, u"Нет такого"_s});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_FALSE(unknown.json[u"found"_s].toBool());
+    EXPECT_TRUE(unknown.json[u"model"_s].isNull());
+
+    EXPECT_EQ(cli({u"heater"_s, u"--kind"_s, u"gas"_s, u"--type"_s, u"x"_s}).exitCode, 2);
+}
