@@ -7,6 +7,10 @@
 #include "app/TForm_Foto.h"
 #include "app/TForm_Nagrev_Dialog.h"
 #include "fans/ui/FansFoundWindow.h"
+#include "fanviews/ui/FanGraphsWindow.h"
+#include "fanviews/ui/FanSheetReportForm.h"
+#include "fanviews/ui/FanSheetWindow.h"
+#include "fanviews/ui/TForm_Razmer.h"
 #include "heating/ui/HeatingUnitReportForm.h"
 #include "heating/ui/HeatingUnitResultsWindow.h"
 #include "ui/SharedWindows.h"
@@ -30,12 +34,36 @@
 // Each is built on first use: nothing the user sees depends on when, and the frame appears at once.
 // A window whose constructor takes (ui::Program&, QWidget*) is handed the program. Where a window
 // serves another, the connection goes into the `prepare` step of the one that asks.
+namespace {
+
+// A data sheet shows its series photograph in the program's photo window.
+void connectPhoto(ui::SharedWindows& windows, FanSheetWindow* sheet)
+{
+    sheet->setPhotoViewer([&windows](const QString& title, const QString& fileName) {
+        auto* photo = windows.get<TForm_Foto>();
+        photo->setWindowTitle(title);
+        photo->show();
+        photo->raise();
+        photo->setCentred(true);
+        return photo->loadPicture(fileName);
+    });
+}
+
+} // namespace
+
 void registerSharedWindows(ui::SharedWindows& windows)
 {
     windows.add<TFormAbout>();
-    windows.add<TFormGrVovazu>();
+    windows.add<TFormGrVovazu>([&windows](TFormGrVovazu* found) {
+        QObject::connect(found, &TFormGrVovazu::detailsRequested, found,
+            [&windows](const fans::SelectedFan& fan) { windows.get<TForm_ResImage>()->showFan(fan); });
+    });
     windows.add<TForm_Animate>();
+    windows.add<TForm_ResImage>([&windows](TForm_ResImage* sheet) { connectPhoto(windows, sheet); });
+    windows.add<TResult_Form>();
+    windows.add<TForm_Razmer>();
     windows.add<TQRep_FORM>();
+    windows.add<TQRep_vovazu_FORM>();
     windows.add<TFormManual>([&windows](TFormManual* manual) {
         QObject::connect(manual, &TFormManual::printRequested, manual,
             [&windows](const QString& title, QTextDocument* text, const QString& picture) {
@@ -45,8 +73,11 @@ void registerSharedWindows(ui::SharedWindows& windows)
     windows.add<TForm_Foto>();
     windows.add<TQRep_Manual>();
     windows.add<TFormHelp>();
+    windows.add<TForm_ResImageSMK>([&windows](TForm_ResImageSMK* sheet) { connectPhoto(windows, sheet); });
     windows.add<TQRep_FORMSMK>();
+    windows.add<TQRep_vovazu_FORMSMK>();
     windows.add<TForm_Nagrev_Dialog>();
+    windows.add<TResult_FormSMK>();
     windows.add<TQROpenForm>();
     windows.add<TFormVozdAgregatResLUMA>();
     windows.add<TQRep_VozdAgregatLUMA>();

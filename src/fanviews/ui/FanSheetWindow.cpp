@@ -1,0 +1,283 @@
+#include "fanviews/ui/FanSheetWindow.h"
+
+#include "common/NumberText.h"
+#include "common/StoreError.h"
+#include "fanviews/CurveLoading.h"
+#include "fanviews/FanKind.h"
+#include "fanviews/FanPictures.h"
+#include "fanviews/OctaveSpectra.h"
+#include "fanviews/ui/FanGraphsWindow.h"
+#include "fanviews/ui/FanSheetReportForm.h"
+#include "fanviews/ui/TForm_Razmer.h"
+#include "ui/Messages.h"
+#include "ui/Program.h"
+#include "ui/SharedWindows.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QTableWidget* grid(const QString& name, int rows, int columns)
+{
+    auto* table = new QTableWidget(rows, columns);
+    table->setObjectName(name);
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column)
+            table->setItem(row, column, new QTableWidgetItem);
+    }
+    return table;
+}
+
+void fitHeight(QTableWidget* table)
+{
+    const int height = table->verticalHeader()->length() + 2 * table->frameWidth();
+    table->setFixedHeight(height);
+}
+
+QString notFound(const QString& fileName)
+{
+    return u"Не найден файл:  "_s + fileName + u"   в каталоге из которого запущена программа"_s;
+}
+
+} // namespace
+
+FanSheetWindow::FanSheetWindow(
+    ui::Program& program, int rows, const QString& caption, const QString& groupCaption, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_program(program)
+{
+    setWindowTitle(caption);
+    m_group = new QGroupBox(groupCaption);
+    m_group->setObjectName(u"GroupBox_Res"_s);
+    QFont bold = m_group->font();
+    bold.setBold(true);
+    m_group->setFont(bold);
+    m_results = grid(u"StringGrid_Res"_s, rows, 2);
+    QFont plain = m_results->font();
+    plain.setBold(false); // only the group caption is bold
+    m_results->setFont(plain);
+    m_results->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_results->setColumnWidth(1, 150);
+    fitHeight(m_results);
+    auto* groupLayout = new QVBoxLayout(m_group);
+    groupLayout->addWidget(m_results);
+
+    auto* drawings = new QPushButton(u"> Чертежи <"_s);
+    drawings->setObjectName(u"Button3"_s);
+    auto* photo = new QPushButton(u"Фото"_s);
+    photo->setObjectName(u"Button5"_s);
+    auto* graphs = new QPushButton(u"> Графики характеристик <"_s);
+    graphs->setObjectName(u"Button4"_s);
+    auto* printButton = new QPushButton(u"Печать"_s);
+    printButton->setObjectName(u"Button2"_s);
+    auto* close = new QPushButton(u"Закрыть"_s);
+    close->setObjectName(u"Button1"_s);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {drawings, photo, graphs, printButton})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+
+    m_layout = new QVBoxLayout(this);
+    m_layout->addWidget(m_group);
+    m_layout->addStretch(1);
+    m_layout->addLayout(buttons);
+
+    connect(drawings, &QPushButton::clicked, this, &FanSheetWindow::openDrawing);
+    connect(photo, &QPushButton::clicked, this, &FanSheetWindow::openPhoto);
+    connect(graphs, &QPushButton::clicked, this, &FanSheetWindow::openGraphs);
+    connect(printButton, &QPushButton::clicked, this, &FanSheetWindow::print);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    resize(640, 560);
+}
+
+void FanSheetWindow::addBelowResults(QWidget* widget)
+{
+    m_layout->insertWidget(1, widget);
+}
+
+void FanSheetWindow::showRows(const fans::SelectedFan& fan, const QString& caption,
+    const std::vector<std::pair<QString, QString>>& rows)
+{
+    m_fan = fan;
+    m_group->setTitle(caption);
+    for (int row = 0; row < m_results->rowCount(); ++row) {
+        const auto cells = size_t(row) < rows.size() ? rows[size_t(row)] : std::pair<QString, QString>();
+        m_results->item(row, 0)->setText(cells.first);
+        m_results->item(row, 1)->setText(cells.second);
+    }
+}
+
+std::optional<fanviews::FanCurveSet> FanSheetWindow::loadCurves() const
+{
+    if (!m_fan)
+        return std::nullopt;
+    try {
+        fanviews::FanCurveSet curves = fanviews::loadCurveSet(m_fan->designation);
+        curves.dutyFlow = m_fan->flow;
+        return curves;
+    } catch (const CatalogueError& error) {
+        ui::showMessage(error.message(), ui::MessageKind::Error);
+        return std::nullopt;
+    }
+}
+
+void FanSheetWindow::openGraphs()
+{
+    if (const auto curves = loadCurves())
+        openGraphsOf(*m_fan, *curves);
+}
+
+void FanSheetWindow::openDrawing()
+{
+    if (!m_fan)
+        return;
+    m_program.windows().get<TForm_Razmer>()->showDrawing(
+        drawingTitlePrefix() + m_fan->designation, m_fan->designation);
+}
+
+void FanSheetWindow::openPhoto()
+{
+    if (!m_fan || !m_photoViewer)
+        return;
+    const fanviews::SeriesPhoto photo = fanviews::seriesPhotoOf(m_fan->designation);
+    if (!m_photoViewer(u"ЗФН: Фотография серии: "_s + photo.seriesName, photo.fileName))
+        ui::showMessage(notFound(photo.fileName), ui::MessageKind::Warning);
+}
+
+void FanSheetWindow::print()
+{
+    if (const auto curves = loadCurves())
+        printOf(*m_fan, *curves);
+}
+
+TForm_ResImage::TForm_ResImage(ui::Program& program, QWidget* parent)
+    : FanSheetWindow(program, 14, u"ЗФН: Характеристики крышного вентилятора"_s,
+        u"Характеристики выбранного канального вентилятора:  "_s, parent)
+{
+    setObjectName(u"Form_ResImage"_s);
+    auto* group = new QGroupBox(u"Уровень звуковой мощности в октавных полосах: "_s);
+    m_octaves = grid(u"StringGrid_Lpi"_s, 5, 9);
+    m_octaves->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < 9; ++column)
+        m_octaves->setColumnWidth(column, 46);
+    fitHeight(m_octaves);
+    m_octaves->item(0, 0)->setText(u"Октавная частота, Гц:"_s);
+    for (int band = 0; band < 8; ++band)
+        m_octaves->item(0, band + 1)->setText(QString::number(fanviews::octaveBands[size_t(band)]));
+    m_octaves->item(1, 0)->setText(u"Lpi, дБ (на входе):"_s);
+    m_octaves->item(2, 0)->setText(u"Lpi, дБ (на выходе):"_s);
+    m_octaves->item(3, 0)->setText(u"Lpi, дБ (через стенки):"_s);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(m_octaves);
+    addBelowResults(group);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+}
+
+void TForm_ResImage::showFan(const fans::SelectedFan& fan)
+{
+    m_values = fans::fanSheetValuesOf(fan);
+    showRows(fan, m_values.caption, m_values.rows);
+    // A sheet already open shows the new fan's spectra at once rather than the previous fan's.
+    if (isVisible())
+        fillOctaves();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm_ResImage::showEvent(QShowEvent* event)
+{
+    FanSheetWindow::showEvent(event);
+    fillOctaves();
+}
+
+void TForm_ResImage::fillOctaves()
+{
+    const QChar separator = systemDecimalSeparator();
+    auto level
+        = [&](int row) { return fanviews::noiseLevel(resultsGrid()->item(row, 1)->text(), separator); };
+    const QString designation = fan() ? fan()->designation : QString();
+    const fanviews::OctaveSpectra spectra
+        = fanviews::octaveSpectra(designation, level(7), level(8), level(9));
+    const QLocale locale = QLocale::system();
+    auto fillRow = [&](int row, const std::optional<fanviews::OctaveLevels>& levels) {
+        for (int band = 0; band < 8; ++band) {
+            m_octaves->item(row, band + 1)
+                ->setText(levels
+                        ? locale.toString((*levels)[size_t(band)], 'g', QLocale::FloatingPointShortest)
+                        : QString());
+        }
+    };
+    fillRow(1, spectra.inlet);
+    fillRow(2, spectra.outlet);
+    m_octaves->item(3, 0)->setText(spectra.casing ? u"Lpi, дБ (через стенки):"_s : QString());
+    fillRow(3, spectra.casing);
+    m_octaves->item(4, 0)->setText(spectra.casingCentrifugal ? u" (через стенки)  - для ЦКФ:"_s : QString());
+    fillRow(4, spectra.casingCentrifugal);
+}
+
+void TForm_ResImage::openGraphsOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves)
+{
+    program().windows().get<TResult_Form>()->open(
+        curves, fanviews::graphsTitlePrefix(fanviews::fanKindOf(fan.designation)) + fan.designation);
+}
+
+QString TForm_ResImage::drawingTitlePrefix() const
+{
+    return fanviews::drawingTitlePrefix(fanviews::fanKindOf(fan() ? fan()->designation : QString()));
+}
+
+void TForm_ResImage::printOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves)
+{
+    program().windows().get<TQRep_vovazu_FORM>()->print(fan, m_values, curves);
+}
+
+TForm_ResImageSMK::TForm_ResImageSMK(ui::Program& program, QWidget* parent)
+    : FanSheetWindow(program, fanviews::SmokeSheetValues::rowCount,
+        u"ЗФН: Характеристики вентилятора дымоудаления"_s,
+        u" Характеристики выбранного вентилятора дымоудаления: "_s, parent)
+{
+    setObjectName(u"Form_ResImageSMK"_s);
+    resize(640, 420);
+}
+
+void TForm_ResImageSMK::showFan(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values)
+{
+    m_values = values;
+    showRows(fan, values.caption, values.rows);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm_ResImageSMK::openGraphsOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves)
+{
+    program().windows().get<TResult_FormSMK>()->open(
+        curves, u"ЗФН: Графики характеристик вентилятора дымоудаления:  "_s + fan.designation);
+}
+
+QString TForm_ResImageSMK::drawingTitlePrefix() const
+{
+    return u"ЗФН: Основные размеры вентилятора дымоудаления:  "_s;
+}
+
+void TForm_ResImageSMK::printOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves)
+{
+    program().windows().get<TQRep_vovazu_FORMSMK>()->print(fan, m_values, curves);
+}

@@ -1,0 +1,248 @@
+#include "app/ProgramContext.h"
+#include "app/SharedWindowList.h"
+#include "fans/GeneralSelection.h"
+#include "fans/SelectionResultTables.h"
+#include "fans/ui/FansFoundWindow.h"
+#include "fanviews/ui/FanGraphsWindow.h"
+#include "fanviews/ui/FanSheetReportForm.h"
+#include "fanviews/ui/FanSheetWindow.h"
+#include "fanviews/ui/TForm_Razmer.h"
+#include "ui/Messages.h"
+#include "ui/SharedWindows.h"
+#include "ui/SpinEditWidget.h"
+#include "ui/report/CustomPlot.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A falling pressure curve over flows 1000 … 3500 in steps of 500, powers rising from 0.5 kW.
+fanviews::FanCurveSet sixPoints(double dutyFlow)
+{
+    fanviews::FanCurveSet set;
+    set.pointCount = 6;
+    for (int i = 0; i < 6; ++i) {
+        set.flowPoints[size_t(i)] = 1000 + 500 * i;
+        set.pressurePoints[size_t(i)] = 800 - 0.0002 * (500 * i) * (500 * i);
+        set.powerPoints[size_t(i)] = 0.5 + 0.1 * i;
+    }
+    set.dutyFlow = dutyFlow;
+    return set;
+}
+
+class FanViewWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registerSharedWindows(program.windows());
+        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
+    }
+    void TearDown() override { ui::setMessageSink({}); }
+
+    template <typename Window> Window* shared() { return program.windows().get<Window>(); }
+    QPushButton* button(QWidget* window, const QString& name)
+    {
+        return window->findChild<QPushButton*>(name);
+    }
+
+    ProgramContext program;
+    QStringList messages;
+};
+
+} // namespace
+
+TEST_F(FanViewWindows, StepButtonsMoveTheWorkingPointByTheStep)
+{
+    auto* graphs = shared<TResult_Form>();
+    graphs->open(sixPoints(1000), u"ЗФН: Графики характеристик канального вентилятора:  X 1-2-3"_s);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(graphs));
+    auto* flow = graphs->findChild<QLineEdit*>(u"Input_RT"_s);
+    ASSERT_TRUE(flow);
+    EXPECT_EQ(flow->text(), u"1000"_s);
+    EXPECT_EQ(graphs->pressureCurve()->dataCount(), 100) << "20 steps in each of 5 intervals";
+    EXPECT_EQ(graphs->pressurePoint()->dataCount(), 1) << "the first tabulated flow has a point";
+
+    struct Step {
+        const char16_t* button;
+        QString field;
+        bool drawn;
+    };
+    const Step steps[] = {
+        {u"Butt_RAITH", u"1050"_s, true}, {u"Butt_RAITH", u"1100"_s, true}, {u"Butt_LEFT", u"1050"_s, true},
+        {u"Butt_LEFT", u"1000"_s, true},
+        {u"Butt_LEFT", u"950"_s, false}, // below the curve: no point, the field keeps the flow
+    };
+    for (const Step& step : steps) {
+        QTest::mouseClick(button(graphs, QString::fromUtf16(step.button)), Qt::LeftButton);
+        EXPECT_EQ(flow->text(), step.field);
+        ASSERT_EQ(graphs->pressurePoint()->dataCount(), step.drawn ? 1 : 0) << step.field.toStdString();
+        ASSERT_EQ(graphs->powerPoint()->dataCount(), step.drawn ? 1 : 0);
+        if (step.drawn) {
+            EXPECT_EQ(graphs->pressurePoint()->data()->at(0)->key, step.field.toDouble());
+            const double pressure = graphs->pressurePoint()->data()->at(0)->value;
+            EXPECT_EQ(pressure, std::round(pressure));
+            EXPECT_EQ(graphs->pressureMark(), QString::number(pressure));
+            EXPECT_FALSE(graphs->powerMark().isEmpty());
+        }
+    }
+
+    // A typed flow is fixed by "( | )"; the end of the curve has no point.
+    flow->setText(u"3500"_s);
+    QTest::mouseClick(button(graphs, u"Button3"_s), Qt::LeftButton);
+    EXPECT_EQ(graphs->pressurePoint()->dataCount(), 0);
+    EXPECT_TRUE(graphs->pressureMark().isEmpty());
+    flow->setText(u"2000"_s);
+    QTest::mouseClick(button(graphs, u"Button3"_s), Qt::LeftButton);
+    ASSERT_EQ(graphs->pressurePoint()->dataCount(), 1);
+    EXPECT_EQ(graphs->pressurePoint()->data()->at(0)->value, 800 - 0.0002 * 1000 * 1000);
+    EXPECT_NEAR(graphs->powerPoint()->data()->at(0)->value, 0.7, 1e-12);
+
+    // A step that is not a number stops with its message and moves nothing.
+    auto* stepField = graphs->findChild<SpinEditWidget*>(u"Input_INC_DEC"_s);
+    ASSERT_TRUE(stepField);
+    stepField->setText(u"шаг"_s);
+    QTest::mouseClick(button(graphs, u"Butt_RAITH"_s), Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList {u"Ошибочная запись числа: шаг"_s});
+    EXPECT_EQ(flow->text(), u"2000"_s);
+    graphs->close();
+}
+
+TEST_F(FanViewWindows, SmokeGraphsHaveNoPowerCurve)
+{
+    auto* graphs = shared<TResult_FormSMK>();
+    graphs->open(sixPoints(1500), u"ЗФН: Графики характеристик вентилятора дымоудаления:  X 5ДУ-4"_s);
+    EXPECT_EQ(graphs->powerCurve(), nullptr);
+    EXPECT_EQ(graphs->powerPoint(), nullptr);
+    EXPECT_EQ(graphs->chart()->graphCount(), 2);
+    EXPECT_EQ(graphs->pressurePoint()->dataCount(), 1);
+    EXPECT_EQ(graphs->chart()->yAxis2->label(), u"Мощность,N кВт"_s);
+    graphs->close();
+}
+
+TEST_F(FanViewWindows, DetailsFillTheSheetAndItsViews)
+{
+    fans::SelectionRequest request;
+    request.flow = 5000;
+    request.pressure = 500;
+    for (const fans::SeriesEntry& entry : fans::FanCatalogue::generalSeries()) {
+        if (entry.group == fans::FanGroup::Duct)
+            request.series.push_back({entry.name, entry.icon == fans::RoundDuctIcon});
+    }
+    for (const QString& d : fans::FanCatalogue::diameterTexts(fans::CatalogueKind::General))
+        request.diameters.push_back({d, true});
+    for (const fans::DuctSizeEntry& size : fans::FanCatalogue::ductSizes())
+        request.sizes.push_back({size.text, true});
+    const fans::GeneralSelection run = fans::runGeneralSelection(request);
+    ASSERT_EQ(run.outcome.status, fans::SelectionOutcome::Status::Listed);
+    auto* found = shared<TFormGrVovazu>();
+    found->fill(fans::foundFansContentOf(run.outcome, request, QLatin1Char('.')));
+    found->chooseFan(2);
+    QTest::mouseClick(button(found, u"Button2"_s), Qt::LeftButton);
+
+    auto* sheet = shared<TForm_ResImage>();
+    ASSERT_TRUE(sheet->isVisible());
+    ASSERT_TRUE(sheet->fan());
+    const QString designation = sheet->fan()->designation;
+    EXPECT_EQ(sheet->findChild<QGroupBox*>(u"GroupBox_Res"_s)->title(),
+        u"Характеристики выбранного канального вентилятора:  "_s + designation);
+    QTableWidget* rows = sheet->resultsGrid();
+    EXPECT_EQ(rows->rowCount(), 14);
+    EXPECT_EQ(rows->item(0, 0)->text(), u"Расход воздуха - Qв, м3/час"_s);
+    EXPECT_EQ(rows->item(0, 1)->text().toDouble(), sheet->fan()->flow);
+    const double inlet = rows->item(7, 1)->text().toDouble();
+    ASSERT_GT(inlet, 0);
+    EXPECT_EQ(sheet->octaveGrid()->item(1, 4)->text().toDouble(), inlet) << "500 Hz carries no correction";
+
+    QTest::mouseClick(button(sheet, u"Button4"_s), Qt::LeftButton);
+    auto* graphs = shared<TResult_Form>();
+    EXPECT_TRUE(graphs->isVisible());
+    EXPECT_TRUE(graphs->windowTitle().endsWith(designation));
+    EXPECT_GT(graphs->pressureCurve()->dataCount(), 0);
+    EXPECT_EQ(graphs->curves().dutyFlow, sheet->fan()->flow);
+    EXPECT_EQ(graphs->pressurePoint()->dataCount(), 1) << "the fan's own flow lies on its curve";
+    graphs->close();
+
+    QTest::mouseClick(button(sheet, u"Button3"_s), Qt::LeftButton);
+    auto* drawing = shared<TForm_Razmer>();
+    EXPECT_TRUE(drawing->isVisible());
+    EXPECT_TRUE(drawing->hasPicture()) << "every bundled fan has its drawing";
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    drawing->close();
+
+    auto* printed = shared<TQRep_vovazu_FORM>();
+    printed->fill(*sheet->fan(), fans::fanSheetValuesOf(*sheet->fan()), graphs->curves());
+    EXPECT_EQ(printed->labelText(u"QRLabel6"_s), designation);
+    EXPECT_EQ(printed->labelText(u"QRLabel23"_s), rows->item(0, 1)->text());
+    EXPECT_EQ(printed->labelText(u"QRLabel12"_s), u"5000"_s);
+    EXPECT_EQ(
+        printed->report().title, u"ЗФН: Печать характеристик канального вентилятора:  "_s + designation);
+    EXPECT_TRUE(printed->hasDrawing());
+    EXPECT_EQ(printed->chart()->graph(1)->dataCount(), 22) << "system curve to 1.05 of the fan's flow";
+}
+
+TEST_F(FanViewWindows, GeneralAndSmokeSheetsKeepTheirOwnFans)
+{
+    fans::SelectedFan general {u"ВКК-СКАТ 2,5-4-3"_s, 1000, 442, 1000, 440, false, {}};
+    general.row = QStringList {u"1"_s, general.designation, u"1000"_s, u"442"_s};
+    fans::SelectedFan smoke {u"КДУ-ГЭСТ 3,55ДУ-4"_s, 1500, 320, 1500, 300, true, {}};
+    const QStringList smokeRow {u"1"_s, smoke.designation, u"1500"_s, u"320"_s, u"355"_s, u"1420"_s};
+    auto* generalSheet = shared<TForm_ResImage>();
+    auto* smokeSheet = shared<TForm_ResImageSMK>();
+    generalSheet->showFan(general);
+    smokeSheet->showFan(smoke, fanviews::smokeSheetValuesOf(smokeRow, {1500, 300, true, 0, u"20"_s}));
+    EXPECT_TRUE(generalSheet->isVisible());
+    EXPECT_TRUE(smokeSheet->isVisible());
+    EXPECT_EQ(generalSheet->fan()->designation, general.designation);
+    EXPECT_EQ(smokeSheet->fan()->designation, smoke.designation);
+    EXPECT_EQ(smokeSheet->resultsGrid()->rowCount(), 11);
+    EXPECT_EQ(smokeSheet->findChild<QTableWidget*>(u"StringGrid_Lpi"_s), nullptr);
+    EXPECT_EQ(generalSheet->resultsGrid()->item(0, 1)->text(), u"1000"_s);
+    EXPECT_EQ(smokeSheet->resultsGrid()->item(0, 1)->text(), u"1500"_s);
+
+    // Each sheet's photo and drawing are its own fan's.
+    QStringList photos;
+    for (FanSheetWindow* sheet : std::initializer_list<FanSheetWindow*> {generalSheet, smokeSheet}) {
+        sheet->setPhotoViewer([&photos](const QString& title, const QString& file) {
+            photos << title + u"|"_s + file;
+            return false;
+        });
+        QTest::mouseClick(button(sheet, u"Button5"_s), Qt::LeftButton);
+    }
+    EXPECT_EQ(photos,
+        (QStringList {u"ЗФН: Фотография серии: ВКК-СКАТ|ВКК-СКАТ.bmp"_s,
+            u"ЗФН: Фотография серии: КДУ-ГЭСТ|КДУ-ГЭСТ.bmp"_s}));
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(
+        messages.value(0), u"Не найден файл:  ВКК-СКАТ.bmp   в каталоге из которого запущена программа"_s);
+
+    QTest::mouseClick(button(smokeSheet, u"Button3"_s), Qt::LeftButton);
+    auto* drawing = shared<TForm_Razmer>();
+    EXPECT_EQ(drawing->pictureName(), smoke.designation);
+    EXPECT_EQ(
+        drawing->windowTitle(), u"ЗФН: Основные размеры вентилятора дымоудаления:  "_s + smoke.designation);
+    QTest::mouseClick(button(generalSheet, u"Button3"_s), Qt::LeftButton);
+    EXPECT_EQ(drawing->pictureName(), general.designation);
+    generalSheet->close();
+    smokeSheet->close();
+    drawing->close();
+}
+
+TEST_F(FanViewWindows, MissingDrawingIsReportedAndThePictureKept)
+{
+    auto* drawing = shared<TForm_Razmer>();
+    drawing->showDrawing(
+        u"ЗФН: Основные размеры канального вентилятора:  ВКК-СКАТ 2,5-4-3"_s, u"ВКК-СКАТ 2,5-4-3"_s);
+    ASSERT_TRUE(drawing->hasPicture());
+    drawing->showDrawing(u"ЗФН: Основные размеры канального вентилятора:  НЕТ 1-2-3"_s, u"НЕТ 1-2-3"_s);
+    EXPECT_EQ(messages,
+        QStringList {u"Не найден файл:  НЕТ 1-2-3.bmp   в каталоге из которого запущена программа"_s});
+    EXPECT_TRUE(drawing->hasPicture());
+    drawing->close();
+}
