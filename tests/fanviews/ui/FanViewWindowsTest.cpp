@@ -11,12 +11,14 @@
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 #include "ui/report/CustomPlot.h"
+#include "ui/report/ReportPreviewWindow.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -245,4 +247,49 @@ TEST_F(FanViewWindows, MissingDrawingIsReportedAndThePictureKept)
         QStringList {u"Не найден файл:  НЕТ 1-2-3.bmp   в каталоге из которого запущена программа"_s});
     EXPECT_TRUE(drawing->hasPicture());
     drawing->close();
+}
+
+TEST_F(FanViewWindows, SmokeSheetPrintsThroughThePreview)
+{
+    // A smoke-exhaust run listed one fan of the bundled catalogue.
+    fans::SelectionResultTables::create(fans::CatalogueKind::Smoke);
+    const FanRecord record = fans::FanCatalogue::records(fans::CatalogueKind::Smoke)->at(0);
+    fans::SelectionResultTables::appendAccepted({record});
+    const QString designation
+        = fans::SelectionResultTables::read(fans::ResultTable::Accepted).front().fan.name;
+    const double flow = record.flow(2);
+    const double pressure = std::round(record.pressure(2));
+    const QStringList row {u"1"_s, designation, QString::number(flow), QString::number(pressure)};
+    const fans::SelectedFan fan {designation, flow, pressure, flow, pressure - 20, true, {}};
+    auto* sheet = shared<TForm_ResImageSMK>();
+    sheet->showFan(fan, fanviews::smokeSheetValuesOf(row, {flow, pressure - 20, true, 1, u"300"_s}));
+
+    auto* form = shared<TQRep_vovazu_FORMSMK>();
+    bool previewSeen = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (report::ReportPreviewWindow* preview = form->report().openPreview()) {
+            previewSeen = true;
+            EXPECT_FALSE(preview->report().pages.isEmpty());
+            preview->close();
+        }
+    });
+    closer.start(20);
+    QTest::mouseClick(button(sheet, u"Button2"_s), Qt::LeftButton);
+    closer.stop();
+
+    EXPECT_TRUE(previewSeen);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->report().title, u"ЗФН: Печать характеристик вентилятора дымоудаления:  "_s + designation);
+    EXPECT_EQ(form->labelText(u"QRLabel11"_s), u"300"_s);
+    EXPECT_EQ(form->labelText(u"QRLabel24"_s), QString::number(pressure));
+    EXPECT_TRUE(form->labelText(u"QRLabel20"_s).isEmpty()) << "no price is printed";
+    EXPECT_TRUE(form->labelText(u"QRLabel36"_s).isEmpty());
+    EXPECT_TRUE(form->hasDrawing());
+    const QCPGraph* system = form->chart()->graph(1);
+    ASSERT_EQ(system->dataCount(), 32);
+    EXPECT_DOUBLE_EQ(system->data()->at(31)->key, flow * 31 / 30);
+    EXPECT_GT(form->chart()->graph(0)->dataCount(), 0) << "the fan's curve from the run's table";
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    sheet->close();
 }
