@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/SelectionOptions.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
 #include "fans/FanCatalogue.h"
@@ -32,32 +33,6 @@ std::optional<FanGroup> groupOf(const QString& text)
     return std::nullopt;
 }
 
-// "2,4" → the ticks of a fixed list of choices; an unknown or empty choice is a bad argument.
-template <size_t N>
-std::optional<std::array<bool, N>> ticksOf(const QString& text, const std::array<int, N>& choices)
-{
-    std::array<bool, N> ticks {};
-    const QStringList items = text.split(QLatin1Char(','));
-    for (const QString& item : items) {
-        bool ok = false;
-        const int value = item.trimmed().toInt(&ok);
-        const auto at = std::find(choices.begin(), choices.end(), value);
-        if (!ok || at == choices.end())
-            return std::nullopt;
-        ticks[size_t(at - choices.begin())] = true;
-    }
-    return ticks;
-}
-
-// Ticks the entries named on the command line, or every entry when none is named.
-std::vector<TickedText> tickedList(const QStringList& entries, const QStringList& chosen)
-{
-    std::vector<TickedText> list;
-    for (const QString& entry : entries)
-        list.push_back({entry, chosen.isEmpty() || chosen.contains(entry)});
-    return list;
-}
-
 // Reads the options into a request; records bad arguments in args.
 std::optional<SelectionRequest> requestOf(cli::Arguments& args)
 {
@@ -70,12 +45,7 @@ std::optional<SelectionRequest> requestOf(cli::Arguments& args)
     }
     request.flow = *flow;
     request.pressure = *pressure;
-    if (const auto range = args.value(u"--range"_s)) {
-        bool ok = false;
-        request.rangePercent = range->trimmed().toInt(&ok);
-        if (!ok || request.rangePercent < 5 || request.rangePercent > 30)
-            args.addError(u"--range wants a whole percent from 5 to 30"_s);
-    }
+    request.rangePercent = cli::rangePercentOf(args);
     const auto group = groupOf(args.value(u"--group"_s).value_or(u"duct"_s));
     if (!group) {
         args.addError(u"--group wants duct, roof or pressurization"_s);
@@ -95,14 +65,14 @@ std::optional<SelectionRequest> requestOf(cli::Arguments& args)
             request.pressureKind = wanted;
     }
     if (const auto poles = args.value(u"--poles"_s)) {
-        const auto ticks = ticksOf<4>(*poles, {2, 4, 6, 8});
+        const auto ticks = cli::ticksOf<4>(*poles, {2, 4, 6, 8});
         if (ticks)
             request.poles = *ticks;
         else
             args.addError(u"--poles wants a list of 2, 4, 6, 8"_s);
     }
     if (const auto phases = args.value(u"--phases"_s)) {
-        const auto ticks = ticksOf<2>(*phases, {1, 3});
+        const auto ticks = cli::ticksOf<2>(*phases, {1, 3});
         if (ticks) {
             request.singlePhase = (*ticks)[0];
             request.threePhase = (*ticks)[1];
@@ -130,19 +100,11 @@ void fillLists(cli::Arguments& args, SelectionRequest& request)
             args.addError(u"no series \""_s + name + u"\" in the chosen group"_s);
     }
     request.diameters
-        = tickedList(FanCatalogue::diameterTexts(CatalogueKind::General), args.values(u"--diameter"_s));
+        = cli::tickedList(FanCatalogue::diameterTexts(CatalogueKind::General), args.values(u"--diameter"_s));
     QStringList sizes;
     for (const DuctSizeEntry& entry : FanCatalogue::ductSizes())
         sizes << entry.text;
-    request.sizes = tickedList(sizes, args.values(u"--size"_s));
-}
-
-QJsonArray curveJson(const SweptCurve& swept)
-{
-    QJsonArray points;
-    for (const QPointF& p : swept.points)
-        points.append(QJsonArray {p.x(), p.y()});
-    return points;
+    request.sizes = cli::tickedList(sizes, args.values(u"--size"_s));
 }
 
 QJsonObject fanJson(const FoundFan& fan, FanGroup group, int number)
@@ -166,7 +128,7 @@ QJsonObject fanJson(const FoundFan& fan, FanGroup group, int number)
         {u"noise_case"_s, r.lpaArround},
         {u"installed_power"_s, r.ny},
         {u"mass"_s, roundHalfEven(r.massa)},
-        {u"curve"_s, curveJson(fan.swept)},
+        {u"curve"_s, cli::curveJson(fan.swept)},
     };
 }
 
@@ -218,11 +180,8 @@ int runSelect(cli::Arguments& args)
             for (size_t i = 0; i < outcome.fans.size(); ++i)
                 fans.append(fanJson(outcome.fans[i], request->group, int(i + 1)));
         }
-        const DutyBand& b = outcome.band;
         cli::printJson(QJsonObject {
-            {u"band"_s,
-                QJsonObject {{u"qmin"_s, cli::jsonNumber(b.qmin)}, {u"qmax"_s, cli::jsonNumber(b.qmax)},
-                    {u"k"_s, cli::jsonNumber(b.k)}, {u"pmax"_s, cli::jsonNumber(b.pmax)}}},
+            {u"band"_s, cli::bandJson(outcome.band)},
             {u"fans"_s, fans},
             {u"messages"_s, QJsonArray::fromStringList(outcome.messages)},
         });

@@ -24,6 +24,18 @@ template <typename T> bool contains(const std::vector<T>& values, const T& value
 
 } // namespace
 
+std::vector<int> excludedDiameters(const std::vector<TickedText>& diameters)
+{
+    std::vector<int> excluded;
+    for (const TickedText& entry : diameters) {
+        if (entry.ticked)
+            continue;
+        if (const auto d = exactInteger(entry.text))
+            excluded.push_back(*d);
+    }
+    return excluded;
+}
+
 CandidateFilter::CandidateFilter(const SelectionRequest& request)
     : m_group(request.group)
     , m_pressureKind(request.pressureKind)
@@ -31,12 +43,7 @@ CandidateFilter::CandidateFilter(const SelectionRequest& request)
     , m_singlePhase(request.singlePhase)
     , m_threePhase(request.threePhase)
 {
-    for (const TickedText& entry : request.diameters) {
-        if (entry.ticked)
-            continue;
-        if (const auto d = exactInteger(entry.text))
-            m_excludedDiameters.push_back(*d);
-    }
+    m_excludedDiameters = excludedDiameters(request.diameters);
     for (const TickedText& entry : request.sizes) {
         if (entry.ticked)
             continue;
@@ -84,11 +91,8 @@ bool CandidateFilter::passesSize(const FanRecord& record) const
 bool CandidateFilter::passesMotor(const FanRecord& record) const
 {
     static constexpr std::array<int, 4> poleCounts {2, 4, 6, 8};
-    for (size_t i = 0; i < poleCounts.size(); ++i) {
-        if (record.polus == poleCounts[i] && !m_poles[i])
-            return false;
-    }
-    return (m_singlePhase || record.fazkol) && (m_threePhase || !record.fazkol);
+    return passesPoles(record.polus, poleCounts, m_poles) && (m_singlePhase || record.fazkol)
+        && (m_threePhase || !record.fazkol);
 }
 
 } // namespace fans

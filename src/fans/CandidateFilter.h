@@ -3,10 +3,26 @@
 #include "fans/FanRecord.h"
 #include "fans/SelectionRequest.h"
 
+#include <array>
 #include <utility>
 #include <vector>
 
 namespace fans {
+
+// The diameters of the unticked entries of a diameter list: only an entry whose text is exactly the
+// decimal text of a catalogue D ("315", not " 315") can exclude it.
+std::vector<int> excludedDiameters(const std::vector<TickedText>& diameters);
+
+// Whether a pole count passes the ticks of the listed pole counts; counts not listed always pass.
+template <size_t N>
+bool passesPoles(int polus, const std::array<int, N>& poleCounts, const std::array<bool, N>& ticks)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (polus == poleCounts[i] && !ticks[i])
+            return false;
+    }
+    return true;
+}
 
 // The user's narrowing of the catalogue before the duty test: series, group, pressure kind, diameters,
 // duct sizes, motor poles and phases. Built once per run; the unticked list entries are turned into

@@ -7,7 +7,7 @@
 
 namespace fans {
 
-std::optional<FanCurve> FanCurve::fromRecord(const FanRecord& record)
+std::optional<FanCurve> FanCurve::fromRecord(const FanRecord& record, double scale)
 {
     FanCurve curve;
     curve.n = record.pointCount;
@@ -23,9 +23,9 @@ std::optional<FanCurve> FanCurve::fromRecord(const FanRecord& record)
         if (i > 0 && !(*flow > curve.x[i - 1]))
             return std::nullopt;
         curve.x[i] = *flow;
-        curve.y[i] = *pressure;
+        curve.y[i] = *pressure * scale;
         if (power && std::isfinite(*power))
-            curve.w[i] = *power;
+            curve.w[i] = *power * scale;
         else
             curve.hasPower = false;
     }

@@ -19,7 +19,8 @@ struct FanCurve {
     std::array<double, FanRecord::maxPoints> w {}; // power, kW
     bool hasPower = false; // every power column of the n points is filled
 
-    static std::optional<FanCurve> fromRecord(const FanRecord& record);
+    // scale multiplies pressures and powers (a gas lighter or heavier than the catalogue's air).
+    static std::optional<FanCurve> fromRecord(const FanRecord& record, double scale = 1);
 
     double lastFlow() const { return x[n - 1]; }
     double lastPressure() const { return y[n - 1]; }

@@ -15,9 +15,8 @@ std::vector<const FanRecord*> collectCandidates(
     const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
 {
     const CandidateFilter filter(request);
-    // Each record belongs to at most one ticked series: find it by name and round flag, so that the
-    // catalogue is read once however many series are ticked. Bucketing by series keeps the order of the
-    // results: series list first, then catalogue order. A series listed twice counts once.
+    // Each record belongs to at most one ticked series: found by name and round flag. A series listed
+    // twice counts once.
     constexpr int none = -1;
     QHash<QString, std::array<int, 2>> position; // [rectangular or other, round] → series index
     for (size_t i = 0; i < request.series.size(); ++i) {
@@ -31,24 +30,18 @@ std::vector<const FanRecord*> collectCandidates(
     }
     const bool roof = request.group == FanGroup::Roof;
     const bool pressurization = request.group == FanGroup::Pressurization;
-    std::vector<std::vector<const FanRecord*>> buckets(request.series.size());
-    for (const FanRecord& record : catalogue) {
+    return candidatesInSeriesOrder(catalogue, request.series.size(), [&](const FanRecord& record) {
         if (record.krysh != roof || record.podpor != pressurization)
-            continue;
+            return none;
         const auto it = position.constFind(record.name);
         if (it == position.constEnd())
-            continue;
+            return none;
         const int index = (*it)[record.krugl];
-        if (index != none && filter.passes(record, request.series[size_t(index)]))
-            buckets[size_t(index)].push_back(&record);
-    }
-    std::vector<const FanRecord*> candidates;
-    for (const auto& bucket : buckets)
-        candidates.insert(candidates.end(), bucket.begin(), bucket.end());
-    return candidates;
+        return index != none && filter.passes(record, request.series[size_t(index)]) ? index : none;
+    });
 }
 
-void workOut(FoundFan& fan, const DutyBand& band, FanGroup group)
+void workOut(FoundFan& fan, const DutyBand& band, bool withAirSpeed)
 {
     fan.operatingFlow = operatingFlow(fan.curve, band);
     fan.operatingPressure = band.systemPressure(fan.operatingFlow);
@@ -56,7 +49,7 @@ void workOut(FoundFan& fan, const DutyBand& band, FanGroup group)
     fan.powerAtOperating = fan.curve.powerAt(fan.operatingFlow);
     if (fan.curve.hasPower)
         fan.powerAtMaxFlow = fan.curve.w[fan.curve.n - 1];
-    if (group == FanGroup::Duct)
+    if (withAirSpeed)
         fan.airSpeed = ductAirSpeed(*fan.record, fan.operatingFlow);
 }
 
@@ -78,10 +71,15 @@ std::optional<double> ductAirSpeed(const FanRecord& record, double q)
 
 SelectionRun runRecord(const SelectionOutcome& outcome, const SelectionRequest& request)
 {
+    return runRecord(outcome, request.flow, request.pressure, request.group == FanGroup::Roof);
+}
+
+SelectionRun runRecord(const SelectionOutcome& outcome, double flow, double pressure, bool roofRun)
+{
     SelectionRun run;
-    run.requiredFlow = request.flow;
-    run.requiredPressure = request.pressure;
-    run.roofRun = request.group == FanGroup::Roof;
+    run.requiredFlow = flow;
+    run.requiredPressure = pressure;
+    run.roofRun = roofRun;
     for (size_t i = 0; i < outcome.fans.size(); ++i) {
         const FoundFan& fan = outcome.fans[i];
         run.operatingPoints.push_back(
@@ -100,9 +98,30 @@ SelectionOutcome selectFans(const std::vector<FanRecord>& catalogue, const Selec
         return outcome;
     }
     outcome.candidates = collectCandidates(catalogue, request);
+    matchCandidates(outcome, MatchOptions {1, request.group == FanGroup::Duct});
+    return outcome;
+}
 
+std::vector<const FanRecord*> candidatesInSeriesOrder(const std::vector<FanRecord>& catalogue,
+    size_t seriesCount, const std::function<int(const FanRecord&)>& seriesOf)
+{
+    // Bucketing by series keeps the order of the results: series list first, then catalogue order.
+    std::vector<std::vector<const FanRecord*>> buckets(seriesCount);
+    for (const FanRecord& record : catalogue) {
+        const int index = seriesOf(record);
+        if (index >= 0 && size_t(index) < seriesCount)
+            buckets[size_t(index)].push_back(&record);
+    }
+    std::vector<const FanRecord*> candidates;
+    for (const auto& bucket : buckets)
+        candidates.insert(candidates.end(), bucket.begin(), bucket.end());
+    return candidates;
+}
+
+void matchCandidates(SelectionOutcome& outcome, const MatchOptions& options)
+{
     for (const FanRecord* record : outcome.candidates) {
-        const auto curve = FanCurve::fromRecord(*record);
+        const auto curve = FanCurve::fromRecord(*record, options.curveScale);
         if (!curve)
             continue;
         if (const auto step = acceptanceStep(*curve, outcome.band)) {
@@ -116,16 +135,16 @@ SelectionOutcome selectFans(const std::vector<FanRecord>& catalogue, const Selec
     if (outcome.fans.empty()) {
         outcome.status = SelectionOutcome::Status::NothingAccepted;
         outcome.messages << messages::nothingAccepted() << messages::nothingAcceptedHint();
-        return outcome;
+        return;
     }
     if (outcome.fans.size() > size_t(maxListedFans)) {
         outcome.status = SelectionOutcome::Status::TooManyFans;
         outcome.messages << messages::tooManyFans();
-        return outcome;
+        return;
     }
+    outcome.status = SelectionOutcome::Status::Listed;
     for (FoundFan& fan : outcome.fans)
-        workOut(fan, outcome.band, request.group);
-    return outcome;
+        workOut(fan, outcome.band, options.ductAirSpeed);
 }
 
 } // namespace fans

@@ -8,6 +8,7 @@
 #include "fans/SelectionRun.h"
 
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,8 +19,8 @@ constexpr int maxListedFans = 29;
 
 // A fan whose curve meets the duty band, with where it works.
 struct FoundFan {
-    const FanRecord* record = nullptr; // into the catalogue the run read
-    FanCurve curve;
+    const FanRecord* record = nullptr; // into the catalogue the run read, as stored there
+    FanCurve curve; // as the run used it: scaled to the gas by a smoke-exhaust run
     int acceptanceStep = 0;
     double operatingFlow = 0; // Qop
     double operatingPressure = 0; // k·Qop², on the system curve
@@ -44,8 +45,25 @@ struct SelectionOutcome {
 // outlive the outcome (FoundFan points into it).
 SelectionOutcome selectFans(const std::vector<FanRecord>& catalogue, const SelectionRequest& request);
 
+// The candidates of a run in result order: series list first, then catalogue order, reading the catalogue
+// once however many series are ticked. seriesOf gives the index (0 … seriesCount − 1) of the ticked
+// series a record belongs to and passes the filters of, or −1.
+std::vector<const FanRecord*> candidatesInSeriesOrder(const std::vector<FanRecord>& catalogue,
+    size_t seriesCount, const std::function<int(const FanRecord&)>& seriesOf);
+
+// How the candidates' curves are taken: the smoke-exhaust run scales pressures and powers to the gas.
+struct MatchOptions {
+    double curveScale = 1; // factor on pressures and powers
+    bool ductAirSpeed = false; // duct fans: air speed in the connection
+};
+
+// Acceptance, the 29-fan limit and the operating points of the candidates already in outcome, on the
+// band already in outcome; fills fans, status and messages.
+void matchCandidates(SelectionOutcome& outcome, const MatchOptions& options);
+
 // The record the program keeps of a run that listed fans: duty point, roof flag, operating points.
 SelectionRun runRecord(const SelectionOutcome& outcome, const SelectionRequest& request);
+SelectionRun runRecord(const SelectionOutcome& outcome, double flow, double pressure, bool roofRun);
 
 // Air speed in the duct connection at the flow q; nothing for a connection without a size.
 std::optional<double> ductAirSpeed(const FanRecord& record, double q);

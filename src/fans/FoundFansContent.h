@@ -4,6 +4,7 @@
 
 #include <QPointF>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,7 +16,7 @@ struct FoundFanEntry {
     std::vector<QPointF> curve; // swept over the band, below pmax
     std::optional<QPointF> label; // where the designation is marked
     QPointF operatingPoint; // (Qop, round(k·Qop²))
-    QStringList row; // the 19 grid cells
+    QStringList row; // the grid cells
 };
 
 struct FoundFansContent {
@@ -28,5 +29,11 @@ struct FoundFansContent {
 
 FoundFansContent foundFansContentOf(
     const SelectionOutcome& outcome, const SelectionRequest& request, QChar decimalSeparator);
+
+// The same for any selection, without the run's record: the duty flow, whether the run selected by static
+// pressure, and the grid row of a fan by its number.
+using FoundFanRowOf = std::function<QStringList(const FoundFan& fan, int number)>;
+FoundFansContent foundFansContentOf(
+    const SelectionOutcome& outcome, double flow, bool staticPressure, const FoundFanRowOf& rowOf);
 
 } // namespace fans

@@ -5,28 +5,35 @@
 namespace fans {
 namespace {
 
-std::vector<FanRecord> copies(const std::vector<const FanRecord*>& records)
+std::vector<FanRecord> copies(
+    const std::vector<const FanRecord*>& records, const std::function<FanRecord(const FanRecord&)>& stored)
 {
     std::vector<FanRecord> result;
     result.reserve(records.size());
     for (const FanRecord* record : records)
-        result.push_back(*record);
+        result.push_back(stored ? stored(*record) : *record);
     return result;
 }
 
 } // namespace
 
-SelectionOutcome runSelectionWithTables(
-    const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
+void writeResultTables(CatalogueKind kind, const SelectionOutcome& outcome,
+    const std::function<FanRecord(const FanRecord&)>& stored)
 {
-    SelectionOutcome outcome = selectFans(catalogue, request);
-    SelectionResultTables::create(CatalogueKind::General);
-    SelectionResultTables::appendCandidates(copies(outcome.candidates));
+    SelectionResultTables::create(kind);
+    SelectionResultTables::appendCandidates(copies(outcome.candidates, stored));
     std::vector<const FanRecord*> accepted;
     accepted.reserve(outcome.fans.size());
     for (const FoundFan& fan : outcome.fans)
         accepted.push_back(fan.record);
-    SelectionResultTables::appendAccepted(copies(accepted));
+    SelectionResultTables::appendAccepted(copies(accepted, stored));
+}
+
+SelectionOutcome runSelectionWithTables(
+    const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
+{
+    SelectionOutcome outcome = selectFans(catalogue, request);
+    writeResultTables(CatalogueKind::General, outcome);
     return outcome;
 }
 

@@ -3,6 +3,8 @@
 #include "fans/FanCatalogue.h"
 #include "fans/FanSelection.h"
 
+#include <functional>
+
 namespace fans {
 
 // A whole general-ventilation selection run: the catalogue (read once and cached by the store layer),
@@ -13,6 +15,11 @@ struct GeneralSelection {
     SelectionOutcome outcome;
 };
 GeneralSelection runGeneralSelection(const SelectionRequest& request);
+
+// Recreates the result tables of the kind and appends the outcome's candidates and accepted fans, each
+// record as stored(record) gives it (as it is when no function is given).
+void writeResultTables(CatalogueKind kind, const SelectionOutcome& outcome,
+    const std::function<FanRecord(const FanRecord&)>& stored = {});
 
 // The same on a catalogue the caller holds (benchmarks, tests).
 SelectionOutcome runSelectionWithTables(

@@ -11,6 +11,11 @@ inline QString noSeriesTicked()
         "Отметьте галочкой, из каких серий вентиляторов необходимо произвести подбор?!, или "
         "нажмите кнопку <<Выделить ВСЕ>>");
 }
+// The smoke-exhaust window has no tick-all buttons to point to.
+inline QString noSmokeSeriesTicked()
+{
+    return QStringLiteral("Отметьте галочкой, из каких серий вентиляторов необходимо произвести подбор?!");
+}
 inline QString nothingAccepted()
 {
     return QStringLiteral("В область заданной рабочей точки с выбранным диапазоном не попала ни одна "

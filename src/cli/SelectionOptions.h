@@ -1,0 +1,44 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+#include "fans/DutyMatch.h"
+#include "fans/SelectionRequest.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+#include <optional>
+
+// Options and JSON shared by the fan selection commands.
+namespace cli {
+
+// "2,4" → the ticks of a fixed list of choices; an unknown or empty choice gives nothing.
+template <size_t N>
+std::optional<std::array<bool, N>> ticksOf(const QString& text, const std::array<int, N>& choices)
+{
+    std::array<bool, N> ticks {};
+    const QStringList items = text.split(QLatin1Char(','));
+    for (const QString& item : items) {
+        bool ok = false;
+        const int value = item.trimmed().toInt(&ok);
+        const auto at = std::find(choices.begin(), choices.end(), value);
+        if (!ok || at == choices.end())
+            return std::nullopt;
+        ticks[size_t(at - choices.begin())] = true;
+    }
+    return ticks;
+}
+
+// Ticks the entries named on the command line, or every entry when none is named.
+std::vector<fans::TickedText> tickedList(const QStringList& entries, const QStringList& chosen);
+
+// --range R: a whole percent from 5 to 30, 15 when not given; a bad value is recorded in args.
+int rangePercentOf(Arguments& args);
+
+// The band of a run and a fan's drawn curve as JSON.
+QJsonObject bandJson(const fans::DutyBand& band);
+QJsonArray curveJson(const fans::SweptCurve& swept);
+
+} // namespace cli
