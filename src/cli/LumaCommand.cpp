@@ -1,7 +1,6 @@
 #include "cli/CliCommand.h"
 #include "common/NumberText.h"
-#include "heating/HeatingUnitCalc.h"
-#include "heating/HeatingUnitProject.h"
+#include "heating/HeatingUnitForm.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -11,50 +10,33 @@ using namespace Qt::StringLiterals;
 // zfn-cli luma: sizing of ЛУМА air-heating units, the calculation of the air-heating unit window.
 namespace {
 
-using heating::HeatingUnitInputs;
+using heating::HeatingUnitProject;
 
-// Numbers in a project file are read back with "." as decimal mark, whatever the locale.
+// Numbers in a project file are read back with "." as decimal mark, whatever the locale; the flags
+// write theirs the same way.
 constexpr QChar projectSeparator = QLatin1Char('.');
 
-// Takes the inputs of a project file; a number field that is not a number is reported and ends the command.
-bool applyProject(const QString& path, HeatingUnitInputs& in, QStringList& messages)
+// Takes the inputs of a project file as typed; a file that cannot be read is reported and ends the command.
+bool applyProject(const QString& path, HeatingUnitProject& record, QStringList& messages)
 {
     const heating::HeatingProjectLoad load = heating::loadHeatingUnitProject(path, projectSeparator);
     if (!load.project) {
         messages << load.messages;
         return false;
     }
-    const heating::HeatingUnitProject& p = *load.project;
-    const struct {
-        const QString& text;
-        double& target;
-    } numbers[] = {{p.tv, in.tv}, {p.tn, in.tn}, {p.tw1, in.tw1}, {p.tw2, in.tw2}, {p.volume, in.volume},
-        {p.demand, in.givenDemand}, {p.gains, in.gains}};
-    for (const auto& n : numbers) {
-        const auto value = parseNumber(n.text, projectSeparator);
-        if (!value) {
-            messages << badNumberMessages(n.text).constFirst();
-            return false;
-        }
-        n.target = *value;
-    }
-    in.buildingType = p.buildingType;
-    in.angleItem = p.angleItem;
-    in.mode = p.mode == 1 ? heating::DemandMode::Given : heating::DemandMode::Compute;
+    record = *load.project;
     return true;
 }
 
-// Applies the flags over the defaults or the project. Returns false on a bad value (recorded in args).
-bool applyFlags(cli::Arguments& args, HeatingUnitInputs& in)
+// Applies the flags over the defaults or the project, as if typed into the window. Returns false on a bad
+// value (recorded in args).
+bool applyFlags(cli::Arguments& args, HeatingUnitProject& record)
 {
-    const struct {
-        const char* flag;
-        double& target;
-    } numbers[] = {{"--tn", in.tn}, {"--tv", in.tv}, {"--tw1", in.tw1}, {"--tw2", in.tw2},
-        {"--volume", in.volume}, {"--gains", in.gains}, {"--demand", in.givenDemand}};
-    for (const auto& n : numbers) {
-        if (const auto value = args.number(QLatin1String(n.flag)))
-            n.target = *value;
+    for (const heating::HeatingUnitInput& input : heating::heatingUnitInputs()) {
+        if (input.cliOption.isEmpty())
+            continue;
+        if (const auto value = args.number(input.cliOption))
+            record.*input.text = QString::number(*value, 'g', 17);
     }
     if (const auto angle = args.value(u"--angle"_s)) {
         const auto& angles = heating::jetAngles;
@@ -63,13 +45,13 @@ bool applyFlags(cli::Arguments& args, HeatingUnitInputs& in)
         if (found == angles.end())
             args.addError(u"--angle wants one of 0, -30, -45, -60, -90"_s);
         else
-            in.angleItem = static_cast<int>(found - angles.begin());
+            record.angleItem = static_cast<int>(found - angles.begin());
     }
     if (const auto mode = args.value(u"--mode"_s)) {
         if (*mode == u"compute")
-            in.mode = heating::DemandMode::Compute;
+            record.mode = static_cast<int>(heating::DemandMode::Compute);
         else if (*mode == u"given")
-            in.mode = heating::DemandMode::Given;
+            record.mode = static_cast<int>(heating::DemandMode::Given);
         else
             args.addError(u"--mode wants compute or given"_s);
     }
@@ -79,7 +61,7 @@ bool applyFlags(cli::Arguments& args, HeatingUnitInputs& in)
         if (!ok || type < 1 || type > heating::buildingTypeCount)
             args.addError(u"--building wants 1, 2 or 3"_s);
         else
-            in.buildingType = type - 1;
+            record.buildingType = type - 1;
     }
     return args.errors().isEmpty();
 }
@@ -146,20 +128,29 @@ int luma(cli::Arguments& args)
         return cli::BadArguments;
     }
     const bool json = args.has(u"--json"_s);
-    HeatingUnitInputs inputs;
+    HeatingUnitProject record = heating::defaultHeatingUnitProject();
     QStringList messages;
+    const auto fail = [&] {
+        if (json)
+            printJsonResult(std::nullopt, messages);
+        else
+            for (const QString& m : messages)
+                cli::printError(m);
+        return cli::Failure;
+    };
     if (const auto project = args.value(u"--project"_s)) {
-        if (!applyProject(*project, inputs, messages)) {
-            if (json)
-                printJsonResult(std::nullopt, messages);
-            else
-                for (const QString& m : messages)
-                    cli::printError(m);
-            return cli::Failure;
-        }
+        if (!applyProject(*project, record, messages))
+            return fail();
     }
-    if (!applyFlags(args, inputs))
+    if (!applyFlags(args, record))
         return cli::BadArguments;
+    // The window's rule: the numbers the demand mode uses, the first that is not a number ends the run.
+    const auto read = heating::heatingUnitInputsOf(record, projectSeparator);
+    if (!read.inputs) {
+        messages << badNumberMessages(read.badText).constFirst();
+        return fail();
+    }
+    const heating::HeatingUnitInputs& inputs = *read.inputs;
 
     const heating::HeatingUnitOutcome outcome = heating::calculateHeatingUnits(inputs);
     if (!outcome.run)

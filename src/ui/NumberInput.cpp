@@ -41,6 +41,12 @@ std::optional<double> readNumber(QWidget* control, QChar decimalSeparator)
     const QString text = numberControlText(control);
     if (const auto value = parseNumber(text, decimalSeparator))
         return value;
+    reportBadNumber(control, text);
+    return std::nullopt;
+}
+
+void reportBadNumber(QWidget* control, const QString& text)
+{
     for (const QString& message : badNumberMessages(text))
         showMessage(message); // plain boxes, like every input message
     if (control) {
@@ -50,7 +56,6 @@ std::optional<double> readNumber(QWidget* control, QChar decimalSeparator)
         else if (auto* spin = qobject_cast<QAbstractSpinBox*>(control))
             spin->selectAll();
     }
-    return std::nullopt;
 }
 
 } // namespace ui

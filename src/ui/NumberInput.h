@@ -18,4 +18,7 @@ QString numberControlText(const QWidget* control);
 // control and returns nothing, so that the caller ends the user's action.
 std::optional<double> readNumber(QWidget* control, QChar decimalSeparator = systemDecimalSeparator());
 
+// The three messages about a text that is not a number, then the focus in its control (if any).
+void reportBadNumber(QWidget* control, const QString& text);
+
 } // namespace ui

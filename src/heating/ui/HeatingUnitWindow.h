@@ -1,14 +1,12 @@
 #pragma once
 
-#include "heating/HeatingUnitProject.h"
+#include "heating/HeatingUnitForm.h"
+#include "ui/InputForm.h"
 
 #include <QWidget>
 
-class QLineEdit;
 class QGroupBox;
-class QPushButton;
 class RadioGroupWidget;
-class SpinEditWidget;
 namespace ui {
 class Program;
 }
@@ -26,9 +24,6 @@ public:
     heating::HeatingUnitProject inputsAsTyped() const;
     void applyInputs(const heating::HeatingUnitProject& inputs);
 
-    // The key under which every window of this kind stores its inputs.
-    static QString settingsKey();
-
     QSize sizeHint() const override { return {722, 633}; }
 
 public Q_SLOTS:
@@ -43,19 +38,9 @@ protected:
 private:
     void buildControls();
     void updateModeGroups();
-    void readStoredInputs();
-    void writeStoredInputs() const;
 
     ui::Program& m_program;
-    QLineEdit* m_projectName = nullptr;
-    SpinEditWidget* m_tn = nullptr;
-    SpinEditWidget* m_tv = nullptr;
-    SpinEditWidget* m_tw1 = nullptr;
-    SpinEditWidget* m_tw2 = nullptr;
-    SpinEditWidget* m_volume = nullptr;
-    SpinEditWidget* m_gains = nullptr;
-    SpinEditWidget* m_demand = nullptr;
-    RadioGroupWidget* m_angle = nullptr;
+    ui::InputForm<heating::HeatingUnitProject, heating::HeatingUnitInputs> m_form;
     RadioGroupWidget* m_mode = nullptr;
     RadioGroupWidget* m_buildingType = nullptr;
     QGroupBox* m_volumeGroup = nullptr;
