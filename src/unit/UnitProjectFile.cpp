@@ -132,12 +132,9 @@ UnitProjectLoad loadUnitProject(const QString& path, QChar decimalSeparator)
     return {project, {}};
 }
 
-std::optional<QString> saveUnitProject(
-    const QString& path, const UnitProject& project, QChar decimalSeparator)
+SaveOutcome saveUnitProject(const QString& path, const UnitProject& project, QChar decimalSeparator)
 {
-    if (!writeRecordFile(path, encodeUnitProject(project, decimalSeparator)))
-        return u"Не удалось сохранить файл проекта %1"_s.arg(QFileInfo(path).fileName());
-    return std::nullopt;
+    return writeRecordFile(path, encodeUnitProject(project, decimalSeparator));
 }
 
 } // namespace unit

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AtomicSave.h"
+
 #include <QByteArray>
 #include <QChar>
 #include <QString>
@@ -55,9 +57,7 @@ struct UnitProjectLoad {
 };
 UnitProjectLoad loadUnitProject(const QString& path, QChar decimalSeparator);
 
-// Writes the project atomically: the previous file stays intact when writing fails. Returns an error text
-// on failure.
-std::optional<QString> saveUnitProject(
-    const QString& path, const UnitProject& project, QChar decimalSeparator);
+// Writes the project atomically: the previous file stays intact when writing fails.
+SaveOutcome saveUnitProject(const QString& path, const UnitProject& project, QChar decimalSeparator);
 
 } // namespace unit

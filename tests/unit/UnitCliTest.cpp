@@ -106,3 +106,42 @@ TEST(UnitCli, HeatersOfTheBundledCatalogue)
 
     EXPECT_EQ(cli({u"heater"_s, u"--kind"_s, u"gas"_s, u"--type"_s, u"x"_s}).exitCode, 2);
 }
+
+TEST(UnitCli, ProjectOfEachKind)
+{
+    const QString project = QStringLiteral(ZFN_TEST_SOURCE_DIR "/unit/fixtures/comma.pritochprj");
+    for (int kind = 0; kind <= 3; ++kind) {
+        const CliRun run = cli({u"unit"_s, u"--project"_s, project, u"--kind"_s, QString::number(kind)});
+        EXPECT_EQ(run.exitCode, 0) << kind;
+        const QJsonObject& u = run.json;
+        EXPECT_EQ(keys(u),
+            (QStringList {u"cooler"_s, u"elements"_s, u"heater_column"_s, u"heaters"_s, u"kind"_s,
+                u"messages"_s, u"section"_s, u"section_text"_s, u"total_length"_s, u"total_pressure"_s}))
+            << kind;
+        const bool heater = kind == 1 || kind == 2;
+        const bool cooler = kind == 1 || kind == 3;
+        EXPECT_EQ(u[u"heaters"_s].toArray().size(), heater ? 3 : 0)
+            << kind; // two water types and one electric
+        EXPECT_EQ(u[u"heater_column"_s].isNull(), !heater) << kind;
+        EXPECT_EQ(u[u"cooler"_s].isNull(), !cooler) << kind;
+        EXPECT_EQ(u[u"section_text"_s].toString(), u"800*500"_s) << kind;
+        // The totals are the free pressure and every element in the duct, the condensing unit aside.
+        double length = 0;
+        double pressure = 150.5;
+        for (const QJsonValue& e : u[u"elements"_s].toArray()) {
+            const QJsonObject o = e.toObject();
+            length += o[u"length"_s].toDouble() * o[u"count"_s].toInt();
+            pressure += o[u"loss"_s].toDouble() * o[u"count"_s].toInt();
+        }
+        EXPECT_NEAR(u[u"total_length"_s].toDouble(), length, 1e-9) << kind;
+        EXPECT_NEAR(u[u"total_pressure"_s].toDouble(), pressure, 1e-9) << kind;
+        // Ticked: two valves, the third filter, the first silencer and connector; no louvre.
+        EXPECT_EQ(u[u"elements"_s].toArray().size(), 5 + (heater ? 1 : 0) + (cooler ? 2 : 0)) << kind;
+    }
+    const CliRun shortFile = cli({u"unit"_s, u"--project"_s,
+        QStringLiteral(ZFN_TEST_SOURCE_DIR "/unit/fixtures/short.pritochprj"), u"--kind"_s, u"1"_s});
+    EXPECT_EQ(shortFile.exitCode, 1);
+    EXPECT_EQ(shortFile.json[u"messages"_s].toArray().size(), 2);
+    EXPECT_TRUE(shortFile.json[u"total_pressure"_s].isNull());
+    EXPECT_EQ(cli({u"unit"_s, u"--project"_s, project, u"--kind"_s, u"4"_s}).exitCode, 2);
+}

@@ -1,0 +1,247 @@
+#include "unit/UnitCalculation.h"
+
+#include "common/NumberText.h"
+#include "unit/UnitHeaters.h"
+#include "unit/UnitMessages.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace unit {
+
+namespace {
+
+struct Check {
+    bool fails;
+    UnitField field;
+    QString (*message)();
+};
+
+} // namespace
+
+std::optional<UnitInputProblem> unitInputProblem(const UnitInputs& in, bool anyHeaterType)
+{
+    const HeaterInputs& h = in.heater;
+    const CoolerInputs& c = in.cooler;
+    std::vector<Check> checks {{in.freePressure < 0, UnitField::FreePressure, messages::freePressureNegative},
+        {!(h.maxSpeed > 0), UnitField::MaxSpeed, messages::speedNotPositive}};
+    if (in.kind == UnitKind::Plain)
+        checks.push_back({!(h.flow > 0), UnitField::Flow, messages::flowNotPositive});
+    if (hasHeater(in.kind)) {
+        checks.push_back({!(h.flow > 0), UnitField::Flow, messages::flowNotPositive});
+        checks.push_back({!(h.airOut > h.airIn), UnitField::AirOut, messages::heaterAirNotWarmed});
+        checks.push_back({!(h.waterOut < h.waterIn), UnitField::WaterOut, messages::waterNotCooled});
+        checks.push_back({!(h.waterIn > h.airIn), UnitField::WaterIn, messages::waterNotWarmerThanAir});
+    }
+    if (hasCooler(in.kind)) {
+        checks.push_back({!(c.flow > 0), UnitField::CoolerFlow, messages::coolerFlowNotPositive});
+        checks.push_back({!(c.airOut < c.airIn), UnitField::CoolerAirOut, messages::coolerAirNotCooled});
+    }
+    if (hasHeater(in.kind))
+        checks.push_back({!anyHeaterType, UnitField::HeaterTypes, messages::noHeaterType});
+    for (const Check& check : checks) {
+        if (check.fails)
+            return UnitInputProblem {check.field, check.message()};
+    }
+    return std::nullopt;
+}
+
+ProjectInputs unitInputsFromProject(const UnitProject& p, UnitKind kind, QChar decimalSeparator)
+{
+    UnitInputs in;
+    in.kind = kind;
+    const struct {
+        const QString& text;
+        double& target;
+        UnitField field;
+    } numbers[] = {{p.flow, in.heater.flow, UnitField::Flow},
+        {p.freePressure, in.freePressure, UnitField::FreePressure},
+        {p.airIn, in.heater.airIn, UnitField::AirIn}, {p.airOut, in.heater.airOut, UnitField::AirOut},
+        {p.maxSpeed, in.heater.maxSpeed, UnitField::MaxSpeed},
+        {p.waterIn, in.heater.waterIn, UnitField::WaterIn},
+        {p.waterOut, in.heater.waterOut, UnitField::WaterOut},
+        {p.coolerFlow, in.cooler.flow, UnitField::CoolerFlow},
+        {p.coolerAirIn, in.cooler.airIn, UnitField::CoolerAirIn},
+        {p.coolerAirOut, in.cooler.airOut, UnitField::CoolerAirOut},
+        {p.humidity, in.cooler.humidity, UnitField::Humidity}};
+    for (const auto& n : numbers) {
+        const std::optional<double> value = parseNumber(n.text, decimalSeparator);
+        if (!value)
+            return {std::nullopt, n.field, n.text};
+        n.target = *value;
+    }
+    in.cooler.series = p.coolerSeries == 0 ? CoolerSeries::Water : CoolerSeries::Freon;
+    return {in, std::nullopt, {}};
+}
+
+UnitVariants calculateVariants(ElementStore& store, const UnitInputs& in, const QStringList& waterTypes,
+    const QStringList& electricTypes, const std::vector<SectionRecord>& sections)
+{
+    UnitVariants v;
+    HeaterInputs heater = in.heater;
+    if (hasCooler(in.kind)) {
+        v.cooler = selectCooler(in.cooler).result;
+        if (v.cooler)
+            heater.coolerArea = v.cooler->area;
+    }
+    if (!hasHeater(in.kind))
+        return v;
+    for (HeaterKind kind : {HeaterKind::Water, HeaterKind::Electric}) {
+        for (const QString& type : kind == HeaterKind::Water ? waterTypes : electricTypes) {
+            const HeaterOutcome outcome = selectCatalogueHeater(store, kind, type, heater, sections);
+            if (outcome.choice)
+                v.heaters.push_back(outcome.choice->variant);
+        }
+    }
+    return v;
+}
+
+UnitSection unitSection(
+    ElementStore& store, const UnitInputs& in, const UnitVariants& variants, int heaterColumn)
+{
+    UnitSection s;
+    s.basePressure = in.freePressure;
+    s.cooler = variants.cooler;
+    if (hasHeater(in.kind)) {
+        if (heaterColumn < 1 || heaterColumn > int(variants.heaters.size()))
+            return s;
+        const THeaterVariant& heater = variants.heaters[heaterColumn - 1];
+        s.kanalIndex = heater.kanalIndex;
+        s.baseLength = heater.length;
+        s.basePressure += heater.airLoss;
+        if (hasCooler(in.kind))
+            s.cooler = selectCooler(in.cooler, s.kanalIndex).result;
+    } else if (s.cooler) {
+        s.kanalIndex = s.cooler->section;
+    }
+    if (s.cooler) {
+        s.coolerRow = store.cooler(s.cooler->type, s.kanalIndex);
+        s.baseLength += s.coolerRow ? s.coolerRow->length : 0;
+        s.basePressure += s.cooler->airLoss;
+    }
+    return s;
+}
+
+ElementLists elementListsFor(ElementStore& store, int kanalIndex, double flow, LineStyle style)
+{
+    ElementLists lists;
+    for (AccessoryKind kind : accessoryKinds)
+        lists[int(kind)] = elementLines(store.accessories(kind, kanalIndex), kind, flow, style);
+    return lists;
+}
+
+int ElementTicks::countAt(AccessoryKind kind, int position) const
+{
+    const std::vector<int>& list = counts[int(kind)];
+    return position >= 0 && position < int(list.size()) ? list[position] : 1;
+}
+
+Composition composeUnit(ElementStore& store, int kanalIndex, double flow, const ElementLists& lists,
+    const ElementTicks& ticks, double baseLength, double basePressure)
+{
+    Composition c;
+    c.length = baseLength;
+    c.pressure = basePressure;
+    for (AccessoryKind kind : accessoryKinds) {
+        const QStringList& lines = lists[int(kind)];
+        std::vector<int> positions = ticks.ticked[int(kind)];
+        std::sort(positions.begin(), positions.end());
+        positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+        for (int position : positions) {
+            if (position < 0 || position >= lines.size())
+                continue; // a stored position beyond the list
+            ComposedElement e;
+            e.kind = kind;
+            e.pieces = splitElementLine(lines[position]);
+            e.row = store.accessory(kind, kanalIndex, e.pieces.tip.trimmed(), e.pieces.model.trimmed())
+                        .value_or(AccessoryRecord {});
+            e.count = isCounted(kind) ? ticks.countAt(kind, position) : 1;
+            e.loss = kind == AccessoryKind::Connector ? 0 : e.row.loss(flow);
+            c.length += e.row.length * e.count;
+            c.pressure += e.loss * e.count;
+            c.lines << compositionLine(kind, e.pieces, e.row.length, e.loss, e.count);
+            c.elements.push_back(e);
+        }
+    }
+    return c;
+}
+
+QString speedVerdict(double v)
+{
+    if (v < 2 || v >= 5)
+        return u"нежелательно"_s;
+    if (v < 3 || v > 4)
+        return u"приемлемо"_s;
+    return u"рекомендуемо"_s;
+}
+
+std::vector<SectionSpeed> sectionSpeeds(const std::vector<SectionRecord>& sections, double flow)
+{
+    std::vector<SectionSpeed> rows;
+    for (const SectionRecord& s : sections) {
+        const double speed = s.a > 0 && s.b > 0 ? flow * 1e6 / (s.a * 3600.0 * s.b) : 0;
+        rows.push_back({s.num, u"%1*%2 мм"_s.arg(s.a).arg(s.b), speed, speedVerdict(speed)});
+    }
+    return rows;
+}
+
+std::optional<int> sectionForSpeed(const std::vector<SectionRecord>& sections, double flow, double maxSpeed)
+{
+    for (const SectionSpeed& row : sectionSpeeds(sections, flow)) {
+        if (row.speed <= maxSpeed)
+            return row.kanalIndex;
+    }
+    return std::nullopt;
+}
+
+UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringList& waterTypes,
+    const QStringList& electricTypes, int heaterColumn, const ElementTicks& ticks)
+{
+    UnitRun run;
+    const std::vector<SectionRecord> sections = store.sections();
+    run.variants = calculateVariants(store, in, waterTypes, electricTypes, sections);
+    // A stored column beyond the variants leaves the first one chosen.
+    const int variants = int(run.variants.heaters.size());
+    if (hasHeater(in.kind) && variants > 0)
+        run.heaterColumn = heaterColumn >= 1 && heaterColumn <= variants ? heaterColumn : 1;
+    run.section = unitSection(store, in, run.variants, run.heaterColumn);
+    LineStyle style = LineStyle::HeaterPath;
+    if (in.kind == UnitKind::Plain) {
+        style = LineStyle::PlainPath;
+        const std::optional<int> fitting = sectionForSpeed(sections, in.heater.flow, in.heater.maxSpeed);
+        run.section.kanalIndex = fitting.value_or(sections.empty() ? 0 : sections.front().num);
+    }
+    for (const SectionRecord& s : sections) {
+        if (s.num == run.section.kanalIndex)
+            run.sectionText = s.text;
+    }
+    run.lists = elementListsFor(store, run.section.kanalIndex, in.heater.flow, style);
+    run.composition = composeUnit(store, run.section.kanalIndex, in.heater.flow, run.lists, ticks,
+        run.section.baseLength, run.section.basePressure);
+    return run;
+}
+
+std::vector<UnitElementRow> unitElementRows(ElementStore& store, const UnitRun& run, const UnitInputs& in)
+{
+    std::vector<UnitElementRow> rows;
+    if (run.heaterColumn > 0) {
+        const THeaterVariant& h = run.variants.heaters[run.heaterColumn - 1];
+        rows.push_back(
+            {u"Теплообменник"_s, h.tip, h.model, h.airLoss, h.length, run.sectionText, h.price, 1});
+    }
+    if (const std::optional<CoolerResult>& cooler = run.section.cooler; cooler && hasCooler(in.kind)) {
+        const std::optional<CoolerRecord>& row = run.section.coolerRow;
+        rows.push_back({u"Охладитель"_s, cooler->type, cooler->model, cooler->airLoss, row ? row->length : 0,
+            run.sectionText, row ? row->price : 0, 1});
+        const std::optional<CondensingUnitRecord> unit = store.condensingUnit(cooler->condensingUnit);
+        rows.push_back(
+            {u"ККБ"_s, u"ККБ"_s, cooler->condensingUnit, 0, 0, run.sectionText, unit ? unit->price : 0, 1});
+    }
+    for (const ComposedElement& e : run.composition.elements)
+        rows.push_back({elementKindName(e.kind), e.pieces.tip.trimmed(), e.pieces.model.trimmed(), e.loss,
+            e.row.length, run.sectionText, e.row.price, e.count});
+    return rows;
+}
+
+} // namespace unit
