@@ -143,13 +143,16 @@ int runImport(cli::Arguments& args)
 {
     const auto out = args.value(QStringLiteral("--out"));
     if (!out)
-        args.addError(QStringLiteral("catalogue import needs --out FILE.sqlite"));
+        args.addError(QStringLiteral("catalogue import needs --out FILE.sqlite or --out postgresql://..."));
     if (!rejectUnknown(args, {QStringLiteral("--from"), QStringLiteral("--out")}) || !out)
         return cli::BadArguments;
     const bool json = args.has(jsonFlag);
     try {
-        const auto tables = store::importTsvFolder(
-            args.value(QStringLiteral("--from")).value_or(QString()), *out, knownTableDef);
+        const QString from = args.value(QStringLiteral("--from")).value_or(QString());
+        // A postgresql:// name loads the tables into that database; anything else is a SQLite file.
+        const auto postgres = store::postgresUrlConfig(*out);
+        const auto tables = postgres ? store::importTsvFolder(from, *postgres, knownTableDef)
+                                     : store::importTsvFolder(from, *out, knownTableDef);
         QJsonArray list;
         for (const auto& t : tables) {
             list.append(
@@ -158,7 +161,9 @@ int runImport(cli::Arguments& args)
                 cli::printLine(QStringLiteral("%1: записей %2").arg(t.name).arg(t.records));
         }
         if (json)
-            cli::printJson(QJsonObject {{QStringLiteral("out"), *out}, {QStringLiteral("tables"), list}});
+            cli::printJson(
+                QJsonObject {{QStringLiteral("out"), postgres ? store::postgresUrl(*postgres) : *out},
+                    {QStringLiteral("tables"), list}});
         return cli::Ok;
     } catch (const CatalogueError& error) {
         return reportStoreError(error, json);
@@ -172,4 +177,6 @@ ZFN_CLI_COMMAND("catalogue check",
 ZFN_CLI_COMMAND("catalogue series",
     "catalogue series [--smoke] [--json]   series lists of the selection windows", runSeries);
 ZFN_CLI_COMMAND("catalogue import",
-    "catalogue import [--from DIR] --out FILE.sqlite   build a catalogue from *.tsv", runImport);
+    "catalogue import [--from DIR] --out FILE.sqlite|postgresql://USER@HOST:PORT/DB   build a catalogue "
+    "from *.tsv",
+    runImport);

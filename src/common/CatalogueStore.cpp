@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 
 namespace store {
 
@@ -48,17 +49,19 @@ void closeConnection(const QString& name)
     QSqlDatabase::removeDatabase(name);
 }
 
-QSqlDatabase openConnection(const QString& alias, const AliasConfig& config)
+// Opens a connection named name; messages begin with label (the alias).
+QSqlDatabase openConnection(
+    const QString& name, const QString& label, const AliasConfig& config, bool createFile = false)
 {
+    const QString& alias = label;
     if (!config.unknownDriver.isEmpty())
         throw CatalogueError(
             QStringLiteral("Псевдоним %1: неизвестный драйвер базы данных \"%2\" (допустимы QSQLITE и QPSQL)")
                 .arg(alias, config.unknownDriver));
-    const QString name = connectionName(alias);
     QSqlDatabase db;
     if (config.engine == Engine::Sqlite) {
         // SQLite would quietly create an empty file; a missing catalogue is an error.
-        if (!QFileInfo(config.database).isFile())
+        if (!createFile && !QFileInfo(config.database).isFile())
             throw CatalogueError(
                 QStringLiteral("Псевдоним %1: файл каталога не найден: %2").arg(alias, config.database));
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -82,6 +85,9 @@ QSqlDatabase openConnection(const QString& alias, const AliasConfig& config)
         QSqlDatabase::removeDatabase(name);
         throw CatalogueError(QStringLiteral("Псевдоним %1: %2").arg(alias, message));
     }
+    // Notices ("table does not exist, skipping") are not for the user's terminal.
+    if (config.engine == Engine::Postgres)
+        QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO warning"));
     return db;
 }
 
@@ -155,7 +161,7 @@ QSqlDatabase aliasDatabase(const QString& alias)
             return db;
         closeConnection(name);
     }
-    QSqlDatabase db = openConnection(canonical, config);
+    QSqlDatabase db = openConnection(name, canonical, config);
     state().openConfig.insert(canonical, config);
     return db;
 }
@@ -173,6 +179,23 @@ QSqlDatabase workingDatabase()
     if (!db.open())
         throw CatalogueError(db.lastError().text());
     return db;
+}
+
+OwnConnection::OwnConnection(const AliasConfig& config, bool createFile)
+    : m_name(QStringLiteral("zfn-own-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+    const QString label = config.engine == Engine::Sqlite ? config.database : postgresUrl(config);
+    openConnection(m_name, label, config, createFile);
+}
+
+OwnConnection::~OwnConnection()
+{
+    closeConnection(m_name);
+}
+
+QSqlDatabase OwnConnection::db() const
+{
+    return QSqlDatabase::database(m_name, false);
 }
 
 quint64 configurationGeneration()

@@ -40,6 +40,21 @@ QSqlDatabase aliasDatabase(const QString& alias);
 // The working database of this process (SQLite in memory, unique to the process).
 QSqlDatabase workingDatabase();
 
+// A connection of its own to the database of a configuration (imports, tests), closed and removed when
+// it goes. A SQLite file must exist unless createFile is set. Throws CatalogueError when it cannot open.
+class OwnConnection {
+public:
+    explicit OwnConnection(const AliasConfig& config, bool createFile = false);
+    ~OwnConnection();
+    OwnConnection(const OwnConnection&) = delete;
+    OwnConnection& operator=(const OwnConnection&) = delete;
+
+    QSqlDatabase db() const;
+
+private:
+    QString m_name;
+};
+
 // Increases whenever an alias's configuration changes, so that caches of catalogue contents know when
 // to read again.
 quint64 configurationGeneration();

@@ -78,6 +78,10 @@ QStringList createTableStatements(Engine engine, const TableDef& table)
             primary = index.fields.section(QLatin1Char(';'), 0, 0).trimmed();
     }
     QStringList columns;
+    if (engine == Engine::Postgres && primary.isEmpty()) {
+        // PostgreSQL keeps no order of insertion of its own: RecNo numbers the records as they come.
+        columns << quoted(insertionOrderColumn()) + QStringLiteral(" SERIAL NOT NULL PRIMARY KEY");
+    }
     for (const FieldDef& field : table.fields) {
         QString column = quoted(field.name) + QLatin1Char(' ') + columnType(engine, field);
         if (field.name.compare(primary, Qt::CaseInsensitive) == 0) {
@@ -103,11 +107,16 @@ QStringList createTableStatements(Engine engine, const TableDef& table)
     return statements;
 }
 
+QString insertionOrderColumn()
+{
+    return QStringLiteral("RecNo");
+}
+
 QString insertionOrder(Engine engine)
 {
     // SQLite's rowid grows with every insert; a PostgreSQL catalogue table carries a serial "RecNo".
     return engine == Engine::Sqlite ? QStringLiteral(" ORDER BY rowid")
-                                    : QStringLiteral(" ORDER BY \"RecNo\"");
+                                    : QStringLiteral(" ORDER BY ") + quoted(insertionOrderColumn());
 }
 
 bool tableExists(const QSqlDatabase& db, const QString& table)

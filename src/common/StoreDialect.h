@@ -21,11 +21,14 @@ QString tableName(const QString& name);
 // "Name" -> "\"Name\"" (doubling any quote inside).
 QString quoted(const QString& identifier);
 
-// The statements that create a table and its indexes (the table must not exist).
+// The statements that create a table and its indexes (the table must not exist). On PostgreSQL a table
+// without a primary index gets the column insertionOrderColumn() first.
 QStringList createTableStatements(Engine engine, const TableDef& table);
 
-// The clause that reads a table in insertion order when it has no primary index of its own.
+// The clause that reads a table in insertion order when it has no primary index of its own (SQLite: by
+// rowid; PostgreSQL: by the serial column "RecNo").
 QString insertionOrder(Engine engine);
+QString insertionOrderColumn();
 
 // Whether a table exists.
 bool tableExists(const QSqlDatabase& db, const QString& table);

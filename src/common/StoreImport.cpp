@@ -1,5 +1,6 @@
 #include "common/StoreImport.h"
 
+#include "common/CatalogueStore.h"
 #include "common/StoreDialect.h"
 #include "common/StoreError.h"
 
@@ -9,7 +10,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 #include <cmath>
 #include <filesystem>
 
@@ -141,77 +141,81 @@ QVariant convert(const QString& cell, const FieldDef& field, const TsvTable& tsv
     return {};
 }
 
-ImportedTable importTable(const QSqlDatabase& db, const QString& path, const TableDefLookup& lookup)
+// A table of the folder read and converted, ready to be written.
+struct PreparedTable {
+    TableDef def;
+    QStringList columns;
+    std::vector<QVariantList> records;
+};
+
+PreparedTable prepareTable(const QString& path, const TableDefLookup& lookup)
 {
     const TsvTable tsv = readTsv(path);
     const QString name = tableName(QFileInfo(path).completeBaseName());
     const std::optional<TableDef> known = lookup ? lookup(name) : std::nullopt;
-    const TableDef def = known ? *known : inferTableDef(name, tsv);
+    PreparedTable table;
+    table.def = known ? *known : inferTableDef(name, tsv);
     std::vector<const FieldDef*> fields;
     for (const QString& column : tsv.columns) {
-        const FieldDef* field = def.field(column);
+        const FieldDef* field = table.def.field(column);
         if (!field)
             throw CatalogueError(
                 QStringLiteral("%1:1: в таблице %2 нет столбца \"%3\"").arg(path, name, column));
         fields.push_back(field);
+        table.columns << field->name;
     }
-    createTable(db, def);
-    std::vector<QVariantList> records;
-    records.reserve(tsv.rows.size());
+    table.records.reserve(tsv.rows.size());
     for (size_t r = 0; r < tsv.rows.size(); ++r) {
         QVariantList values;
         for (size_t c = 0; c < fields.size(); ++c)
             values << convert(tsv.rows[r][qsizetype(c)], *fields[c], tsv, r);
-        records.push_back(values);
+        table.records.push_back(values);
     }
-    QStringList columns;
-    for (const FieldDef* field : fields)
-        columns << field->name;
-    appendRecords(db, name, columns, records);
-    return {name, int(records.size())};
+    return table;
 }
 
-// A connection of its own to the file being built, closed and removed however the import ends.
-class BuildConnection {
-public:
-    explicit BuildConnection(const QString& path)
-        : m_name(QStringLiteral("zfn-import-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-        if (!db.open())
-            throw CatalogueError(db.lastError().text());
-    }
-    ~BuildConnection()
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    BuildConnection(const BuildConnection&) = delete;
-    BuildConnection& operator=(const BuildConnection&) = delete;
+std::vector<PreparedTable> prepareFolder(const QString& folder, const TableDefLookup& lookup)
+{
+    std::vector<PreparedTable> tables;
+    if (folder.isEmpty())
+        return tables;
+    const QDir dir(folder);
+    if (!dir.exists())
+        throw CatalogueError(QStringLiteral("Папка не найдена: %1").arg(folder));
+    for (const QString& file : dir.entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name))
+        tables.push_back(prepareTable(dir.filePath(file), lookup));
+    return tables;
+}
 
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-
-private:
-    QString m_name;
-};
+std::vector<ImportedTable> writeTables(const QSqlDatabase& db, const std::vector<PreparedTable>& tables)
+{
+    std::vector<ImportedTable> imported;
+    Transaction transaction(db);
+    for (const PreparedTable& table : tables) {
+        createTable(db, table.def);
+        appendRecords(db, table.def.name, table.columns, table.records);
+        imported.push_back({tableName(table.def.name), int(table.records.size())});
+    }
+    transaction.commit();
+    return imported;
+}
 
 } // namespace
 
 std::vector<ImportedTable> importTsvFolder(
+    const QString& folder, const AliasConfig& target, const TableDefLookup& lookup)
+{
+    if (target.engine == Engine::Sqlite)
+        return importTsvFolder(folder, target.database, lookup);
+    const std::vector<PreparedTable> tables = prepareFolder(folder, lookup);
+    OwnConnection connection(target);
+    return writeTables(connection.db(), tables);
+}
+
+std::vector<ImportedTable> importTsvFolder(
     const QString& folder, const QString& outPath, const TableDefLookup& lookup)
 {
-    QStringList files;
-    if (!folder.isEmpty()) {
-        const QDir dir(folder);
-        if (!dir.exists())
-            throw CatalogueError(QStringLiteral("Папка не найдена: %1").arg(folder));
-        for (const QString& file : dir.entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name))
-            files << dir.filePath(file);
-    }
+    const std::vector<PreparedTable> tables = prepareFolder(folder, lookup);
     const QString target = QFileInfo(outPath).absoluteFilePath();
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         throw CatalogueError(QStringLiteral("Не удалось создать папку для %1").arg(target));
@@ -220,12 +224,12 @@ std::vector<ImportedTable> importTsvFolder(
 
     std::vector<ImportedTable> imported;
     try {
-        BuildConnection connection(building);
-        QSqlDatabase db = connection.db();
+        AliasConfig file;
+        file.database = building;
+        OwnConnection connection(file, true);
         // Writing the version number makes even a catalogue without tables a valid database file.
-        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 1"));
-        for (const QString& file : files)
-            imported.push_back(importTable(db, file, lookup));
+        QSqlQuery(connection.db()).exec(QStringLiteral("PRAGMA user_version = 1"));
+        imported = writeTables(connection.db(), tables);
     } catch (...) {
         QFile::remove(building);
         throw;

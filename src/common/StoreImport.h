@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/StoreSettings.h"
 #include "common/StoreTable.h"
 
 #include <QString>
@@ -7,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-// Building a SQLite catalogue from its text sources: one tab-separated UTF-8 file per table, named after the
+// Building a catalogue from its text sources: one tab-separated UTF-8 file per table, named after the
 // table ("razmzfn.tsv"), the first line the column names, then one record per line in insertion order
 // (booleans "1"/"0", "." as decimal point, an empty cell is NULL).
 namespace store {
@@ -26,5 +27,11 @@ struct ImportedTable {
 // the previous catalogue untouched. Throws CatalogueError naming the file, line and column of bad data.
 std::vector<ImportedTable> importTsvFolder(
     const QString& folder, const QString& outPath, const TableDefLookup& lookup);
+
+// The same into the database of a configuration: a SQLite file as above; in a PostgreSQL database (which
+// must exist) the tables of the folder are replaced in one transaction, other tables stay, and a failed
+// import changes nothing.
+std::vector<ImportedTable> importTsvFolder(
+    const QString& folder, const AliasConfig& target, const TableDefLookup& lookup);
 
 } // namespace store

@@ -3,6 +3,7 @@
 #include "common/StoreDialect.h"
 #include "common/StoreError.h"
 
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -16,36 +17,42 @@ void run(QSqlQuery& query, const QString& sql)
         throw CatalogueError(query.lastError().text());
 }
 
-// Undoes an open transaction unless it was committed.
-class Transaction {
-public:
-    explicit Transaction(const QSqlDatabase& db)
-        : m_db(db)
-    {
-        if (!m_db.transaction())
-            throw CatalogueError(m_db.lastError().text());
-    }
-    ~Transaction()
-    {
-        if (!m_committed)
-            m_db.rollback();
-    }
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-
-    void commit()
-    {
-        if (!m_db.commit())
-            throw CatalogueError(m_db.lastError().text());
-        m_committed = true;
-    }
-
-private:
-    QSqlDatabase m_db;
-    bool m_committed = false;
-};
+// Connections with a transaction open, and how deeply nested.
+QHash<QString, int>& openTransactions()
+{
+    static QHash<QString, int> depths;
+    return depths;
+}
 
 } // namespace
+
+Transaction::Transaction(const QSqlDatabase& db)
+    : m_db(db)
+{
+    int& depth = openTransactions()[m_db.connectionName()];
+    if (depth == 0 && !m_db.transaction())
+        throw CatalogueError(m_db.lastError().text());
+    m_outermost = depth == 0;
+    ++depth;
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done) {
+        if (m_outermost)
+            m_db.rollback();
+        int& depth = openTransactions()[m_db.connectionName()];
+        depth = m_outermost ? 0 : depth - 1;
+    }
+}
+
+void Transaction::commit()
+{
+    if (m_outermost && !m_db.commit())
+        throw CatalogueError(m_db.lastError().text());
+    --openTransactions()[m_db.connectionName()];
+    m_done = true;
+}
 
 const FieldDef* TableDef::field(const QString& fieldName) const
 {

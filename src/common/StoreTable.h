@@ -38,6 +38,24 @@ struct TableDef {
     const FieldDef* field(const QString& fieldName) const; // case-insensitive; null when absent
 };
 
+// A transaction on a connection, rolled back unless committed. Transactions nest: an inner one on the
+// same connection joins the outer one, so writes that keep their own transaction (createTable,
+// appendRecords) can be made parts of a larger all-or-nothing step.
+class Transaction {
+public:
+    explicit Transaction(const QSqlDatabase& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void commit();
+
+private:
+    QSqlDatabase m_db;
+    bool m_outermost = false;
+    bool m_done = false;
+};
+
 // Creates the table with its indexes, replacing a table of that name. Throws CatalogueError.
 void createTable(const QSqlDatabase& db, const TableDef& table);
 

@@ -3,6 +3,7 @@
 #include "common/StoreImport.h"
 #include "common/StoreQuery.h"
 #include "common/StoreTable.h"
+#include "support/StoreEngines.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -40,9 +41,12 @@ QStringList column(QSqlDatabase db, const QString& sql, const QString& field, co
 }
 } // namespace
 
-TEST(Store, GroupByRowsSortedFalseBeforeTrueAndBoundTextIsNeverSpliced)
+// The store's statements, tables and writes on each engine.
+class StoreEngines : public storeengines::StoreEngineTest { };
+
+TEST_P(StoreEngines, GroupByRowsSortedFalseBeforeTrueAndBoundTextIsNeverSpliced)
 {
-    QSqlDatabase db = workingDatabase();
+    QSqlDatabase db = this->db();
     createTable(db, seriesTable());
     appendRecords(db, u"series"_s, {u"Name"_s, u"Flag"_s, u"D"_s},
         {{u"Zeta"_s, true, 1}, {u"O'Brien"_s, false, 2}, {u"Alpha"_s, true, 3}, {u"Zeta"_s, false, 4},
@@ -53,9 +57,12 @@ TEST(Store, GroupByRowsSortedFalseBeforeTrueAndBoundTextIsNeverSpliced)
             u"SELECT \"Flag\", \"Name\" FROM series GROUP BY \"Flag\", \"Name\" ORDER BY \"Flag\", \"Name\""_s,
             u"Name"_s),
         (QStringList {u"O'Brien"_s, u"Zeta"_s, u"Alpha"_s, u"Zeta"_s}));
-    // The table without an ordering index is read in insertion order.
-    EXPECT_EQ(column(db, u"SELECT \"D\" FROM series"_s + insertionOrder(Engine::Sqlite), u"D"_s),
-        (QStringList {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
+    // A table without a primary index is read in insertion order.
+    TableDef unordered {u"unordered"_s, {{u"D"_s, FieldKind::Int16}}, {}};
+    createTable(db, unordered);
+    appendRecords(db, unordered.name, {u"D"_s}, {{5}, {3}, {4}, {1}, {2}});
+    EXPECT_EQ(column(db, u"SELECT \"D\" FROM unordered"_s + insertionOrder(engine()), u"D"_s),
+        (QStringList {u"5"_s, u"3"_s, u"4"_s, u"1"_s, u"2"_s}));
     EXPECT_EQ(column(db, u"SELECT \"D\" FROM series WHERE \"Name\" = ? AND \"Flag\" = ?"_s, u"D"_s,
                   {u"O'Brien"_s, false}),
         (QStringList {u"2"_s, u"5"_s}));
@@ -63,9 +70,9 @@ TEST(Store, GroupByRowsSortedFalseBeforeTrueAndBoundTextIsNeverSpliced)
         column(db, u"SELECT \"D\" FROM series WHERE \"Name\" = ?"_s, u"D"_s, {u"x' OR '1'='1"_s}).isEmpty());
 }
 
-TEST(Store, NullFieldsReadAsEmptyTextAndZero)
+TEST_P(StoreEngines, NullFieldsReadAsEmptyTextAndZero)
 {
-    QSqlDatabase db = workingDatabase();
+    QSqlDatabase db = this->db();
     createTable(db, seriesTable());
     appendRecords(db, u"SERIES.db"_s, {u"Name"_s}, {{u"only a name"_s}});
     StoreQuery row(db, u"SELECT * FROM series"_s);
@@ -78,9 +85,9 @@ TEST(Store, NullFieldsReadAsEmptyTextAndZero)
     EXPECT_THROW(row.value(u"NoSuchField"_s), CatalogueError);
 }
 
-TEST(Store, CreatingReplacesTheTableAndKeepsIndexNamesApart)
+TEST_P(StoreEngines, CreatingReplacesTheTableAndKeepsIndexNamesApart)
 {
-    QSqlDatabase db = workingDatabase();
+    QSqlDatabase db = this->db();
     TableDef def = seriesTable();
     createTable(db, def);
     appendRecords(db, def.name, {u"Name"_s}, {{u"old"_s}, {u"older"_s}});
@@ -98,21 +105,26 @@ TEST(Store, CreatingReplacesTheTableAndKeepsIndexNamesApart)
     EXPECT_EQ(column(db, u"SELECT \"Num\" FROM series"_s, u"Num"_s), QStringList {u"1"_s});
 
     // The secondary index compares names without case.
-    const QStringList indexSql = column(db,
-        u"SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ?"_s, u"sql"_s, {u"series"_s});
+    const bool sqlite = engine() == Engine::Sqlite;
+    const QStringList indexSql = sqlite
+        ? column(db, u"SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ?"_s, u"sql"_s,
+            {u"series"_s})
+        : column(db, u"SELECT indexdef FROM pg_indexes WHERE tablename = ? AND indexname LIKE ?"_s,
+            u"indexdef"_s, {u"series"_s, u"%Name_D"_s});
     ASSERT_EQ(indexSql.size(), 1);
-    EXPECT_TRUE(indexSql[0].contains(u"\"Name\" COLLATE NOCASE"_s)) << indexSql[0].toStdString();
+    EXPECT_TRUE(indexSql[0].contains(sqlite ? u"\"Name\" COLLATE NOCASE"_s : u"lower((\"Name\")"_s))
+        << indexSql[0].toStdString();
 }
 
-TEST(Store, ErrorsCarryTheEnginesMessageAndWritesAreAllOrNothing)
+TEST_P(StoreEngines, ErrorsCarryTheEnginesMessageAndWritesAreAllOrNothing)
 {
-    QSqlDatabase db = workingDatabase();
+    QSqlDatabase db = this->db();
     try {
         StoreQuery(db, u"SELECT * FROM no_such_table"_s);
         FAIL() << "no error";
     } catch (const CatalogueError& error) {
-        EXPECT_TRUE(error.message().contains(u"no such table: no_such_table"_s))
-            << error.message().toStdString();
+        // SQLite: "no such table: no_such_table"; PostgreSQL: relation "no_such_table" does not exist.
+        EXPECT_TRUE(error.message().contains(u"no_such_table"_s)) << error.message().toStdString();
     }
     EXPECT_THROW(execute(db, u"UPDATE no_such_table SET x = ?"_s, {1}), CatalogueError);
 
@@ -126,6 +138,52 @@ TEST(Store, ErrorsCarryTheEnginesMessageAndWritesAreAllOrNothing)
     EXPECT_THROW(appendRecords(db, u"strict"_s, {u"K"_s}, {{1}, {1}}), CatalogueError);
     EXPECT_TRUE(column(db, u"SELECT \"K\" FROM strict"_s, u"K"_s).isEmpty());
     EXPECT_THROW(aliasDatabase(u"Elsewhere"_s), CatalogueError);
+}
+
+// A failed import leaves the previous tables as they were. A SQLite catalogue is built anew as a whole;
+// in a PostgreSQL database the tables the folder does not hold stay.
+TEST_P(StoreEngines, ImportReplacesTablesAllOrNothing)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath(u"a.tsv"_s), "Code\tPrice\nx\t1.5\ny\t2\n");
+    writeFile(dir.filePath(u"b.tsv"_s), "K\n1\n2\n3\n");
+    TableDef kept {u"kept"_s, {{u"K"_s, FieldKind::Int16}}, {}};
+    createTable(db(), kept);
+    appendRecords(db(), kept.name, {u"K"_s}, {{7}});
+
+    const auto tables = importTsvFolder(dir.path(), config(), {});
+    reconnect();
+    ASSERT_EQ(tables.size(), 2u);
+    EXPECT_EQ(tables[1].records, 3);
+    EXPECT_EQ(column(db(), u"SELECT \"Code\" FROM a"_s + insertionOrder(engine()), u"Code"_s),
+        (QStringList {u"x"_s, u"y"_s}));
+
+    // The second file is bad: neither table changes.
+    writeFile(dir.filePath(u"a.tsv"_s), "Code\tPrice\nz\t9\n");
+    writeFile(dir.filePath(u"b.tsv"_s), "K\nnot a number\n");
+    const auto typed = [](const QString& name) -> std::optional<TableDef> {
+        if (name == u"b"_s)
+            return TableDef {u"b"_s, {{u"K"_s, FieldKind::Int16}}, {}};
+        return std::nullopt;
+    };
+    EXPECT_THROW(importTsvFolder(dir.path(), config(), typed), CatalogueError);
+    EXPECT_EQ(column(db(), u"SELECT \"Code\" FROM a"_s + insertionOrder(engine()), u"Code"_s),
+        (QStringList {u"x"_s, u"y"_s}));
+    EXPECT_EQ(column(db(), u"SELECT \"K\" FROM b"_s + insertionOrder(engine()), u"K"_s),
+        (QStringList {u"1"_s, u"2"_s, u"3"_s}));
+    EXPECT_EQ(tableExists(db(), kept.name), engine() == Engine::Postgres);
+}
+
+ZFN_ON_EVERY_ENGINE(StoreEngines);
+
+TEST(Store, MissingSqliteCatalogueIsAnErrorAndIsNotCreated)
+{
+    QTemporaryDir dir;
+    const QString absent = dir.filePath(u"absent.sqlite"_s);
+    setAliasOverride(vozuvadaAlias(), absent);
+    EXPECT_THROW(aliasDatabase(vozuvadaAlias()), CatalogueError);
+    EXPECT_FALSE(QFileInfo::exists(absent));
+    clearAliasOverrides();
 }
 
 TEST(Store, SettingsFileConfiguresSqliteAndPostgres)

@@ -4,30 +4,33 @@
 #include "common/StoreImport.h"
 #include "fans/FanCatalogue.h"
 #include "fans/FanCatalogueSchema.h"
+#include "support/StoreEngines.h"
 #include "support/TestSupport.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// A fan catalogue built from a fixture folder of tests/fans/fixtures and put behind the alias VOzuvada
-// for the lifetime of the test.
-class CatalogueFixture : public ::testing::Test {
+// A fan catalogue built from a fixture folder of tests/fans/fixtures into a fresh database of each
+// engine, behind the alias VOzuvada for the lifetime of the test. Suites end with
+// ZFN_ON_EVERY_ENGINE(Suite).
+class CatalogueFixture : public storeengines::StoreEngineTest {
 protected:
+    // Replaces the catalogue tables with those of the fixture folder.
     void useCatalogue(const QString& fixtureFolder)
     {
-        ASSERT_TRUE(m_dir.isValid());
-        m_path = m_dir.filePath(QStringLiteral("vozuvada.sqlite"));
-        store::importTsvFolder(testSourcePath(QStringLiteral("fans/fixtures/") + fixtureFolder), m_path,
+        store::importTsvFolder(testSourcePath(QStringLiteral("fans/fixtures/") + fixtureFolder), config(),
             fans::knownCatalogueTableDef);
-        store::setAliasOverride(store::vozuvadaAlias(), m_path);
+        reconnect();
+        store::setAliasOverride(store::vozuvadaAlias(), config());
     }
-    void SetUp() override { useCatalogue(QStringLiteral("catalogue")); }
+    void SetUp() override
+    {
+        StoreEngineTest::SetUp();
+        if (!IsSkipped() && !HasFailure())
+            useCatalogue(QStringLiteral("catalogue"));
+    }
     void TearDown() override
     {
-        store::clearAliasOverrides();
+        StoreEngineTest::TearDown();
         fans::FanCatalogue::invalidate();
     }
-
-    QTemporaryDir m_dir;
-    QString m_path;
 };
