@@ -2,6 +2,7 @@
 #include "common/StoreError.h"
 #include "fans/FanCatalogue.h"
 #include "fans/FanDesignation.h"
+#include "fans/SmokeSelectionRequest.h"
 #include "fanviews/FanCurveSet.h"
 #include "fanviews/FanKind.h"
 #include "fanviews/OctaveSpectra.h"
@@ -16,13 +17,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using namespace fanviews;
-
-// Curves of the smoke-exhaust catalogue are tabulated for air at 20 °C; hot gas is lighter in the ratio
-// of absolute temperatures.
-double smokeCurveFactor(double temperature)
-{
-    return 293.0 / (temperature + 273.0);
-}
 
 QString kindName(FanKind kind)
 {
@@ -107,7 +101,7 @@ int runFan(cli::Arguments& args)
     const QString designation = fans::designation(*found, kind);
     FanCurveSet curves = curveSetOf(*found);
     if (smoke) {
-        const double factor = smokeCurveFactor(temperature.value_or(20));
+        const double factor = fans::gasCurveFactor(temperature.value_or(20));
         for (int i = 0; i < curves.pointCount; ++i) {
             curves.pressurePoints[i] *= factor;
             curves.powerPoints[i] *= factor;
