@@ -1,11 +1,13 @@
 #include "app/ProgramContext.h"
 
+#include "app/SharedRecordList.h"
 #include "app/TFormManual.h"
 #include "app/TForm_Animate.h"
 
 ProgramContext::ProgramContext(QWidget* owner)
     : m_windows(owner, *this)
 {
+    registerSharedRecords(m_records);
 }
 
 ProgramContext::~ProgramContext() = default;

@@ -9,7 +9,7 @@ namespace ui {
 class BusyIndicator;
 class SharedWindows;
 struct DescriptionItem;
-struct SharedRecords;
+class SharedRecords;
 
 // What a window needs of the program: the shared windows, the shared records, the progress window, the
 // description window and opening task windows. The program (src/app) implements it and hands it to

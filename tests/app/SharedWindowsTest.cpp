@@ -6,6 +6,7 @@
 #include "app/TFormManual.h"
 #include "app/TForm_Animate.h"
 #include "app/TForm_Foto.h"
+#include "fans/SelectedFan.h"
 #include "fans/ui/FansFoundWindow.h"
 #include "ui/Messages.h"
 
@@ -131,6 +132,18 @@ TEST(SharedWindowsRegistry, PrepareStepRunsOnceWhenTheWindowIsBuilt)
     EXPECT_EQ(program.windows().get<GeneralWindow>()->objectName(), u"Prepared"_s);
     program.windows().get<GeneralWindow>();
     EXPECT_EQ(prepared, 1);
+}
+
+TEST(SharedRecords, RegisteredRecordsStartEmptyAndOthersAreAnError)
+{
+    ProgramContext program;
+    std::optional<fans::SelectedFan>& fan = program.records().get<fans::SelectedFan>();
+    EXPECT_FALSE(fan);
+    fan.emplace().designation = u"ВКК-200"_s;
+    EXPECT_EQ(program.records().get<fans::SelectedFan>()->designation, u"ВКК-200"_s);
+    EXPECT_FALSE(ProgramContext().records().get<fans::SelectedFan>()); // each program has its own
+    EXPECT_THROW(program.records().get<GeneralWindow*>(), ui::SharedRecordError);
+    EXPECT_THROW(program.records().add<fans::SelectedFan>(), ui::SharedRecordError);
 }
 
 TEST(ProgressWindow, ShownForTheRunAndClosedOnEveryExitPath)

@@ -442,6 +442,6 @@ void TFormGrVovazu::showDetails()
         return;
     const int row = gridRow() ? gridRow() : 2;
     const fans::SelectedFan fan = fans::selectedFanOf(m_content.fans[size_t(row - 2)].row, m_content.run);
-    m_program.records().selectedFan = fan;
+    m_program.records().get<fans::SelectedFan>() = fan;
     Q_EMIT detailsRequested(fan);
 }

@@ -200,8 +200,9 @@ TEST_F(FansFoundWindowTest, DetailsFillTheSelectedFan)
     QList<fans::SelectedFan> handed;
     QObject::connect(window, &TFormGrVovazu::detailsRequested,
         [&handed](const fans::SelectedFan& fan) { handed.append(fan); });
-    const auto selected = [this] { return program.records().selectedFan.value_or(fans::SelectedFan {}); };
-    ASSERT_FALSE(program.records().selectedFan);
+    const auto selected
+        = [this] { return program.records().get<fans::SelectedFan>().value_or(fans::SelectedFan {}); };
+    ASSERT_FALSE(program.records().get<fans::SelectedFan>());
 
     // Nothing chosen: the first fan.
     QTest::mouseClick(window->findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton);

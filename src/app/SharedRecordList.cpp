@@ -1,0 +1,11 @@
+#include "app/SharedRecordList.h"
+
+#include "fans/SelectedFan.h"
+#include "ui/SharedRecords.h"
+
+// A shared record joins the program by one line here.
+void registerSharedRecords(ui::SharedRecords& records)
+{
+    // The fan chosen in a fans-found window, for its data sheet and graphs.
+    records.add<fans::SelectedFan>();
+}
