@@ -73,8 +73,9 @@ void createTable(const QSqlDatabase& db, const TableDef& table)
     transaction.commit();
 }
 
-void appendRecords(const QSqlDatabase& db, const QString& table, const QStringList& columns,
-    const std::vector<QVariantList>& records)
+RecordAppender::RecordAppender(const QSqlDatabase& db, const QString& table, const QStringList& columns)
+    : m_transaction(db)
+    , m_query(db)
 {
     QStringList names;
     QStringList marks;
@@ -82,19 +83,28 @@ void appendRecords(const QSqlDatabase& db, const QString& table, const QStringLi
         names << quoted(column);
         marks << QStringLiteral("?");
     }
-    Transaction transaction(db);
-    QSqlQuery query(db);
-    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(quoted(tableName(table)), names.join(QStringLiteral(", ")),
-                               marks.join(QStringLiteral(", ")))))
-        throw CatalogueError(query.lastError().text());
+    if (!m_query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                             .arg(quoted(tableName(table)), names.join(QStringLiteral(", ")),
+                                 marks.join(QStringLiteral(", ")))))
+        throw CatalogueError(m_query.lastError().text());
+}
+
+void RecordAppender::post()
+{
+    if (!m_query.exec())
+        throw CatalogueError(m_query.lastError().text());
+}
+
+void appendRecords(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+    const std::vector<QVariantList>& records)
+{
+    RecordAppender appender(db, table, columns);
     for (const QVariantList& record : records) {
         for (qsizetype i = 0; i < columns.size(); ++i)
-            query.bindValue(int(i), i < record.size() ? record[i] : QVariant());
-        if (!query.exec())
-            throw CatalogueError(query.lastError().text());
+            appender.bind(int(i), i < record.size() ? record[i] : QVariant());
+        appender.post();
     }
-    transaction.commit();
+    appender.commit();
 }
 
 int execute(const QSqlDatabase& db, const QString& sql, const QVariantList& values)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <vector>
@@ -63,6 +64,22 @@ void createTable(const QSqlDatabase& db, const TableDef& table);
 // every record is stored or none. Throws CatalogueError.
 void appendRecords(const QSqlDatabase& db, const QString& table, const QStringList& columns,
     const std::vector<QVariantList>& records);
+
+// Appends records through one prepared statement, in one transaction, binding each value directly: a
+// caller with many records need not build them as lists first. Set the values of a record with bind(),
+// store it with post(), and commit() at the end; without commit() nothing is stored. Throws CatalogueError.
+class RecordAppender {
+public:
+    RecordAppender(const QSqlDatabase& db, const QString& table, const QStringList& columns);
+
+    void bind(int column, const QVariant& value) { m_query.bindValue(column, value); }
+    void post();
+    void commit() { m_transaction.commit(); }
+
+private:
+    Transaction m_transaction;
+    QSqlQuery m_query;
+};
 
 // Runs a statement that returns no rows (UPDATE, DELETE) with bound values; returns the rows affected.
 int execute(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});

@@ -21,12 +21,19 @@ void writeResultTables(CatalogueKind kind, const SelectionOutcome& outcome,
     const std::function<FanRecord(const FanRecord&)>& stored)
 {
     SelectionResultTables::create(kind);
-    SelectionResultTables::appendCandidates(copies(outcome.candidates, stored));
     std::vector<const FanRecord*> accepted;
     accepted.reserve(outcome.fans.size());
     for (const FoundFan& fan : outcome.fans)
         accepted.push_back(fan.record);
-    SelectionResultTables::appendAccepted(copies(accepted, stored));
+    // Records stored as they are go in without a copy: a large catalogue has tens of thousands of
+    // candidates.
+    if (stored) {
+        SelectionResultTables::appendCandidates(copies(outcome.candidates, stored));
+        SelectionResultTables::appendAccepted(copies(accepted, stored));
+    } else {
+        SelectionResultTables::appendCandidates(outcome.candidates);
+        SelectionResultTables::appendAccepted(accepted);
+    }
 }
 
 SelectionOutcome runSelectionWithTables(

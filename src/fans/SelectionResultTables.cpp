@@ -90,7 +90,7 @@ ColumnReader columnReader(const QString& column, CatalogueKind kind, ResultTable
     return [](const FanRecord&) { return QVariant(); };
 }
 
-void append(ResultTable table, const std::vector<FanRecord>& fans)
+void append(ResultTable table, const std::vector<const FanRecord*>& fans)
 {
     const CatalogueKind kind = SelectionResultTables::currentKind();
     QStringList columns;
@@ -101,16 +101,23 @@ void append(ResultTable table, const std::vector<FanRecord>& fans)
             readers.push_back(columnReader(field.name, kind, table));
         }
     }
-    std::vector<QVariantList> records;
-    records.reserve(fans.size());
-    for (const FanRecord& fan : fans) {
-        QVariantList values;
-        values.reserve(qsizetype(readers.size()));
-        for (const ColumnReader& read : readers)
-            values << read(fan);
-        records.push_back(values);
+    store::RecordAppender appender(
+        store::workingDatabase(), SelectionResultTables::tableName(table), columns);
+    for (const FanRecord* fan : fans) {
+        for (size_t c = 0; c < readers.size(); ++c)
+            appender.bind(int(c), readers[c](*fan));
+        appender.post();
     }
-    store::appendRecords(store::workingDatabase(), SelectionResultTables::tableName(table), columns, records);
+    appender.commit();
+}
+
+std::vector<const FanRecord*> pointers(const std::vector<FanRecord>& fans)
+{
+    std::vector<const FanRecord*> result;
+    result.reserve(fans.size());
+    for (const FanRecord& fan : fans)
+        result.push_back(&fan);
+    return result;
 }
 
 } // namespace
@@ -195,10 +202,20 @@ CatalogueKind SelectionResultTables::currentKind()
 
 void SelectionResultTables::appendCandidates(const std::vector<FanRecord>& fans)
 {
+    append(ResultTable::Candidates, pointers(fans));
+}
+
+void SelectionResultTables::appendCandidates(const std::vector<const FanRecord*>& fans)
+{
     append(ResultTable::Candidates, fans);
 }
 
 void SelectionResultTables::appendAccepted(const std::vector<FanRecord>& fans)
+{
+    append(ResultTable::Accepted, pointers(fans));
+}
+
+void SelectionResultTables::appendAccepted(const std::vector<const FanRecord*>& fans)
 {
     append(ResultTable::Accepted, fans);
 }

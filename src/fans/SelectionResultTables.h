@@ -36,9 +36,11 @@ public:
     // first blank), curve columns are copied where present (the smoke-exhaust run passes its rescaled
     // curves); the smoke variant leaves A, B and the noise columns empty.
     static void appendCandidates(const std::vector<FanRecord>& fans);
+    static void appendCandidates(const std::vector<const FanRecord*>& fans); // without copying them
     // Appends accepted fans, in one transaction: Name is the fan's designation, the curve columns of its
     // points 1..N are copied, everything else as for candidates.
     static void appendAccepted(const std::vector<FanRecord>& fans);
+    static void appendAccepted(const std::vector<const FanRecord*>& fans);
 
     // The rows of a table in Num order.
     static std::vector<ResultRow> read(ResultTable table);

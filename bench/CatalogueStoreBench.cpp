@@ -1,0 +1,140 @@
+#include "common/CatalogueStore.h"
+#include "common/StoreImport.h"
+#include "fans/CatalogueGenerator.h"
+#include "fans/CatalogueGeneratorTsv.h"
+#include "fans/FanCatalogue.h"
+#include "fans/FanCatalogueSchema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <sqlite3.h>
+#include <sys/resource.h>
+
+// The catalogue store on generated catalogues of 10 000 and 100 000 general-ventilation fans (SQLite
+// files built as the bundled one is), against the floor of reading every column of every row of the same
+// file through the SQLite C API: the store's read into memory, the lists the selection window fills
+// itself with, and the whole zfn-cli select as the user runs it (a process of its own, result tables
+// included), with its peak memory.
+namespace {
+
+// The SQLite catalogue of a given size, built once per run.
+QString catalogueFile(int fans)
+{
+    static QTemporaryDir dir;
+    static std::map<int, QString> files;
+    QString& file = files[fans];
+    if (file.isEmpty()) {
+        const QString sources = dir.filePath(QStringLiteral("src%1").arg(fans));
+        QDir().mkpath(sources);
+        fans::writeCatalogueTsv(sources + QStringLiteral("/razmzfn.tsv"),
+            fans::catalogueTsv(fans::CatalogueKind::General, fans::CatalogueGenerator::generalFans(fans)));
+        fans::writeCatalogueTsv(sources + QStringLiteral("/razmzfnsmk.tsv"),
+            fans::catalogueTsv(fans::CatalogueKind::Smoke, fans::CatalogueGenerator::smokeFans()));
+        file = dir.filePath(QStringLiteral("vozuvada%1.sqlite").arg(fans));
+        store::importTsvFolder(sources, file, fans::knownCatalogueTableDef);
+    }
+    return file;
+}
+
+void perRecord(benchmark::State& state)
+{
+    state.counters["records"] = double(state.range(0));
+    state.counters["time_per_record"] = benchmark::Counter(
+        double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_FloorSqliteCApi(benchmark::State& state)
+{
+    const QByteArray path = catalogueFile(int(state.range(0))).toUtf8();
+    for (auto _ : state) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db, "SELECT * FROM razmzfn ORDER BY rowid", -1, &statement, nullptr);
+        const int columns = sqlite3_column_count(statement);
+        double sum = 0;
+        size_t textBytes = 0;
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            for (int c = 0; c < columns; ++c) {
+                switch (sqlite3_column_type(statement, c)) {
+                case SQLITE_TEXT:
+                    textBytes += size_t(sqlite3_column_bytes(statement, c));
+                    benchmark::DoNotOptimize(sqlite3_column_text(statement, c));
+                    break;
+                case SQLITE_NULL:
+                    break;
+                default:
+                    sum += sqlite3_column_double(statement, c);
+                }
+            }
+        }
+        sqlite3_finalize(statement);
+        sqlite3_close(db);
+        benchmark::DoNotOptimize(sum);
+        benchmark::DoNotOptimize(textBytes);
+    }
+    perRecord(state);
+}
+
+void BM_StoreReadsCatalogue(benchmark::State& state)
+{
+    store::AliasConfig config;
+    config.database = catalogueFile(int(state.range(0)));
+    for (auto _ : state) {
+        store::OwnConnection connection(config);
+        benchmark::DoNotOptimize(
+            fans::FanCatalogue::load(connection.db(), fans::CatalogueKind::General).size());
+    }
+    perRecord(state);
+}
+
+// What the selection window reads when it opens: the catalogue once, then the series, diameter and
+// duct-size lists grouped from it.
+void BM_SelectionWindowLists(benchmark::State& state)
+{
+    store::setAliasOverride(store::vozuvadaAlias(), catalogueFile(int(state.range(0))));
+    size_t series = 0;
+    for (auto _ : state) {
+        fans::FanCatalogue::invalidate();
+        series = fans::FanCatalogue::generalSeries().size();
+        benchmark::DoNotOptimize(fans::FanCatalogue::diameterTexts(fans::CatalogueKind::General).size());
+        benchmark::DoNotOptimize(fans::FanCatalogue::ductSizes().size());
+    }
+    state.counters["series"] = double(series);
+    perRecord(state);
+    store::clearAliasOverrides();
+}
+
+// zfn-cli select with every duct series ticked (5000 m³/h, 500 Pa), as a process: start, catalogue,
+// selection, result tables, JSON. peak_MiB is the largest resident memory of the process.
+void BM_CliSelect(benchmark::State& state)
+{
+    const QString file = catalogueFile(int(state.range(0)));
+    const QString cli = QCoreApplication::applicationDirPath() + QStringLiteral("/zfn-cli");
+    for (auto _ : state) {
+        QProcess process;
+        process.start(cli,
+            {QStringLiteral("select"), QStringLiteral("--flow"), QStringLiteral("5000"),
+                QStringLiteral("--pressure"), QStringLiteral("500"), QStringLiteral("--json"),
+                QStringLiteral("--alias"), QStringLiteral("VOzuvada=") + file});
+        if (!process.waitForFinished(600000) || process.exitStatus() != QProcess::NormalExit) {
+            state.SkipWithError("zfn-cli select did not finish");
+            return;
+        }
+    }
+    rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    state.counters["peak_MiB"] = double(usage.ru_maxrss) / 1024.0;
+    perRecord(state);
+}
+
+BENCHMARK(BM_FloorSqliteCApi)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StoreReadsCatalogue)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SelectionWindowLists)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CliSelect)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+} // namespace
