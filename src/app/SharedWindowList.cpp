@@ -13,6 +13,7 @@
 #include "fanviews/ui/TForm_Razmer.h"
 #include "heating/ui/HeatingUnitReportForm.h"
 #include "heating/ui/HeatingUnitResultsWindow.h"
+#include "smoke/ui/TdgSMKCalkYchastok.h"
 #include "ui/SharedWindows.h"
 #include "ui/report/TQROpenForm.h"
 #include "ui/report/TQRep_FORM.h"
@@ -79,6 +80,7 @@ void registerSharedWindows(ui::SharedWindows& windows)
     windows.add<TForm_Nagrev_Dialog>();
     windows.add<TResult_FormSMK>();
     windows.add<TQROpenForm>();
+    windows.add<TdgSMKCalkYchastok>();
     windows.add<TFormVozdAgregatResLUMA>();
     windows.add<TQRep_VozdAgregatLUMA>();
 }

@@ -2,6 +2,7 @@
 
 #include "fans/ui/FanSelectionWindow.h"
 #include "heating/ui/HeatingUnitWindow.h"
+#include "smoke/ui/TMDIChildSmkCalk.h"
 
 #include <QHash>
 #include <QMetaObject>
@@ -32,9 +33,6 @@ class TMDIChildPritoch : public EmptyTaskWindow {
     Q_OBJECT
 public:
     Q_INVOKABLE void applyUnitKind(int kind) { setProperty("UnitKind", kind); }
-};
-class TMDIChildSmkCalk : public EmptyTaskWindow {
-    Q_OBJECT
 };
 class TMDIChildPodpor : public EmptyTaskWindow {
     Q_OBJECT

@@ -25,9 +25,10 @@ SectionTableWidget::SectionTableWidget(const QString& gridName, QWidget* parent)
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->setDefaultSectionSize(20);
-    const int widths[] = {25, 71, 71, 77, 81};
+    // Wide enough for the two header lines of every column.
+    const int widths[] = {40, 90, 90, 100, 90};
     for (int column = 0; column < 5; ++column)
-        m_grid->setColumnWidth(column, widths[column] + 6);
+        m_grid->setColumnWidth(column, widths[column]);
     for (int column = 5; column < sections::sectionColumnCount; ++column)
         m_grid->setColumnHidden(column, true);
 

@@ -1,0 +1,250 @@
+#include "app/ProgramContext.h"
+#include "common/NumberText.h"
+#include "smoke/SmokeFixtures.h"
+#include "smoke/SmokeProjectFile.h"
+#include "smoke/ui/TMDIChildSmkCalk.h"
+#include "smoke/ui/TdgSMKCalkYchastok.h"
+#include "ui/FileDialogs.h"
+#include "ui/Messages.h"
+#include "ui/SharedRecords.h"
+#include "ui/SpinEditWidget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Stands in for the smoke-exhaust fan selection window and keeps the duty it is preset with.
+class FanSelectionStandIn : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void presetSmokeDuty(double flow, double pressure, bool roofFan, bool hotGas)
+    {
+        duty = SmokeDuty {flow, pressure, roofFan, hotGas};
+    }
+    std::optional<SmokeDuty> duty;
+};
+
+class SmokeCalcWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale::c()); // "." as decimal mark
+        ASSERT_TRUE(dir.isValid());
+        program.windows().add<TdgSMKCalkYchastok>();
+        if (!program.records().isRegistered<SmokeDuty>())
+            program.records().add<SmokeDuty>();
+        program.setTaskWindowOpener([this](const QString& action) -> QWidget* {
+            opened << action;
+            selection = std::make_unique<FanSelectionStandIn>();
+            return selection.get();
+        });
+        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
+        window = std::make_unique<TMDIChildSmkCalk>(program);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+    }
+    void TearDown() override
+    {
+        ui::setMessageSink({});
+        ui::setFileDialogAnswer({});
+    }
+
+    template <typename T> T* child(const QString& name)
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    void type(const QString& box, const QString& text) { child<SpinEditWidget>(box)->setText(text); }
+    void click(const QString& button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    int page() { return child<QTabWidget>(u"PageControl"_s)->currentIndex() + 1; }
+    // The control that has the focus when the window is active (offscreen it never is): the named
+    // widget that holds the window's focus widget.
+    QString focused()
+    {
+        for (QWidget* w = window->focusWidget(); w; w = w->parentWidget()) {
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"_s))
+                return w->objectName();
+        }
+        return {};
+    }
+    QString report() { return child<QTextEdit>(u"JvRichEditOut"_s)->toPlainText(); }
+
+    QTemporaryDir dir;
+    ProgramContext program;
+    std::unique_ptr<TMDIChildSmkCalk> window;
+    std::unique_ptr<FanSelectionStandIn> selection;
+    QStringList opened;
+    QStringList messages;
+};
+
+} // namespace
+
+TEST_F(SmokeCalcWindowTest, OpensOnTheFirstPageWithItsDefaults)
+{
+    EXPECT_EQ(window->windowTitle(), u"Расчет системы дымоудаления:");
+    EXPECT_EQ(page(), 1);
+    EXPECT_FALSE(child<QPushButton>(u"bPrev"_s)->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(u"bRun"_s)->isEnabled());
+    EXPECT_EQ(child<QPushButton>(u"bNext"_s)->text(), u"Далее >>");
+    EXPECT_EQ(window->inputsAsTyped(), smoke::SmokeProject());
+    // Residential: the door is asked for, the room and the corridor choice are not.
+    EXPECT_TRUE(child<SpinEditWidget>(u"Input_H"_s)->isVisible());
+    EXPECT_FALSE(child<SpinEditWidget>(u"Input_A"_s)->isVisible());
+    EXPECT_FALSE(child<QRadioButton>(u"RB_X"_s)->isVisible());
+    EXPECT_TRUE(child<QRadioButton>(u"RB_SNIP"_s)->isVisible());
+
+    // A room of another building: its area and height, the reservoir and the fire perimeter.
+    child<QRadioButton>(u"RB_D"_s)->click();
+    child<QRadioButton>(u"RB_P"_s)->click();
+    EXPECT_FALSE(child<SpinEditWidget>(u"Input_H"_s)->isVisible());
+    EXPECT_TRUE(child<SpinEditWidget>(u"Input_A"_s)->isVisible());
+    EXPECT_TRUE(child<SpinEditWidget>(u"Input_Yz"_s)->isVisible());
+    EXPECT_TRUE(child<SpinEditWidget>(u"Input_Pf"_s)->isVisible());
+    EXPECT_FALSE(child<QRadioButton>(u"RB_SNIP"_s)->isVisible());
+    child<QRadioButton>(u"RB_C"_s)->click();
+    EXPECT_FALSE(child<SpinEditWidget>(u"Input_Pf"_s)->isVisible());
+    EXPECT_FALSE(child<SpinEditWidget>(u"Input_Yz"_s)->isVisible());
+
+    // "Расчитать" proposes Pf = 0.38 · √A.
+    child<QRadioButton>(u"RB_R"_s)->click();
+    type(u"Input_A"_s, u"400"_s);
+    click(u"bCalck_Pf"_s);
+    EXPECT_EQ(child<SpinEditWidget>(u"Input_Pf"_s)->text(), u"7.6");
+
+    // Clicking a tab does not change the page.
+    QTabBar* tabs = child<QTabWidget>(u"PageControl"_s)->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    EXPECT_EQ(page(), 1);
+}
+
+TEST_F(SmokeCalcWindowTest, StepsStopWithTheirMessagesAndFocus)
+{
+    type(u"Input_H"_s, u"2,5"_s);
+    click(u"bNext"_s);
+    EXPECT_EQ(messages, badNumberMessages(u"2,5"_s));
+    EXPECT_EQ(focused(), u"Input_H");
+    EXPECT_EQ(page(), 1);
+    EXPECT_TRUE(report().contains(u"ИСХОДНЫЕ ДАННЫЕ"_s));
+
+    messages.clear();
+    type(u"Input_H"_s, u"2"_s);
+    click(u"bNext"_s);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(page(), 2);
+    EXPECT_TRUE(child<QPushButton>(u"bPrev"_s)->isEnabled());
+    EXPECT_TRUE(report().contains(u"Высота двери, H:  2 м"_s)) << report().toStdString();
+
+    click(u"bNext"_s);
+    ASSERT_EQ(page(), 3);
+    type(u"Input_Fk"_s, u"0"_s);
+    click(u"bNext"_s);
+    EXPECT_EQ(messages, QStringList {u"Значение не может быть меньше или равно нулю."_s});
+    EXPECT_EQ(focused(), u"Input_Fk");
+    EXPECT_EQ(page(), 3);
+
+    messages.clear();
+    type(u"Input_Fk"_s, u"1"_s);
+    click(u"bNext"_s);
+    ASSERT_EQ(page(), 4);
+    click(u"bNext"_s); // the empty section table
+    EXPECT_EQ(messages, QStringList {u"Не задана площадь сечения и/или длина шахты?!"_s});
+    EXPECT_EQ(focused(), u"StringGrid_Ychastki");
+    EXPECT_EQ(page(), 4);
+
+    click(u"bPrev"_s);
+    EXPECT_EQ(page(), 3);
+}
+
+TEST_F(SmokeCalcWindowTest, CalculationHandsTheDutyToFanSelection)
+{
+    window->applyInputs(smoke::corridorProject());
+    for (int step = 1; step < 5; ++step)
+        click(u"bNext"_s);
+    ASSERT_EQ(page(), 5) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(child<QPushButton>(u"bNext"_s)->text(), u"Расчет");
+    EXPECT_TRUE(child<SpinEditWidget>(u"Input_Lv"_s)->isVisible());
+    click(u"bNext"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(page(), 5);
+    EXPECT_TRUE(report().contains(u"РАСЧЕТНЫЕ ВЕЛИЧИНЫ"_s));
+    EXPECT_TRUE(report().contains(u"175.65 Па"_s)) << report().toStdString();
+    ASSERT_TRUE(child<QPushButton>(u"bRun"_s)->isEnabled());
+    ASSERT_TRUE(program.records().get<SmokeDuty>());
+    EXPECT_NEAR(program.records().get<SmokeDuty>()->flow, 17861.703007504988, 1e-6);
+
+    click(u"bRun"_s);
+    EXPECT_EQ(opened, QStringList {u"ActionSmkFanSelect"_s});
+    ASSERT_TRUE(selection && selection->duty);
+    EXPECT_EQ(*selection->duty, *program.records().get<SmokeDuty>());
+
+    // The next step starts again: no duty button until the next calculation.
+    click(u"bPrev"_s);
+    click(u"bNext"_s);
+    EXPECT_FALSE(child<QPushButton>(u"bRun"_s)->isEnabled());
+    EXPECT_FALSE(report().contains(u"РАСЧЕТНЫЕ ВЕЛИЧИНЫ"_s));
+}
+
+TEST_F(SmokeCalcWindowTest, ProjectFileSavesLoadsAndRefusesDamage)
+{
+    window->applyInputs(smoke::corridorProject());
+    const QString path = dir.filePath(u"corridor.smkprj"_s);
+    ui::setFileDialogAnswer([&](const ui::FileDialogRequest& request) {
+        EXPECT_EQ(request.defaultSuffix, u"smkprj");
+        return path;
+    });
+    window->saveProject();
+    EXPECT_TRUE(messages.isEmpty());
+
+    TMDIChildSmkCalk other(program);
+    other.loadProject();
+    EXPECT_EQ(other.inputsAsTyped(), smoke::corridorProject());
+    EXPECT_EQ(other.findChild<QTableWidget*>(u"StringGrid_Ychastki"_s)->rowCount(), 4);
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(100, 'x'));
+    file.close();
+    window->applyInputs(smoke::residentialProject());
+    window->loadProject();
+    EXPECT_EQ(messages,
+        QStringList({u"Произошла ошибка чтения файла!"_s, u"Проверьте расширение открываемого файла"_s}));
+    EXPECT_EQ(window->inputsAsTyped(), smoke::residentialProject());
+}
+
+TEST_F(SmokeCalcWindowTest, ReportGoesToPageImagesOrPdf)
+{
+    window->applyInputs(smoke::corridorProject());
+    for (int step = 1; step <= 5; ++step)
+        click(u"bNext"_s);
+    QString chosen = dir.filePath(u"Отчет.txt"_s);
+    ui::setFileDialogAnswer([&](const ui::FileDialogRequest& request) {
+        EXPECT_EQ(request.caption, u"Сохранить отчет как текстовый файл");
+        return chosen;
+    });
+    click(u"bSaveToFile"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList({u"*.jpg"_s}, QDir::Files, QDir::Name),
+        QStringList({u"Отчет_1.jpg"_s, u"Отчет_2.jpg"_s, u"Отчет_3.jpg"_s}));
+    chosen = dir.filePath(u"Отчет.pdf"_s);
+    click(u"bSaveToFile"_s);
+    EXPECT_TRUE(QFile::exists(chosen));
+}
+
+#include "SmokeCalcWindowTest.moc"
