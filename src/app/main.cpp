@@ -4,6 +4,7 @@
 
 #include "common/ProgramFolder.h"
 #include "ui/MakerIdentity.h"
+#include "ui/QuitWhenShown.h"
 
 #include <QDir>
 #include <QFont>
@@ -45,6 +46,8 @@ int main(int argc, char** argv)
     // The whole screen even where no window manager maximises windows.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         frame.setGeometry(screen->availableGeometry());
+    if (ui::quitWhenShownRequested())
+        ui::quitOnceShown(&frame);
     frame.showMaximized();
     return QApplication::exec();
 }
