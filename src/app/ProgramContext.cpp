@@ -3,6 +3,8 @@
 #include "app/SharedRecordList.h"
 #include "app/TFormManual.h"
 #include "app/TForm_Animate.h"
+#include "app/TForm_Foto.h"
+#include "common/ProgramFolder.h"
 
 ProgramContext::ProgramContext(QWidget* owner)
     : m_windows(owner, *this)
@@ -20,6 +22,15 @@ ui::BusyIndicator* ProgramContext::busyIndicator()
 void ProgramContext::showDescription(const ui::DescriptionItem& item)
 {
     m_windows.get<TFormManual>()->showItem(item);
+}
+
+bool ProgramContext::showPhoto(const QString& caption, const QString& fileName)
+{
+    TForm_Foto* photo = m_windows.get<TForm_Foto>();
+    photo->setWindowTitle(caption);
+    photo->show();
+    photo->setCentred(true);
+    return photo->loadPicture(programFilePath(fileName));
 }
 
 QWidget* ProgramContext::openTaskWindow(const QString& actionName)

@@ -21,6 +21,8 @@ public:
     ui::BusyIndicator* busyIndicator() override;
     // The shared description window shows the item.
     void showDescription(const ui::DescriptionItem& item) override;
+    // The shared photo window shows the picture, centred.
+    bool showPhoto(const QString& caption, const QString& fileName) override;
     QWidget* openTaskWindow(const QString& actionName) override;
 
     // The frame opens task windows for the program's windows through this.

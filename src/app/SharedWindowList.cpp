@@ -6,6 +6,8 @@
 #include "app/TForm_Animate.h"
 #include "app/TForm_Foto.h"
 #include "app/TForm_Nagrev_Dialog.h"
+#include "curtains/ui/CurtainReportForm.h"
+#include "curtains/ui/CurtainResultsWindow.h"
 #include "fans/ui/FansFoundWindow.h"
 #include "fanviews/ui/FanGraphsWindow.h"
 #include "fanviews/ui/FanSheetReportForm.h"
@@ -80,7 +82,13 @@ void registerSharedWindows(ui::SharedWindows& windows)
     windows.add<TForm_Nagrev_Dialog>();
     windows.add<TResult_FormSMK>();
     windows.add<TQROpenForm>();
+    windows.add<TQRep_VozdZavesaORK>();
+    windows.add<TFormVozdZavesaResORK>();
+    windows.add<TQRep_VozdZavesaPLN>();
+    windows.add<TFormVozdZavesaResPLN>();
     windows.add<TdgSMKCalkYchastok>();
+    windows.add<TQRep_VozdZavesaTEM>();
+    windows.add<TFormVozdZavesaResTEM>();
     windows.add<TFormVozdAgregatResLUMA>();
     windows.add<TQRep_VozdAgregatLUMA>();
 }

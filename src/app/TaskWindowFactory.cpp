@@ -1,5 +1,6 @@
 #include "app/TaskWindowFactory.h"
 
+#include "curtains/ui/CurtainTaskWindow.h"
 #include "fans/ui/FanSelectionWindow.h"
 #include "heating/ui/HeatingUnitWindow.h"
 #include "smoke/ui/TMDIChildSmkCalk.h"
@@ -35,15 +36,6 @@ public:
     Q_INVOKABLE void applyUnitKind(int kind) { setProperty("UnitKind", kind); }
 };
 class TMDIChildPodpor : public EmptyTaskWindow {
-    Q_OBJECT
-};
-class TMDIChildVozdZavesaORK : public EmptyTaskWindow {
-    Q_OBJECT
-};
-class TMDIChildVozdZavesaTEM : public EmptyTaskWindow {
-    Q_OBJECT
-};
-class TMDIChildVozdZavesaPLN : public EmptyTaskWindow {
     Q_OBJECT
 };
 
