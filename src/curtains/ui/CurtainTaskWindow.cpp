@@ -443,8 +443,10 @@ void CurtainTaskWindow::saveProject()
         this, texts.saveTitle, texts.filter, texts.suffix, m_projectName->text() + u"."_s + texts.suffix);
     if (path.isEmpty())
         return;
-    if (!saveCurtainProject(m_series, path, inputsAsTyped(), systemDecimalSeparator()))
-        ui::showMessage(u"Не удается сохранить файл:"_s + path, ui::MessageKind::Error);
+    const SaveOutcome saved = saveCurtainProject(m_series, path, inputsAsTyped(), systemDecimalSeparator());
+    if (!saved)
+        ui::showMessage(
+            u"Не удается сохранить файл:"_s + path + u"\n"_s + saved.error(), ui::MessageKind::Error);
 }
 
 void CurtainTaskWindow::readStoredInputs()
