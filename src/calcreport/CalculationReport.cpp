@@ -30,7 +30,9 @@ void CalculationReport::writeInputLine(const InputLine& line)
     writeEscaped(m_input, line.kind);
     m_input += ":\\i0   \\b ";
     writeEscaped(m_input, line.caption);
-    m_input += ":  ";
+    // A line without caption and value is a sub-heading: its kind and the colon only.
+    if (!line.caption.isEmpty())
+        m_input += ":  ";
     writeEscaped(m_input, line.value);
     if (line.unit != ReportUnit::None)
         m_input += ' ' + unitFragment(line.unit);

@@ -68,6 +68,8 @@ QByteArray unitFragment(ReportUnit unit)
     case ReportUnit::Celsius:
         return QByteArrayLiteral("\xb0"
                                  "C");
+    case ReportUnit::KilogramPerHour:
+        return QByteArrayLiteral("\\'ea\\'e3\\'2f\\'f7\\'e0\\'f1");
     }
     return {};
 }

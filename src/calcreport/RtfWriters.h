@@ -23,7 +23,15 @@ void writeTitle(QByteArray& buffer, const QString& text);
 void writeHeading(QByteArray& buffer, const QString& text);
 
 // Units of the input lines, written as raw RTF fragments.
-enum class ReportUnit { None, Metre, SquareMetre, MetrePerSecond, NewtonPerCubicMetre, Celsius };
+enum class ReportUnit {
+    None,
+    Metre,
+    SquareMetre,
+    MetrePerSecond,
+    NewtonPerCubicMetre,
+    Celsius,
+    KilogramPerHour
+};
 QByteArray unitFragment(ReportUnit unit);
 
 // Signs of the formula lines.

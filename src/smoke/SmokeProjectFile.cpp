@@ -2,14 +2,13 @@
 
 #include "common/FixedRecord.h"
 #include "common/NumberText.h"
+#include "sections/SectionColumnLists.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <array>
 
 using namespace Qt::StringLiterals;
-using sections::SectionColumn;
-using sections::SectionRow;
 
 namespace smoke {
 
@@ -20,44 +19,15 @@ constexpr int wideNumberCapacity = 50;
 constexpr int numberCapacity = 16;
 constexpr int valveNameCapacity = 128;
 
-// The section-table columns in the order of their lists in the record: lengths first, as they decide
-// how many sections a file holds.
-constexpr std::array<SectionColumn, 8> listedColumns = {sections::LengthColumn, sections::AreaColumn,
-    sections::CoefficientColumn, sections::MaterialColumn, sections::RoughnessColumn, sections::KindColumn,
-    sections::ParameterColumn, sections::HalfAngleColumn};
-
-QString columnCaption(SectionColumn column)
-{
-    switch (column) {
-    case sections::LengthColumn:
-        return u"длины участков"_s;
-    case sections::AreaColumn:
-        return u"площади сечения"_s;
-    case sections::CoefficientColumn:
-        return u"коэффициенты сопротивления"_s;
-    case sections::MaterialColumn:
-        return u"материалы"_s;
-    default:
-        return u"параметры участков"_s;
-    }
-}
-
 } // namespace
 
 SmokeProjectEncoding encodeSmokeProject(const SmokeProject& p, QChar separator)
 {
-    std::array<QString, listedColumns.size()> lists;
-    for (std::size_t i = 0; i < listedColumns.size(); ++i) {
-        for (const SectionRow& row : p.sections.rows())
-            lists[i] += encodeNumberText(row[listedColumns[i]].trimmed(), separator) + u';';
-        if (lists[i].size() > columnListCapacity)
-            return {std::nullopt,
-                u"Таблица участков шахты не помещается в файл проекта: %1 занимают %2 знаков из %3 "
-                u"возможных. Уменьшите число участков. Проект не сохранен."_s
-                    .arg(columnCaption(listedColumns[i]))
-                    .arg(lists[i].size())
-                    .arg(columnListCapacity)};
-    }
+    const sections::SectionListsEncoding lists = sections::encodeSectionLists(p.sections, separator);
+    if (lists.overflow)
+        return {std::nullopt,
+            u"Таблица участков шахты не помещается в файл проекта: "_s + *lists.overflow
+                + u". Уменьшите число участков. Проект не сохранен."_s};
     RecordWriter w(separator);
     w.text(p.projectName, nameCapacity)
         .boolean(p.residential)
@@ -101,7 +71,7 @@ SmokeProjectEncoding encodeSmokeProject(const SmokeProject& p, QChar separator)
         .numberText(p.outletLength, numberCapacity)
         .numberText(p.outletDiameter, numberCapacity)
         .numberText(p.outletResistance, numberCapacity);
-    for (const QString& list : lists)
+    for (const QString& list : lists.lists)
         w.text(list, columnListCapacity);
     w.padding(1);
     Q_ASSERT(w.size() == smokeProjectRecordSize);
@@ -156,9 +126,9 @@ std::optional<SmokeProject> decodeSmokeProject(const QByteArray& bytes, QChar se
     p.outletLength = r.numberText(numberCapacity);
     p.outletDiameter = r.numberText(numberCapacity);
     p.outletResistance = r.numberText(numberCapacity);
-    std::array<QStringList, listedColumns.size()> tokens;
-    for (QStringList& list : tokens)
-        list = splitTokens(r.text(columnListCapacity));
+    sections::SectionColumnLists lists;
+    for (QString& list : lists)
+        list = r.text(columnListCapacity);
     r.skip(1);
     if (!r.finishedExactly())
         return std::nullopt;
@@ -167,19 +137,10 @@ std::optional<SmokeProject> decodeSmokeProject(const QByteArray& bytes, QChar se
         || !within(p.fanType, 2))
         return std::nullopt;
 
-    // The length list decides the number of sections. A list that holds fewer items cannot say which
-    // section its items belong to; an empty list leaves its cells empty (a blanked section).
-    const qsizetype count = tokens[0].size();
-    for (const QStringList& list : tokens) {
-        if (!list.isEmpty() && list.size() < count)
-            return std::nullopt;
-    }
-    QList<SectionRow> rows(count);
-    for (std::size_t i = 0; i < listedColumns.size(); ++i) {
-        for (qsizetype k = 0; k < count && k < tokens[i].size(); ++k)
-            rows[k][listedColumns[i]] = decodeNumberText(tokens[i][k], separator);
-    }
-    p.sections.setRows(rows);
+    std::optional<sections::SectionTable> table = sections::decodeSectionLists(lists, separator);
+    if (!table)
+        return std::nullopt;
+    p.sections = std::move(*table);
     return p;
 }
 

@@ -1,0 +1,73 @@
+#include "pressurization/SupplyWizard.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pressurization {
+
+QString supplyReportTitle()
+{
+    return u"РАСЧЕТ СИСТЕМЫ ПРОТИВОДЫМНОЙ ЗАЩИТЫ"_s;
+}
+
+void SupplyWizard::back()
+{
+    if (m_page > 1)
+        --m_page;
+    m_result.reset();
+}
+
+SupplyStep SupplyWizard::next(const SupplyProject& project, QChar separator)
+{
+    m_report.clearInputPart(supplyReportTitle());
+    m_result.reset();
+    SupplyStep step;
+    step.page = m_page;
+    calcreport::InputLines lines;
+    SupplyPageReading current;
+    for (int page = 1; page <= m_page; ++page) {
+        // Earlier pages only write their lines again; the current page decides.
+        const SupplyPageReading reading = readSupplyPage(page, project, m_values, lines, separator);
+        if (page == m_page) {
+            current = reading;
+            step.messages << reading.messages;
+        }
+    }
+    m_report.writeInputLines(lines);
+    step.focus = current.focus;
+    if (!current.ok) {
+        m_report.refreshReport();
+        return step;
+    }
+    if (m_page < supplyLastPage(m_values.scheme)) {
+        ++m_page;
+        step.ok = true;
+        m_report.refreshReport();
+        return step;
+    }
+    const SupplyCalculation calculation = calculateSupply(m_values);
+    step.messages << calculation.messages;
+    if (calculation.result) {
+        m_result = calculation.result;
+        step.ok = true;
+        step.calculated = true;
+    }
+    m_report.refreshReport();
+    return step;
+}
+
+SupplyRun runSupplyProject(const SupplyProject& project, QChar separator)
+{
+    SupplyRun run;
+    while (true) {
+        const SupplyStep step = run.wizard.next(project, separator);
+        run.messages << step.messages;
+        if (!step.ok) {
+            run.stoppedAtPage = step.page;
+            return run;
+        }
+        if (step.calculated)
+            return run;
+    }
+}
+
+} // namespace pressurization

@@ -1,0 +1,89 @@
+#include "SupplyFixtures.h"
+#include "pressurization/SupplyProjectFile.h"
+#include "support/CliRunner.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QJsonObject json;
+    QByteArray errors;
+};
+
+CliRun runCli(const QStringList& arguments)
+{
+    const clirunner::CliRun run = clirunner::runCli(QStringList {u"pressurization"_s} + arguments);
+    return {run.exitCode, QJsonDocument::fromJson(run.out).object(), run.err};
+}
+
+QString savedProject(const QTemporaryDir& dir, const pressurization::SupplyProject& project)
+{
+    const QString path = dir.filePath(u"p.podporprj"_s);
+    EXPECT_FALSE(pressurization::saveSupplyProject(path, project, QLatin1Char('.')));
+    return path;
+}
+
+TEST(SupplyCliTest, SeparateSchemeGivesBothFansAndTheValues)
+{
+    QTemporaryDir dir;
+    pressurization::SupplyProject p = projectWithDucts();
+    p.schemeShaft = false;
+    p.schemeSeparate = true;
+    p.windSpeed = u"10"_s;
+    p.doors = u"16"_s;
+    const CliRun run = runCli({u"--project"_s, savedProject(dir, p), u"--json"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.json[u"outcome"].toString(), u"ok");
+    EXPECT_TRUE(run.json[u"stopped_at_page"].isNull());
+    const QJsonArray fans = run.json[u"fans"].toArray();
+    ASSERT_EQ(fans.size(), 2);
+    EXPECT_NEAR(fans[0].toObject()[u"flow"].toDouble(), 22431.918376416903, 1e-6);
+    EXPECT_NEAR(fans[1].toObject()[u"pressure"].toDouble(), 1433.025710188227, 1e-6);
+    const QJsonObject values = run.json[u"values"].toObject();
+    for (const char16_t* key : {u"rho_n", u"Psh1", u"Gsr", u"Gdv", u"Gob", u"Gk", u"Gsh", u"Qsh", u"Qk"})
+        EXPECT_TRUE(values[QString::fromUtf16(key)].isDouble()) << QString::fromUtf16(key).toStdString();
+    // The shaft scheme's quantities are not computed here.
+    for (const char16_t* key : {u"Gsh1", u"G", u"Q", u"Pv"})
+        EXPECT_TRUE(values[QString::fromUtf16(key)].isNull()) << QString::fromUtf16(key).toStdString();
+    const QJsonArray pc = values[u"Pc"].toArray();
+    ASSERT_EQ(pc.size(), 3);
+    EXPECT_NEAR(pc[0].toDouble(), 937.8017044190094, 1e-6);
+    EXPECT_NEAR(pc[1].toDouble(), 1197.7026199104491, 1e-6);
+    EXPECT_TRUE(pc[2].isNull());
+}
+
+TEST(SupplyCliTest, RefusalsAndBadArguments)
+{
+    QTemporaryDir dir;
+    const CliRun empty = runCli({u"--project"_s, savedProject(dir, {}), u"--json"_s});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(empty.json[u"outcome"].toString(), u"refused");
+    EXPECT_EQ(empty.json[u"stopped_at_page"].toInt(), 3);
+    EXPECT_EQ(empty.json[u"messages"].toArray().first().toString(),
+        u"Не задана площадь сечения и/или длина участка!");
+    EXPECT_TRUE(empty.json[u"fans"].toArray().isEmpty());
+    EXPECT_TRUE(empty.json[u"values"].toObject()[u"Psh1"].isNull());
+
+    const QString broken = dir.filePath(u"broken.podporprj"_s);
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("short");
+    file.close();
+    const CliRun unreadable = runCli({u"--project"_s, broken, u"--json"_s});
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_EQ(unreadable.json[u"messages"].toArray().first().toString(), u"Произошла ошибка чтения файла!");
+
+    EXPECT_EQ(runCli({u"--json"_s}).exitCode, 2);
+    EXPECT_EQ(runCli({u"--project"_s, broken, u"--colour"_s}).exitCode, 2);
+}
+
+} // namespace
