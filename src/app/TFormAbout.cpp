@@ -89,8 +89,12 @@ TFormAbout::TFormAbout(QWidget* parent)
             "<p>Версия %1</p>")
             .arg(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral("1.0")
                                                                   : QCoreApplication::applicationVersion()));
+    // A quieter line than the text above, yet dark enough to read on the dialog's face.
     auto* copyright = new QLabel(QStringLiteral("© ") + ui::makerName(), this);
-    copyright->setEnabled(false);
+    copyright->setObjectName(QStringLiteral("Label_Copyright"));
+    QPalette quiet = copyright->palette();
+    quiet.setColor(QPalette::WindowText, QColor(80, 80, 80));
+    copyright->setPalette(quiet);
 
     auto* ok = makeOkButton(this);
     auto* footer = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #include "ui/FileDialogs.h"
 
+#include "ui/DialogOwner.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
@@ -26,7 +28,8 @@ QString runDialog(QWidget* parent, const FileDialogRequest& request)
     if (const FileDialogAnswer& answer = answerOverride())
         return withDefaultSuffix(answer(request), request.defaultSuffix);
 
-    QFileDialog dialog(parent, request.caption, QString(), toQtFilter(request.filter));
+    QFileDialog dialog(dialogOwner(parent), request.caption, QString(), toQtFilter(request.filter));
+    keepAboveStayOnTopWindows(&dialog);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (request.kind == FileDialogKind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);

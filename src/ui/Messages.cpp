@@ -1,6 +1,7 @@
 #include "ui/Messages.h"
 
-#include <QApplication>
+#include "ui/DialogOwner.h"
+
 #include <QMessageBox>
 
 namespace ui {
@@ -17,11 +18,15 @@ QuestionSink& questionSink()
     return sink;
 }
 
-QString applicationTitle()
+// Shows a box above the window the user works in, even when a window that stays on top is open.
+QMessageBox::StandardButton runBox(
+    QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)
 {
-    return QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("ЗФН-подбор")
-                                                            : QApplication::applicationDisplayName();
+    QMessageBox box(icon, programTitle(), text, buttons, dialogOwner());
+    keepAboveStayOnTopWindows(&box);
+    return QMessageBox::StandardButton(box.exec());
 }
+
 } // namespace
 
 void showMessage(const QString& text, MessageKind kind)
@@ -30,16 +35,15 @@ void showMessage(const QString& text, MessageKind kind)
         messageSink()(text, kind);
         return;
     }
-    QWidget* parent = QApplication::activeWindow();
     switch (kind) {
     case MessageKind::Information:
-        QMessageBox::information(parent, applicationTitle(), text);
+        runBox(QMessageBox::Information, text, QMessageBox::Ok);
         break;
     case MessageKind::Warning:
-        QMessageBox::warning(parent, applicationTitle(), text);
+        runBox(QMessageBox::Warning, text, QMessageBox::Ok);
         break;
     case MessageKind::Error:
-        QMessageBox::critical(parent, applicationTitle(), text);
+        runBox(QMessageBox::Critical, text, QMessageBox::Ok);
         break;
     }
 }
@@ -48,7 +52,12 @@ bool askYesNo(const QString& text)
 {
     if (questionSink())
         return questionSink()(text);
-    return QMessageBox::question(QApplication::activeWindow(), applicationTitle(), text) == QMessageBox::Yes;
+    return runBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString programTitle()
+{
+    return QStringLiteral("ЗФН-подбор");
 }
 
 void setMessageSink(MessageSink sink)

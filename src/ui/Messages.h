@@ -11,11 +11,14 @@ namespace ui {
 
 enum class MessageKind { Information, Warning, Error };
 
-// Shows a plain message box and waits until the user closes it.
+// Shows a plain message box above the window the user works in and waits until the user closes it.
 void showMessage(const QString& text, MessageKind kind = MessageKind::Information);
 
 // Asks a yes/no question; returns true for yes.
 bool askYesNo(const QString& text);
+
+// The program's name as the title of its message boxes.
+QString programTitle();
 
 // Replaces the message boxes, e.g. by a recorder in tests. An empty function restores the boxes.
 using MessageSink = std::function<void(const QString& text, MessageKind kind)>;

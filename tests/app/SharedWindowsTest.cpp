@@ -11,12 +11,15 @@
 #include "ui/Messages.h"
 
 #include <QDesktopServices>
+#include <QImage>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
 #include <QUrl>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -195,6 +198,31 @@ TEST(AboutBox, LinkOpensTheMakersWebAddress)
     QDesktopServices::unsetUrlHandler(u"https"_s);
     ASSERT_EQ(recorder.opened.size(), 1);
     EXPECT_TRUE(recorder.opened.first().host().contains(u"zefiron"_s));
+}
+
+// The copyright line reads as well as ordinary text should: its darkest pixels stand against the
+// dialog's face at a contrast of at least 4.5 : 1.
+TEST(AboutBox, CopyrightLineIsLegible)
+{
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            v /= 255;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+    };
+    TFormAbout about;
+    about.show();
+    auto* copyright = about.findChild<QLabel*>(u"Label_Copyright"_s);
+    ASSERT_NE(copyright, nullptr);
+    const QImage shown = copyright->grab().toImage();
+    const double face = luminance(about.palette().color(QPalette::Window));
+    double darkest = face;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            darkest = std::min(darkest, luminance(shown.pixelColor(x, y)));
+    }
+    EXPECT_GE((face + 0.05) / (darkest + 0.05), 4.5);
 }
 
 TEST(DescriptionWindow, PrintHandsOverTheShownTextWithTheItemsTitleAndPicture)

@@ -5,7 +5,10 @@
 #include "ui/MenuMerge.h"
 #include "ui/Messages.h"
 
+#include <QDialogButtonBox>
 #include <QMenu>
+#include <QPushButton>
+#include <QTranslator>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -93,4 +96,23 @@ TEST_F(FailureReport, AHandlerThatSucceedsIsSilentAndKeepsItsResult)
     EXPECT_TRUE(runReportingFailure([] { return true; }));
     EXPECT_FALSE(runReportingFailure([] { return false; }));
     EXPECT_TRUE(messages.isEmpty());
+}
+
+// After the program's start-up Qt's standard dialogs and buttons speak Russian, and no display name is
+// set that Qt would append to every window caption.
+TEST(ProgramSetUp, QtSpeaksRussianAndCaptionsStayAsGiven)
+{
+    const QFont font = QApplication::font();
+    setUpProgram();
+    EXPECT_EQ(QApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Отмена"_s);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), u"&Имя файла:"_s);
+    QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), u"Отмена"_s);
+
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QApplication::setFont(font);
 }

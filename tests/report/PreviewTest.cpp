@@ -148,3 +148,30 @@ TEST(Preview, SavedReportViewerLoadsAFileAndSetsTheFolderBack)
     ui::setFileDialogAnswer({});
     EXPECT_EQ(QDir::current(), QDir(programFolder()));
 }
+
+// The preview opens in the middle of the screen and fits it, however small the screen; asking again for
+// the saved-report viewer while it is open brings the open one to the front.
+TEST(Preview, OpensCentredAndFittingTheScreenAndASecondRequestBringsItToTheFront)
+{
+    TQROpenForm viewer;
+    QWidget other;
+    bool sawPreview = false;
+    whilePreviewOpen(viewer.report(), [&](ReportPreviewWindow& preview) {
+        sawPreview = true;
+        const QRect area = preview.screen()->availableGeometry();
+        EXPECT_TRUE(area.contains(preview.frameGeometry()));
+        // Centred to within the window border, which no window manager tells before the window is shown.
+        const QSize border = preview.frameGeometry().size() - preview.size();
+        EXPECT_LE((preview.frameGeometry().center() - area.center()).manhattanLength(),
+            border.width() + border.height() + 2);
+
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        viewer.showSavedReports();
+        EXPECT_EQ(viewer.report().openPreview(), &preview);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&preview));
+    });
+    viewer.showSavedReports();
+    EXPECT_TRUE(sawPreview);
+}

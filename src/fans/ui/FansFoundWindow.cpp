@@ -1,6 +1,7 @@
 #include "fans/ui/FansFoundWindow.h"
 
 #include "fans/FoundFanRow.h"
+#include "ui/GridColumns.h"
 #include "ui/Program.h"
 #include "ui/SharedRecords.h"
 #include "ui/report/CustomPlot.h"
@@ -327,12 +328,9 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
             m_grid->setItem(c - 1, column, new QTableWidgetItem(fan.row[column]));
     }
     // Columns meant to be seen grow to their headings and texts; the 2-pixel ones stay hidden.
-    for (int column = 0; column < m_grid->columnCount(); ++column) {
-        if (columnWidths[column] > 2) {
-            m_grid->resizeColumnToContents(column);
-            m_grid->setColumnWidth(column, std::max(m_grid->columnWidth(column), columnWidths[column]));
-        }
-    }
+    for (int column = 0; column < m_grid->columnCount(); ++column)
+        m_grid->setColumnWidth(column, columnWidths[column]);
+    ui::widenColumnsToContents(m_grid);
     fitAxes();
     m_chart->replot();
     // No fan is chosen until the user moves; set through the views, so that taking the focus does not

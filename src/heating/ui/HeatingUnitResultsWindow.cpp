@@ -1,6 +1,7 @@
 #include "heating/ui/HeatingUnitResultsWindow.h"
 
 #include "heating/ui/HeatingUnitReportForm.h"
+#include "ui/GridColumns.h"
 #include "ui/Program.h"
 #include "ui/SharedWindows.h"
 
@@ -100,6 +101,9 @@ void TFormVozdAgregatResLUMA::showResults(const QString& projectName, const heat
             item->setToolTip(table[row][column]);
         }
     }
+    for (int column = 0; column < heating::heatingTableColumns; ++column)
+        m_grid->setColumnWidth(column, columnWidths[column]);
+    ui::widenColumnsToContents(m_grid);
     if (isHidden())
         show();
 }

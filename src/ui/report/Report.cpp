@@ -1,6 +1,7 @@
 #include "ui/report/Report.h"
 
 #include "ui/Messages.h"
+#include "ui/ScreenFit.h"
 #include "ui/report/ReportEngine.h"
 #include "ui/report/ReportOutput.h"
 #include "ui/report/ReportPreviewWindow.h"
@@ -20,8 +21,10 @@ Report::~Report()
 
 void Report::previewModal()
 {
-    if (m_preview)
+    if (m_preview) {
+        ui::bringToFront(m_preview);
         return;
+    }
     QCoreApplication::processEvents();
     auto* window = new ReportPreviewWindow(prepareReport(*this));
     m_preview = window;

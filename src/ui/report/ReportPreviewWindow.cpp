@@ -2,6 +2,7 @@
 
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
+#include "ui/ScreenFit.h"
 #include "ui/report/ReportFile.h"
 #include "ui/report/ReportOutput.h"
 #include "ui/report/ReportPageWidget.h"
@@ -38,7 +39,6 @@ ReportPreviewWindow::ReportPreviewWindow(PreparedReport report, QWidget* parent)
 {
     setObjectName(QStringLiteral("ReportPreviewWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(1180, 980);
 
     auto* toolbar = new QToolBar(this);
     toolbar->setObjectName(QStringLiteral("ToolBarPreview"));
@@ -126,6 +126,7 @@ ReportPreviewWindow::ReportPreviewWindow(PreparedReport report, QWidget* parent)
     layout->addWidget(m_scroll, 1);
 
     showReport();
+    ui::fitCentredOnScreen(this, QSize(1180, 980));
 }
 
 ReportPreviewWindow::~ReportPreviewWindow() = default;

@@ -1,6 +1,7 @@
 #include "fans/ui/FansFoundWindow.h"
 #include "app/ProgramContext.h"
 #include "fans/GeneralSelection.h"
+#include "ui/GridColumns.h"
 #include "ui/report/CustomPlot.h"
 
 #include <QApplication>
@@ -78,6 +79,15 @@ TEST_F(FansFoundWindowTest, ContentOfTheRun)
     }
     EXPECT_EQ(window->series(TFormGrVovazu::firstCurveSeries + list->count())->dataCount(), 0);
     EXPECT_FALSE(window->findChild<QPushButton*>(u"Button3"_s)->isVisible());
+    // Every text of a column meant to be seen stands whole in its cell, even drawn bold.
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            if (grid->columnWidth(column) > 2) {
+                EXPECT_GE(grid->columnWidth(column), ui::cellWidthFor(grid, grid->item(row, column)->text()))
+                    << grid->item(row, column)->text().toStdString();
+            }
+        }
+    }
 }
 
 // Once the window is active and the list has the focus, still no fan is chosen until the user moves.

@@ -5,6 +5,7 @@
 #include "heating/ui/HeatingUnitResultsWindow.h"
 #include "support/TestSupport.h"
 #include "ui/FileDialogs.h"
+#include "ui/GridColumns.h"
 #include "ui/Messages.h"
 #include "ui/RadioGroupWidget.h"
 #include "ui/SpinEditWidget.h"
@@ -99,6 +100,13 @@ TEST_F(HeatingUnitWindowTest, RunWithTheDefaultsShowsTheSixModels)
     EXPECT_EQ(results()->cellText(14, 1), u"3.579");
     EXPECT_EQ(results()->grid()->rowCount(), 25);
     EXPECT_EQ(results()->grid()->columnCount(), 7);
+    // Every text stands whole in its cell, even drawn bold (sizes such as "683*480*…").
+    const QTableWidget* grid = results()->grid();
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; column < grid->columnCount(); ++column)
+            EXPECT_GE(grid->columnWidth(column), ui::cellWidthFor(grid, results()->cellText(row, column)))
+                << results()->cellText(row, column).toStdString();
+    }
 }
 
 TEST_F(HeatingUnitWindowTest, RefusedRunsLeaveTheResultsAsTheyWere)
