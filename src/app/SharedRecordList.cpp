@@ -1,6 +1,7 @@
 #include "app/SharedRecordList.h"
 
 #include "fans/SelectedFan.h"
+#include "fans/SmokeSelectedFan.h"
 #include "smoke/SmokeDuty.h"
 #include "ui/SharedRecords.h"
 
@@ -9,6 +10,8 @@ void registerSharedRecords(ui::SharedRecords& records)
 {
     // The fan chosen in a fans-found window, for its data sheet and graphs.
     records.add<fans::SelectedFan>();
+    // The fan chosen in the smoke-exhaust fans-found window, for the smoke-exhaust sheet and graphs.
+    records.add<fans::SmokeSelectedFan>();
     // The fan duty of the last finished smoke-exhaust calculation, for smoke-exhaust fan selection.
     records.add<SmokeDuty>();
 }

@@ -9,6 +9,7 @@
 #include "curtains/ui/CurtainReportForm.h"
 #include "curtains/ui/CurtainResultsWindow.h"
 #include "fans/ui/FansFoundWindow.h"
+#include "fans/ui/SmokeFansFoundWindow.h"
 #include "fanviews/ui/FanGraphsWindow.h"
 #include "fanviews/ui/FanSheetReportForm.h"
 #include "fanviews/ui/FanSheetWindow.h"
@@ -76,6 +77,12 @@ void registerSharedWindows(ui::SharedWindows& windows)
     windows.add<TForm_Foto>();
     windows.add<TQRep_Manual>();
     windows.add<TFormHelp>();
+    windows.add<TFormGrVovazuSMK>([&windows](TFormGrVovazuSMK* found) {
+        QObject::connect(found, &TFormGrVovazuSMK::smokeDetailsRequested, found,
+            [&windows](const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values) {
+                windows.get<TForm_ResImageSMK>()->showFan(fan, values);
+            });
+    });
     windows.add<TForm_ResImageSMK>([&windows](TForm_ResImageSMK* sheet) { connectPhoto(windows, sheet); });
     windows.add<TQRep_FORMSMK>();
     windows.add<TQRep_vovazu_FORMSMK>();

@@ -2,6 +2,7 @@
 
 #include "curtains/ui/CurtainTaskWindow.h"
 #include "fans/ui/FanSelectionWindow.h"
+#include "fans/ui/SmokeSelectionWindow.h"
 #include "heating/ui/HeatingUnitWindow.h"
 #include "smoke/ui/TMDIChildSmkCalk.h"
 
@@ -22,9 +23,6 @@ public:
 };
 
 class TFormChildUtility : public EmptyTaskWindow {
-    Q_OBJECT
-};
-class TMDIChildSMK : public EmptyTaskWindow {
     Q_OBJECT
 };
 class TFormChildUtilitySMK : public EmptyTaskWindow {

@@ -41,7 +41,13 @@ const QColor chosenMarkBackground(255, 255, 207);
 // A mid grey behind the curves: the catalogue colours include white and yellow.
 const QColor plotBackground(190, 196, 204);
 
-constexpr int columnWidths[] = {20, 107, 66, 78, 2, 61, 126, 2, 2, 2, 2, 59, 60, 2, 97, 2, 2, 77, 39};
+FoundFansLook generalLook()
+{
+    return {u"ЗФН: Выберите канальный вентилятор"_s,
+        {20, 107, 66, 78, 2, 61, 126, 2, 2, 2, 2, 59, 60, 2, 97, 2, 2, 77, 39}, fans::foundFanHeaderRow(0),
+        fans::foundFanHeaderRow(1), u"Расход воздуха (м3/час)"_s, u"Статическое давление, Па"_s,
+        u"Полное давление, Па"_s, u"<< Назад"_s, true};
+}
 
 QString listHint()
 {
@@ -94,11 +100,17 @@ int visiblePoints(const QCPGraph* graph)
 } // namespace
 
 TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent)
+    : TFormGrVovazu(program, parent, generalLook())
+{
+}
+
+TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent, FoundFansLook look)
     : QWidget(parent, Qt::Window)
     , m_program(program)
+    , m_look(std::move(look))
 {
     setObjectName(u"FormGrVovazu"_s);
-    setWindowTitle(u"ЗФН: Выберите канальный вентилятор"_s);
+    setWindowTitle(m_look.caption);
 
     auto* listGroup = new QGroupBox(u"Подобранные вентиляторы:"_s);
     m_list = new QListWidget;
@@ -130,7 +142,8 @@ TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent)
     memo->setToolTip(
         u"Для выбора вентиляционной системы перемещайтесь по списку спомощью \"мыши\" или клавиш "
         u"ВВЕРХ, ВНИЗ на клавиатуре"_s);
-    auto* back = new QPushButton(u"<< Назад"_s);
+    memo->setVisible(m_look.memo);
+    auto* back = new QPushButton(m_look.backText);
     back->setObjectName(u"Button1"_s);
     auto* details = new QPushButton(u"Подробно"_s);
     details->setObjectName(u"Button2"_s);
@@ -139,6 +152,8 @@ TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent)
     m_unitButton->hide();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(memo, 1);
+    if (!m_look.memo)
+        bottom->insertStretch(0, 1);
     bottom->addWidget(back);
     bottom->addWidget(details);
     bottom->addWidget(m_unitButton);
@@ -165,8 +180,8 @@ void TFormGrVovazu::buildChart()
         u"Размерные характеристики вентиляторов |Для увелич. масштаба удерживая левую кн. мыши "
         u"выделите прямоуг. область с левого верх. угла, для уменьшения - с правого верхнего "
         u"угла-в левый нижний"_s);
-    m_chart->xAxis->setLabel(u"Расход воздуха (м3/час)"_s);
-    m_chart->yAxis->setLabel(u"Полное давление, Па"_s);
+    m_chart->xAxis->setLabel(m_look.flowAxisTitle);
+    m_chart->yAxis->setLabel(m_look.totalPressureTitle);
     m_chart->axisRect()->setBackground(plotBackground);
     m_chart->setMinimumSize(400, 250);
     for (int i = 0; i < seriesCount; ++i) {
@@ -215,7 +230,7 @@ void TFormGrVovazu::buildChart()
 
 void TFormGrVovazu::buildGrid()
 {
-    m_grid = new QTableWidget(0, int(std::size(columnWidths)));
+    m_grid = new QTableWidget(0, int(m_look.columnWidths.size()));
     m_grid->setObjectName(u"StringVOVAZU"_s);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -228,14 +243,19 @@ void TFormGrVovazu::buildGrid()
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->horizontalHeader()->setMinimumSectionSize(2);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    setHeaderRows(m_look.headerTop, m_look.headerSecond);
+    for (int column = 0; column < m_grid->columnCount(); ++column)
+        m_grid->setColumnWidth(column, m_look.columnWidths[size_t(column)]);
+}
+
+void TFormGrVovazu::setHeaderRows(const QStringList& top, const QStringList& second)
+{
     // The two header rows of the grid make up each column's two-line heading.
-    const QStringList top = fans::foundFanHeaderRow(0);
-    const QStringList second = fans::foundFanHeaderRow(1);
     for (int column = 0; column < m_grid->columnCount(); ++column) {
-        const QString heading
-            = second[column].isEmpty() ? top[column] : top[column] + u"\n"_s + second[column];
-        m_grid->setHorizontalHeaderItem(column, new QTableWidgetItem(heading));
-        m_grid->setColumnWidth(column, columnWidths[column]);
+        const QString first = top.value(column);
+        const QString next = second.value(column);
+        m_grid->setHorizontalHeaderItem(
+            column, new QTableWidgetItem(next.isEmpty() ? first : first + u"\n"_s + next));
     }
 }
 
@@ -287,8 +307,7 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
     m_choosing = true;
     m_content = content;
     clearChart();
-    m_chart->yAxis->setLabel(
-        content.staticPressure ? u"Статическое давление, Па"_s : u"Полное давление, Па"_s);
+    m_chart->yAxis->setLabel(content.staticPressure ? m_look.staticPressureTitle : m_look.totalPressureTitle);
     m_series[0]->setData(xs(content.systemCurve), ys(content.systemCurve), true);
     m_series[1]->addData(content.dutyPoint.x(), content.dutyPoint.y());
 
@@ -329,7 +348,7 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
     }
     // Columns meant to be seen grow to their headings and texts; the 2-pixel ones stay hidden.
     for (int column = 0; column < m_grid->columnCount(); ++column)
-        m_grid->setColumnWidth(column, columnWidths[column]);
+        m_grid->setColumnWidth(column, m_look.columnWidths[size_t(column)]);
     ui::widenColumnsToContents(m_grid);
     fitAxes();
     m_chart->replot();

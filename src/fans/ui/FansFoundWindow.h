@@ -4,6 +4,7 @@
 #include "fans/SelectedFan.h"
 
 #include <QPointF>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -16,6 +17,20 @@ class QTableWidget;
 namespace ui {
 class Program;
 }
+
+// How a fans-found window of one kind of selection looks: its caption, its grid's headings and widths
+// (2-pixel columns hold data but stay hidden), its chart's axis titles and its bottom row.
+struct FoundFansLook {
+    QString caption;
+    std::vector<int> columnWidths;
+    QStringList headerTop; // the grid's two heading rows
+    QStringList headerSecond;
+    QString flowAxisTitle;
+    QString staticPressureTitle; // left axis of a run by static pressure
+    QString totalPressureTitle;
+    QString backText; // the button that hides the window
+    bool memo = true; // the one-line help beside the buttons
+};
 
 // The fans found by the last selection run: their designations, their curves over the duty band with
 // the system curve, and one grid row of figures each. Choosing a fan in the list, the grid or by
@@ -30,6 +45,7 @@ public:
     static constexpr int seriesCount = 65;
 
     TFormGrVovazu(ui::Program& program, QWidget* parent = nullptr);
+    ~TFormGrVovazu() override = default;
 
     // Replaces the content with a run's and shows the window, the list focused and no fan chosen.
     void fill(const fans::FoundFansContent& content);
@@ -45,14 +61,19 @@ public:
     void chooseFan(int fanNumber);
     // "Подробно": the chosen fan (the first when none is chosen) becomes the program's selected fan and
     // goes to its data sheet.
-    void showDetails();
+    virtual void showDetails();
 
 Q_SIGNALS:
     // Emitted after "Подробно" has made the fan the program's selected fan.
     void detailsRequested(const fans::SelectedFan& fan);
 
 protected:
+    // A fans-found window of another selection, looking as given.
+    TFormGrVovazu(ui::Program& program, QWidget* parent, FoundFansLook look);
     void showEvent(QShowEvent* event) override;
+    void setHeaderRows(const QStringList& top, const QStringList& second);
+    const fans::FoundFansContent& content() const { return m_content; }
+    ui::Program& program() const { return m_program; }
 
 private:
     void buildChart();
@@ -65,6 +86,7 @@ private:
     void onZoomRectangle(const QRect& rect);
 
     ui::Program& m_program;
+    FoundFansLook m_look;
     QListWidget* m_list = nullptr;
     QCustomPlot* m_chart = nullptr;
     QTableWidget* m_grid = nullptr;
