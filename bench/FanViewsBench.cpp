@@ -2,7 +2,7 @@
 #include "fans/SelectionResultTables.h"
 #include "fanviews/CurveLoading.h"
 #include "fanviews/FanCurveSet.h"
-#include "fanviews/OctaveSpectra.h"
+#include "fanviews/SoundPowerLevels.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,7 +51,7 @@ void octaveTable(benchmark::State& state)
     const QString designation = QStringLiteral("ВКК-СКАТ 3,15-4-3");
     for (auto _ : state) {
         const double level = fanviews::noiseLevel(QStringLiteral("85 dB(A)"), QLatin1Char(','));
-        benchmark::DoNotOptimize(fanviews::octaveSpectra(designation, level, level - 2, level - 10));
+        benchmark::DoNotOptimize(fanviews::soundPowerLevels(designation, level, level - 2, level - 10));
     }
 }
 BENCHMARK(octaveTable);

@@ -5,7 +5,7 @@
 #include "fans/SmokeSelectionRequest.h"
 #include "fanviews/FanCurveSet.h"
 #include "fanviews/FanKind.h"
-#include "fanviews/OctaveSpectra.h"
+#include "fanviews/SoundPowerLevels.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -116,8 +116,8 @@ int runFan(cli::Arguments& args)
             hasPoint = true;
         }
     }
-    const OctaveSpectra octaves
-        = octaveSpectra(designation, found->lpaInput, found->lpaOutput, found->lpaArround);
+    const SoundPowerLevels octaves
+        = soundPowerLevels(designation, found->lpaInput, found->lpaOutput, found->lpaArround);
 
     if (args.has(u"--json"_s)) {
         QJsonArray curve;

@@ -1,7 +1,7 @@
 #include "fanviews/FanKind.h"
 #include "fanviews/FanPictures.h"
-#include "fanviews/OctaveSpectra.h"
 #include "fanviews/SmokeSheet.h"
+#include "fanviews/SoundPowerLevels.h"
 
 #include <gtest/gtest.h>
 
@@ -35,34 +35,34 @@ TEST(FanKindTable, FirstSeriesCodeWinsAndNamesTheTitles)
     EXPECT_EQ(printDimensionsHeading(FanKind::RoofLowNoise), u"Основные размеры крышного вентилятора:"_s);
 }
 
-TEST(OctaveSpectra, BandCorrectionsByKindAndLevel)
+TEST(SoundPowerLevels, BandCorrectionsByKindAndLevel)
 {
     const double inlet = noiseLevel(u"85 dB(A)"_s, QLatin1Char(','));
     EXPECT_EQ(inlet, 85);
-    const auto duct = octaveSpectra(u"ВКК 3,15-4-3"_s, inlet, 0, 0);
+    const auto duct = soundPowerLevels(u"ВКК 3,15-4-3"_s, inlet, 0, 0);
     ASSERT_TRUE(duct.inlet);
     EXPECT_EQ(*duct.inlet, (OctaveLevels {75, 78, 72, 85, 78, 77, 75, 70}));
     EXPECT_FALSE(duct.outlet) << "level 0 leaves the row empty";
     EXPECT_FALSE(duct.casing);
     EXPECT_FALSE(duct.casingCentrifugal);
 
-    const auto lowNoise = octaveSpectra(u"КРОВ-ЛТМЖ 4-4-3"_s, 0, 80, 60);
+    const auto lowNoise = soundPowerLevels(u"КРОВ-ЛТМЖ 4-4-3"_s, 0, 80, 60);
     ASSERT_TRUE(lowNoise.outlet);
     EXPECT_EQ(*lowNoise.outlet, (OctaveLevels {77, 82, 78, 75, 77, 69.5, 64.5, 61}));
     ASSERT_TRUE(lowNoise.casing);
     EXPECT_EQ(*lowNoise.casing, (OctaveLevels {66, 68, 57, 56, 52, 53, 49, 46}));
 }
 
-TEST(OctaveSpectra, CentrifugalRowOnlyWithTheCodeAfterTheFirstCharacter)
+TEST(SoundPowerLevels, CentrifugalRowOnlyWithTheCodeAfterTheFirstCharacter)
 {
-    EXPECT_FALSE(octaveSpectra(u"ЛТНС 4-4-3"_s, 0, 0, 70).casingCentrifugal);
-    const auto later = octaveSpectra(u"ВЛТНС 4-4-3"_s, 0, 0, 70);
+    EXPECT_FALSE(soundPowerLevels(u"ЛТНС 4-4-3"_s, 0, 0, 70).casingCentrifugal);
+    const auto later = soundPowerLevels(u"ВЛТНС 4-4-3"_s, 0, 0, 70);
     ASSERT_TRUE(later.casingCentrifugal);
     EXPECT_EQ(*later.casingCentrifugal, (OctaveLevels {75, 70, 65, 65, 63, 63, 62, 58}));
-    EXPECT_FALSE(octaveSpectra(u"ВЛТНС 4-4-3"_s, 0, 0, 0).casingCentrifugal) << "needs a casing level";
+    EXPECT_FALSE(soundPowerLevels(u"ВЛТНС 4-4-3"_s, 0, 0, 0).casingCentrifugal) << "needs a casing level";
 }
 
-TEST(OctaveSpectra, NoiseCellsReadWithoutUnitsAndBlanks)
+TEST(SoundPowerLevels, NoiseCellsReadWithoutUnitsAndBlanks)
 {
     struct Case {
         QString text;

@@ -5,7 +5,7 @@
 #include "fanviews/CurveLoading.h"
 #include "fanviews/FanKind.h"
 #include "fanviews/FanPictures.h"
-#include "fanviews/OctaveSpectra.h"
+#include "fanviews/SoundPowerLevels.h"
 #include "fanviews/ui/FanGraphsWindow.h"
 #include "fanviews/ui/FanSheetReportForm.h"
 #include "fanviews/ui/TForm_Razmer.h"
@@ -213,8 +213,8 @@ void TForm_ResImage::fillOctaves()
     auto level
         = [&](int row) { return fanviews::noiseLevel(resultsGrid()->item(row, 1)->text(), separator); };
     const QString designation = fan() ? fan()->designation : QString();
-    const fanviews::OctaveSpectra spectra
-        = fanviews::octaveSpectra(designation, level(7), level(8), level(9));
+    const fanviews::SoundPowerLevels spectra
+        = fanviews::soundPowerLevels(designation, level(7), level(8), level(9));
     const QLocale locale = QLocale::system();
     auto fillRow = [&](int row, const std::optional<fanviews::OctaveLevels>& levels) {
         for (int band = 0; band < 8; ++band) {

@@ -1,4 +1,4 @@
-#include "fanviews/OctaveSpectra.h"
+#include "fanviews/SoundPowerLevels.h"
 
 #include "common/NumberText.h"
 
@@ -33,11 +33,11 @@ double noiseLevel(const QString& cellText, QChar decimalSeparator)
     return parseNumber(text, decimalSeparator).value_or(0);
 }
 
-OctaveSpectra octaveSpectra(
+SoundPowerLevels soundPowerLevels(
     const QString& designation, double inletLevel, double outletLevel, double casingLevel)
 {
     const bool lowNoise = designation.contains(u"ЛТМЖ");
-    OctaveSpectra spectra;
+    SoundPowerLevels spectra;
     spectra.inlet = spectrum(inletLevel, lowNoise ? inletLowNoise : inletOther);
     spectra.outlet = spectrum(outletLevel, lowNoise ? outletLowNoise : outletOther);
     spectra.casing = spectrum(casingLevel, casingAll);

@@ -18,14 +18,14 @@ double noiseLevel(const QString& cellText, QChar decimalSeparator);
 
 // The rows of the octave table; a row is empty when its source level is not above 0 (the centrifugal
 // row also unless "ЛТНС" stands in the designation after its first character).
-struct OctaveSpectra {
+struct SoundPowerLevels {
     std::optional<OctaveLevels> inlet;
     std::optional<OctaveLevels> outlet;
     std::optional<OctaveLevels> casing;
     std::optional<OctaveLevels> casingCentrifugal; // " (через стенки)  - для ЦКФ:"
 };
 
-OctaveSpectra octaveSpectra(
+SoundPowerLevels soundPowerLevels(
     const QString& designation, double inletLevel, double outletLevel, double casingLevel);
 
 } // namespace fanviews
