@@ -2,7 +2,6 @@
 
 #include "fans/SelectedFan.h"
 #include "fans/SmokeSelectedFan.h"
-#include "smoke/SmokeDuty.h"
 #include "ui/SharedRecords.h"
 
 // A shared record joins the program by one line here.
@@ -12,6 +11,4 @@ void registerSharedRecords(ui::SharedRecords& records)
     records.add<fans::SelectedFan>();
     // The fan chosen in the smoke-exhaust fans-found window, for the smoke-exhaust sheet and graphs.
     records.add<fans::SmokeSelectedFan>();
-    // The fan duty of the last finished smoke-exhaust calculation, for smoke-exhaust fan selection.
-    records.add<SmokeDuty>();
 }

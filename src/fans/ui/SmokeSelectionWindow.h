@@ -2,6 +2,7 @@
 
 #include "fans/SmokeSelectionRequest.h"
 #include "smoke/SmokeDuty.h"
+#include "ui/HandOver.h"
 
 #include <QWidget>
 #include <optional>
@@ -22,7 +23,7 @@ class Program;
 // gas temperature, the fire resistance required, and narrows the catalogue by group, series, impeller
 // diameters and motor poles; "Подбор" runs the selection on curves rescaled to the gas, and the fans found
 // appear in the smoke-exhaust fans-found window.
-class TMDIChildSMK : public QWidget {
+class TMDIChildSMK : public QWidget, public ui::Receives<SmokeDuty> {
     Q_OBJECT
 public:
     explicit TMDIChildSMK(ui::Program& program, QWidget* parent = nullptr);
@@ -33,11 +34,8 @@ public:
     // Fills in the duty a smoke-exhaust calculation hands over: the group of the fan, every series of it
     // ticked, the fire resistance for hot gas, flow and pressure rounded to whole numbers.
     void presetDuty(const SmokeDuty& duty);
-    // The same, as the smoke-exhaust calculation calls it on the window the program opened.
-    Q_INVOKABLE void presetSmokeDuty(double flow, double pressure, bool roofFan, bool hotGas)
-    {
-        presetDuty(SmokeDuty {flow, pressure, roofFan, hotGas});
-    }
+    // The duty handed over by a smoke-exhaust calculation to the window the program opened for it.
+    void receive(const SmokeDuty& duty) override { presetDuty(duty); }
 
     // Reads and checks the inputs; on a fault shows its message, focuses the field and returns nothing.
     std::optional<fans::SmokeSelectionRequest> readRequest();

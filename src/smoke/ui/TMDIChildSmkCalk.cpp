@@ -8,12 +8,12 @@
 #include "smoke/ui/TdgSMKCalkYchastok.h"
 #include "ui/DescriptionItem.h"
 #include "ui/FileDialogs.h"
+#include "ui/HandOver.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
 #include "ui/RadioGroupWidget.h"
 #include "ui/RtfReader.h"
-#include "ui/SharedRecords.h"
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 
@@ -601,7 +601,6 @@ void TMDIChildSmkCalk::nextStep()
     if (!step.ok)
         return;
     if (step.calculated) {
-        m_program.records().get<SmokeDuty>() = m_wizard.duty();
         m_run->setEnabled(true);
         return;
     }
@@ -628,14 +627,8 @@ void TMDIChildSmkCalk::proposeFirePerimeter()
 
 void TMDIChildSmkCalk::openFanSelection()
 {
-    const auto duty = m_program.records().get<SmokeDuty>();
-    if (!duty)
-        return;
-    QWidget* window = m_program.openTaskWindow(u"ActionSmkFanSelect"_s);
-    if (!window)
-        return;
-    QMetaObject::invokeMethod(window, "presetSmokeDuty", Q_ARG(double, duty->flow),
-        Q_ARG(double, duty->pressure), Q_ARG(bool, duty->roofFan), Q_ARG(bool, duty->hotGas));
+    if (const std::optional<SmokeDuty> duty = m_wizard.duty())
+        ui::handOver(m_program, u"ActionSmkFanSelect"_s, *duty);
 }
 
 void TMDIChildSmkCalk::saveReport()

@@ -1,18 +1,21 @@
 #include "app/ProgramContext.h"
+#include "app/TaskWindowFactory.h"
 #include "common/NumberText.h"
+#include "fans/ui/SmokeSelectionWindow.h"
 #include "smoke/SmokeFixtures.h"
 #include "smoke/SmokeProjectFile.h"
 #include "smoke/ui/TMDIChildSmkCalk.h"
 #include "smoke/ui/TdgSMKCalkYchastok.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
-#include "ui/SharedRecords.h"
+#include "ui/RadioGroupWidget.h"
 #include "ui/SpinEditWidget.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,17 +32,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Stands in for the smoke-exhaust fan selection window and keeps the duty it is preset with.
-class FanSelectionStandIn : public QWidget {
-    Q_OBJECT
-public:
-    Q_INVOKABLE void presetSmokeDuty(double flow, double pressure, bool roofFan, bool hotGas)
-    {
-        duty = SmokeDuty {flow, pressure, roofFan, hotGas};
-    }
-    std::optional<SmokeDuty> duty;
-};
-
 class SmokeCalcWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -47,11 +39,10 @@ protected:
         QLocale::setDefault(QLocale::c()); // "." as decimal mark
         ASSERT_TRUE(dir.isValid());
         program.windows().add<TdgSMKCalkYchastok>();
-        if (!program.records().isRegistered<SmokeDuty>())
-            program.records().add<SmokeDuty>();
+        // The frame's way of opening task windows, without the frame.
         program.setTaskWindowOpener([this](const QString& action) -> QWidget* {
             opened << action;
-            selection = std::make_unique<FanSelectionStandIn>();
+            selection.reset(createTaskWindow(action, program));
             return selection.get();
         });
         ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
@@ -89,7 +80,7 @@ protected:
     QTemporaryDir dir;
     ProgramContext program;
     std::unique_ptr<TMDIChildSmkCalk> window;
-    std::unique_ptr<FanSelectionStandIn> selection;
+    std::unique_ptr<QWidget> selection; // the last task window opened
     QStringList opened;
     QStringList messages;
 };
@@ -186,13 +177,27 @@ TEST_F(SmokeCalcWindowTest, CalculationHandsTheDutyToFanSelection)
     EXPECT_TRUE(report().contains(u"РАСЧЕТНЫЕ ВЕЛИЧИНЫ"_s));
     EXPECT_TRUE(report().contains(u"175.65 Па"_s)) << report().toStdString();
     ASSERT_TRUE(child<QPushButton>(u"bRun"_s)->isEnabled());
-    ASSERT_TRUE(program.records().get<SmokeDuty>());
-    EXPECT_NEAR(program.records().get<SmokeDuty>()->flow, 17861.703007504988, 1e-6);
+    const std::optional<SmokeDuty> duty = window->wizard().duty();
+    ASSERT_TRUE(duty);
+    EXPECT_NEAR(duty->flow, 17861.703007504988, 1e-6);
+    EXPECT_FALSE(duty->roofFan);
 
+    // The smoke-exhaust fan selection opens with the duty filled in: radial and axial fans, every series
+    // of them ticked, flow and total pressure in whole numbers.
     click(u"bRun"_s);
     EXPECT_EQ(opened, QStringList {u"ActionSmkFanSelect"_s});
-    ASSERT_TRUE(selection && selection->duty);
-    EXPECT_EQ(*selection->duty, *program.records().get<SmokeDuty>());
+    auto* fanSelection = qobject_cast<TMDIChildSMK*>(selection.get());
+    ASSERT_NE(fanSelection, nullptr);
+    EXPECT_EQ(fanSelection->group(), fans::SmokeGroup::RadialAxial);
+    EXPECT_EQ(fanSelection->findChild<SpinEditWidget*>(u"Input_Q"_s)->text(), u"17862");
+    EXPECT_EQ(
+        fanSelection->findChild<SpinEditWidget*>(u"Input_Ptotal"_s)->text(), integerText(duty->pressure));
+    EXPECT_EQ(fanSelection->findChild<RadioGroupWidget*>(u"RadioGroupStoikost"_s)->itemIndex(),
+        duty->hotGas ? 1 : 0);
+    const QListWidget* series = fanSelection->findChild<QListWidget*>(u"ListViewCheckRadial"_s);
+    ASSERT_GT(series->count(), 0);
+    for (int i = 0; i < series->count(); ++i)
+        EXPECT_EQ(series->item(i)->checkState(), Qt::Checked) << series->item(i)->text().toStdString();
 
     // The next step starts again: no duty button until the next calculation.
     click(u"bPrev"_s);
@@ -246,5 +251,3 @@ TEST_F(SmokeCalcWindowTest, ReportGoesToPageImagesOrPdf)
     click(u"bSaveToFile"_s);
     EXPECT_TRUE(QFile::exists(chosen));
 }
-
-#include "SmokeCalcWindowTest.moc"
