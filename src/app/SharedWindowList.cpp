@@ -21,6 +21,7 @@
 #include "ui/report/TQROpenForm.h"
 #include "ui/report/TQRep_FORM.h"
 #include "ui/report/TQRep_Manual.h"
+#include "unit/ui/TFormDialogKolich.h"
 
 #include <QTextDocument>
 
@@ -87,6 +88,7 @@ void registerSharedWindows(ui::SharedWindows& windows)
     windows.add<TQRep_FORMSMK>();
     windows.add<TQRep_vovazu_FORMSMK>();
     windows.add<TForm_Nagrev_Dialog>();
+    windows.add<TFormDialogKolich>();
     windows.add<TResult_FormSMK>();
     windows.add<TQROpenForm>();
     windows.add<TQRep_VozdZavesaORK>();

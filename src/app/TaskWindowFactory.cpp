@@ -5,6 +5,7 @@
 #include "fans/ui/SmokeSelectionWindow.h"
 #include "heating/ui/HeatingUnitWindow.h"
 #include "smoke/ui/TMDIChildSmkCalk.h"
+#include "unit/ui/TMDIChildPritoch.h"
 
 #include <QHash>
 #include <QMetaObject>
@@ -27,11 +28,6 @@ class TFormChildUtility : public EmptyTaskWindow {
 };
 class TFormChildUtilitySMK : public EmptyTaskWindow {
     Q_OBJECT
-};
-class TMDIChildPritoch : public EmptyTaskWindow {
-    Q_OBJECT
-public:
-    Q_INVOKABLE void applyUnitKind(int kind) { setProperty("UnitKind", kind); }
 };
 class TMDIChildPodpor : public EmptyTaskWindow {
     Q_OBJECT

@@ -20,6 +20,11 @@ struct Check {
 
 } // namespace
 
+double unitAirFlow(const UnitInputs& in)
+{
+    return in.kind == UnitKind::Cooler ? in.cooler.flow : in.heater.flow;
+}
+
 std::optional<UnitInputProblem> unitInputProblem(const UnitInputs& in, bool anyHeaterType)
 {
     const HeaterInputs& h = in.heater;
@@ -123,11 +128,14 @@ UnitSection unitSection(
     return s;
 }
 
-ElementLists elementListsFor(ElementStore& store, int kanalIndex, double flow, LineStyle style)
+ElementLists elementListsFor(
+    ElementStore& store, int kanalIndex, double flow, LineStyle style, bool filterAfterHeaterChoice)
 {
     ElementLists lists;
-    for (AccessoryKind kind : accessoryKinds)
-        lists[int(kind)] = elementLines(store.accessories(kind, kanalIndex), kind, flow, style);
+    for (AccessoryKind kind : accessoryKinds) {
+        lists[int(kind)]
+            = elementLines(store.accessories(kind, kanalIndex), kind, flow, style, filterAfterHeaterChoice);
+    }
     return lists;
 }
 
@@ -209,15 +217,16 @@ UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringLi
     LineStyle style = LineStyle::HeaterPath;
     if (in.kind == UnitKind::Plain) {
         style = LineStyle::PlainPath;
-        const std::optional<int> fitting = sectionForSpeed(sections, in.heater.flow, in.heater.maxSpeed);
+        const std::optional<int> fitting = sectionForSpeed(sections, unitAirFlow(in), in.heater.maxSpeed);
         run.section.kanalIndex = fitting.value_or(sections.empty() ? 0 : sections.front().num);
     }
     for (const SectionRecord& s : sections) {
         if (s.num == run.section.kanalIndex)
             run.sectionText = s.text;
     }
-    run.lists = elementListsFor(store, run.section.kanalIndex, in.heater.flow, style);
-    run.composition = composeUnit(store, run.section.kanalIndex, in.heater.flow, run.lists, ticks,
+    const bool heaterChosen = run.heaterColumn > 0;
+    run.lists = elementListsFor(store, run.section.kanalIndex, unitAirFlow(in), style, heaterChosen);
+    run.composition = composeUnit(store, run.section.kanalIndex, unitAirFlow(in), run.lists, ticks,
         run.section.baseLength, run.section.basePressure);
     return run;
 }

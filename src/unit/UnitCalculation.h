@@ -47,8 +47,16 @@ enum class UnitField {
     CoolerAirIn,
     CoolerAirOut,
     Humidity,
-    HeaterTypes
+    HeaterTypes,
+    // The boxes of the page without heating and cooling.
+    PlainFlow,
+    PlainFreePressure,
+    PlainMaxSpeed
 };
+
+// The air flow through the unit, m³/h: the cooler's own flow in a cooler-only unit (the only flow its page
+// shows), else the flow of the heater page.
+double unitAirFlow(const UnitInputs& in);
 
 struct UnitInputProblem {
     UnitField field;
@@ -88,9 +96,10 @@ struct UnitSection {
 UnitSection unitSection(
     ElementStore& store, const UnitInputs& in, const UnitVariants& variants, int heaterColumn);
 
-// The element lists of a section.
+// The element lists of a section. A heater choice rebuilds them with its own filter wording.
 using ElementLists = std::array<QStringList, 5>; // indexed by AccessoryKind
-ElementLists elementListsFor(ElementStore& store, int kanalIndex, double flow, LineStyle style);
+ElementLists elementListsFor(
+    ElementStore& store, int kanalIndex, double flow, LineStyle style, bool filterAfterHeaterChoice = false);
 
 // The ticked elements of the lists and the unit's totals.
 struct ComposedElement {

@@ -49,4 +49,18 @@ inline QString noHeaterType()
     return u"Отметьте галочкой хотя бы один! тип теплообменника, чтобы произвести подбор?!"_s;
 }
 
+// The page of a unit without heating and cooling words its refusals with one "!".
+inline QString plainFlowNotPositive()
+{
+    return u"Расход воздуха должен быть больше нуля!"_s;
+}
+inline QString plainFreePressureNegative()
+{
+    return u"Свободное давление должно быть больше или равно нулю!"_s;
+}
+inline QString plainSpeedNotPositive()
+{
+    return u"Максимально возможная скорость воздуха не может быть меньше или равна нулю!"_s;
+}
+
 } // namespace unit::messages

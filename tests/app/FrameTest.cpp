@@ -9,6 +9,7 @@
 #include "ui/MenuMerge.h"
 #include "ui/Messages.h"
 #include "ui/UserSettings.h"
+#include "unit/ui/TMDIChildPritoch.h"
 
 #include <QAction>
 #include <QApplication>
@@ -217,8 +218,9 @@ TEST_F(Frame, UnitWindowOpensOnlyAfterAKindIsChosen)
     action->trigger();
     settle();
     EXPECT_EQ(taskCaptions(), QStringList({u"Подбор агрегатов вентиляционных сборных - Вариант 1"_s}));
-    EXPECT_STREQ(
-        frame->workspace()->activeSubWindow()->widget()->metaObject()->className(), "TMDIChildPritoch");
+    auto* unitWindow = qobject_cast<TMDIChildPritoch*>(frame->workspace()->activeSubWindow()->widget());
+    ASSERT_NE(unitWindow, nullptr);
+    EXPECT_EQ(unitWindow->unitKind(), unit::UnitKind::Cooler);
     EXPECT_EQ(dialog->selectedKind(), 3);
 }
 

@@ -1,0 +1,867 @@
+#include "unit/ui/TMDIChildPritoch.h"
+
+#include "common/NumberText.h"
+#include "common/ProgramFolder.h"
+#include "common/StoreError.h"
+#include "ui/BusyIndicator.h"
+#include "ui/DescriptionItem.h"
+#include "ui/FileDialogs.h"
+#include "ui/Hints.h"
+#include "ui/Messages.h"
+#include "ui/NumberInput.h"
+#include "ui/Program.h"
+#include "ui/RadioGroupWidget.h"
+#include "ui/SharedWindows.h"
+#include "ui/SpinEditWidget.h"
+#include "ui/UserSettings.h"
+#include "unit/CategoryTree.h"
+#include "unit/UnitGridTexts.h"
+#include "unit/UnitHeaters.h"
+#include "unit/ui/TFormDialogKolich.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using namespace unit;
+
+namespace {
+
+enum Page { PlainPage = 0, InputPage = 1, ElementPage = 2 };
+
+constexpr int heaterGridRows = 11;
+constexpr int coolerGridRowCount = 8;
+
+QString boxText(QWidget* box)
+{
+    return ui::numberControlText(box);
+}
+
+void setBoxText(QWidget* box, const QString& text)
+{
+    if (auto* spin = qobject_cast<SpinEditWidget*>(box); spin && spin->text() != text)
+        spin->setText(text);
+}
+
+// Runs `changed` whenever the text of a number box changes.
+void onTextChanged(QWidget* box, QObject* context, const std::function<void()>& changed)
+{
+    if (auto* edit = box->findChild<QLineEdit*>())
+        QObject::connect(edit, &QLineEdit::textChanged, context, changed);
+}
+
+QTableWidget* makeGrid(const QString& name, int rows, int columns, QWidget* parent)
+{
+    auto* grid = new QTableWidget(rows, columns, parent);
+    grid->setObjectName(name);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    return grid;
+}
+
+void setCell(QTableWidget* grid, int row, int column, const QString& text)
+{
+    QTableWidgetItem* item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        grid->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+QListWidget* makeTickList(const QString& name, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    return list;
+}
+
+void addTickItem(QListWidget* list, const QString& text, bool ticked)
+{
+    auto* item = new QListWidgetItem(text, list);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+QGroupBox* navyGroup(const QString& title, const QString& name, QWidget* parent)
+{
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    group->setStyleSheet(u"QGroupBox#%1::title { color: navy; }"_s.arg(name));
+    return group;
+}
+
+} // namespace
+
+TMDIChildPritoch::TMDIChildPritoch(ui::Program& program, QWidget* parent)
+    : QWidget(parent)
+    , m_program(program)
+    , m_form(unitFormInputs(), unitSettingsKey())
+{
+    setObjectName(u"MDIChildPritoch"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Подбор агрегатов вентиляционных сборных"_s);
+    resize(sizeHint());
+    m_form.build(this);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(u"PageControl"_s);
+    m_pages->addTab(buildPlainPage(), u"Без нагрева и охлаждения"_s);
+    m_pages->addTab(buildInputPage(), QString());
+    m_pages->addTab(buildElementPage(), u"Промежуточный подбор/выбор элементов"_s);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildProjectBar());
+    layout->addWidget(m_pages, 1);
+
+    connectMirrors();
+    guarded([this] {
+        fillHeaterTypes();
+        m_sections = store().sections();
+    });
+    m_sectionGrid->setRowCount(int(m_sections.size()));
+    refreshSectionGrid();
+    m_form.restore();
+    m_pages->setCurrentIndex(InputPage);
+}
+
+TMDIChildPritoch::~TMDIChildPritoch() = default;
+
+QWidget* TMDIChildPritoch::buildProjectBar()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    QWidget* name = m_form.control(u"Input_ProjectName"_s);
+    auto* caption = new QLabel(u"Наименование проекта:"_s, bar);
+    caption->setBuddy(name);
+    auto* open = new QPushButton(style()->standardIcon(QStyle::SP_DialogOpenButton), QString(), bar);
+    open->setObjectName(u"SpeedButtonOpen"_s);
+    ui::setHint(open, u"Загрузить проект из файла|Загрузить проект из файла"_s);
+    auto* save = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QString(), bar);
+    save->setObjectName(u"SpeedButtonSave"_s);
+    ui::setHint(save, u"Сохранить проект в файле|Сохранить проект в файле"_s);
+    row->addWidget(caption);
+    row->addWidget(name, 1);
+    row->addWidget(open);
+    row->addWidget(save);
+    connect(open, &QPushButton::clicked, this, &TMDIChildPritoch::loadProject);
+    connect(save, &QPushButton::clicked, this, &TMDIChildPritoch::saveProject);
+    return bar;
+}
+
+QWidget* TMDIChildPritoch::buildPlainPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(u"TabSheet_Without"_s);
+    auto* inputs = navyGroup(u" Задайте требуемый расход воздуха "_s, u"GB_Without"_s, page);
+    auto* grid = new QGridLayout(inputs);
+    m_form.addRows(grid, {u"Input_Gv_without"_s, u"Input_Psvob_without"_s, u"InputVmax_without"_s});
+    grid->setColumnStretch(3, 1);
+
+    auto* speeds = navyGroup(
+        u" Соотношения скорости воздуха в канале в зависимости от расхода: "_s, u"GB_Kanal"_s, page);
+    m_sectionGrid = makeGrid(u"StringGrid_Kanal"_s, 0, 3, speeds);
+    m_sectionGrid->setHorizontalHeaderLabels({u"Размер канала"_s, u"Скорость воздуха в канале"_s, QString()});
+    m_sectionGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_sectionGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_sectionGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    auto* speedsLayout = new QVBoxLayout(speeds);
+    speedsLayout->addWidget(m_sectionGrid);
+    connect(m_sectionGrid, &QTableWidget::cellDoubleClicked, this, &TMDIChildPritoch::nextWithoutHeating);
+
+    auto* next = new QPushButton(u"Далее>>"_s, page);
+    next->setObjectName(u"bNextWithout"_s);
+    connect(next, &QPushButton::clicked, this, &TMDIChildPritoch::nextWithoutHeating);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(next);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(inputs);
+    layout->addWidget(speeds, 1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget* TMDIChildPritoch::buildInputPage()
+{
+    m_inputPage = new QWidget;
+    m_inputPage->setObjectName(u"TabSheet_Input"_s);
+    QWidget* page = m_inputPage;
+
+    auto* common = navyGroup(u" Параметры для подбора: "_s, u"GB_Params"_s, page);
+    auto* commonGrid = new QGridLayout(common);
+    m_form.addRows(commonGrid, {u"Input_Psvob"_s, u"Input_Vmax"_s});
+    commonGrid->setColumnStretch(3, 1);
+
+    m_heaterGroup
+        = navyGroup(u" Параметры для подбора теплообменника (холодный период года): "_s, u"GB_Tepl"_s, page);
+    m_waterTypes = makeTickList(u"CheckListBoxTeploob"_s, m_heaterGroup);
+    m_electricTypes = makeTickList(u"CheckListBoxTeplElektr"_s, m_heaterGroup);
+    for (QListWidget* list : {m_waterTypes, m_electricTypes})
+        list->setMaximumHeight(110);
+    auto* types = new QGridLayout;
+    types->addWidget(new QLabel(u" - водяные: "_s, m_heaterGroup), 0, 0);
+    types->addWidget(new QLabel(u" - электрические: "_s, m_heaterGroup), 0, 1);
+    types->addWidget(m_waterTypes, 1, 0);
+    types->addWidget(m_electricTypes, 1, 1);
+    auto* heaterGrid = new QGridLayout;
+    m_form.addRows(heaterGrid, {u"Input_Gv"_s, u"Input_tv1"_s, u"Input_tv2"_s});
+    heaterGrid->setColumnStretch(3, 1);
+    auto* water = new QGroupBox(u" - для водяных теплообменников - "_s, m_heaterGroup);
+    auto* waterGrid = new QGridLayout(water);
+    m_form.addRows(waterGrid, {u"Input_tj1"_s, u"Input_tj2"_s});
+    waterGrid->setColumnStretch(3, 1);
+    auto* heaterLayout = new QVBoxLayout(m_heaterGroup);
+    heaterLayout->addLayout(types);
+    heaterLayout->addLayout(heaterGrid);
+    heaterLayout->addWidget(water);
+
+    m_coolerGroup
+        = navyGroup(u" Параметры для подбора охладителя (теплый период года): "_s, u"GB_OXL"_s, page);
+    auto* coolerGrid = new QGridLayout(m_coolerGroup);
+    m_form.addRows(coolerGrid, {u"Input_Gv_oxl"_s, u"Input_tv1_oxl"_s, u"Input_tv2_oxl"_s, u"Input_VL"_s});
+    coolerGrid->setColumnStretch(3, 1);
+    // The cooler series stays the freon one unless a project chooses the water series.
+    m_form.control(u"RG_Tip_oxl"_s)->hide();
+
+    auto* note = new QPlainTextEdit(page);
+    note->setObjectName(u"Memo_Sovet"_s);
+    note->setReadOnly(true);
+    note->setPlainText(u"Совет: Если после завершения подбора элементов и подбора вентилятора, в выбранном "
+                       u"сечении не удается подобрать вентилятор (в требуемой рабочей точке или желаемой "
+                       u"модели), то рекомендуется вернуться (<<Назад) и задать меньшее значение "
+                       u"максимальной скорости воздуха и повторить расчет. "_s);
+    note->setStyleSheet(u"QPlainTextEdit { color: navy; font-weight: bold; }"_s);
+    note->setMaximumHeight(64);
+    note->setFrameShape(QFrame::NoFrame);
+
+    auto* description = new QPushButton(u"Описание"_s, page);
+    description->setObjectName(u"bDescription"_s);
+    auto* photo = new QPushButton(u"Фото"_s, page);
+    photo->setObjectName(u"bPhoto"_s);
+    auto* next = new QPushButton(u"Далее >>"_s, page);
+    next->setObjectName(u"bNext"_s);
+    next->setDefault(true);
+    connect(description, &QPushButton::clicked, this, &TMDIChildPritoch::showDescription);
+    connect(photo, &QPushButton::clicked, this, &TMDIChildPritoch::showPhoto);
+    connect(next, &QPushButton::clicked, this, &TMDIChildPritoch::next);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(description);
+    buttons->addWidget(photo);
+    buttons->addStretch(1);
+    buttons->addWidget(next);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(common);
+    layout->addWidget(m_heaterGroup);
+    layout->addWidget(m_coolerGroup);
+    layout->addStretch(1);
+    layout->addWidget(note);
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget* TMDIChildPritoch::buildElementPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(u"TabSheet_Elements"_s);
+
+    m_heaterGrid = makeGrid(u"StringGridResult"_s, heaterGridRows, 2, page);
+    m_heaterGrid->horizontalHeader()->hide();
+    m_heaterGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_heaterGrid->setToolTip(u"Щелкните для выбора нужной модели теплообменника выше"_s);
+    m_heaterGrid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(
+        m_heaterGrid, &QTableWidget::cellClicked, this, [this](int, int column) { chooseHeater(column); });
+
+    m_coolerGridGroup = navyGroup(u" Воздухоохладитель: "_s, u"GB_Oxladitel"_s, page);
+    m_coolerGrid = makeGrid(u"StringGridResult_oxl"_s, coolerGridRowCount, 2, m_coolerGridGroup);
+    m_coolerGrid->horizontalHeader()->hide();
+    m_coolerGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_coolerGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* coolerLayout = new QVBoxLayout(m_coolerGridGroup);
+    coolerLayout->addWidget(m_coolerGrid);
+
+    auto* results = new QHBoxLayout;
+    results->addWidget(m_heaterGrid, 3);
+    results->addWidget(m_coolerGridGroup, 1);
+
+    auto* choice
+        = navyGroup(u"Отметьте необходимый Вам состав канальной модульной системы:"_s, u"GB_Sostav"_s, page);
+    m_tree = new QTreeWidget(choice);
+    m_tree->setObjectName(u"TreeView_Tip"_s);
+    m_tree->setHeaderHidden(true);
+    m_tree->setMaximumWidth(170);
+    m_elementPages = new QTabWidget(choice);
+    m_elementPages->setObjectName(u"PageControl_Elements"_s);
+    const struct {
+        AccessoryKind kind;
+        const char16_t* name;
+        const char16_t* title;
+    } pages[] = {
+        {AccessoryKind::Valve, u"CheckListBoxModelKlapan", u"Клапана"},
+        {AccessoryKind::Filter, u"CheckListBoxModelFilter", u"Фильтры"},
+        {AccessoryKind::Silencer, u"CheckListBoxModelGlush", u"Глушители"},
+        {AccessoryKind::Louvre, u"CheckListBoxModelReshet", u"Жалюзи"},
+        {AccessoryKind::Connector, u"CheckListBoxModelVstavki", u"Мягкие вставки"},
+    };
+    for (const auto& p : pages) {
+        QListWidget* list = makeTickList(QString::fromUtf16(p.name), m_elementPages);
+        m_lists[int(p.kind)] = list;
+        m_elementPages->addTab(list, QString::fromUtf16(p.title));
+        // Until a tree file is read the tree offers the five pages.
+        new QTreeWidgetItem(m_tree, {QString::fromUtf16(p.title)});
+        connect(list, &QListWidget::itemChanged, this, [this](QListWidgetItem*) {
+            if (!m_filling)
+                guarded([this] { composeUnit(); });
+        });
+        connect(list, &QListWidget::itemClicked, this, &TMDIChildPritoch::tickElement);
+    }
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (!item)
+            return;
+        QTreeWidgetItem* parent = item->parent();
+        const int position = parent ? parent->indexOfChild(item) : m_tree->indexOfTopLevelItem(item);
+        if (position >= 0 && position < m_elementPages->count())
+            m_elementPages->setCurrentIndex(position);
+    });
+    auto* choiceLayout = new QHBoxLayout(choice);
+    choiceLayout->addWidget(m_tree);
+    choiceLayout->addWidget(m_elementPages, 1);
+
+    auto* totals = navyGroup(u"Итого по выбранным:"_s, u"GB_Itogo"_s, page);
+    m_kindLabel = new QLabel(totals);
+    m_kindLabel->setObjectName(u"LabelTeploob"_s);
+    m_lengthTotal = new QLabel(totals);
+    m_lengthTotal->setObjectName(u"LabelS_L"_s);
+    m_pressureTotal = new QLabel(totals);
+    m_pressureTotal->setObjectName(u"LabelS_P"_s);
+    for (QLabel* total : {m_lengthTotal, m_pressureTotal})
+        total->setStyleSheet(u"QLabel { font-weight: bold; }"_s);
+    auto* totalsGrid = new QGridLayout(totals);
+    totalsGrid->addWidget(new QLabel(u"(без ветилятора и ККБ)"_s, totals), 0, 0, 1, 2);
+    totalsGrid->addWidget(new QLabel(u"Сумма длин секций"_s, totals), 1, 0);
+    totalsGrid->addWidget(m_kindLabel, 2, 0);
+    totalsGrid->addWidget(m_lengthTotal, 2, 1);
+    totalsGrid->addWidget(new QLabel(u"Суммарное сопротив-\nление воздуху:"_s, totals), 3, 0);
+    totalsGrid->addWidget(m_pressureTotal, 3, 1);
+    totalsGrid->setRowStretch(4, 1);
+
+    auto* chosen = navyGroup(u" Выбранные (отмеченные) элементы: "_s, u"GB_Vybrannye"_s, page);
+    m_composition = makeGrid(u"StringGridSostav"_s, 0, 1, chosen);
+    m_composition->horizontalHeader()->hide();
+    m_composition->horizontalHeader()->setStretchLastSection(true);
+    auto* chosenLayout = new QVBoxLayout(chosen);
+    chosenLayout->addWidget(m_composition);
+
+    auto* summary = new QHBoxLayout;
+    summary->addWidget(totals);
+    summary->addWidget(chosen, 1);
+
+    auto* back = new QPushButton(u"<< Назад"_s, page);
+    back->setObjectName(u"bBack"_s);
+    m_fanButton = new QPushButton(u"Подбор вентилятора>>"_s, page);
+    m_fanButton->setObjectName(u"bFanSelection"_s);
+    m_fanButton->setEnabled(false);
+    connect(back, &QPushButton::clicked, this, &TMDIChildPritoch::back);
+    connect(m_fanButton, &QPushButton::clicked, this, &TMDIChildPritoch::fanSelectionRequested);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(back);
+    buttons->addStretch(1);
+    buttons->addWidget(m_fanButton);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(results, 3);
+    layout->addWidget(choice, 3);
+    layout->addLayout(summary, 2);
+    layout->addLayout(buttons);
+    return page;
+}
+
+void TMDIChildPritoch::connectMirrors()
+{
+    QWidget* flow = m_form.control(u"Input_Gv"_s);
+    QWidget* plainFlow = m_form.control(u"Input_Gv_without"_s);
+    QWidget* pressure = m_form.control(u"Input_Psvob"_s);
+    QWidget* plainPressure = m_form.control(u"Input_Psvob_without"_s);
+    onTextChanged(flow, this, [flow, plainFlow] { setBoxText(plainFlow, boxText(flow)); });
+    onTextChanged(plainFlow, this, [this] { refreshSectionGrid(); });
+    onTextChanged(m_form.control(u"InputVmax_without"_s), this, [this] { refreshSectionGrid(); });
+    onTextChanged(
+        pressure, this, [pressure, plainPressure] { setBoxText(plainPressure, boxText(pressure)); });
+    onTextChanged(
+        plainPressure, this, [pressure, plainPressure] { setBoxText(pressure, boxText(plainPressure)); });
+}
+
+void TMDIChildPritoch::fillHeaterTypes()
+{
+    for (QListWidget* list : {m_waterTypes, m_electricTypes}) {
+        const HeaterKind kind = list == m_waterTypes ? HeaterKind::Water : HeaterKind::Electric;
+        list->clear();
+        for (const QString& type : store().heaterTypes(kind))
+            addTickItem(list, type, true);
+    }
+}
+
+ElementStore& TMDIChildPritoch::store()
+{
+    if (!m_store)
+        m_store.emplace(pritoshkaElementStore());
+    return *m_store;
+}
+
+bool TMDIChildPritoch::guarded(const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const CatalogueError& error) {
+        m_filling = false;
+        ui::showMessage(error.message(), ui::MessageKind::Error);
+        return false;
+    }
+}
+
+void TMDIChildPritoch::applyUnitKind(int kind)
+{
+    if (kind < 0 || kind > 3)
+        return;
+    m_kind = UnitKind(kind);
+    m_pages->setCurrentIndex(m_kind == UnitKind::Plain ? PlainPage : InputPage);
+    m_pages->setTabText(InputPage, inputPageCaption(m_kind));
+    m_coolerGroup->setVisible(hasCooler(m_kind));
+    m_heaterGroup->setVisible(hasHeater(m_kind));
+    if (hasCooler(m_kind)) {
+        QWidget* maxSpeed = m_form.control(u"Input_Vmax"_s);
+        const std::optional<double> speed = parseNumber(boxText(maxSpeed), systemDecimalSeparator());
+        if (speed && *speed > 3)
+            setBoxText(maxSpeed, u"3"_s);
+    }
+}
+
+void TMDIChildPritoch::refreshSectionGrid()
+{
+    const SectionGridRead read = readSectionGridInputs(boxText(m_form.control(u"Input_Gv_without"_s)),
+        boxText(m_form.control(u"InputVmax_without"_s)), systemDecimalSeparator());
+    if (read.flow)
+        m_flow = *read.flow;
+    if (!read.message.isEmpty())
+        ui::showMessage(read.message, ui::MessageKind::Warning);
+    if (!read.flow || !read.maxSpeed)
+        return;
+    setBoxText(m_form.control(u"Input_Gv"_s), boxText(m_form.control(u"Input_Gv_without"_s)));
+    const QChar separator = systemDecimalSeparator();
+    const std::vector<SectionSpeed> rows = sectionSpeeds(m_sections, *read.flow);
+    m_sectionGrid->setRowCount(int(rows.size()));
+    for (int i = 0; i < int(rows.size()); ++i) {
+        setCell(m_sectionGrid, i, 0, rows[i].size);
+        setCell(m_sectionGrid, i, 1, sectionSpeedText(rows[i].speed, separator));
+        setCell(m_sectionGrid, i, 2, rows[i].verdict);
+    }
+    for (int i = 0; i < int(rows.size()); ++i) {
+        if (rows[i].speed <= *read.maxSpeed) {
+            m_sectionGrid->selectRow(i);
+            break;
+        }
+    }
+}
+
+QWidget* TMDIChildPritoch::boxOf(UnitField field) const
+{
+    for (const auto& input : unitFormInputs()) {
+        if (input.focusField == focusOf(field))
+            return m_form.control(input.control);
+    }
+    return nullptr;
+}
+
+void TMDIChildPritoch::reportRefusal(const UnitPageRead& read)
+{
+    if (read.badNumber) {
+        ui::reportBadNumber(boxOf(*read.badNumber), read.badText);
+        return;
+    }
+    if (read.problem) {
+        ui::showMessage(read.problem->message, ui::MessageKind::Warning);
+        m_form.focus(focusOf(read.problem->field));
+    }
+}
+
+void TMDIChildPritoch::nextWithoutHeating()
+{
+    const PlainPageText typed {boxText(m_form.control(u"Input_Gv_without"_s)),
+        boxText(m_form.control(u"Input_Psvob_without"_s)), boxText(m_form.control(u"InputVmax_without"_s))};
+    const UnitPageRead read = readPlainPage(typed, systemDecimalSeparator());
+    if (!read.inputs) {
+        reportRefusal(read);
+        return;
+    }
+    const int row = m_sectionGrid->currentRow();
+    guarded([&] {
+        m_inputs = *read.inputs;
+        m_flow = read.inputs->heater.flow;
+        m_run = UnitRun {};
+        m_run.section.kanalIndex = row >= 0 && row < int(m_sections.size()) ? m_sections[row].num : 0;
+        m_run.section.basePressure = read.inputs->freePressure;
+        m_run.sectionText = row >= 0 && row < int(m_sections.size()) ? m_sections[row].text : QString();
+        m_lastPage = PlainPage;
+        m_calculated = true;
+        m_heaterGrid->hide();
+        m_coolerGridGroup->hide();
+        m_pages->setCurrentIndex(ElementPage);
+        m_fanButton->setEnabled(true);
+        rebuildLists(LineStyle::PlainPath, false);
+        composeUnit();
+        loadTree(u"nulltree.txt"_s);
+        m_kindLabel->clear();
+    });
+}
+
+QStringList TMDIChildPritoch::tickedHeaterTypes(QListWidget* list) const
+{
+    QStringList types;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->checkState() == Qt::Checked)
+            types << list->item(i)->text().trimmed().left(heaterTypeLength);
+    }
+    return types;
+}
+
+bool TMDIChildPritoch::next()
+{
+    const QStringList water = tickedHeaterTypes(m_waterTypes);
+    const QStringList electric = tickedHeaterTypes(m_electricTypes);
+    const UnitPageRead read = readUnitPage(
+        m_form.record(), m_kind, !water.isEmpty() || !electric.isEmpty(), systemDecimalSeparator());
+    if (!read.inputs) {
+        reportRefusal(read);
+        return false;
+    }
+    return guarded([&] {
+        ui::BusyScope busy(m_program.busyIndicator(), u"Подбор теплообменников и охладителя..."_s);
+        const UnitInputs& in = *read.inputs;
+        UnitVariants variants = calculateVariants(store(), in, water, electric, m_sections);
+        m_inputs = in;
+        m_flow = unitAirFlow(in);
+        const int previousColumn = m_run.heaterColumn;
+        m_run = UnitRun {};
+        m_run.variants = std::move(variants);
+        m_lastPage = InputPage;
+        m_calculated = true;
+        showCooler(m_run.variants.cooler);
+        m_coolerGridGroup->setVisible(hasCooler(m_kind));
+        m_heaterGrid->setVisible(hasHeater(m_kind));
+        showHeaterVariants();
+        loadTree(u"tepltree.txt"_s);
+        m_fanButton->setEnabled(true);
+        const int variantCount = int(m_run.variants.heaters.size());
+        if (hasHeater(m_kind) && variantCount > 0) {
+            chooseHeaterColumn(
+                previousColumn >= 1 && previousColumn <= variantCount ? previousColumn : 1, true);
+        } else {
+            m_run.section = unitSection(store(), in, m_run.variants, 0);
+            LineStyle style = LineStyle::HeaterPath;
+            if (m_kind == UnitKind::Plain) {
+                // Without heater and cooler the flow and the highest speed give the section.
+                style = LineStyle::PlainPath;
+                m_run.section.kanalIndex = sectionForSpeed(m_sections, m_flow, in.heater.maxSpeed)
+                                               .value_or(m_sections.empty() ? 0 : m_sections.front().num);
+            }
+            for (const SectionRecord& s : m_sections) {
+                if (s.num == m_run.section.kanalIndex)
+                    m_run.sectionText = s.text;
+            }
+            rebuildLists(style, false);
+            composeUnit();
+        }
+        m_kindLabel->setText(kindTotalsLabel(m_kind));
+        m_pages->setCurrentIndex(ElementPage);
+        if (m_heaterGrid->isVisible())
+            m_heaterGrid->setFocus();
+    });
+}
+
+void TMDIChildPritoch::showCooler(const std::optional<CoolerResult>& cooler)
+{
+    m_coolerGrid->clearContents();
+    if (!cooler)
+        return;
+    const auto rows = coolerGridRows(*cooler, systemDecimalSeparator());
+    for (int r = 0; r < int(rows.size()); ++r) {
+        setCell(m_coolerGrid, r, 0, rows[r].first);
+        setCell(m_coolerGrid, r, 1, rows[r].second);
+    }
+    m_coolerGrid->resizeColumnsToContents();
+}
+
+void TMDIChildPritoch::showHeaterVariants()
+{
+    const std::vector<THeaterVariant>& heaters = m_run.variants.heaters;
+    m_heaterGrid->clearContents();
+    m_heaterGrid->setColumnCount(1 + std::max<int>(1, int(heaters.size())));
+    const QStringList titles = heaterRowTitles();
+    for (int r = 0; r < heaterGridRows; ++r)
+        setCell(m_heaterGrid, r, 0, titles[r]);
+    const QChar separator = systemDecimalSeparator();
+    for (int c = 1; c <= int(heaters.size()); ++c) {
+        const THeaterVariant& v = heaters[c - 1];
+        const std::optional<SectionRecord> section = store().section(v.kanalIndex);
+        const QStringList texts
+            = heaterColumnTexts(v, m_flow, section ? section->text : QString(), separator);
+        for (int r = 0; r < heaterGridRows; ++r)
+            setCell(m_heaterGrid, r, c, texts[r]);
+    }
+    m_heaterGrid->resizeColumnsToContents();
+    markChosenHeater();
+}
+
+void TMDIChildPritoch::markChosenHeater()
+{
+    for (int c = 1; c < m_heaterGrid->columnCount(); ++c) {
+        const bool chosen = c == m_run.heaterColumn;
+        for (int r = 0; r < heaterGridRows; ++r) {
+            QTableWidgetItem* item = m_heaterGrid->item(r, c);
+            if (!item)
+                continue;
+            item->setBackground(chosen ? QBrush(Qt::yellow) : QBrush());
+            QFont font = item->font();
+            font.setBold(chosen);
+            item->setFont(font);
+        }
+    }
+}
+
+void TMDIChildPritoch::chooseHeater(int column)
+{
+    guarded([&] { chooseHeaterColumn(column, false); });
+}
+
+void TMDIChildPritoch::chooseHeaterColumn(int column, bool rebuild)
+{
+    // A heater is chosen only among the variants of a calculation of the heater-and-cooler page.
+    if (!m_calculated || m_lastPage != InputPage || !hasHeater(m_kind) || column < 1
+        || column > int(m_run.variants.heaters.size()))
+        return;
+    m_run.heaterColumn = column;
+    m_run.section = unitSection(store(), m_inputs, m_run.variants, column);
+    m_run.sectionText.clear();
+    for (const SectionRecord& s : m_sections) {
+        if (s.num == m_run.section.kanalIndex)
+            m_run.sectionText = s.text;
+    }
+    markChosenHeater();
+    if (hasCooler(m_kind))
+        showCooler(m_run.section.cooler);
+    m_kindLabel->setText(kindTotalsLabel(m_kind));
+    // Another heater of the same section keeps the ticked elements.
+    if (rebuild || m_listsSection != m_run.section.kanalIndex)
+        rebuildLists(LineStyle::HeaterPath, true);
+    composeUnit();
+}
+
+void TMDIChildPritoch::rebuildLists(LineStyle style, bool filterAfterHeaterChoice)
+{
+    m_run.lists = elementListsFor(store(), m_run.section.kanalIndex, m_flow, style, filterAfterHeaterChoice);
+    m_listsSection = m_run.section.kanalIndex;
+    m_filling = true;
+    for (AccessoryKind kind : accessoryKinds) {
+        QListWidget* list = elementList(kind);
+        list->clear();
+        for (const QString& line : m_run.lists[int(kind)])
+            addTickItem(list, line, false);
+        // Counts stay with the positions; new positions start at one piece.
+        std::vector<int>& counts = m_counts[int(kind)];
+        if (int(counts.size()) < list->count())
+            counts.resize(list->count(), 1);
+    }
+    m_filling = false;
+}
+
+void TMDIChildPritoch::composeUnit()
+{
+    if (!m_calculated)
+        return;
+    ElementTicks ticks;
+    for (AccessoryKind kind : accessoryKinds) {
+        ticks.ticked[int(kind)] = tickedPositions(elementList(kind));
+        ticks.counts[int(kind)] = m_counts[int(kind)];
+    }
+    m_run.composition = unit::composeUnit(store(), m_run.section.kanalIndex, m_flow, m_run.lists, ticks,
+        m_run.section.baseLength, m_run.section.basePressure);
+    const QStringList& lines = m_run.composition.lines;
+    m_composition->setRowCount(int(lines.size()));
+    for (int r = 0; r < int(lines.size()); ++r)
+        setCell(m_composition, r, 0, lines[r]);
+    m_lengthTotal->setText(lengthTotalText(m_run.composition.length));
+    m_pressureTotal->setText(pressureTotalText(m_run.composition.pressure));
+}
+
+void TMDIChildPritoch::tickElement(QListWidgetItem* item)
+{
+    QListWidget* list = item->listWidget();
+    const AccessoryKind kind
+        = list == elementList(AccessoryKind::Silencer) ? AccessoryKind::Silencer : AccessoryKind::Connector;
+    if (!isCounted(kind) || (list != elementList(kind)) || item->checkState() != Qt::Checked)
+        return;
+    const int position = list->row(item);
+    std::vector<int>& counts = m_counts[int(kind)];
+    if (position >= int(counts.size()))
+        counts.resize(position + 1, 1);
+    counts[position] = m_program.windows().get<TFormDialogKolich>()->askCount(counts[position]);
+    guarded([this] { composeUnit(); });
+}
+
+QListWidget* TMDIChildPritoch::elementList(AccessoryKind kind) const
+{
+    return m_lists[int(kind)];
+}
+
+std::vector<int> TMDIChildPritoch::tickedPositions(const QListWidget* list)
+{
+    std::vector<int> positions;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->checkState() == Qt::Checked)
+            positions.push_back(i);
+    }
+    return positions;
+}
+
+void TMDIChildPritoch::setTicks(QListWidget* list, const std::vector<int>& positions)
+{
+    for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setCheckState(Qt::Unchecked);
+    for (int position : positions) {
+        if (position < list->count()) // positions beyond the list are skipped
+            list->item(position)->setCheckState(Qt::Checked);
+    }
+}
+
+void TMDIChildPritoch::loadTree(const QString& fileName)
+{
+    QFile file(programFilePath(fileName));
+    if (!file.open(QIODevice::ReadOnly))
+        return; // the tree stays as it was
+    const std::vector<TreeNode> nodes = parseCategoryTree(file.readAll());
+    if (nodes.empty())
+        return;
+    m_tree->clear();
+    std::vector<QTreeWidgetItem*> parents;
+    for (const TreeNode& node : nodes) {
+        parents.resize(node.depth);
+        auto* item = parents.empty() ? new QTreeWidgetItem(m_tree, {node.caption})
+                                     : new QTreeWidgetItem(parents.back(), {node.caption});
+        parents.push_back(item);
+    }
+    m_tree->expandAll();
+}
+
+void TMDIChildPritoch::back()
+{
+    m_pages->setCurrentIndex(m_lastPage);
+}
+
+std::vector<UnitElementRow> TMDIChildPritoch::elementRows()
+{
+    return unitElementRows(store(), m_run, m_inputs);
+}
+
+UnitProject TMDIChildPritoch::projectAsTyped() const
+{
+    UnitProject p = m_form.record();
+    p.waterHeaterTicks = tickPositionsText(tickedPositions(m_waterTypes));
+    p.electricHeaterTicks = tickPositionsText(tickedPositions(m_electricTypes));
+    p.heaterColumn = std::max(1, m_run.heaterColumn);
+    QString* ticks[] = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
+    for (AccessoryKind kind : accessoryKinds)
+        *ticks[int(kind)] = tickPositionsText(tickedPositions(elementList(kind)));
+    return p;
+}
+
+void TMDIChildPritoch::applyProject(const UnitProject& p)
+{
+    m_form.apply(p);
+    // The stored types are the ticked ones, all others are unticked.
+    setTicks(m_waterTypes, tickPositions(p.waterHeaterTicks));
+    setTicks(m_electricTypes, tickPositions(p.electricHeaterTicks));
+    if (p.heaterColumn <= 0 || !next())
+        return;
+    if (p.heaterColumn < m_heaterGrid->columnCount())
+        chooseHeater(p.heaterColumn);
+    const QString* ticks[]
+        = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
+    m_filling = true;
+    for (AccessoryKind kind : accessoryKinds)
+        setTicks(elementList(kind), tickPositions(*ticks[int(kind)]));
+    m_filling = false;
+    guarded([this] { composeUnit(); });
+}
+
+void TMDIChildPritoch::loadProject()
+{
+    const QString path
+        = ui::getOpenFileName(this, unitProjectOpenTitle(), unitProjectFilter(), unitProjectSuffix());
+    if (path.isEmpty())
+        return;
+    const UnitProjectLoad load = loadUnitProject(path, systemDecimalSeparator());
+    for (const QString& message : load.messages)
+        ui::showMessage(message, ui::MessageKind::Warning);
+    if (load.project)
+        applyProject(*load.project);
+}
+
+void TMDIChildPritoch::saveProject()
+{
+    const UnitProject project = projectAsTyped();
+    const QString path = ui::getSaveFileName(this, unitProjectSaveTitle(), unitProjectFilter(),
+        unitProjectSuffix(), project.projectName + u".pritochprj"_s);
+    if (path.isEmpty())
+        return;
+    const SaveOutcome saved = saveUnitProject(path, project, systemDecimalSeparator());
+    if (!saved)
+        ui::showMessage(
+            u"Не удается сохранить файл:"_s + path + u"\n"_s + saved.error(), ui::MessageKind::Error);
+}
+
+void TMDIChildPritoch::showDescription()
+{
+    ui::DescriptionItem item;
+    item.windowCaption = u"Методика подбора агрегатов вентиляционных сборных:"_s;
+    item.rtfFile = u"ModulSystem.rtf"_s;
+    item.reportTitle = u"Агрегаты вентиляционные сборные:"_s;
+    item.reportPicture = u"УМКw.bmp"_s;
+    item.missingFileMessage = u"Не удается найти файл ModulSystem.rtf?!"_s;
+    m_program.showDescription(item);
+}
+
+void TMDIChildPritoch::showPhoto()
+{
+    if (!m_program.showPhoto(u"ЗФН: Фотография агрегатов вентиляционных сборных:"_s, u"УМК.bmp"_s))
+        ui::showMessage(u"Не найден файл:  УМК.bmp   в каталоге из которого запущена программа"_s,
+            ui::MessageKind::Warning);
+}
+
+void TMDIChildPritoch::closeEvent(QCloseEvent* event)
+{
+    m_form.store();
+    ui::UserSettings settings(unitSettingsKey());
+    settings.writeInteger(coolerSeriesSettingsName(), ui::inputIndex(m_form.control(u"RG_Tip_oxl"_s)));
+    QWidget::closeEvent(event);
+}
