@@ -1,4 +1,5 @@
 #include "common/CatalogueStore.h"
+#include "common/NumberText.h"
 #include "unit/UnitCalculation.h"
 
 #include <QCoreApplication>
@@ -239,4 +240,20 @@ TEST_F(BundledUnit, EveryKindFindsItsSectionAndLists)
     }
     // A stored column beyond the variants leaves the first chosen.
     EXPECT_EQ(calculateUnit(store, inputs(UnitKind::Heater), water, {}, 9, {}).heaterColumn, 1);
+}
+
+TEST_F(BundledUnit, CoolerOnlyUnitCarriesTheCoolersFlow)
+{
+    UnitInputs in = inputs(UnitKind::Cooler);
+    in.heater.flow = 1000; // the heater page's flow, not shown for this kind
+    in.cooler.flow = 5000;
+    ElementStore store = pritoshkaElementStore();
+    ElementTicks ticks;
+    ticks.ticked[int(AccessoryKind::Valve)] = {0};
+    const UnitRun run = calculateUnit(store, in, {}, {}, 1, ticks);
+    ASSERT_EQ(run.composition.elements.size(), 1u);
+    const ComposedElement& valve = run.composition.elements[0];
+    EXPECT_DOUBLE_EQ(valve.loss, valve.row.loss(5000));
+    EXPECT_TRUE(
+        run.lists[int(AccessoryKind::Valve)][0].endsWith(integerText(valve.row.loss(5000)) + u"Па"_s));
 }
