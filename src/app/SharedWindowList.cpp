@@ -16,6 +16,8 @@
 #include "fanviews/ui/TForm_Razmer.h"
 #include "heating/ui/HeatingUnitReportForm.h"
 #include "heating/ui/HeatingUnitResultsWindow.h"
+#include "series/ui/SeriesFanViews.h"
+#include "series/ui/TForm_YarlykChange.h"
 #include "smoke/ui/TdgSMKCalkYchastok.h"
 #include "ui/SharedWindows.h"
 #include "ui/report/TQROpenForm.h"
@@ -75,6 +77,9 @@ void registerSharedWindows(ui::SharedWindows& windows)
                 windows.get<TQRep_Manual>()->printDescription(title, *text, picture);
             });
     });
+    windows.add<TForm_ResImage_UtilitySMK>();
+    windows.add<TResult_Form_Utility>();
+    windows.add<TQRep_vovazu_FORM_Utility>();
     windows.add<TForm_Foto>();
     windows.add<TQRep_Manual>();
     windows.add<TFormHelp>();
@@ -85,11 +90,15 @@ void registerSharedWindows(ui::SharedWindows& windows)
             });
     });
     windows.add<TForm_ResImageSMK>([&windows](TForm_ResImageSMK* sheet) { connectPhoto(windows, sheet); });
+    windows.add<TForm_ResImage_Utility>();
     windows.add<TQRep_FORMSMK>();
+    windows.add<TQRep_vovazu_FORM_UtilitySMK>();
     windows.add<TQRep_vovazu_FORMSMK>();
     windows.add<TForm_Nagrev_Dialog>();
     windows.add<TFormDialogKolich>();
+    windows.add<TResult_Form_UtilitySMK>();
     windows.add<TResult_FormSMK>();
+    windows.add<TForm_YarlykChange>();
     windows.add<TQROpenForm>();
     windows.add<TQRep_VozdZavesaORK>();
     windows.add<TFormVozdZavesaResORK>();

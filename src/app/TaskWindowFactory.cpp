@@ -4,6 +4,7 @@
 #include "fans/ui/FanSelectionWindow.h"
 #include "fans/ui/SmokeSelectionWindow.h"
 #include "heating/ui/HeatingUnitWindow.h"
+#include "series/ui/SeriesWindow.h"
 #include "smoke/ui/TMDIChildSmkCalk.h"
 #include "unit/ui/TMDIChildPritoch.h"
 
@@ -23,12 +24,6 @@ public:
     QSize sizeHint() const override { return {720, 480}; }
 };
 
-class TFormChildUtility : public EmptyTaskWindow {
-    Q_OBJECT
-};
-class TFormChildUtilitySMK : public EmptyTaskWindow {
-    Q_OBJECT
-};
 class TMDIChildPodpor : public EmptyTaskWindow {
     Q_OBJECT
 };

@@ -8,14 +8,6 @@ namespace {
 
 constexpr int columnTextLength = 20;
 
-// A stored real in its shortest general form, as the catalogue's noise levels are shown.
-QString realText(double value, QChar decimalSeparator)
-{
-    QString text = QString::number(value, 'g', 15);
-    text.replace(QLatin1Char('.'), decimalSeparator);
-    return text.left(columnTextLength);
-}
-
 QString powerText(const std::optional<double>& power, const QString& suffix, QChar decimalSeparator)
 {
     return power ? generalText4(*power, decimalSeparator) + suffix : QString();
@@ -31,6 +23,13 @@ QString sizeCell(const FanRecord& fan, FanGroup group)
 }
 
 } // namespace
+
+QString storedRealText(double value, QChar decimalSeparator)
+{
+    QString text = QString::number(value, 'g', 15);
+    text.replace(QLatin1Char('.'), decimalSeparator);
+    return text.left(columnTextLength);
+}
 
 QString powerSuffix(const QString& designation)
 {
@@ -55,9 +54,9 @@ QStringList foundFanRow(const FoundFan& found, FanGroup group, int number, QChar
         QString::number(fan.polus),
         fan.fazkol ? QStringLiteral("3") : QStringLiteral("1"),
         powerText(found.powerAtMaxFlow, suffix, decimalSeparator),
-        realText(fan.lpaInput, decimalSeparator),
-        realText(fan.lpaOutput, decimalSeparator),
-        realText(fan.lpaArround, decimalSeparator),
+        storedRealText(fan.lpaInput, decimalSeparator),
+        storedRealText(fan.lpaOutput, decimalSeparator),
+        storedRealText(fan.lpaArround, decimalSeparator),
         found.airSpeed ? generalText4(*found.airSpeed, decimalSeparator) : QString(),
         QString(),
         fan.autoName ? QString() : fan.manualName.left(columnTextLength),

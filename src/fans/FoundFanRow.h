@@ -16,6 +16,9 @@ QStringList foundFanRow(const FoundFan& fan, FanGroup group, int number, QChar d
 // The two header rows of that grid.
 QStringList foundFanHeaderRow(int row);
 
+// A stored real as the catalogue shows it in grids: shortest general form with the given decimal mark.
+QString storedRealText(double value, QChar decimalSeparator);
+
 // " (электрич.)" for the series whose curves give electrical power, " (на валу)" for shaft power.
 QString powerSuffix(const QString& designation);
 

@@ -136,8 +136,10 @@ void FanSheetReportForm::buildLayout()
     body.add<report::ReportLabel>(
             QRectF(0, 7, printableWidth, 7), QString(), textStyle(12, true, Qt::AlignCenter))
         .setName(u"QRLabel6"_s);
-    body.add<report::ReportLabel>(
-        QRectF(0, dutyTop, 40, dutyLineHeight), u"Требуемый режим:"_s, textStyle(10, true));
+    // A sheet of a catalogue fan has no duty asked for.
+    if (!m_design.dutyLines.empty())
+        body.add<report::ReportLabel>(
+            QRectF(0, dutyTop, 40, dutyLineHeight), u"Требуемый режим:"_s, textStyle(10, true));
     for (size_t i = 0; i < m_design.dutyLines.size(); ++i) {
         const double top = dutyTop + double(i) * dutyLineHeight;
         const auto& [caption, valueName] = m_design.dutyLines[i];
@@ -202,8 +204,14 @@ void FanSheetReportForm::fillChart(const fanviews::FanCurveSet& curves, const fa
     m_chart->graph(PressureCurve)->setData(xs(pressure), ys(pressure), true);
     const auto system = fanviews::systemCurve(fan.flow, fan.pressure, divisions, count);
     m_chart->graph(SystemCurve)->setData(xs(system), ys(system), true);
-    m_chart->graph(WorkingPoint)->setData({fan.flow}, {roundHalfEven(fan.pressure)});
-    m_chart->graph(DutyPoint)->setData({fan.requiredFlow}, {fan.requiredPressure});
+    // A fan without a working point (a catalogue fan) shows its curve alone.
+    if (fan.flow > 0) {
+        m_chart->graph(WorkingPoint)->setData({fan.flow}, {roundHalfEven(fan.pressure)});
+        m_chart->graph(DutyPoint)->setData({fan.requiredFlow}, {fan.requiredPressure});
+    } else {
+        m_chart->graph(WorkingPoint)->data()->clear();
+        m_chart->graph(DutyPoint)->data()->clear();
+    }
     m_chart->yAxis->setLabel(leftAxisTitle);
     m_chart->rescaleAxes();
     m_chart->xAxis->setRangeLower(0);

@@ -41,8 +41,8 @@ protected:
     void showRows(const fans::SelectedFan& fan, const QString& caption,
         const std::vector<std::pair<QString, QString>>& rows);
     // The fan's curves from the run's result table, at its working flow; nothing when the store fails
-    // (the user has been told why).
-    std::optional<fanviews::FanCurveSet> loadCurves() const;
+    // (the user has been told why). A sheet of catalogue fans takes them from the catalogue instead.
+    virtual std::optional<fanviews::FanCurveSet> loadCurves() const;
     QGroupBox* resultsGroup() const { return m_group; }
     ui::Program& program() const { return m_program; }
     // Where the sheet puts what is below its results (the octave table of general fans).

@@ -99,16 +99,24 @@ void SeriesReportWindow::buildChart(const SeriesReportDesign& design)
         axis->setTickLabelFont(QFont(QStringLiteral("Arial"), 8));
         axis->grid()->setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 0, Qt::DotLine));
     }
-    for (int k = 0; k < kCurveSlots; ++k) {
+    ensureSlots(kCurveSlots);
+}
+
+void SeriesReportWindow::ensureSlots(int count)
+{
+    while (int(m_curves.size()) < count) {
         QCPGraph* line = m_chart->addGraph();
         line->setPen(QPen(Qt::black, 2));
+        m_curves.push_back(line);
     }
-    for (int k = 0; k < kCurveSlots; ++k) {
+    while (int(m_points.size()) < count) {
         QCPGraph* points = m_chart->addGraph();
         points->setLineStyle(QCPGraph::lsNone);
         points->setScatterStyle(
             QCPScatterStyle(QCPScatterStyle::ssTriangle, QPen(Qt::black, 1), Qt::white, 3));
+        m_points.push_back(points);
     }
+    m_marks.resize(size_t(count), nullptr);
 }
 
 void SeriesReportWindow::buildLayout(const SeriesReportDesign& design)
@@ -211,17 +219,19 @@ void SeriesReportWindow::clearChart()
 
 void SeriesReportWindow::setCurve(int index, const QVector<double>& flows, const QVector<double>& pressures)
 {
-    if (index < 0 || index >= kCurveSlots)
+    if (index < 0)
         return;
-    m_chart->graph(index)->setData(flows, pressures, true);
+    ensureSlots(index + 1);
+    m_curves[size_t(index)]->setData(flows, pressures, true);
     m_chart->rescaleAxes();
 }
 
 void SeriesReportWindow::setMark(int index, double flow, double pressure, const QString& text)
 {
-    if (index < 0 || index >= kCurveSlots)
+    if (index < 0)
         return;
-    QCPGraph* points = m_chart->graph(kCurveSlots + index);
+    ensureSlots(index + 1);
+    QCPGraph* points = m_points[size_t(index)];
     points->data()->clear();
     points->addData(flow, pressure);
     QCPItemText*& mark = m_marks.at(static_cast<size_t>(index));

@@ -3,10 +3,10 @@
 #include "ui/report/ReportHostWindow.h"
 
 #include <QVector>
-#include <array>
 #include <vector>
 
 class QCustomPlot;
+class QCPGraph;
 class QCPItemText;
 
 namespace report {
@@ -39,9 +39,10 @@ struct SeriesReportDesign {
     double detailHeightMm = 6.0;
 };
 
-// The series overview printed form: the maker's header, the chart of all fans of a series (35 curves and
-// 35 numbered labels) and one table row per fan from the working table `ventutil`. Prices are never
-// printed: the price column keeps its rules and nothing else.
+// The series overview printed form: the maker's header, the chart of all fans of a series (a black curve
+// and a numbered label each; 35 of each are ready, a larger series gets more) and one table row per fan
+// from the working table `ventutil`. Prices are never printed: the price column keeps its rules and
+// nothing else.
 class SeriesReportWindow : public ReportHostWindow {
     Q_OBJECT
 public:
@@ -53,8 +54,9 @@ public:
     QCustomPlot* chart() const { return m_chart; }
     ReportLabel* titleLabel() const; // `QRLabelName`
 
-    // Empties all 35 curves and 35 labels.
+    // Empties every curve and label.
     void clearChart();
+    int curveSlots() const { return int(m_curves.size()); }
     // The curve of fan `index` (0-based), drawn in black.
     void setCurve(int index, const QVector<double>& flows, const QVector<double>& pressures);
     // The label of fan `index`: a point at (flow, pressure) with a framed mark, normally the row number.
@@ -71,9 +73,12 @@ protected:
 private:
     void buildLayout(const SeriesReportDesign& design);
     void buildChart(const SeriesReportDesign& design);
+    void ensureSlots(int count);
 
     QCustomPlot* m_chart = nullptr;
-    std::array<QCPItemText*, kCurveSlots> m_marks {};
+    std::vector<QCPGraph*> m_curves; // fan k at k
+    std::vector<QCPGraph*> m_points;
+    std::vector<QCPItemText*> m_marks;
 };
 
 } // namespace report

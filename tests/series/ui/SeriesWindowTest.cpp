@@ -1,0 +1,306 @@
+#include "series/ui/SeriesWindow.h"
+#include "app/ProgramContext.h"
+#include "app/SharedWindowList.h"
+#include "common/CatalogueStore.h"
+#include "fanviews/ui/FanGraphsWindow.h"
+#include "series/SeriesFixture.h"
+#include "series/ui/SeriesFanViews.h"
+#include "series/ui/TForm_YarlykChange.h"
+#include "ui/Messages.h"
+#include "ui/SharedWindows.h"
+#include "ui/SpinEditWidget.h"
+#include "ui/report/CustomPlot.h"
+#include "ui/report/ReportPreviewWindow.h"
+#include "ui/report/TQRep_FORM.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Answers the label dialog each time it comes up with the next button of the list ("" closes it).
+class DialogAnswers {
+public:
+    explicit DialogAnswers(QStringList buttons, std::function<void(QDialog*)> before = {})
+        : m_buttons(std::move(buttons))
+        , m_before(std::move(before))
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<TForm_YarlykChange*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            ++m_shown;
+            if (m_before)
+                m_before(dialog);
+            const QString next = m_buttons.isEmpty() ? QString() : m_buttons.takeFirst();
+            if (next.isEmpty())
+                dialog->reject();
+            else
+                dialog->findChild<QPushButton*>(next)->click();
+        });
+        m_timer.start(10);
+    }
+    int shown() const { return m_shown; }
+
+private:
+    QTimer m_timer;
+    QStringList m_buttons;
+    std::function<void(QDialog*)> m_before;
+    int m_shown = 0;
+};
+
+int rowOf(const QListWidget* list, const QString& name)
+{
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text() == name)
+            return row;
+    }
+    return -1;
+}
+
+QPoint pixelOf(QCustomPlot* chart, double flow, double pressure)
+{
+    return QPoint(int(chart->xAxis->coordToPixel(flow)), int(chart->yAxis->coordToPixel(pressure)));
+}
+
+void click(QCustomPlot* chart, QPoint at)
+{
+    QTest::mousePress(chart, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, at);
+}
+
+} // namespace
+
+class SeriesWindows : public SeriesCatalogue {
+protected:
+    void SetUp() override
+    {
+        SeriesCatalogue::SetUp();
+        registerSharedWindows(program.windows());
+        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
+    }
+    void TearDown() override
+    {
+        ui::setMessageSink({});
+        SeriesCatalogue::TearDown();
+    }
+
+    // A general window showing a series of the catalogue, on screen and active.
+    std::unique_ptr<TFormChildUtility> openOn(const QString& series)
+    {
+        auto window = std::make_unique<TFormChildUtility>(program);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->seriesList()->setCurrentRow(rowOf(window->seriesList(), series));
+        return window;
+    }
+
+    ProgramContext program;
+    QStringList messages;
+};
+
+TEST_F(SeriesWindows, ChoosingASeriesFillsChartGridAndPrintTable)
+{
+    auto window = openOn(u"Canal R"_s);
+    QTableWidget* grid = window->grid();
+    ASSERT_EQ(grid->rowCount(), 5);
+    EXPECT_EQ(grid->item(1, 1)->text(), u"Canal 3,15-4-3"_s);
+    EXPECT_EQ(grid->item(1, 4)->text(), u"диам. 315"_s);
+    EXPECT_EQ(grid->item(4, 0)->text(), u"5"_s);
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(window->curve(k)->dataCount(), 25) << k;
+        EXPECT_TRUE(window->label(k)->visible()) << k;
+    }
+    EXPECT_EQ(window->chart()->yAxis->label(), u"Полное давление, Па"_s);
+    EXPECT_TRUE(window->findChild<QPushButton*>(u"bDetails"_s)->isEnabled());
+    EXPECT_EQ(window->currentFan(), 0);
+    EXPECT_TRUE(window->isBlinking()) << "the active window's current fan blinks";
+
+    // A smaller series empties what the larger one drew; roof fans are charted by static pressure.
+    window->seriesList()->setCurrentRow(rowOf(window->seriesList(), u"Roof K"_s));
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(window->chart()->yAxis->label(), u"Статическое давление, Па"_s);
+    EXPECT_EQ(window->label(0)->position->key(), 1.5 * 3500) << "a label placed beyond the curve: its end";
+    EXPECT_EQ(window->label(1)->position->key(), 2000) << "placed by hand";
+    int drawn = 0;
+    for (int i = 0; i < window->chart()->graphCount(); ++i)
+        drawn += window->chart()->graph(i)->dataCount() > 0 ? 1 : 0;
+    EXPECT_EQ(drawn, 4) << "two curves and two label points";
+    QSqlQuery rows(store::workingDatabase());
+    ASSERT_TRUE(rows.exec(u"SELECT COUNT(*) FROM ventutil"_s) && rows.next());
+    EXPECT_EQ(rows.value(0).toInt(), 2);
+
+    // Another window becomes active: the blinking stops.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(window->isBlinking());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+}
+
+TEST_F(SeriesWindows, ClickingACurveChoosesItsRow)
+{
+    auto window = openOn(u"Canal R"_s);
+    QCustomPlot* chart = window->chart();
+    // Only the largest fan reaches flows above 6200 m³/h (2 × 3100 … 7000).
+    const auto point = window->curve(4)->data()->findBegin(6600);
+    click(chart, pixelOf(chart, point->key, point->value));
+    EXPECT_EQ(window->currentFan(), 4);
+    EXPECT_EQ(window->grid()->currentRow(), 4);
+    EXPECT_EQ(window->curve(4)->layer()->name(), u"front"_s) << "the current fan is drawn in front";
+    EXPECT_EQ(window->curve(0)->layer()->name(), u"main"_s);
+}
+
+TEST_F(SeriesWindows, MovedLabelIsKeptInTheCatalogue)
+{
+    const double start = 0.61 * 3500; // the first fan's label
+    {
+        auto window = openOn(u"Canal R"_s);
+        QCustomPlot* chart = window->chart();
+        QCPItemText* label = window->label(0);
+        const QPoint inside = label->position->pixelPosition().toPoint() - QPoint(6, 6);
+        ASSERT_EQ(chart->itemAt(inside, false), label);
+        DialogAnswers answers({u"bRight"_s, u"bRight"_s, u"bLeft"_s, u"bRight"_s, u"bOK"_s});
+        click(chart, inside);
+        EXPECT_EQ(answers.shown(), 5);
+        EXPECT_NEAR(label->position->key(), start + 100, 1e-9);
+    }
+    auto reopened = openOn(u"Canal R"_s);
+    EXPECT_NEAR(reopened->label(0)->position->key(), start + 100, 1e-9) << "read back from the catalogue";
+    EXPECT_NEAR(reopened->label(1)->position->key(), 0.48 * 1.25 * 3500, 1e-9)
+        << "the other fans keep theirs";
+
+    // Closing the dialog takes the moves back and writes nothing.
+    {
+        DialogAnswers answers({u"bLeft"_s, QString()});
+        reopened->moveLabel(0);
+    }
+    EXPECT_NEAR(reopened->label(0)->position->key(), start + 100, 1e-9);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+}
+
+TEST_F(SeriesWindows, BadIncrementIsRefusedAndTheDialogStays)
+{
+    auto window = openOn(u"Canal R"_s);
+    bool typed = false;
+    DialogAnswers answers({u"bRight"_s, u"bOK"_s}, [&typed](QDialog* dialog) {
+        if (!typed)
+            dialog->findChild<SpinEditWidget*>(u"Input_Increment"_s)->setText(u"5o"_s);
+        typed = true;
+    });
+    window->moveLabel(2);
+    EXPECT_EQ(messages,
+        (QStringList {
+            u"Ошибочная запись числа: 5o"_s, u"Задайте необходимое число едениц смещения (целое число)."_s}));
+    EXPECT_EQ(window->label(2)->position->key(), 1.5 * 3500) << "nothing moved";
+}
+
+TEST_F(SeriesWindows, LockedCatalogueKeepsTheLabelWhereItWas)
+{
+    auto window = openOn(u"Canal R"_s);
+    const double before = window->label(0)->position->key();
+    store::OwnConnection other(catalogueConfig());
+    QSqlQuery lock(other.db());
+    ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
+    QSqlQuery(store::aliasDatabase(store::vozuvadaAlias())).exec(u"PRAGMA busy_timeout = 50"_s);
+    {
+        DialogAnswers answers({u"bRight"_s, u"bOK"_s});
+        window->moveLabel(0);
+    }
+    lock.exec(u"ROLLBACK"_s);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(u"lock"_s, Qt::CaseInsensitive)) << messages[0].toStdString();
+    EXPECT_EQ(window->label(0)->position->key(), before);
+}
+
+TEST_F(SeriesWindows, DetailsShowTheSheetOfTheCurrentRow)
+{
+    auto window = openOn(u"Rect S"_s);
+    window->chooseFan(1);
+    QTest::mouseClick(window->findChild<QPushButton*>(u"bDetails"_s), Qt::LeftButton);
+    auto* sheet = program.windows().get<TForm_ResImage_Utility>();
+    ASSERT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->findChild<QGroupBox*>(u"GroupBox_Res"_s)->title(),
+        u"Характеристики выбранного вентилятора:  Rect RS-9"_s);
+    const QTableWidget* rows = sheet->resultsGrid();
+    EXPECT_EQ(rows->item(2, 1)->text(), u"600*350   мм"_s);
+    EXPECT_EQ(rows->item(9, 0)->text(), u"Масса:"_s);
+    EXPECT_FALSE(sheet->findChild<QPushButton*>(u"Button5"_s)->isVisible()) << "no photograph button";
+
+    // Its graphs are the catalogue curves of that fan.
+    QTest::mouseClick(sheet->findChild<QPushButton*>(u"Button4"_s), Qt::LeftButton);
+    auto* graphs = program.windows().get<TResult_Form_Utility>();
+    ASSERT_TRUE(graphs->isVisible());
+    EXPECT_EQ(graphs->curves().flowPoints[5], 4900);
+    EXPECT_EQ(graphs->pressureCurve()->dataCount(), 100);
+    EXPECT_TRUE(graphs->windowTitle().endsWith(u"Rect RS-9"_s));
+    graphs->close();
+    sheet->close();
+}
+
+TEST_F(SeriesWindows, PrintPreviewsTheSeriesWithItsTable)
+{
+    auto window = openOn(u"Canal R"_s);
+    auto* form = program.windows().get<TQRep_FORM>();
+    bool previewSeen = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (report::ReportPreviewWindow* preview = form->report().openPreview()) {
+            previewSeen = true;
+            EXPECT_FALSE(preview->report().pages.isEmpty());
+            preview->close();
+        }
+    });
+    closer.start(20);
+    QTest::mouseClick(window->findChild<QPushButton*>(u"bPrint"_s), Qt::LeftButton);
+    closer.stop();
+    EXPECT_TRUE(previewSeen);
+    EXPECT_EQ(form->titleLabel()->text(), u"Характеристики вентиляторов: Canal R"_s);
+    EXPECT_EQ(form->chart()->graph(4)->dataCount(), 25) << "the fifth curve in black";
+    EXPECT_EQ(form->chart()->graph(5)->dataCount(), 0);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+}
+
+TEST_F(SeriesWindows, SeriesOfFortyFansShowsEveryFan)
+{
+    std::vector<FanRecord> records;
+    const FanRecord& model = fans::FanCatalogue::records(fans::CatalogueKind::General)->front();
+    for (int i = 0; i < 40; ++i) {
+        FanRecord fan = model;
+        fan.d = 200 + 10 * i;
+        for (int p = 0; p < fan.pointCount; ++p)
+            fan.columns[size_t(p)] = *fan.columns[size_t(p)] * (1 + 0.05 * i);
+        records.push_back(fan);
+    }
+    const series::SeriesItem item {model.name, 0, true, false, false};
+    TFormChildUtility window(program);
+    window.showSeries(series::seriesOverview(records, series::SeriesKind::General, item, u','));
+    ASSERT_EQ(window.grid()->rowCount(), 40);
+    for (int k = 0; k < 40; ++k)
+        EXPECT_EQ(window.curve(k)->dataCount(), 25) << k;
+    EXPECT_EQ(window.curve(36)->pen().color(), window.curve(0)->pen().color()) << "colours repeat after 36";
+
+    auto* form = program.windows().get<TQRep_FORM>();
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (report::ReportPreviewWindow* preview = form->report().openPreview())
+            preview->close();
+    });
+    closer.start(20);
+    window.print();
+    closer.stop();
+    EXPECT_GE(form->curveSlots(), 40);
+    QSqlQuery rows(store::workingDatabase());
+    ASSERT_TRUE(rows.exec(u"SELECT COUNT(*) FROM ventutil"_s) && rows.next());
+    EXPECT_EQ(rows.value(0).toInt(), 40);
+}
