@@ -39,7 +39,10 @@ QString phases(const FanRecord& fan)
 
 QStringList generalCells(const FanRecord& fan, const fanviews::FanCurveSet& curve, QChar separator)
 {
-    const QString duct = fan.krugl ? u"диам. "_s + QString::number(fan.a) : fans::ductSizeText(fan);
+    // Fans without a duct connection (pressurization fans) carry no size in the catalogue.
+    const QString duct = fan.a == 0 ? QString()
+        : fan.krugl                 ? u"диам. "_s + QString::number(fan.a)
+                                    : fans::ductSizeText(fan);
     return {QString(), fans::generalDesignation(fan), fan.autoName ? QString::number(fan.d) : QString(),
         QString::number(fan.n), duct, largestPower(curve, separator), QString::number(fan.polus), phases(fan),
         fans::storedRealText(fan.lpaInput, separator), fans::storedRealText(fan.lpaOutput, separator),

@@ -10,7 +10,11 @@ namespace {
 
 std::vector<std::pair<QString, QString>> generalRows(const QStringList& c)
 {
-    auto unit = [&c](int column, const QString& suffix) -> QString { return c.value(column) + suffix; };
+    // An empty cell (no diameter of a hand-named fan) shows no unit either.
+    auto unit = [&c](int column, const QString& suffix) -> QString {
+        const QString value = c.value(column);
+        return value.isEmpty() ? QString() : value + suffix;
+    };
     return {{u"Диаметр рабочего колеса вентилятора, D:"_s, unit(2, u"   мм"_s)},
         {u"Частота вращения колеса вентилятора, n:"_s, unit(3, u"   об/мин"_s)},
         {u"Размеры сторон сечения канала, [А*В]/(диам.):"_s, unit(4, u"   мм"_s)},

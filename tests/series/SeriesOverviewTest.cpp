@@ -192,6 +192,12 @@ TEST(SeriesOverview, GeneralRowsShowTheCatalogueAsTheGridDoes)
     EXPECT_EQ(hand[12], u"RS-9"_s);
     EXPECT_EQ(hand[5], u"0.53"_s) << "largest power, four significant digits";
     EXPECT_EQ(hand[7], u"1"_s);
+
+    // A fan without a duct connection shows no size rather than "0*0".
+    FanRecord unconnected = rectangular;
+    unconnected.a = 0;
+    unconnected.b = 0;
+    EXPECT_EQ(seriesOverview({unconnected}, SeriesKind::General, rect, u'.').fans[0].cells[4], QString());
 }
 
 TEST(SeriesOverview, SmokeRowsAndHeadings)

@@ -89,7 +89,7 @@ SeriesSheetWindow::SeriesSheetWindow(
 {
     if (auto* photo = findChild<QPushButton*>(u"Button5"_s))
         photo->hide();
-    resize(640, 420);
+    resize(640, 360);
 }
 
 void SeriesSheetWindow::showSheet(const series::SeriesSheet& sheet)

@@ -248,9 +248,6 @@ SeriesWindow::FanDrawing& SeriesWindow::drawingOf(int k)
         drawing.labelPoint->setLineStyle(QCPGraph::lsNone);
         drawing.label = new QCPItemText(m_chart);
         drawing.label->setPadding(QMargins(2, 1, 2, 1));
-        // The label stands above its point and to the left, so that it stays inside the chart even at
-        // the end of the curve.
-        drawing.label->setPositionAlignment(Qt::AlignRight | Qt::AlignBottom);
         drawing.label->setClipToAxisRect(true);
         m_drawings.push_back(drawing);
     }
@@ -317,6 +314,12 @@ void SeriesWindow::drawLabel(int k)
         return;
     drawing.labelPoint->addData(fan.label->x(), fan.label->y());
     drawing.label->position->setCoords(*fan.label);
+    // A label in the first half of its curve reads to the right of its point, one further on to the
+    // left: the staggered labels then stay clear of each other and inside the chart.
+    const double middle
+        = (fan.curve.flowPoints[0] + fan.curve.flowPoints[size_t(fan.curve.pointCount - 1)]) / 2;
+    drawing.label->setPositionAlignment(
+        (fan.label->x() < middle ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom);
 }
 
 void SeriesWindow::fitAxes()

@@ -168,7 +168,8 @@ TEST_F(SeriesWindows, MovedLabelIsKeptInTheCatalogue)
         auto window = openOn(u"Canal R"_s);
         QCustomPlot* chart = window->chart();
         QCPItemText* label = window->label(0);
-        const QPoint inside = label->position->pixelPosition().toPoint() - QPoint(6, 6);
+        const QPoint inside
+            = ((label->topLeft->pixelPosition() + label->bottomRight->pixelPosition()) / 2).toPoint();
         ASSERT_EQ(chart->itemAt(inside, false), label);
         DialogAnswers answers({u"bRight"_s, u"bRight"_s, u"bLeft"_s, u"bRight"_s, u"bOK"_s});
         click(chart, inside);
@@ -234,6 +235,7 @@ TEST_F(SeriesWindows, DetailsShowTheSheetOfTheCurrentRow)
         u"Характеристики выбранного вентилятора:  Rect RS-9"_s);
     const QTableWidget* rows = sheet->resultsGrid();
     EXPECT_EQ(rows->item(2, 1)->text(), u"600*350   мм"_s);
+    EXPECT_EQ(rows->item(0, 1)->text(), QString()) << "a hand-named fan shows no diameter, nor its unit";
     EXPECT_EQ(rows->item(9, 0)->text(), u"Масса:"_s);
     EXPECT_FALSE(sheet->findChild<QPushButton*>(u"Button5"_s)->isVisible()) << "no photograph button";
 
