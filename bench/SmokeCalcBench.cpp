@@ -1,5 +1,6 @@
 #include "calcreport/CalculationReport.h"
 #include "pages/ReportPages.h"
+#include "smoke/SmokeForm.h"
 #include "smoke/SmokeWizard.h"
 
 #include <QGuiApplication>
@@ -12,7 +13,7 @@ namespace {
 
 smoke::SmokeProject corridorProject()
 {
-    smoke::SmokeProject p;
+    smoke::SmokeProject p = smoke::defaultSmokeProject();
     p.residential = false;
     p.otherBuilding = true;
     p.doorHeight = QStringLiteral("2.1");

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/FormOptions.h"
 #include "common/NumberText.h"
 #include "heating/HeatingUnitForm.h"
 
@@ -32,12 +33,7 @@ bool applyProject(const QString& path, HeatingUnitProject& record, QStringList& 
 // value (recorded in args).
 bool applyFlags(cli::Arguments& args, HeatingUnitProject& record)
 {
-    for (const heating::HeatingUnitInput& input : heating::heatingUnitInputs()) {
-        if (input.cliOption.isEmpty())
-            continue;
-        if (const auto value = args.number(input.cliOption))
-            record.*input.text = QString::number(*value, 'g', 17);
-    }
+    cli::applyFormOptions(args, heating::heatingUnitInputs(), record);
     if (const auto angle = args.value(u"--angle"_s)) {
         const auto& angles = heating::jetAngles;
         const auto found = std::find_if(
@@ -121,8 +117,8 @@ void printTextResult(const heating::HeatingUnitRun& run)
 
 int luma(cli::Arguments& args)
 {
-    const QStringList unknown = args.unknownFlags({u"--tn"_s, u"--tv"_s, u"--tw1"_s, u"--tw2"_s, u"--angle"_s,
-        u"--mode"_s, u"--building"_s, u"--volume"_s, u"--gains"_s, u"--demand"_s, u"--project"_s});
+    const QStringList unknown = args.unknownFlags(cli::formOptions(heating::heatingUnitInputs())
+        + QStringList {u"--angle"_s, u"--mode"_s, u"--building"_s, u"--project"_s});
     if (!unknown.isEmpty()) {
         args.addError(u"unknown option: %1"_s.arg(unknown.join(u", "_s)));
         return cli::BadArguments;

@@ -1,6 +1,8 @@
 #include "cli/CliCommand.h"
+#include "cli/FormOptions.h"
 #include "common/AtomicSave.h"
 #include "pages/ReportPages.h"
+#include "smoke/SmokeForm.h"
 #include "smoke/SmokeProjectFile.h"
 #include "smoke/SmokeWizard.h"
 
@@ -98,8 +100,8 @@ bool writeFile(const QString& path, const QByteArray& bytes, cli::Arguments& arg
 
 int smokeCommand(cli::Arguments& args)
 {
-    const QStringList unknown
-        = args.unknownFlags({u"--project"_s, u"--report-rtf"_s, u"--pages"_s, u"--report-pdf"_s});
+    const QStringList unknown = args.unknownFlags(cli::formOptions(smoke::smokeInputs())
+        + QStringList {u"--project"_s, u"--report-rtf"_s, u"--pages"_s, u"--report-pdf"_s});
     if (!unknown.isEmpty()) {
         args.addError(u"unknown option: %1"_s.arg(unknown.join(u", "_s)));
         return cli::BadArguments;
@@ -115,7 +117,12 @@ int smokeCommand(cli::Arguments& args)
         printResult(json, load.messages, nullptr);
         return cli::Failure;
     }
-    const smoke::SmokeRun run = smoke::runSmokeProject(*load.project, projectSeparator);
+    // The options over the project, as if typed into the window's boxes.
+    smoke::SmokeProject project = *load.project;
+    cli::applyFormOptions(args, smoke::smokeInputs(), project);
+    if (!args.errors().isEmpty())
+        return cli::BadArguments;
+    const smoke::SmokeRun run = smoke::runSmokeProject(project, projectSeparator);
     const QByteArray& document = run.wizard.report().document();
     if (const auto rtf = args.value(u"--report-rtf"_s); rtf && !writeFile(*rtf, document, args))
         return cli::Failure;
@@ -138,5 +145,7 @@ int smokeCommand(cli::Arguments& args)
 } // namespace
 
 ZFN_CLI_COMMAND("smoke",
-    "smoke --project FILE.smkprj [--report-rtf FILE] [--pages BASE] [--report-pdf FILE] [--json]",
+    "smoke --project FILE.smkprj [--door-height H] ... [--outlet-resistance Y] [--report-rtf FILE] [--pages "
+    "BASE] "
+    "[--report-pdf FILE] [--json]",
     smokeCommand);

@@ -36,10 +36,6 @@ enum class SmokeField {
     OutletDiameter, // Input_dv
     OutletResistance, // Input_Gamma_Sopr
 };
-// The objectName of the control of a field; empty for None.
-QString smokeFieldControl(SmokeField field);
-// The page (1..5) that holds the field's control; 0 for None.
-int smokeFieldPage(SmokeField field);
 
 struct SmokeValues {
     SmokeCase flags;

@@ -3,6 +3,7 @@
 #include "calcreport/ReportNumbers.h"
 #include "common/NumberText.h"
 #include "sections/SectionTableStep.h"
+#include "smoke/SmokeForm.h"
 
 #include <cmath>
 
@@ -59,51 +60,52 @@ QString notPositiveMessage()
 
 enum class Check { Any, Positive };
 
-// Reads the boxes of one page in order, collecting the report lines; remembers the first failure.
+// Reads the boxes of one page in order, collecting the report lines; remembers the first failure. A
+// field's box text and the value it becomes are those the input description names.
 class PageReader {
 public:
-    PageReader(InputLines& lines, QChar separator)
-        : m_lines(lines)
+    PageReader(const SmokeProject& project, SmokeValues& values, InputLines& lines, QChar separator)
+        : m_project(project)
+        , m_values(values)
+        , m_lines(lines)
         , m_separator(separator)
     {
     }
 
     // A real value. On failure the reading stops; a value that reads but is out of range is stored
     // all the same.
-    bool real(const QString& text, SmokeField field, Check check, double& target)
+    bool real(SmokeField field, Check check)
     {
-        const std::optional<double> value = parseNumber(text, m_separator);
+        const std::optional<double> value = read(field);
         if (!value)
-            return fail(badNumberMessages(text), field);
-        target = *value;
+            return false;
         if (check == Check::Positive && *value <= 0)
             return fail({notPositiveMessage()}, field);
         return true;
     }
 
     // An integer: the value rounded halves to even, which must be positive.
-    bool integer(const QString& text, SmokeField field, int& target)
+    bool integer(SmokeField field)
     {
-        double value = 0;
-        if (!real(text, field, Check::Any, value))
+        const std::optional<double> value = read(field);
+        if (!value)
             return false;
-        const double rounded = roundHalfEven(value);
-        target
-            = std::fabs(rounded) < 2e9 ? static_cast<int>(rounded) : (rounded < 0 ? -2000000000 : 2000000000);
-        if (target <= 0)
+        if (wholeNumber(*value) <= 0)
             return fail({notPositiveMessage()}, field);
         return true;
     }
 
     // A value whose failure is shown but does not end the step (room area and height).
-    void lenient(const QString& text, SmokeField field, double& target)
+    void lenient(SmokeField field)
     {
+        const SmokeInput& input = *smokeInput(field);
+        const QString& text = m_project.*input.text;
         const std::optional<double> value = parseNumber(text, m_separator);
         if (!value) {
             note(badNumberMessages(text), field);
             return;
         }
-        target = *value;
+        setNumber(input, m_values, *value);
         if (*value <= 0)
             note({notPositiveMessage()}, field);
     }
@@ -134,6 +136,23 @@ public:
     PageReading reading() const { return m_reading; }
 
 private:
+    // The field's number stored as its value; on a text that is not a number, its messages and the end
+    // of the reading.
+    std::optional<double> read(SmokeField field)
+    {
+        const SmokeInput& input = *smokeInput(field);
+        const QString& text = m_project.*input.text;
+        const std::optional<double> value = parseNumber(text, m_separator);
+        if (!value) {
+            fail(badNumberMessages(text), field);
+            return std::nullopt;
+        }
+        setNumber(input, m_values, *value);
+        return value;
+    }
+
+    const SmokeProject& m_project;
+    SmokeValues& m_values;
     InputLines& m_lines;
     QChar m_separator;
     PageReading m_reading;
@@ -157,10 +176,10 @@ PageReading readFirstPage(const SmokeProject& p, SmokeValues& v, PageReader& r)
     if (c.sprinkler)
         r.line(givenKind(), type, u"Оборудовано спринклерной системой"_s);
     if (layout.door) {
-        if (!r.real(p.doorHeight, SmokeField::DoorHeight, Check::Positive, v.doorHeight))
+        if (!r.real(SmokeField::DoorHeight, Check::Positive))
             return r.reading();
         r.given(u"Высота двери, H"_s, v.doorHeight, ReportUnit::Metre);
-        if (!r.real(p.doorWidth, SmokeField::DoorWidth, Check::Positive, v.doorWidth))
+        if (!r.real(SmokeField::DoorWidth, Check::Positive))
             return r.reading();
         r.given(u"Ширина двери, B"_s, v.doorWidth, ReportUnit::Metre);
     } else {
@@ -171,19 +190,19 @@ PageReading readFirstPage(const SmokeProject& p, SmokeValues& v, PageReader& r)
         if (p.roomArea.trimmed().isEmpty()) {
             v.roomArea = 1;
         } else {
-            r.lenient(p.roomArea, SmokeField::RoomArea, v.roomArea);
+            r.lenient(SmokeField::RoomArea);
             r.given(u"Площадь помещения, A"_s, v.roomArea, ReportUnit::SquareMetre);
         }
-        r.lenient(p.roomHeight, SmokeField::RoomHeight, v.roomHeight);
+        r.lenient(SmokeField::RoomHeight);
         r.given(u"Высота помещения, h"_s, v.roomHeight, ReportUnit::Metre);
     }
     if (layout.curtain) {
-        if (!r.real(p.curtainHeight, SmokeField::CurtainHeight, Check::Positive, v.curtainHeight))
+        if (!r.real(SmokeField::CurtainHeight, Check::Positive))
             return r.reading();
         r.given(u"Расстояние от нижнего края завесы до пола, Yз"_s, v.curtainHeight, ReportUnit::Metre);
     }
     if (layout.firePerimeter) {
-        if (!r.real(p.firePerimeter, SmokeField::FirePerimeter, Check::Positive, v.firePerimeter))
+        if (!r.real(SmokeField::FirePerimeter, Check::Positive))
             return r.reading();
         r.given(u"Периметр очага пожара, Pf"_s, v.firePerimeter, ReportUnit::Metre);
     } else if (c.sprinkler) {
@@ -201,12 +220,12 @@ PageReading readSecondPage(const SmokeProject& p, SmokeValues& v, PageReader& r,
     const SmokeCase c = v.flags;
     const SecondPageLayout layout = secondPageLayout(c, v.largeFire, parseNumber(p.doorCount, separator));
     if (layout.evacuees) {
-        if (!r.integer(p.evacuees, SmokeField::Evacuees, v.evacuees))
+        if (!r.integer(SmokeField::Evacuees))
             return r.reading();
         r.given(u"Количество эвакуируемых через одну дверь, Kэ"_s, v.evacuees);
     }
     if (layout.outdoor) {
-        if (!r.real(p.outdoorTemperature, SmokeField::OutdoorTemperature, Check::Any, v.outdoorTemperature))
+        if (!r.real(SmokeField::OutdoorTemperature, Check::Any))
             return r.reading();
         // The outdoor air density 351.6 / (Tн + 273) needs a temperature above absolute zero.
         if (v.outdoorTemperature <= -273) {
@@ -215,22 +234,22 @@ PageReading readSecondPage(const SmokeProject& p, SmokeValues& v, PageReader& r,
             return r.reading();
         }
         r.given(u"Температура наружного воздуха, Tн"_s, v.outdoorTemperature, ReportUnit::Celsius);
-        if (!r.real(p.windSpeed, SmokeField::WindSpeed, Check::Any, v.windSpeed))
+        if (!r.real(SmokeField::WindSpeed, Check::Any))
             return r.reading();
         r.given(u"Скорость ветра, V"_s, v.windSpeed, ReportUnit::MetrePerSecond);
-        if (!r.integer(p.doorCount, SmokeField::DoorCount, v.doorCount))
+        if (!r.integer(SmokeField::DoorCount))
             return r.reading();
         r.given(u"Количество последовательных дверей для выхода из помещения на улицу, Kd"_s, v.doorCount);
-        if (!r.real(p.doorArea1, SmokeField::DoorArea1, Check::Positive, v.doorArea1))
+        if (!r.real(SmokeField::DoorArea1, Check::Positive))
             return r.reading();
         r.given(u"Площадь дверей из помещения, Aд1"_s, v.doorArea1, ReportUnit::SquareMetre);
         if (layout.doorArea2Enabled) {
-            if (!r.real(p.doorArea2, SmokeField::DoorArea2, Check::Positive, v.doorArea2))
+            if (!r.real(SmokeField::DoorArea2, Check::Positive))
                 return r.reading();
             r.given(u"Площадь промежуточных дверей, Aд2"_s, v.doorArea2, ReportUnit::SquareMetre);
         }
         if (layout.doorArea3Enabled) {
-            if (!r.real(p.doorArea3, SmokeField::DoorArea3, Check::Positive, v.doorArea3))
+            if (!r.real(SmokeField::DoorArea3, Check::Positive))
                 return r.reading();
             r.given(u"Площадь дверей на улицу, Aд3"_s, v.doorArea3, ReportUnit::SquareMetre);
         }
@@ -244,7 +263,7 @@ PageReading readSecondPage(const SmokeProject& p, SmokeValues& v, PageReader& r,
     r.line(assumedKind(), u"Параметры дыма"_s,
         u"T = "_s + r.number(gas.temperature) + u" °C,  Y = "_s + r.number(gas.weight),
         ReportUnit::NewtonPerCubicMetre);
-    if (!r.real(p.heightDifference, SmokeField::HeightDifference, Check::Positive, v.heightDifference))
+    if (!r.real(SmokeField::HeightDifference, Check::Positive))
         return r.reading();
     r.given(u"Перепад высот от оси клапана до оси вентилятора, dH"_s, v.heightDifference, ReportUnit::Metre);
     return r.reading();
@@ -252,19 +271,19 @@ PageReading readSecondPage(const SmokeProject& p, SmokeValues& v, PageReader& r,
 
 PageReading readThirdPage(const SmokeProject& p, SmokeValues& v, PageReader& r)
 {
-    if (!r.integer(p.valvesPerFloor, SmokeField::ValvesPerFloor, v.valvesPerFloor))
+    if (!r.integer(SmokeField::ValvesPerFloor))
         return r.reading();
     r.given(u"Количество клапанов дымоудаления на одном этаже, Nк"_s, v.valvesPerFloor);
-    if (!r.real(p.branchLength, SmokeField::BranchLength, Check::Any, v.branchLength))
+    if (!r.real(SmokeField::BranchLength, Check::Any))
         return r.reading();
     r.given(u"Длина ответвления, Lo"_s, v.branchLength, ReportUnit::Metre);
-    if (!r.real(p.branchArea, SmokeField::BranchArea, Check::Positive, v.branchArea))
+    if (!r.real(SmokeField::BranchArea, Check::Positive))
         return r.reading();
     r.given(u"Площадь проходного сечения ответвления, Fo"_s, v.branchArea, ReportUnit::SquareMetre);
     v.valveName = p.valveName.left(128);
     if (!v.valveName.trimmed().isEmpty())
         r.line(givenKind(), u"Наименование клапана"_s, v.valveName);
-    if (!r.real(p.valveArea, SmokeField::ValveArea, Check::Positive, v.valveArea))
+    if (!r.real(SmokeField::ValveArea, Check::Positive))
         return r.reading();
     r.given(u"Площадь проходного сечения клапана, Fk"_s, v.valveArea, ReportUnit::SquareMetre);
     if (!p.branchValves) {
@@ -274,7 +293,7 @@ PageReading readThirdPage(const SmokeProject& p, SmokeValues& v, PageReader& r)
         r.line(assumedKind(), u"Площадь проходного сечения ответвления, Fo = Fk"_s, r.number(v.branchArea),
             ReportUnit::SquareMetre);
     }
-    if (!r.integer(p.floors, SmokeField::Floors, v.floors))
+    if (!r.integer(SmokeField::Floors))
         return r.reading();
     r.given(u"Число этажей здания с клапанами дымоудаления, N"_s, v.floors);
     v.valveCoefficient = valveCoefficient(p.shaftEntry, p.grille);
@@ -303,16 +322,16 @@ PageReading readFifthPage(const SmokeProject& p, SmokeValues& v, PageReader& r)
     r.line(givenKind(), u"Тип вентилятора"_s, fanTypeNames().at(static_cast<int>(v.fanType)));
     if (v.fanType != FanType::Other)
         return r.reading();
-    if (!r.real(p.fanOutletHeight, SmokeField::FanOutletHeight, Check::Positive, v.fanOutletHeight))
+    if (!r.real(SmokeField::FanOutletHeight, Check::Positive))
         return r.reading();
     r.given(u"Высота от оси вентилятора до края отвода, hв"_s, v.fanOutletHeight, ReportUnit::Metre);
-    if (!r.real(p.outletLength, SmokeField::OutletLength, Check::Positive, v.outletLength))
+    if (!r.real(SmokeField::OutletLength, Check::Positive))
         return r.reading();
     r.given(u"Длина участка, Lв"_s, v.outletLength, ReportUnit::Metre);
-    if (!r.real(p.outletDiameter, SmokeField::OutletDiameter, Check::Positive, v.outletDiameter))
+    if (!r.real(SmokeField::OutletDiameter, Check::Positive))
         return r.reading();
     r.given(u"Диаметр участка, dв"_s, v.outletDiameter, ReportUnit::Metre);
-    if (!r.real(p.outletResistance, SmokeField::OutletResistance, Check::Positive, v.outletResistance))
+    if (!r.real(SmokeField::OutletResistance, Check::Positive))
         return r.reading();
     r.given(u"Коэффициент сопротивления участка, Y"_s, v.outletResistance);
     return r.reading();
@@ -322,7 +341,7 @@ PageReading readFifthPage(const SmokeProject& p, SmokeValues& v, PageReader& r)
 
 PageReading readSmokePage(int page, const SmokeProject& p, SmokeValues& v, InputLines& lines, QChar separator)
 {
-    PageReader reader(lines, separator);
+    PageReader reader(p, v, lines, separator);
     switch (page) {
     case 1:
         return readFirstPage(p, v, reader);

@@ -5,14 +5,41 @@
 #include "ui/SpinEditWidget.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 namespace ui {
 
-QWidget* makeInputControl(InputKind kind, const QString& control, const QString& label, const QString& hint,
-    const QString& defaultText, double step, const QStringList& items, int columns, int defaultIndex,
-    QWidget* parent)
+namespace {
+
+QWidget* makePairControl(const QString& control, const QString& secondControl, const QString& label,
+    const QStringList& captions, int defaultIndex, const QString& hint, QWidget* parent)
+{
+    QWidget* holder = label.isEmpty() ? new QWidget(parent) : new QGroupBox(label, parent);
+    auto* row = new QHBoxLayout(holder);
+    if (label.isEmpty())
+        row->setContentsMargins(0, 0, 0, 0);
+    const QString names[] = {control, secondControl};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QRadioButton(captions.value(i), holder);
+        button->setObjectName(names[i]);
+        button->setChecked(i == defaultIndex);
+        if (!hint.isEmpty())
+            setHint(button, hint);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    return holder;
+}
+
+} // namespace
+
+QWidget* makeInputControl(InputKind kind, const QString& control, const QString& secondControl,
+    const QString& label, const QString& hint, const QString& defaultText, double step,
+    const QStringList& items, int columns, int defaultIndex, QWidget* parent)
 {
     QWidget* widget = nullptr;
     switch (kind) {
@@ -33,11 +60,36 @@ QWidget* makeInputControl(InputKind kind, const QString& control, const QString&
     case InputKind::Text:
         widget = new QLineEdit(defaultText, parent);
         break;
+    case InputKind::Pair:
+        // The holder stays unnamed: the buttons carry the names.
+        return makePairControl(control, secondControl, label, items, defaultIndex, hint, parent);
     }
     widget->setObjectName(control);
     if (!hint.isEmpty())
         setHint(widget, hint);
     return widget;
+}
+
+namespace {
+
+QRadioButton* pairButton(const QWidget* pair, int button)
+{
+    const QList<QRadioButton*> buttons = pair->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    return buttons.value(button);
+}
+
+} // namespace
+
+bool pairChecked(const QWidget* pair, int button)
+{
+    const QRadioButton* radio = pairButton(pair, button);
+    return radio && radio->isChecked();
+}
+
+void setPairChecked(QWidget* pair, bool first, bool second)
+{
+    if (QRadioButton* radio = pairButton(pair, first ? 0 : 1); radio && (first || second))
+        radio->setChecked(true);
 }
 
 QString inputText(const QWidget* control)
@@ -70,13 +122,16 @@ void setInputIndex(QWidget* control, int index)
         group->setItemIndex(index);
 }
 
-void addInputRow(QGridLayout* grid, int row, const QString& label, QWidget* box, const QString& unit)
+QList<QWidget*> addInputRow(
+    QGridLayout* grid, int row, const QString& label, QWidget* box, const QString& unit)
 {
     auto* caption = new QLabel(label);
     caption->setBuddy(box);
+    auto* unitLabel = new QLabel(unit);
     grid->addWidget(caption, row, 0);
     grid->addWidget(box, row, 1);
-    grid->addWidget(new QLabel(unit), row, 2);
+    grid->addWidget(unitLabel, row, 2);
+    return {caption, box, unitLabel};
 }
 
 } // namespace ui

@@ -1,6 +1,8 @@
 #include "heating/HeatingUnitForm.h"
+#include "support/FormDescriptionChecks.h"
 
 #include <QSet>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace heating;
@@ -10,39 +12,14 @@ using namespace Qt::StringLiterals;
 // reachable from the project record.
 TEST(HeatingUnitForm, DescriptionIsCompleteAndUnambiguous)
 {
-    QSet<QString> controls;
-    QSet<QString> keys;
-    QSet<int> focusFields;
-    for (const HeatingUnitInput& input : heatingUnitInputs()) {
-        EXPECT_FALSE(controls.contains(input.control)) << input.control.toStdString();
-        controls.insert(input.control);
-        if (!input.settingsKey.isEmpty()) {
-            EXPECT_FALSE(keys.contains(input.settingsKey));
-            keys.insert(input.settingsKey);
-        }
-        switch (input.kind) {
-        case InputKind::Number:
-            EXPECT_TRUE(input.text && input.value && !input.cliOption.isEmpty())
-                << input.control.toStdString();
-            EXPECT_NE(input.focusField, 0) << input.control.toStdString();
-            break;
-        case InputKind::Choice:
-            EXPECT_TRUE(input.index && !input.items.isEmpty()) << input.control.toStdString();
-            break;
-        case InputKind::Text:
-            EXPECT_TRUE(input.text) << input.control.toStdString();
-            break;
-        }
-        if (input.focusField != 0) {
-            EXPECT_FALSE(focusFields.contains(input.focusField));
-            focusFields.insert(input.focusField);
-        }
-    }
+    const QSet<int> focusFields = expectCompleteDescription(heatingUnitInputs());
     for (auto field :
         {HeatingUnitField::Tn, HeatingUnitField::Tv, HeatingUnitField::Tw1, HeatingUnitField::Tw2,
             HeatingUnitField::Volume, HeatingUnitField::Gains, HeatingUnitField::Demand})
         EXPECT_TRUE(focusFields.contains(static_cast<int>(field)));
-    EXPECT_EQ(keys.size(), 10);
+    const auto stored = std::count_if(heatingUnitInputs().begin(), heatingUnitInputs().end(),
+        [](const HeatingUnitInput& input) { return !input.settingsKey.isEmpty(); });
+    EXPECT_EQ(stored, 10);
 }
 
 TEST(HeatingUnitForm, DefaultsAreTheWindowsStartValues)

@@ -82,3 +82,23 @@ TEST(SmokeCliTest, RefusalsAndBadArguments)
     EXPECT_EQ(
         runCli({u"--project"_s, fixturePath(u"comma.smkprj"_s), u"--frobnicate"_s, u"1"_s}).exitCode, 2);
 }
+
+// The box options act as if typed into the window over the project's boxes.
+TEST(SmokeCliTest, BoxOptionsActAsIfTyped)
+{
+    const QString project = fixturePath(u"comma.smkprj"_s);
+    const CliRun fewerFloors = runCli({u"--project"_s, project, u"--floors"_s, u"6"_s, u"--json"_s});
+    ASSERT_EQ(fewerFloors.exitCode, 0) << fewerFloors.errors.toStdString();
+    // Fewer floors, fewer closed valves leaking air into the shaft.
+    const QJsonObject values = fewerFloors.json[u"values"].toObject();
+    EXPECT_LT(values[u"Gk"].toDouble(), 3724.14);
+    EXPECT_LT(fewerFloors.json[u"duty"].toObject()[u"flow"].toDouble(), 17861.703007504988);
+
+    const CliRun narrowDoor = runCli({u"--project"_s, project, u"--door-width"_s, u"0"_s, u"--json"_s});
+    EXPECT_EQ(narrowDoor.exitCode, 1);
+    EXPECT_EQ(narrowDoor.json[u"stopped_at_page"].toInt(), 1);
+    EXPECT_EQ(narrowDoor.json[u"messages"].toArray().toVariantList(),
+        QVariantList {u"Значение не может быть меньше или равно нулю."_s});
+
+    EXPECT_EQ(runCli({u"--project"_s, project, u"--floors"_s, u"many"_s, u"--json"_s}).exitCode, 2);
+}

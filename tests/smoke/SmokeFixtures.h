@@ -1,6 +1,6 @@
 #pragma once
 
-#include "smoke/SmokeProject.h"
+#include "smoke/SmokeForm.h"
 
 #include <QString>
 
@@ -19,7 +19,7 @@ inline sections::SectionRow sectionRow(const QString& area, const QString& lengt
 // The new window's inputs with one metal shaft section of 1 m² and 3 m.
 inline SmokeProject residentialProject()
 {
-    SmokeProject p;
+    SmokeProject p = defaultSmokeProject();
     p.sections.setRows({sectionRow(QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("0"),
         QStringLiteral("Металл"), QStringLiteral("1"), QStringLiteral("0"))});
     return p;
@@ -28,7 +28,7 @@ inline SmokeProject residentialProject()
 // A corridor of another building, two shaft sections (concrete, then a brick bend) and an outlet duct.
 inline SmokeProject corridorProject()
 {
-    SmokeProject p;
+    SmokeProject p = defaultSmokeProject();
     p.projectName = QStringLiteral("Корпус Б, этаж 3");
     p.residential = false;
     p.otherBuilding = true;

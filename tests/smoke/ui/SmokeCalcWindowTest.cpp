@@ -94,7 +94,7 @@ TEST_F(SmokeCalcWindowTest, OpensOnTheFirstPageWithItsDefaults)
     EXPECT_FALSE(child<QPushButton>(u"bPrev"_s)->isEnabled());
     EXPECT_FALSE(child<QPushButton>(u"bRun"_s)->isEnabled());
     EXPECT_EQ(child<QPushButton>(u"bNext"_s)->text(), u"Далее >>");
-    EXPECT_EQ(window->inputsAsTyped(), smoke::SmokeProject());
+    EXPECT_EQ(window->inputsAsTyped(), smoke::defaultSmokeProject());
     // Residential: the door is asked for, the room and the corridor choice are not.
     EXPECT_TRUE(child<SpinEditWidget>(u"Input_H"_s)->isVisible());
     EXPECT_FALSE(child<SpinEditWidget>(u"Input_A"_s)->isVisible());
