@@ -6,6 +6,7 @@
 #include "ui/BusyIndicator.h"
 #include "ui/DescriptionItem.h"
 #include "ui/FileDialogs.h"
+#include "ui/GridColumns.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
@@ -30,13 +31,14 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSplitter>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace unit;
@@ -72,7 +74,20 @@ QTableWidget* makeGrid(const QString& name, int rows, int columns, QWidget* pare
     grid->setObjectName(name);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
+    // Compact lines, as a string grid draws them.
+    const int rowHeight = grid->fontMetrics().height() + 6;
+    grid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     return grid;
+}
+
+// A grid of fixed rows shows all of them without scrolling up and down.
+void fitRows(QTableWidget* grid)
+{
+    const int frame = 2 * grid->frameWidth();
+    const int scrollBar = grid->horizontalScrollBar()->sizeHint().height();
+    grid->setFixedHeight(grid->rowCount() * grid->verticalHeader()->defaultSectionSize() + frame + scrollBar);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void setCell(QTableWidget* grid, int row, int column, const QString& text)
@@ -289,6 +304,8 @@ QWidget* TMDIChildPritoch::buildElementPage()
     m_heaterGrid->setSelectionMode(QAbstractItemView::NoSelection);
     m_heaterGrid->setToolTip(u"Щелкните для выбора нужной модели теплообменника выше"_s);
     m_heaterGrid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_heaterGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    fitRows(m_heaterGrid);
     connect(
         m_heaterGrid, &QTableWidget::cellClicked, this, [this](int, int column) { chooseHeater(column); });
 
@@ -296,19 +313,24 @@ QWidget* TMDIChildPritoch::buildElementPage()
     m_coolerGrid = makeGrid(u"StringGridResult_oxl"_s, coolerGridRowCount, 2, m_coolerGridGroup);
     m_coolerGrid->horizontalHeader()->hide();
     m_coolerGrid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_coolerGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_coolerGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_coolerGrid->horizontalHeader()->setStretchLastSection(true);
+    fitRows(m_coolerGrid);
+    m_coolerGrid->setFixedHeight(
+        m_coolerGrid->height() - m_coolerGrid->horizontalScrollBar()->sizeHint().height());
     auto* coolerLayout = new QVBoxLayout(m_coolerGridGroup);
     coolerLayout->addWidget(m_coolerGrid);
 
     auto* results = new QHBoxLayout;
-    results->addWidget(m_heaterGrid, 3);
-    results->addWidget(m_coolerGridGroup, 1);
+    results->addWidget(m_heaterGrid, 1);
+    results->addWidget(m_coolerGridGroup);
 
     auto* choice
         = navyGroup(u"Отметьте необходимый Вам состав канальной модульной системы:"_s, u"GB_Sostav"_s, page);
     m_tree = new QTreeWidget(choice);
     m_tree->setObjectName(u"TreeView_Tip"_s);
     m_tree->setHeaderHidden(true);
+    m_tree->setRootIsDecorated(false);
     m_tree->setMaximumWidth(170);
     m_elementPages = new QTabWidget(choice);
     m_elementPages->setObjectName(u"PageControl_Elements"_s);
@@ -389,9 +411,9 @@ QWidget* TMDIChildPritoch::buildElementPage()
     buttons->addWidget(m_fanButton);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addLayout(results, 3);
-    layout->addWidget(choice, 3);
-    layout->addLayout(summary, 2);
+    layout->addLayout(results);
+    layout->addWidget(choice, 1);
+    layout->addLayout(summary, 1);
     layout->addLayout(buttons);
     return page;
 }
@@ -610,6 +632,11 @@ void TMDIChildPritoch::showCooler(const std::optional<CoolerResult>& cooler)
         setCell(m_coolerGrid, r, 1, rows[r].second);
     }
     m_coolerGrid->resizeColumnsToContents();
+    ui::widenColumnsToContents(m_coolerGrid);
+    int width = 2 * m_coolerGrid->frameWidth();
+    for (int c = 0; c < m_coolerGrid->columnCount(); ++c)
+        width += m_coolerGrid->columnWidth(c);
+    m_coolerGrid->setMinimumWidth(width);
 }
 
 void TMDIChildPritoch::showHeaterVariants()
@@ -630,6 +657,7 @@ void TMDIChildPritoch::showHeaterVariants()
             setCell(m_heaterGrid, r, c, texts[r]);
     }
     m_heaterGrid->resizeColumnsToContents();
+    ui::widenColumnsToContents(m_heaterGrid); // the chosen column is drawn bold
     markChosenHeater();
 }
 
@@ -770,6 +798,8 @@ void TMDIChildPritoch::loadTree(const QString& fileName)
                                      : new QTreeWidgetItem(parents.back(), {node.caption});
         parents.push_back(item);
     }
+    m_tree->setRootIsDecorated(
+        std::any_of(nodes.begin(), nodes.end(), [](const TreeNode& n) { return n.depth > 0; }));
     m_tree->expandAll();
 }
 

@@ -56,7 +56,7 @@ public:
     unit::UnitProject projectAsTyped() const;
     void applyProject(const unit::UnitProject& project);
 
-    QSize sizeHint() const override { return {760, 640}; }
+    QSize sizeHint() const override { return {980, 720}; }
 
 Q_SIGNALS:
     // "Подбор вентилятора>>": the composed unit goes on to its fan selection.

@@ -1,5 +1,7 @@
 #include "app/ProgramContext.h"
+#include "app/TFormManual.h"
 #include "app/TForm_Animate.h"
+#include "app/TForm_Foto.h"
 #include "common/CatalogueStore.h"
 #include "common/NumberText.h"
 #include "support/TestSupport.h"
@@ -37,6 +39,8 @@ protected:
     {
         program.windows().add<TForm_Animate>();
         program.windows().add<TFormDialogKolich>();
+        program.windows().add<TFormManual>();
+        program.windows().add<TForm_Foto>();
     }
     void SetUp() override
     {
@@ -494,4 +498,32 @@ TEST_F(UnitWindowTest, StoredInputsComeBackInTheNextWindow)
     ui::UserSettings settings(unitSettingsKey());
     EXPECT_EQ(settings.readText(u"Input_vl"_s).value, u"65"_s);
     EXPECT_EQ(settings.readInteger(u"RG_Tip_oxl"_s).value, 1);
+}
+
+TEST_F(UnitWindowTest, DescriptionPhotoAndTheWayBack)
+{
+    auto window = makeWindow(UnitKind::Heater);
+    click(window.get(), u"bDescription"_s);
+    auto* manual = program.windows().get<TFormManual>();
+    EXPECT_TRUE(manual->isVisible());
+    EXPECT_EQ(manual->windowTitle(), u"Методика подбора агрегатов вентиляционных сборных:"_s);
+    click(window.get(), u"bPhoto"_s);
+    auto* photo = program.windows().get<TForm_Foto>();
+    EXPECT_TRUE(photo->isVisible());
+    EXPECT_EQ(photo->windowTitle(), u"ЗФН: Фотография агрегатов вентиляционных сборных:"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+
+    // "<< Назад" returns to the page of the last calculation.
+    auto* pages = child<QTabWidget>(window.get(), u"PageControl"_s);
+    calculate(window.get());
+    click(window.get(), u"bBack"_s);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    pages->setCurrentIndex(0);
+    click(window.get(), u"bNextWithout"_s);
+    EXPECT_FALSE(child<QTableWidget>(window.get(), u"StringGridResult"_s)->isVisible());
+    // A heater choice acts only after a calculation of the heater page.
+    window->chooseHeater(2);
+    EXPECT_EQ(window->unitRun().heaterColumn, 0);
+    click(window.get(), u"bBack"_s);
+    EXPECT_EQ(pages->currentIndex(), 0);
 }
