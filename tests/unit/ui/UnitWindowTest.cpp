@@ -20,6 +20,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -526,4 +529,55 @@ TEST_F(UnitWindowTest, DescriptionPhotoAndTheWayBack)
     EXPECT_EQ(window->unitRun().heaterColumn, 0);
     click(window.get(), u"bBack"_s);
     EXPECT_EQ(pages->currentIndex(), 0);
+}
+
+TEST_F(UnitWindowTest, EveryHeaterTypeAndEverySilencerOfALargerCatalogueWorks)
+{
+    // The bundled catalogue with nine more electric heater types and twenty silencers in every section.
+    const QString path = dir.filePath(u"larger.sqlite"_s);
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + u"/pritoshka.sqlite"_s, path));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"larger-unit-catalogue"_s);
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (int i = 1; i <= 9; ++i) {
+            ASSERT_TRUE(
+                q.exec(u"INSERT INTO teplelektr SELECT NUM + %1, 'ЭНВ доп. %2', KanalIndex, Model, Dlina, "
+                       u"Stoimost, n, B, Moshnost FROM teplelektr WHERE Tip = 'ЭНВ 380 В'"_s.arg(i * 1000)
+                           .arg(i)))
+                << q.lastError().text().toStdString();
+            ASSERT_TRUE(q.exec(u"INSERT INTO glush SELECT KanalIndex, Tip, Model || ' вар. %1', Dlina, n, B, "
+                               u"Stoimost FROM glush WHERE Model NOT LIKE '%вар.%'"_s.arg(i)));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(u"larger-unit-catalogue"_s);
+    store::setAliasOverride(store::pritoshkaAlias(), path);
+
+    const QString project = dir.filePath(u"larger.pritochprj"_s);
+    {
+        auto window = makeWindow(UnitKind::Heater);
+        calculate(window.get());
+        ASSERT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+        auto* grid = child<QTableWidget>(window.get(), u"StringGridResult"_s);
+        ASSERT_EQ(grid->columnCount(), 15);
+        EXPECT_EQ(grid->item(0, 14)->text(), u" > ЭНВ доп"_s);
+        window->chooseHeater(14);
+        EXPECT_EQ(window->unitRun().heaterColumn, 14);
+        ASSERT_EQ(list(window.get(), AccessoryKind::Silencer)->count(), 20);
+        tickCounted(window.get(), AccessoryKind::Silencer, 19, 3);
+        ASSERT_EQ(window->unitRun().composition.elements.size(), 1u);
+        const ComposedElement silencer = window->unitRun().composition.elements[0];
+        EXPECT_EQ(silencer.count, 3);
+        EXPECT_TRUE(silencer.pieces.model.contains(u"вар. 9"_s));
+        EXPECT_DOUBLE_EQ(
+            window->totalLength(), window->unitRun().section.baseLength + 3 * silencer.row.length);
+        ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return project; });
+        click(window.get(), u"SpeedButtonSave"_s);
+    }
+    auto window = makeWindow(UnitKind::Heater);
+    click(window.get(), u"SpeedButtonOpen"_s);
+    EXPECT_EQ(window->unitRun().heaterColumn, 14);
+    EXPECT_EQ(window->projectAsTyped().silencerTicks, u"19;"_s);
 }
