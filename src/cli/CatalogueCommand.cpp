@@ -1,11 +1,10 @@
 #include "cli/CliCommand.h"
 #include "common/CatalogueStore.h"
 #include "common/StoreImport.h"
-#include "curtains/CurtainCatalogue.h"
 #include "fans/FanCatalogue.h"
 #include "fans/FanCatalogueCheck.h"
 #include "fans/FanCatalogueSchema.h"
-#include "unit/ElementStore.h"
+#include "office/CatalogueTables.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -129,16 +128,6 @@ int runSeries(cli::Arguments& args)
     }
 }
 
-// The tables whose column kinds the program fixes; others are typed from their contents.
-std::optional<store::TableDef> knownTableDef(const QString& table)
-{
-    if (auto fanTable = fans::knownCatalogueTableDef(table))
-        return fanTable;
-    if (auto curtainTable = curtains::knownCurtainTableDef(table))
-        return curtainTable;
-    return unit::knownElementTableDef(table);
-}
-
 int runImport(cli::Arguments& args)
 {
     const auto out = args.value(QStringLiteral("--out"));
@@ -151,8 +140,8 @@ int runImport(cli::Arguments& args)
         const QString from = args.value(QStringLiteral("--from")).value_or(QString());
         // A postgresql:// name loads the tables into that database; anything else is a SQLite file.
         const auto postgres = store::postgresUrlConfig(*out);
-        const auto tables = postgres ? store::importTsvFolder(from, *postgres, knownTableDef)
-                                     : store::importTsvFolder(from, *out, knownTableDef);
+        const auto tables = postgres ? store::importTsvFolder(from, *postgres, office::knownTableDef)
+                                     : store::importTsvFolder(from, *out, office::knownTableDef);
         QJsonArray list;
         for (const auto& t : tables) {
             list.append(

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/FanJson.h"
 #include "cli/SelectionOptions.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
@@ -107,29 +108,11 @@ void fillLists(cli::Arguments& args, SelectionRequest& request)
     request.sizes = cli::tickedList(sizes, args.values(u"--size"_s));
 }
 
-QJsonObject fanJson(const FoundFan& fan, FanGroup group, int number)
+QJsonObject fanJson(const FoundFan& fan, FanGroup group, int number, double requiredFlow)
 {
-    const FanRecord& r = *fan.record;
-    return {
-        {u"number"_s, number},
-        {u"designation"_s, generalDesignation(r)},
-        {u"flow"_s, roundHalfEven(fan.operatingFlow)},
-        {u"pressure"_s, roundHalfEven(fan.operatingPressure)},
-        {u"power"_s, cli::jsonNumber(fan.powerAtOperating)},
-        {u"power_max"_s, cli::jsonNumber(fan.powerAtMaxFlow)},
-        {u"air_speed"_s, cli::jsonNumber(fan.airSpeed)},
-        {u"diameter"_s, r.d},
-        {u"rpm"_s, r.n},
-        {u"duct"_s, foundFanRow(fan, group, number, cliSeparator).at(6)},
-        {u"poles"_s, r.polus},
-        {u"phases"_s, r.fazkol ? 3 : 1},
-        {u"noise_in"_s, r.lpaInput},
-        {u"noise_out"_s, r.lpaOutput},
-        {u"noise_case"_s, r.lpaArround},
-        {u"installed_power"_s, r.ny},
-        {u"mass"_s, roundHalfEven(r.massa)},
-        {u"curve"_s, cli::curveJson(fan.swept)},
-    };
+    QJsonObject json = cli::generalFanJson(fan, group, number, requiredFlow);
+    json.insert(u"curve"_s, cli::curveJson(fan.swept));
+    return json;
 }
 
 void printText(const SelectionOutcome& outcome, FanGroup group)
@@ -178,7 +161,7 @@ int runSelect(cli::Arguments& args)
         QJsonArray fans;
         if (listed) {
             for (size_t i = 0; i < outcome.fans.size(); ++i)
-                fans.append(fanJson(outcome.fans[i], request->group, int(i + 1)));
+                fans.append(fanJson(outcome.fans[i], request->group, int(i + 1), request->flow));
         }
         cli::printJson(QJsonObject {
             {u"band"_s, cli::bandJson(outcome.band)},

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/FanJson.h"
 #include "cli/SelectionOptions.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
@@ -90,25 +91,11 @@ void fillLists(cli::Arguments& args, SmokeSelectionRequest& request)
         = cli::tickedList(FanCatalogue::diameterTexts(CatalogueKind::Smoke), args.values(u"--diameter"_s));
 }
 
-QJsonObject fanJson(const FoundFan& fan, FireClass fireClass, int number)
+QJsonObject fanJson(const FoundFan& fan, FireClass fireClass, int number, double requiredFlow)
 {
-    const FanRecord& r = *fan.record;
-    return {
-        {u"number"_s, number},
-        {u"designation"_s, smokeDesignation(r)},
-        {u"flow"_s, roundHalfEven(fan.operatingFlow)},
-        {u"pressure"_s, roundHalfEven(fan.operatingPressure)},
-        {u"power"_s, cli::jsonNumber(fan.powerAtOperating)},
-        {u"power_max"_s, cli::jsonNumber(largestPower(fan.curve))},
-        {u"diameter"_s, r.d},
-        {u"rpm"_s, r.n},
-        {u"poles"_s, r.polus},
-        {u"phases"_s, r.fazkol ? 3 : 1},
-        {u"fire"_s, fireResistanceCell(r, fireClass).trimmed()},
-        {u"installed_power"_s, r.ny},
-        {u"mass"_s, roundHalfEven(r.massa)},
-        {u"curve"_s, cli::curveJson(fan.swept)},
-    };
+    QJsonObject json = cli::smokeFanJson(fan, fireClass, number, requiredFlow);
+    json.insert(u"curve"_s, cli::curveJson(fan.swept));
+    return json;
 }
 
 void printText(const SelectionOutcome& outcome, const SmokeSelectionRequest& request)
@@ -162,7 +149,7 @@ int runSelectSmoke(cli::Arguments& args)
         QJsonArray fans;
         if (listed) {
             for (size_t i = 0; i < outcome.fans.size(); ++i)
-                fans.append(fanJson(outcome.fans[i], request->fireClass, int(i + 1)));
+                fans.append(fanJson(outcome.fans[i], request->fireClass, int(i + 1), request->flow));
         }
         cli::printJson(QJsonObject {
             {u"band"_s, cli::bandJson(outcome.band)},

@@ -141,13 +141,6 @@ QVariant convert(const QString& cell, const FieldDef& field, const TsvTable& tsv
     return {};
 }
 
-// A table of the folder read and converted, ready to be written.
-struct PreparedTable {
-    TableDef def;
-    QStringList columns;
-    std::vector<QVariantList> records;
-};
-
 PreparedTable prepareTable(const QString& path, const TableDefLookup& lookup)
 {
     const TsvTable tsv = readTsv(path);
@@ -202,20 +195,16 @@ std::vector<ImportedTable> writeTables(const QSqlDatabase& db, const std::vector
 
 } // namespace
 
-std::vector<ImportedTable> importTsvFolder(
-    const QString& folder, const AliasConfig& target, const TableDefLookup& lookup)
+std::vector<ImportedTable> writeCatalogue(const std::vector<PreparedTable>& tables, const AliasConfig& target)
 {
     if (target.engine == Engine::Sqlite)
-        return importTsvFolder(folder, target.database, lookup);
-    const std::vector<PreparedTable> tables = prepareFolder(folder, lookup);
+        return writeCatalogue(tables, target.database);
     OwnConnection connection(target);
     return writeTables(connection.db(), tables);
 }
 
-std::vector<ImportedTable> importTsvFolder(
-    const QString& folder, const QString& outPath, const TableDefLookup& lookup)
+std::vector<ImportedTable> writeCatalogue(const std::vector<PreparedTable>& tables, const QString& outPath)
 {
-    const std::vector<PreparedTable> tables = prepareFolder(folder, lookup);
     const QString target = QFileInfo(outPath).absoluteFilePath();
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         throw CatalogueError(QStringLiteral("Не удалось создать папку для %1").arg(target));
@@ -242,6 +231,18 @@ std::vector<ImportedTable> importTsvFolder(
             QStringLiteral("%1: %2").arg(target, QString::fromLocal8Bit(error.message().c_str())));
     }
     return imported;
+}
+
+std::vector<ImportedTable> importTsvFolder(
+    const QString& folder, const AliasConfig& target, const TableDefLookup& lookup)
+{
+    return writeCatalogue(prepareFolder(folder, lookup), target);
+}
+
+std::vector<ImportedTable> importTsvFolder(
+    const QString& folder, const QString& outPath, const TableDefLookup& lookup)
+{
+    return writeCatalogue(prepareFolder(folder, lookup), outPath);
 }
 
 } // namespace store

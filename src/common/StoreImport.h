@@ -4,6 +4,8 @@
 #include "common/StoreTable.h"
 
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -21,6 +23,20 @@ struct ImportedTable {
     QString name;
     int records = 0;
 };
+
+// A table read from some source and converted to the kinds of its definition, ready to be written.
+struct PreparedTable {
+    TableDef def;
+    QStringList columns; // the columns the source gives, in the order of each record's values
+    std::vector<QVariantList> records;
+};
+
+// Writes prepared tables into a new SQLite file at outPath, built beside it and renamed over it at the
+// end, so that a failed write leaves the previous catalogue untouched; or, for a PostgreSQL target,
+// replaces those tables in one transaction (other tables stay; a failure changes nothing).
+std::vector<ImportedTable> writeCatalogue(const std::vector<PreparedTable>& tables, const QString& outPath);
+std::vector<ImportedTable> writeCatalogue(
+    const std::vector<PreparedTable>& tables, const AliasConfig& target);
 
 // Writes a new SQLite file at outPath holding every *.tsv of folder (none when folder is empty: an empty,
 // valid catalogue). The file is built beside outPath and then renamed over it, so a failed import leaves

@@ -1,0 +1,78 @@
+#include "cli/FanJson.h"
+
+#include "cli/CliCommand.h"
+#include "common/NumberText.h"
+#include "fans/DutyFit.h"
+#include "fans/FanDesignation.h"
+#include "fans/FoundFanRow.h"
+#include "fans/SmokeFoundFanRow.h"
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+namespace {
+
+// Numbers written by the commands use "." whatever the locale.
+constexpr QChar cliSeparator = QLatin1Char('.');
+
+void addFit(QJsonObject& json, const fans::FoundFan& fan, double requiredFlow)
+{
+    const fans::DutyFit fit = fans::dutyFit(fan, requiredFlow);
+    json.insert(u"deviation"_s, jsonNumber(fit.deviation));
+    json.insert(u"efficiency"_s, jsonNumber(fit.efficiency));
+    json.insert(u"speed_for_duty"_s, jsonNumber(fit.speedForDuty));
+}
+
+} // namespace
+
+QJsonObject generalFanJson(const fans::FoundFan& fan, fans::FanGroup group, int number, double requiredFlow)
+{
+    const FanRecord& r = *fan.record;
+    QJsonObject json {
+        {u"number"_s, number},
+        {u"designation"_s, fans::generalDesignation(r)},
+        {u"flow"_s, roundHalfEven(fan.operatingFlow)},
+        {u"pressure"_s, roundHalfEven(fan.operatingPressure)},
+        {u"power"_s, jsonNumber(fan.powerAtOperating)},
+        {u"power_max"_s, jsonNumber(fan.powerAtMaxFlow)},
+        {u"air_speed"_s, jsonNumber(fan.airSpeed)},
+        {u"diameter"_s, r.d},
+        {u"rpm"_s, r.n},
+        {u"duct"_s, fans::foundFanRow(fan, group, number, cliSeparator).at(6)},
+        {u"poles"_s, r.polus},
+        {u"phases"_s, r.fazkol ? 3 : 1},
+        {u"noise_in"_s, r.lpaInput},
+        {u"noise_out"_s, r.lpaOutput},
+        {u"noise_case"_s, r.lpaArround},
+        {u"installed_power"_s, r.ny},
+        {u"mass"_s, roundHalfEven(r.massa)},
+    };
+    addFit(json, fan, requiredFlow);
+    return json;
+}
+
+QJsonObject smokeFanJson(
+    const fans::FoundFan& fan, fans::FireClass fireClass, int number, double requiredFlow)
+{
+    const FanRecord& r = *fan.record;
+    QJsonObject json {
+        {u"number"_s, number},
+        {u"designation"_s, fans::smokeDesignation(r)},
+        {u"flow"_s, roundHalfEven(fan.operatingFlow)},
+        {u"pressure"_s, roundHalfEven(fan.operatingPressure)},
+        {u"power"_s, jsonNumber(fan.powerAtOperating)},
+        {u"power_max"_s, jsonNumber(fans::largestPower(fan.curve))},
+        {u"diameter"_s, r.d},
+        {u"rpm"_s, r.n},
+        {u"poles"_s, r.polus},
+        {u"phases"_s, r.fazkol ? 3 : 1},
+        {u"fire"_s, fans::fireResistanceCell(r, fireClass).trimmed()},
+        {u"installed_power"_s, r.ny},
+        {u"mass"_s, roundHalfEven(r.massa)},
+    };
+    addFit(json, fan, requiredFlow);
+    return json;
+}
+
+} // namespace cli

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "fans/DutyFit.h"
+#include "fans/FanCatalogue.h"
+#include "fans/FanSelection.h"
+#include "fans/SelectionRequest.h"
+#include "fans/SmokeSelectionRequest.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+// Fan selection for a whole equipment schedule: one duty per row of a CSV file, each selected as the
+// selection window would with every series of its group ticked (or the series the row names), the
+// listed fans ranked for the engineer.
+namespace office {
+
+// The columns of a schedule: tag, flow and pressure are required.
+QStringList scheduleColumns();
+
+// A schedule that cannot be read at all (no header, an unknown or repeated column, a quote left open).
+class ScheduleError : public std::runtime_error {
+public:
+    explicit ScheduleError(const QString& message);
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// What a batch reads of the catalogue, once for the whole schedule.
+struct BatchCatalogue {
+    fans::FanCatalogue::Records records;
+    std::vector<fans::SeriesEntry> generalSeries;
+    std::vector<fans::SmokeSeriesEntry> smokeSeries;
+    QStringList diameters;
+    QStringList ductSizes;
+
+    // From the catalogue of the alias VOzuvada. Throws CatalogueError.
+    static BatchCatalogue fromStore(bool smoke);
+};
+
+struct BatchFan {
+    fans::FoundFan fan;
+    int number = 0; // the fan's number in the selection window's list
+    fans::DutyFit fit;
+};
+
+struct BatchRow {
+    QString tag;
+    int line = 0; // of the schedule file, from 1
+    QStringList messages; // why the row lists no fans: bad input or what the selection said
+    std::optional<fans::SelectionRequest> request; // general-ventilation row that ran
+    std::optional<fans::SmokeSelectionRequest> smokeRequest; // smoke-exhaust row that ran
+    std::vector<BatchFan> fans; // ranked: nearest operating flow first, then lowest power
+
+    double requiredFlow() const;
+};
+
+// Runs every row of the schedule on the catalogue; a row with bad input gets its messages and the other
+// rows still run. Throws ScheduleError when the file as a whole cannot be read.
+std::vector<BatchRow> runBatch(const QByteArray& schedule, bool smoke, const BatchCatalogue& catalogue);
+
+} // namespace office
