@@ -2,6 +2,7 @@
 #include "common/NumberText.h"
 #include "common/StoreError.h"
 #include "unit/UnitCalculation.h"
+#include "unit/UnitForm.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -122,17 +123,19 @@ int unitCommand(cli::Arguments& args)
     if (!load.project)
         return fail(load.messages);
     const unit::UnitProject& p = *load.project;
-    const unit::ProjectInputs read = unit::unitInputsFromProject(p, unit::UnitKind(kind), projectSeparator);
-    if (!read.inputs)
-        return fail({badNumberMessages(read.badText).constFirst()});
-    const unit::UnitInputs& in = *read.inputs;
     try {
         unit::ElementStore store = unit::pritoshkaElementStore();
         const QStringList water = typesAt(store.heaterTypes(unit::HeaterKind::Water), p.waterHeaterTicks);
         const QStringList electric
             = typesAt(store.heaterTypes(unit::HeaterKind::Electric), p.electricHeaterTicks);
-        if (const auto problem = unit::unitInputProblem(in, !water.isEmpty() || !electric.isEmpty()))
-            return fail({problem->message});
+        // The numbers and checks of the window's page, read as the window reads them.
+        const unit::UnitPageRead read = unit::readUnitPage(
+            p, unit::UnitKind(kind), !water.isEmpty() || !electric.isEmpty(), projectSeparator);
+        if (read.badNumber)
+            return fail({badNumberMessages(read.badText).constFirst()});
+        if (read.problem)
+            return fail({read.problem->message});
+        const unit::UnitInputs& in = *read.inputs;
         unit::ElementTicks ticks;
         const QString* stored[]
             = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};

@@ -52,34 +52,6 @@ std::optional<UnitInputProblem> unitInputProblem(const UnitInputs& in, bool anyH
     return std::nullopt;
 }
 
-ProjectInputs unitInputsFromProject(const UnitProject& p, UnitKind kind, QChar decimalSeparator)
-{
-    UnitInputs in;
-    in.kind = kind;
-    const struct {
-        const QString& text;
-        double& target;
-        UnitField field;
-    } numbers[] = {{p.flow, in.heater.flow, UnitField::Flow},
-        {p.freePressure, in.freePressure, UnitField::FreePressure},
-        {p.airIn, in.heater.airIn, UnitField::AirIn}, {p.airOut, in.heater.airOut, UnitField::AirOut},
-        {p.maxSpeed, in.heater.maxSpeed, UnitField::MaxSpeed},
-        {p.waterIn, in.heater.waterIn, UnitField::WaterIn},
-        {p.waterOut, in.heater.waterOut, UnitField::WaterOut},
-        {p.coolerFlow, in.cooler.flow, UnitField::CoolerFlow},
-        {p.coolerAirIn, in.cooler.airIn, UnitField::CoolerAirIn},
-        {p.coolerAirOut, in.cooler.airOut, UnitField::CoolerAirOut},
-        {p.humidity, in.cooler.humidity, UnitField::Humidity}};
-    for (const auto& n : numbers) {
-        const std::optional<double> value = parseNumber(n.text, decimalSeparator);
-        if (!value)
-            return {std::nullopt, n.field, n.text};
-        n.target = *value;
-    }
-    in.cooler.series = p.coolerSeries == 0 ? CoolerSeries::Water : CoolerSeries::Freon;
-    return {in, std::nullopt, {}};
-}
-
 UnitVariants calculateVariants(ElementStore& store, const UnitInputs& in, const QStringList& waterTypes,
     const QStringList& electricTypes, const std::vector<SectionRecord>& sections)
 {
@@ -115,8 +87,11 @@ UnitSection unitSection(
         s.kanalIndex = heater.kanalIndex;
         s.baseLength = heater.length;
         s.basePressure += heater.airLoss;
-        if (hasCooler(in.kind))
-            s.cooler = selectCooler(in.cooler, s.kanalIndex).result;
+        if (hasCooler(in.kind)) {
+            const CoolerOutcome cooler = selectCooler(in.cooler, s.kanalIndex);
+            s.cooler = cooler.result;
+            s.coolerMessage = cooler.message;
+        }
     } else if (s.cooler) {
         s.kanalIndex = s.cooler->section;
     }

@@ -67,14 +67,6 @@ struct UnitInputProblem {
 // `anyHeaterType`: whether a heater type is ticked.
 std::optional<UnitInputProblem> unitInputProblem(const UnitInputs& in, bool anyHeaterType);
 
-// The numbers of a project, read with `decimalSeparator`; a text that is not a number gives its field.
-struct ProjectInputs {
-    std::optional<UnitInputs> inputs;
-    std::optional<UnitField> badField;
-    QString badText;
-};
-ProjectInputs unitInputsFromProject(const UnitProject& project, UnitKind kind, QChar decimalSeparator);
-
 // The heater variants (one per ticked type that has models, in list order, water types first) and the cooler
 // sized without a given section.
 struct UnitVariants {
@@ -89,6 +81,7 @@ struct UnitSection {
     int kanalIndex = 0;
     std::optional<CoolerResult> cooler; // sized for the heater's section when there is a heater
     std::optional<CoolerRecord> coolerRow;
+    QString coolerMessage; // why the unit's cooler could not be sized for the heater's section
     double baseLength = 0; // mm: heater and cooler
     double basePressure = 0; // Pa: free pressure, heater and cooler
 };

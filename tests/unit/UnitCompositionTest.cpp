@@ -1,6 +1,7 @@
 #include "common/CatalogueStore.h"
 #include "common/NumberText.h"
 #include "unit/UnitCalculation.h"
+#include "unit/UnitForm.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -155,15 +156,15 @@ TEST(UnitInputs, ProjectNumbersAndTheBoxThatIsNoNumber)
     UnitProject p = defaultUnitProject();
     p.maxSpeed = u"3.5"_s;
     p.coolerSeries = 0;
-    const ProjectInputs read = unitInputsFromProject(p, UnitKind::Cooler, u'.');
+    const UnitPageRead read = readUnitPage(p, UnitKind::Cooler, false, u'.');
     ASSERT_TRUE(read.inputs);
     EXPECT_EQ(read.inputs->heater.maxSpeed, 3.5);
     EXPECT_EQ(read.inputs->cooler.series, CoolerSeries::Water);
     EXPECT_EQ(read.inputs->heater.airIn, -26);
     p.humidity = u"8O"_s;
-    const ProjectInputs bad = unitInputsFromProject(p, UnitKind::Cooler, u'.');
+    const UnitPageRead bad = readUnitPage(p, UnitKind::Cooler, false, u'.');
     EXPECT_FALSE(bad.inputs);
-    EXPECT_EQ(bad.badField, UnitField::Humidity);
+    EXPECT_EQ(bad.badNumber, UnitField::Humidity);
     EXPECT_EQ(bad.badText, u"8O"_s);
 }
 
@@ -256,4 +257,20 @@ TEST_F(BundledUnit, CoolerOnlyUnitCarriesTheCoolersFlow)
     EXPECT_DOUBLE_EQ(valve.loss, valve.row.loss(5000));
     EXPECT_TRUE(
         run.lists[int(AccessoryKind::Valve)][0].endsWith(integerText(valve.row.loss(5000)) + u"Па"_s));
+}
+
+TEST_F(BundledUnit, HeaterSectionWithoutACoolerOfItsSizeIsTold)
+{
+    ElementStore store = pritoshkaElementStore();
+    UnitVariants variants;
+    THeaterVariant heater;
+    heater.kanalIndex = 1; // 300×150: no cooler is made that small
+    heater.length = 300;
+    heater.airLoss = 20;
+    variants.heaters = {heater};
+    const UnitSection s = unitSection(store, inputs(UnitKind::HeaterAndCooler), variants, 1);
+    EXPECT_FALSE(s.cooler);
+    EXPECT_FALSE(s.coolerMessage.isEmpty());
+    EXPECT_EQ(s.baseLength, 300);
+    EXPECT_EQ(s.basePressure, 150 + 20);
 }

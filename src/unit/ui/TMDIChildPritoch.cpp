@@ -333,6 +333,8 @@ void TMDIChildPritoch::chooseHeaterColumn(int column, bool rebuild)
     markChosenHeater();
     if (hasCooler(m_kind))
         showCooler(m_run.section.cooler);
+    if (!m_run.section.coolerMessage.isEmpty())
+        ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
     m_kindLabel->setText(kindTotalsLabel(m_kind));
     // Another heater of the same section keeps the ticked elements.
     if (rebuild || m_listsSection != m_run.section.kanalIndex)
