@@ -1,7 +1,9 @@
 #include "cli/CliCommand.h"
+#include "cli/FormOptions.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
 #include "curtains/CurtainCalc.h"
+#include "curtains/CurtainForm.h"
 #include "curtains/CurtainProjectFile.h"
 #include "curtains/CurtainTable.h"
 
@@ -121,14 +123,16 @@ int report(bool json, const CurtainRun* run, const QStringList& messages, bool o
 
 int curtain(cli::Arguments& args)
 {
-    const QStringList unknown = args.unknownFlags({u"--project"_s, u"--series"_s, u"--index"_s});
+    // Every series has the same boxes, so the options of one description serve all three.
+    const QStringList unknown = args.unknownFlags(cli::formOptions(curtainFormInputs(Series::Ork))
+        + QStringList {u"--project"_s, u"--series"_s, u"--index"_s});
     if (!unknown.isEmpty()) {
         args.addError(u"unknown option: %1"_s.arg(unknown.join(u", "_s)));
         return cli::BadArguments;
     }
     const auto project = args.value(u"--project"_s);
-    if (!project) {
-        args.addError(u"curtain needs --project FILE"_s);
+    if (!project && !args.value(u"--series"_s)) {
+        args.addError(u"curtain needs --project FILE or --series"_s);
         return cli::BadArguments;
     }
     std::optional<Series> series;
@@ -152,10 +156,18 @@ int curtain(cli::Arguments& args)
     }
     const bool json = args.has(u"--json"_s);
 
-    const CurtainProjectLoad load = loadCurtainProject(*series, *project, projectSeparator);
-    if (!load.project)
-        return report(json, nullptr, load.messages, false);
-    const CurtainReading reading = readCurtainInputs(*load.project, *series, projectSeparator);
+    // The defaults of a new window, the project over them, the options over both, as if typed.
+    CurtainProject typed = defaultCurtainProject(*series);
+    if (project) {
+        const CurtainProjectLoad load = loadCurtainProject(*series, *project, projectSeparator);
+        if (!load.project)
+            return report(json, nullptr, load.messages, false);
+        typed = *load.project;
+    }
+    cli::applyFormOptions(args, curtainFormInputs(*series), typed);
+    if (!args.errors().isEmpty())
+        return cli::BadArguments;
+    const CurtainReading reading = readCurtainInputs(typed, *series, projectSeparator);
     if (!reading.inputs)
         return report(json, nullptr, {badNumberMessages(reading.text).constFirst()}, false);
 
@@ -176,4 +188,7 @@ int curtain(cli::Arguments& args)
 } // namespace
 
 ZFN_CLI_COMMAND("curtain",
-    "curtain --project FILE [--series ork|tem|pln] [--index NN] [--alias Pritoshka=PATH] [--json]", curtain);
+    "curtain --project FILE | --series ork|tem|pln [--width B] [--height H] [--tv T] [--tn T] [--tc T] "
+    "[--wind V] "
+    "[--tw1 T] [--tw2 T] [--index NN] [--alias Pritoshka=PATH] [--json]",
+    curtain);

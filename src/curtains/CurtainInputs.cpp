@@ -1,8 +1,6 @@
 #include "curtains/CurtainInputs.h"
 
-#include "common/NumberText.h"
-
-#include <array>
+#include "curtains/CurtainForm.h"
 
 namespace curtains {
 
@@ -16,9 +14,7 @@ CurtainInputs defaultCurtainInputs(Series series)
 
 CurtainProject defaultCurtainProject(Series series)
 {
-    CurtainProject p;
-    p.placement = series == Series::Pln ? 1 : 0;
-    return p;
+    return defaultRecord(curtainFormInputs(series));
 }
 
 int heaterItemCount(Series series)
@@ -78,36 +74,11 @@ CurtainReading readCurtainInputs(const CurtainProject& typed, Series series, QCh
     in.smallestBlockItem = p.smallestBlock;
     in.mayExtend = p.mayExtend;
 
-    struct Box {
-        CurtainField field;
-        const QString& text;
-        double& value;
-    };
-    const Box h {CurtainField::H, p.H, in.H}, b {CurtainField::B, p.B, in.B},
-        tv {CurtainField::Tv, p.tv, in.tv}, tn {CurtainField::Tn, p.tn, in.tn},
-        tc {CurtainField::Tc, p.tc, in.tc}, v {CurtainField::V, p.v, in.v},
-        tw1 {CurtainField::Tw1, p.tw1, in.tw1}, tw2 {CurtainField::Tw2, p.tw2, in.tw2};
-    const bool water = in.heater == HeaterKind::Water;
-    std::array<const Box*, 8> order {};
-    std::size_t count = 0;
-    for (const Box* box : {&h, &b, &tv, &tn, &tc})
-        order[count++] = box;
-    if (series == Series::Pln)
-        order[count++] = &v;
-    if (water) {
-        order[count++] = &tw1;
-        order[count++] = &tw2;
-    }
-    if (series != Series::Pln)
-        order[count++] = &v;
-
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto value = parseNumber(order[i]->text, decimalSeparator);
-        if (!value)
-            return {std::nullopt, order[i]->field, order[i]->text};
-        order[i]->value = *value;
-    }
-    return {in, CurtainField::None, {}};
+    const auto read = readNumbers(
+        curtainFormInputs(series), p, in, decimalSeparator, curtainNumberOrder(series, p.heaterType));
+    if (!read.inputs)
+        return {std::nullopt, static_cast<CurtainField>(read.badNumber->focusField), read.badText};
+    return {*read.inputs, CurtainField::None, {}};
 }
 
 } // namespace curtains

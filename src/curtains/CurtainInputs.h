@@ -45,23 +45,24 @@ struct CurtainInputs {
 
 CurtainInputs defaultCurtainInputs(Series series);
 
-// The window's inputs as typed: the boxes' texts and the radio groups' item indices.
+// The window's inputs as typed: the boxes' texts and the radio groups' item indices. A new window's inputs
+// are defaultCurtainProject(); the choices a series does not have keep the values given here.
 struct CurtainProject {
     QString projectName;
     qint32 buildingType = 0; // RadioGroupTip
-    QString B = QStringLiteral("3");
-    QString H = QStringLiteral("2");
-    QString tv = QStringLiteral("20");
-    QString tn = QStringLiteral("-20");
-    QString tc = QStringLiteral("14");
-    QString v = QStringLiteral("4");
+    QString B;
+    QString H;
+    QString tv;
+    QString tn;
+    QString tc;
+    QString v;
     qint32 placement = 0; // RadioGroupb_v: 0 side, 1 top
     qint32 posts = 0; // RadioGroupb1_b2: 0 one post, 1 two posts
-    qint32 heaterType = 0; // RG_Tip (RGTip of ПЛН)
+    qint32 heaterType = 0; // RG_Tip
     qint32 heaterRows = 0; // RG_2_3: 0 two rows, 1 three rows
     qint32 powerStep = 0; // RG_P1_P2: 0 nominal, 1 reduced
-    QString tw1 = QStringLiteral("80");
-    QString tw2 = QStringLiteral("40");
+    QString tw1;
+    QString tw2;
     qint32 blockLimit = 1; // RG: 0 "ДА", 1 "НЕТ"
     qint32 smallestBlock = temLargestBlockItem; // RG_I
     bool mayExtend = true; // RB_YES
@@ -69,6 +70,7 @@ struct CurtainProject {
     bool operator==(const CurtainProject&) const = default;
 };
 
+// The inputs of a new window of the series, as its input description states them.
 CurtainProject defaultCurtainProject(Series series);
 
 // Items of each radio group of a series and its default item; an index outside its group reads as the
@@ -87,8 +89,8 @@ struct CurtainReading {
     QString text; // its text as typed
 };
 
-// Reads the numbers in the window's order (ОРК, ТЕМ: H, B, tв, tн, tс, the water temperatures, v; ПЛН: H, B,
-// tв, tн, tс, v, the water temperatures); the first text that is not a number stops the reading.
+// Reads the numbers by the input description in the window's order (curtainNumberOrder); the first text
+// that is not a number stops the reading.
 CurtainReading readCurtainInputs(const CurtainProject& project, Series series, QChar decimalSeparator);
 
 } // namespace curtains

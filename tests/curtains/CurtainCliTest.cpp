@@ -159,3 +159,30 @@ TEST_F(CurtainCliTest, IndexRefusalsAndBadArguments)
 }
 
 } // namespace
+
+// Without a project the series' defaults run; the box options act as if typed over the defaults or the
+// project.
+TEST_F(CurtainCliTest, BoxOptionsActAsIfTyped)
+{
+    const CliRun tem = curtain({u"--series"_s, u"tem"_s});
+    ASSERT_EQ(tem.exitCode, 0);
+    EXPECT_EQ(qRound(tem.json[u"required_flow"_s].toDouble()), 16259);
+    EXPECT_EQ(tem.json[u"model"_s].toString(), u"6");
+
+    // A wider gate needs more air than the default one.
+    const CliRun wide = curtain({u"--project"_s, project(Series::Ork), u"--width"_s, u"4.5"_s});
+    ASSERT_EQ(wide.exitCode, 0);
+    EXPECT_GT(wide.json[u"required_flow"_s].toDouble(), 16260);
+
+    // Water temperatures count only with a water heater.
+    CurtainProject water = defaultCurtainProject(Series::Ork);
+    water.heaterType = 1;
+    const CliRun hotter = curtain(
+        {u"--project"_s, project(Series::Ork, water, u"water"_s), u"--tw1"_s, u"95"_s, u"--tw2"_s, u"70"_s});
+    ASSERT_EQ(hotter.exitCode, 0);
+    const double flow = hotter.json[u"flow"_s].toDouble();
+    EXPECT_NEAR(hotter.json[u"heater"_s].toObject()[u"water_flow"_s].toDouble(),
+        900 * flow * 0.25 * (95 - 20) / 3000 / 25, 1e-9 * flow);
+    EXPECT_EQ(curtain({u"--series"_s, u"ork"_s, u"--tw1"_s, u"x"_s}).exitCode, 2);
+    EXPECT_EQ(curtain({u"--series"_s, u"ork"_s, u"--tw3"_s, u"1"_s}).exitCode, 2);
+}

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "curtains/CurtainInputs.h"
+#include "ui/InputForm.h"
 
 #include <QWidget>
-#include <array>
 
 class QGroupBox;
-class QLineEdit;
-class QRadioButton;
 class RadioGroupWidget;
-class SpinEditWidget;
 namespace ui {
 class Program;
 }
@@ -44,30 +41,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum Box { B, H, Tv, Tn, Tc, V, Tw1, Tw2, BoxCount };
-
     void buildControls();
     QWidget* buildGateGroup();
     QWidget* buildChoices();
     void updateVisibility();
-    void focusField(curtains::CurtainField field);
-    void readStoredInputs();
-    void writeStoredInputs() const;
+    RadioGroupWidget* choice(const QString& name) const;
 
     ui::Program& m_program;
     curtains::Series m_series;
-    QLineEdit* m_projectName = nullptr;
-    std::array<SpinEditWidget*, BoxCount> m_boxes {};
-    RadioGroupWidget* m_placement = nullptr; // RadioGroupb_v
-    RadioGroupWidget* m_posts = nullptr; // RadioGroupb1_b2
-    RadioGroupWidget* m_building = nullptr; // RadioGroupTip
-    RadioGroupWidget* m_heater = nullptr; // RG_Tip
-    RadioGroupWidget* m_rows = nullptr; // RG_2_3 (ОРК, ТЕМ)
-    RadioGroupWidget* m_power = nullptr; // RG_P1_P2 (ОРК)
-    RadioGroupWidget* m_limit = nullptr; // RG (ТЕМ)
-    RadioGroupWidget* m_smallest = nullptr; // RG_I (ТЕМ)
-    QRadioButton* m_yes = nullptr; // RB_YES (ПЛН)
-    QRadioButton* m_no = nullptr; // RB_NO (ПЛН)
+    ui::InputForm<curtains::CurtainProject, curtains::CurtainInputs> m_form;
     QGroupBox* m_water = nullptr; // RG_W
 };
 

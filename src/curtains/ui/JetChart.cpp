@@ -28,7 +28,7 @@ QVector<double> ys(const std::vector<QPointF>& points)
     return values;
 }
 
-void addMark(
+QCPItemText* addMark(
     QCustomPlot* chart, const QPointF& at, const QString& text, const QColor& colour, Qt::Alignment side)
 {
     auto* mark = new QCPItemText(chart);
@@ -42,6 +42,7 @@ void addMark(
     QFont font = mark->font();
     font.setPointSizeF(7.5);
     mark->setFont(font);
+    return mark;
 }
 
 } // namespace
@@ -92,9 +93,15 @@ void drawJet(QCustomPlot* chart, const JetPath& path, bool side)
         case JetMarkKind::InnerBoundary:
             addMark(chart, mark.point, mark.text, QColor(0, 128, 0), Qt::AlignLeft | Qt::AlignTop);
             break;
-        case JetMarkKind::OuterBoundary:
-            addMark(chart, mark.point, mark.text, QColor(200, 0, 0), Qt::AlignRight | Qt::AlignBottom);
+        case JetMarkKind::OuterBoundary: {
+            // Starts at the left edge of the plot, at the mark's height: a label ending at the mark would
+            // run over the axis on a narrow chart (the printed form's).
+            QCPItemText* label
+                = addMark(chart, mark.point, mark.text, QColor(200, 0, 0), Qt::AlignLeft | Qt::AlignBottom);
+            label->position->setTypeX(QCPItemPosition::ptAxisRectRatio);
+            label->position->setCoords(0.01, mark.point.y());
             break;
+        }
         }
     }
     chart->graph(Temperatures)->setData(xs(temperaturePoints), ys(temperaturePoints), true);

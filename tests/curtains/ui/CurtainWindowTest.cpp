@@ -285,6 +285,18 @@ TEST_F(CurtainWindowTest, StoredInputsStopAtTheFirstBadValueAndIgnoreItemsOutsid
     EXPECT_EQ(group(window.get(), u"RG_Tip"_s)->itemIndex(), 1);
     EXPECT_EQ(group(window.get(), u"RG_2_3"_s)->itemIndex(), 1);
     EXPECT_EQ(group(window.get(), u"RG_P1_P2"_s)->itemIndex(), 0); // missing: default
+
+    // A missing text ends the reading as well: what follows it keeps the defaults.
+    {
+        QFile ini(dir.filePath(u"user.ini"_s));
+        ASSERT_TRUE(ini.open(QIODevice::Append));
+        ini.write("[ChildwinVozdZavesaTEM]\nInput_B=6\nInput_H=3\nInput_tn=-30\nRG_Tip_ItemIndex=1\n");
+    }
+    auto tem = makeWindow(Series::Tem);
+    EXPECT_EQ(text(tem.get(), u"Input_H"_s), u"3");
+    EXPECT_EQ(text(tem.get(), u"Input_tv"_s), u"20");
+    EXPECT_EQ(text(tem.get(), u"Input_tn"_s), u"-20");
+    EXPECT_EQ(group(tem.get(), u"RG_Tip"_s)->itemIndex(), 0);
 }
 
 TEST_F(CurtainWindowTest, ProjectsAreSavedAndLoadedThroughTheDialogs)
