@@ -173,23 +173,36 @@ void TMDIChildPritoch::nextWithoutHeating()
     }
     const int row = m_sectionGrid->currentRow();
     guarded([&] {
+        // Everything is read from the catalogue before the window changes: an error leaves it as it was.
+        UnitRun run;
+        run.section.kanalIndex = row >= 0 && row < int(m_sections.size()) ? m_sections[row].num : 0;
+        run.section.basePressure = read.inputs->freePressure;
+        run.sectionText = sectionText(run.section.kanalIndex);
+        const ElementLists lists = elementListsFor(
+            store(), run.section.kanalIndex, read.inputs->heater.flow, LineStyle::PlainPath);
         m_inputs = *read.inputs;
         m_flow = read.inputs->heater.flow;
-        m_run = UnitRun {};
-        m_run.section.kanalIndex = row >= 0 && row < int(m_sections.size()) ? m_sections[row].num : 0;
-        m_run.section.basePressure = read.inputs->freePressure;
-        m_run.sectionText = row >= 0 && row < int(m_sections.size()) ? m_sections[row].text : QString();
+        m_run = std::move(run);
         m_lastPage = PlainPage;
         m_calculated = true;
         m_heaterGrid->hide();
         m_coolerGridGroup->hide();
-        m_pages->setCurrentIndex(ElementPage);
-        m_fanButton->setEnabled(true);
-        rebuildLists(LineStyle::PlainPath, false);
+        showLists(lists);
         composeUnit();
         loadTree(u"nulltree.txt"_s);
         m_kindLabel->clear();
+        m_pages->setCurrentIndex(ElementPage);
+        m_fanButton->setEnabled(true);
     });
+}
+
+QString TMDIChildPritoch::sectionText(int kanalIndex) const
+{
+    for (const SectionRecord& s : m_sections) {
+        if (s.num == kanalIndex)
+            return s.text;
+    }
+    return {};
 }
 
 QStringList TMDIChildPritoch::tickedHeaterTypes(QListWidget* list) const
@@ -215,44 +228,50 @@ bool TMDIChildPritoch::next()
     return guarded([&] {
         ui::BusyScope busy(m_program.busyIndicator(), u"Подбор теплообменников и охладителя..."_s);
         const UnitInputs& in = *read.inputs;
-        UnitVariants variants = calculateVariants(store(), in, water, electric, m_sections);
+        // Everything is read from the catalogue before the window changes: an error leaves it as it was.
+        UnitRun run;
+        run.variants = calculateVariants(store(), in, water, electric, m_sections);
+        const int variantCount = int(run.variants.heaters.size());
+        if (hasHeater(m_kind) && variantCount > 0) {
+            // The column chosen before stays chosen while there is one.
+            const int previous = m_run.heaterColumn;
+            run.heaterColumn = previous >= 1 && previous <= variantCount ? previous : 1;
+        }
+        run.section = unitSection(store(), in, run.variants, run.heaterColumn);
+        LineStyle style = LineStyle::HeaterPath;
+        if (m_kind == UnitKind::Plain) {
+            // Without heater and cooler the flow and the highest speed give the section.
+            style = LineStyle::PlainPath;
+            run.section.kanalIndex = sectionForSpeed(m_sections, unitAirFlow(in), in.heater.maxSpeed)
+                                         .value_or(m_sections.empty() ? 0 : m_sections.front().num);
+        }
+        run.sectionText = sectionText(run.section.kanalIndex);
+        const ElementLists lists
+            = elementListsFor(store(), run.section.kanalIndex, unitAirFlow(in), style, run.heaterColumn > 0);
+        std::vector<QStringList> heaterColumns;
+        for (const THeaterVariant& v : run.variants.heaters)
+            heaterColumns.push_back(
+                heaterColumnTexts(v, in.heater.flow, sectionText(v.kanalIndex), systemDecimalSeparator()));
+
         m_inputs = in;
         m_flow = unitAirFlow(in);
-        const int previousColumn = m_run.heaterColumn;
-        m_run = UnitRun {};
-        m_run.variants = std::move(variants);
+        m_run = std::move(run);
         m_lastPage = InputPage;
         m_calculated = true;
-        showCooler(m_run.variants.cooler);
+        showCooler(m_run.section.cooler);
         m_coolerGridGroup->setVisible(hasCooler(m_kind));
         m_heaterGrid->setVisible(hasHeater(m_kind));
-        showHeaterVariants();
+        showHeaterVariants(heaterColumns);
+        showLists(lists);
+        composeUnit();
         loadTree(u"tepltree.txt"_s);
-        m_fanButton->setEnabled(true);
-        const int variantCount = int(m_run.variants.heaters.size());
-        if (hasHeater(m_kind) && variantCount > 0) {
-            chooseHeaterColumn(
-                previousColumn >= 1 && previousColumn <= variantCount ? previousColumn : 1, true);
-        } else {
-            m_run.section = unitSection(store(), in, m_run.variants, 0);
-            LineStyle style = LineStyle::HeaterPath;
-            if (m_kind == UnitKind::Plain) {
-                // Without heater and cooler the flow and the highest speed give the section.
-                style = LineStyle::PlainPath;
-                m_run.section.kanalIndex = sectionForSpeed(m_sections, m_flow, in.heater.maxSpeed)
-                                               .value_or(m_sections.empty() ? 0 : m_sections.front().num);
-            }
-            for (const SectionRecord& s : m_sections) {
-                if (s.num == m_run.section.kanalIndex)
-                    m_run.sectionText = s.text;
-            }
-            rebuildLists(style, false);
-            composeUnit();
-        }
         m_kindLabel->setText(kindTotalsLabel(m_kind));
+        m_fanButton->setEnabled(true);
         m_pages->setCurrentIndex(ElementPage);
         if (m_heaterGrid->isVisible())
             m_heaterGrid->setFocus();
+        if (!m_run.section.coolerMessage.isEmpty())
+            ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
     });
 }
 
@@ -274,22 +293,16 @@ void TMDIChildPritoch::showCooler(const std::optional<CoolerResult>& cooler)
     m_coolerGrid->setMinimumWidth(width);
 }
 
-void TMDIChildPritoch::showHeaterVariants()
+void TMDIChildPritoch::showHeaterVariants(const std::vector<QStringList>& columns)
 {
-    const std::vector<THeaterVariant>& heaters = m_run.variants.heaters;
     m_heaterGrid->clearContents();
-    m_heaterGrid->setColumnCount(1 + std::max<int>(1, int(heaters.size())));
+    m_heaterGrid->setColumnCount(1 + std::max<int>(1, int(columns.size())));
     const QStringList titles = heaterRowTitles();
     for (int r = 0; r < heaterGridRows; ++r)
         setCell(m_heaterGrid, r, 0, titles[r]);
-    const QChar separator = systemDecimalSeparator();
-    for (int c = 1; c <= int(heaters.size()); ++c) {
-        const THeaterVariant& v = heaters[c - 1];
-        const std::optional<SectionRecord> section = store().section(v.kanalIndex);
-        const QStringList texts
-            = heaterColumnTexts(v, m_flow, section ? section->text : QString(), separator);
+    for (int c = 1; c <= int(columns.size()); ++c) {
         for (int r = 0; r < heaterGridRows; ++r)
-            setCell(m_heaterGrid, r, c, texts[r]);
+            setCell(m_heaterGrid, r, c, columns[c - 1][r]);
     }
     m_heaterGrid->resizeColumnsToContents();
     ui::widenColumnsToContents(m_heaterGrid); // the chosen column is drawn bold
@@ -314,37 +327,35 @@ void TMDIChildPritoch::markChosenHeater()
 
 void TMDIChildPritoch::chooseHeater(int column)
 {
-    guarded([&] { chooseHeaterColumn(column, false); });
-}
-
-void TMDIChildPritoch::chooseHeaterColumn(int column, bool rebuild)
-{
     // A heater is chosen only among the variants of a calculation of the heater-and-cooler page.
     if (!m_calculated || m_lastPage != InputPage || !hasHeater(m_kind) || column < 1
         || column > int(m_run.variants.heaters.size()))
         return;
-    m_run.heaterColumn = column;
-    m_run.section = unitSection(store(), m_inputs, m_run.variants, column);
-    m_run.sectionText.clear();
-    for (const SectionRecord& s : m_sections) {
-        if (s.num == m_run.section.kanalIndex)
-            m_run.sectionText = s.text;
-    }
-    markChosenHeater();
-    if (hasCooler(m_kind))
-        showCooler(m_run.section.cooler);
-    if (!m_run.section.coolerMessage.isEmpty())
-        ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
-    m_kindLabel->setText(kindTotalsLabel(m_kind));
-    // Another heater of the same section keeps the ticked elements.
-    if (rebuild || m_listsSection != m_run.section.kanalIndex)
-        rebuildLists(LineStyle::HeaterPath, true);
-    composeUnit();
+    guarded([&] {
+        UnitSection section = unitSection(store(), m_inputs, m_run.variants, column);
+        // Another heater of the same section keeps the lists and their ticks.
+        const bool sameLists = m_listsSection == section.kanalIndex;
+        const ElementLists lists = sameLists
+            ? m_run.lists
+            : elementListsFor(store(), section.kanalIndex, m_flow, LineStyle::HeaterPath, true);
+        m_run.heaterColumn = column;
+        m_run.section = std::move(section);
+        m_run.sectionText = sectionText(m_run.section.kanalIndex);
+        markChosenHeater();
+        if (hasCooler(m_kind))
+            showCooler(m_run.section.cooler);
+        m_kindLabel->setText(kindTotalsLabel(m_kind));
+        if (!sameLists)
+            showLists(lists);
+        composeUnit();
+        if (!m_run.section.coolerMessage.isEmpty())
+            ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
+    });
 }
 
-void TMDIChildPritoch::rebuildLists(LineStyle style, bool filterAfterHeaterChoice)
+void TMDIChildPritoch::showLists(const ElementLists& lists)
 {
-    m_run.lists = elementListsFor(store(), m_run.section.kanalIndex, m_flow, style, filterAfterHeaterChoice);
+    m_run.lists = lists;
     m_listsSection = m_run.section.kanalIndex;
     m_filling = true;
     for (AccessoryKind kind : accessoryKinds) {

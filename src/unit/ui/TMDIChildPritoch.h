@@ -91,10 +91,12 @@ private:
     QWidget* boxOf(unit::UnitField field) const;
 
     void showCooler(const std::optional<unit::CoolerResult>& cooler);
-    void showHeaterVariants();
+    // Shows the texts of the variants, one column each.
+    void showHeaterVariants(const std::vector<QStringList>& columns);
     void markChosenHeater();
-    void chooseHeaterColumn(int column, bool rebuild);
-    void rebuildLists(unit::LineStyle style, bool filterAfterHeaterChoice);
+    // Shows new lists for the unit's section, nothing ticked.
+    void showLists(const unit::ElementLists& lists);
+    QString sectionText(int kanalIndex) const;
     void composeUnit();
     void loadTree(const QString& fileName);
     void tickElement(QListWidgetItem* item);

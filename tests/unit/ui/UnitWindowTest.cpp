@@ -581,3 +581,25 @@ TEST_F(UnitWindowTest, EveryHeaterTypeAndEverySilencerOfALargerCatalogueWorks)
     EXPECT_EQ(window->unitRun().heaterColumn, 14);
     EXPECT_EQ(window->projectAsTyped().silencerTicks, u"19;"_s);
 }
+
+TEST_F(UnitWindowTest, CatalogueWithoutItsTablesEndsEachActionWithTheStoresMessage)
+{
+    const QString empty = dir.filePath(u"empty.sqlite"_s);
+    {
+        QFile file(empty);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    store::setAliasOverride(store::pritoshkaAlias(), empty);
+    for (UnitKind kind : {UnitKind::Plain, UnitKind::Cooler}) {
+        SCOPED_TRACE(int(kind));
+        messages.clear();
+        auto window = makeWindow(kind);
+        ASSERT_EQ(messages.size(), 1); // the window opens and says what is missing
+        EXPECT_EQ(child<QTableWidget>(window.get(), u"StringGrid_Kanal"_s)->rowCount(), 0);
+        messages.clear();
+        calculate(window.get());
+        EXPECT_EQ(messages.size(), 1);
+        EXPECT_EQ(child<QTabWidget>(window.get(), u"PageControl"_s)->currentIndex(),
+            kind == UnitKind::Plain ? 0 : 1);
+    }
+}
