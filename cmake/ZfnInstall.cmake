@@ -30,7 +30,8 @@ foreach(program zfn zfn-cli)
   install(FILES ${CMAKE_BINARY_DIR}/package/${program} DESTINATION ${ZFN_LINK_DIR})
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/package/zfn.desktop DESTINATION ${ZFN_SHARE_DIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/data/package/zfn.svg DESTINATION ${ZFN_SHARE_DIR}/icons/hicolor/scalable/apps)
+# The program's own emblem (Logo.bmp, the window icon), as the desktop wants it.
+install(FILES ${PROJECT_SOURCE_DIR}/data/package/zfn.png DESTINATION ${ZFN_SHARE_DIR}/icons/hicolor/128x128/apps)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zfn)
@@ -44,6 +45,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX "/")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The optimised build keeps debug information for the benchmarks; the package does without it.
+set(CPACK_STRIP_FILES ON)
 # What the libraries do not tell: Qt's database drivers and window-system plugins, the fonts of the forms.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")

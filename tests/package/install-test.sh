@@ -24,7 +24,7 @@ ls "$program"/*.jpg >/dev/null 2>&1 || fail "no dimension drawings in the progra
 desktop="$root/usr/share/applications/zfn.desktop"
 grep -qx 'Exec=zfn' "$desktop" || fail "the desktop entry does not start zfn"
 grep -qx 'Icon=zfn' "$desktop" || fail "the desktop entry names no icon"
-[ -f "$root/usr/share/icons/hicolor/scalable/apps/zfn.svg" ] || fail "the icon is not installed"
+[ -f "$root/usr/share/icons/hicolor/128x128/apps/zfn.png" ] || fail "the icon is not installed"
 
 # Run from elsewhere: the program finds its catalogue beside itself, not in the current folder.
 cd "$root"
