@@ -1,6 +1,8 @@
 #include "fans/ui/FansFoundWindow.h"
 
 #include "fans/FoundFanRow.h"
+#include "ui/ChartPoints.h"
+#include "ui/ChartZoom.h"
 #include "ui/GridColumns.h"
 #include "ui/Program.h"
 #include "ui/SharedRecords.h"
@@ -52,22 +54,6 @@ FoundFansLook generalLook()
 QString listHint()
 {
     return u"Для выбора вентилятора перемещайтесь по списку спомощью \"мыши\" или клавиш ВВЕРХ, ВНИЗ на клавиатуре"_s;
-}
-
-QVector<double> xs(const std::vector<QPointF>& points)
-{
-    QVector<double> v;
-    for (const QPointF& p : points)
-        v << p.x();
-    return v;
-}
-
-QVector<double> ys(const std::vector<QPointF>& points)
-{
-    QVector<double> v;
-    for (const QPointF& p : points)
-        v << p.y();
-    return v;
 }
 
 void styleLine(QCPGraph* graph, const QColor& colour, double width = 1)
@@ -208,18 +194,12 @@ void TFormGrVovazu::buildChart()
 
     // Dragging a rectangle from its upper left corner zooms into it; dragging towards the left returns
     // to the whole picture.
-    m_chart->setSelectionRectMode(QCP::srmCustom);
+    ui::enableRectangleZoom(m_chart, [this] {
+        fitAxes();
+        m_chart->replot();
+    });
     connect(m_chart, &QCustomPlot::mousePress, this,
         [this](QMouseEvent* event) { m_pressPosition = event->position(); });
-    connect(m_chart->selectionRect(), &QCPSelectionRect::accepted, this,
-        [this](const QRect& rect, QMouseEvent* event) {
-            if (event->position().x() < m_pressPosition.x()) {
-                fitAxes();
-                m_chart->replot();
-            } else {
-                onZoomRectangle(rect);
-            }
-        });
     connect(m_chart, &QCustomPlot::mouseRelease, this, [this](QMouseEvent* event) {
         if ((event->position() - m_pressPosition).manhattanLength() > 3 || event->button() != Qt::LeftButton)
             return;
@@ -308,7 +288,7 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
     m_content = content;
     clearChart();
     m_chart->yAxis->setLabel(content.staticPressure ? m_look.staticPressureTitle : m_look.totalPressureTitle);
-    m_series[0]->setData(xs(content.systemCurve), ys(content.systemCurve), true);
+    m_series[0]->setData(ui::keysOf(content.systemCurve), ui::valuesOf(content.systemCurve), true);
     m_series[1]->addData(content.dutyPoint.x(), content.dutyPoint.y());
 
     m_list->clear();
@@ -323,7 +303,7 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
         QCPGraph* curve = m_series[size_t(firstCurveSeries + c - 1)];
         styleLine(curve, colour);
         curve->setName(fan.designation);
-        curve->setData(xs(fan.curve), ys(fan.curve), true);
+        curve->setData(ui::keysOf(fan.curve), ui::valuesOf(fan.curve), true);
 
         QCPGraph* labelPoint = m_series[size_t(firstLabelSeries + c - 1)];
         stylePoints(labelPoint, QCPScatterStyle::ssDisc, 5, colour);
@@ -440,17 +420,6 @@ void TFormGrVovazu::onCurveClicked(QCPGraph* graph)
     }
     if (found)
         chooseFan(found);
-}
-
-void TFormGrVovazu::onZoomRectangle(const QRect& rect)
-{
-    if (rect.width() < 4 || rect.height() < 4)
-        return;
-    QCPAxis* x = m_chart->xAxis;
-    QCPAxis* y = m_chart->yAxis;
-    x->setRange(x->pixelToCoord(rect.left()), x->pixelToCoord(rect.right()));
-    y->setRange(y->pixelToCoord(rect.bottom()), y->pixelToCoord(rect.top()));
-    m_chart->replot();
 }
 
 void TFormGrVovazu::showDetails()

@@ -83,7 +83,6 @@ private:
     void drawOperatingPoint(int fanNumber);
     void highlight(int fanNumber);
     void onCurveClicked(QCPGraph* graph);
-    void onZoomRectangle(const QRect& rect);
 
     ui::Program& m_program;
     FoundFansLook m_look;

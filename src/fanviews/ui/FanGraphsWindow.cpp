@@ -1,6 +1,8 @@
 #include "fanviews/ui/FanGraphsWindow.h"
 
 #include "common/NumberText.h"
+#include "ui/ChartPoints.h"
+#include "ui/ChartZoom.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/SpinEditWidget.h"
@@ -20,24 +22,6 @@ namespace {
 
 const QColor pressureColour(Qt::red);
 const QColor powerColour(Qt::blue);
-
-QVector<double> xs(const std::vector<QPointF>& points)
-{
-    QVector<double> v;
-    v.reserve(qsizetype(points.size()));
-    for (const QPointF& p : points)
-        v << p.x();
-    return v;
-}
-
-QVector<double> ys(const std::vector<QPointF>& points)
-{
-    QVector<double> v;
-    v.reserve(qsizetype(points.size()));
-    for (const QPointF& p : points)
-        v << p.y();
-    return v;
-}
 
 QCPGraph* lineSeries(QCustomPlot* chart, QCPAxis* valueAxis, const QString& name, const QColor& colour)
 {
@@ -135,10 +119,7 @@ void FanGraphsWindow::buildChart(Curves curves)
 
     // Dragging a rectangle from its upper left zooms in; from the upper right towards the lower left
     // shows the whole chart again.
-    m_chart->setSelectionRectMode(QCP::srmCustom);
-    connect(m_chart, &QCustomPlot::mousePress, this,
-        [this](QMouseEvent* event) { m_pressPosition = event->position(); });
-    connect(m_chart->selectionRect(), &QCPSelectionRect::accepted, this, &FanGraphsWindow::onZoomRectangle);
+    ui::enableRectangleZoom(m_chart, [this] { showWholeChart(); });
 }
 
 QWidget* FanGraphsWindow::buildBottomPanel()
@@ -207,10 +188,10 @@ void FanGraphsWindow::open(const fanviews::FanCurveSet& curves, const QString& t
 {
     m_curves = curves;
     const auto pressure = drawnCurve(curves, fanviews::CurveValue::Pressure);
-    m_pressureCurve->setData(xs(pressure), ys(pressure), true);
+    m_pressureCurve->setData(ui::keysOf(pressure), ui::valuesOf(pressure), true);
     if (m_powerCurve) {
         const auto power = drawnCurve(curves, fanviews::CurveValue::Power);
-        m_powerCurve->setData(xs(power), ys(power), true);
+        m_powerCurve->setData(ui::keysOf(power), ui::valuesOf(power), true);
     }
     setWindowTitle(title);
     showWholeChart();
@@ -315,21 +296,6 @@ void FanGraphsWindow::changeEvent(QEvent* event)
     // Coming back to the window puts the working point on the fan's own flow again.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         placeAtDutyFlow();
-}
-
-void FanGraphsWindow::onZoomRectangle(const QRect& rect, QMouseEvent* event)
-{
-    if (event->position().x() < m_pressPosition.x()) {
-        showWholeChart();
-        return;
-    }
-    if (rect.width() < 4 || rect.height() < 4)
-        return;
-    for (QCPAxis* axis : {m_chart->yAxis, m_chart->yAxis2})
-        axis->setRange(axis->pixelToCoord(rect.bottom()), axis->pixelToCoord(rect.top()));
-    m_chart->xAxis->setRange(
-        m_chart->xAxis->pixelToCoord(rect.left()), m_chart->xAxis->pixelToCoord(rect.right()));
-    m_chart->replot();
 }
 
 TResult_Form::TResult_Form(QWidget* parent)

@@ -48,7 +48,6 @@ private:
     QWidget* buildBottomPanel();
     void placeAtDutyFlow();
     std::optional<double> readField(QWidget* field, const QString& text);
-    void onZoomRectangle(const QRect& rect, QMouseEvent* event);
     void showWholeChart();
 
     fanviews::FanCurveSet m_curves;
@@ -61,7 +60,6 @@ private:
     QCPItemText* m_powerMark = nullptr;
     QLineEdit* m_flowField = nullptr;
     SpinEditWidget* m_stepField = nullptr;
-    QPointF m_pressPosition;
 };
 
 // The graphs of a general-ventilation fan, opened from its data sheet.

@@ -4,6 +4,7 @@
 #include "common/ProgramFolder.h"
 #include "fanviews/FanKind.h"
 #include "fanviews/FanPictures.h"
+#include "ui/ChartPoints.h"
 #include "ui/report/CustomPlot.h"
 #include "ui/report/MakerHeader.h"
 #include "ui/report/PrintedForm.h"
@@ -36,22 +37,6 @@ TextStyle textStyle(double pointSize, bool bold, Qt::Alignment alignment = Qt::A
     s.bold = bold;
     s.alignment = alignment;
     return s;
-}
-
-QVector<double> xs(const std::vector<QPointF>& points)
-{
-    QVector<double> v;
-    for (const QPointF& p : points)
-        v << p.x();
-    return v;
-}
-
-QVector<double> ys(const std::vector<QPointF>& points)
-{
-    QVector<double> v;
-    for (const QPointF& p : points)
-        v << p.y();
-    return v;
 }
 
 enum ChartSeries { PressureCurve, SystemCurve, WorkingPoint, DutyPoint };
@@ -201,9 +186,9 @@ void FanSheetReportForm::fillChart(const fanviews::FanCurveSet& curves, const fa
     int divisions, int count, const QString& leftAxisTitle)
 {
     const auto pressure = drawnCurve(curves, fanviews::CurveValue::Pressure);
-    m_chart->graph(PressureCurve)->setData(xs(pressure), ys(pressure), true);
+    m_chart->graph(PressureCurve)->setData(ui::keysOf(pressure), ui::valuesOf(pressure), true);
     const auto system = fanviews::systemCurve(fan.flow, fan.pressure, divisions, count);
-    m_chart->graph(SystemCurve)->setData(xs(system), ys(system), true);
+    m_chart->graph(SystemCurve)->setData(ui::keysOf(system), ui::valuesOf(system), true);
     // A fan without a working point (a catalogue fan) shows its curve alone.
     if (fan.flow > 0) {
         m_chart->graph(WorkingPoint)->setData({fan.flow}, {roundHalfEven(fan.pressure)});

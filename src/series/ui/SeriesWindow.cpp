@@ -11,6 +11,7 @@
 #include "series/ui/SeriesFanViews.h"
 #include "series/ui/SeriesIcons.h"
 #include "series/ui/TForm_YarlykChange.h"
+#include "ui/ChartPoints.h"
 #include "ui/ChartZoom.h"
 #include "ui/DescriptionItem.h"
 #include "ui/GridColumns.h"
@@ -51,24 +52,6 @@ QColor fanColour(int k)
 {
     const unsigned rgb = series::seriesColour(k);
     return QColor(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
-}
-
-QVector<double> xs(const std::vector<QPointF>& points)
-{
-    QVector<double> v;
-    v.reserve(qsizetype(points.size()));
-    for (const QPointF& p : points)
-        v << p.x();
-    return v;
-}
-
-QVector<double> ys(const std::vector<QPointF>& points)
-{
-    QVector<double> v;
-    v.reserve(qsizetype(points.size()));
-    for (const QPointF& p : points)
-        v << p.y();
-    return v;
 }
 
 QString notFound(const QString& fileName)
@@ -277,7 +260,7 @@ void SeriesWindow::showSeries(const series::SeriesOverview& overview)
         FanDrawing& drawing = drawingOf(k);
         drawing.curve->setPen(QPen(colour, 1));
         drawing.curve->setName(fan.designation);
-        drawing.curve->setData(xs(fan.drawn), ys(fan.drawn), true);
+        drawing.curve->setData(ui::keysOf(fan.drawn), ui::valuesOf(fan.drawn), true);
         drawing.curve->setVisible(true);
         drawing.labelPoint->setScatterStyle(
             QCPScatterStyle(QCPScatterStyle::ssDisc, QPen(colour.darker(130)), QBrush(colour), 5));
@@ -575,7 +558,7 @@ void SeriesWindow::print()
         host->clearChart();
         for (int k = 0; k < int(m_overview.fans.size()); ++k) {
             const series::SeriesFan& fan = m_overview.fans[size_t(k)];
-            host->setCurve(k, xs(fan.drawn), ys(fan.drawn));
+            host->setCurve(k, ui::keysOf(fan.drawn), ui::valuesOf(fan.drawn));
             if (fan.label)
                 host->setMark(k, fan.label->x(), fan.label->y(), QString::number(k + 1));
         }

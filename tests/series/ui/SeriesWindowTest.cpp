@@ -77,6 +77,22 @@ void click(QCustomPlot* chart, QPoint at)
     QTest::mouseRelease(chart, Qt::LeftButton, {}, at);
 }
 
+// Runs a print and closes the form's preview as soon as it shows; whether it showed prepared pages.
+bool previewed(report::ReportHostWindow* form, const std::function<void()>& print)
+{
+    bool pages = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (report::ReportPreviewWindow* preview = form->report().openPreview()) {
+            pages = !preview->report().pages.isEmpty();
+            preview->close();
+        }
+    });
+    closer.start(20);
+    print();
+    return pages;
+}
+
 } // namespace
 
 class SeriesWindows : public SeriesCatalogue {
@@ -254,19 +270,8 @@ TEST_F(SeriesWindows, PrintPreviewsTheSeriesWithItsTable)
 {
     auto window = openOn(u"Canal R"_s);
     auto* form = program.windows().get<TQRep_FORM>();
-    bool previewSeen = false;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (report::ReportPreviewWindow* preview = form->report().openPreview()) {
-            previewSeen = true;
-            EXPECT_FALSE(preview->report().pages.isEmpty());
-            preview->close();
-        }
-    });
-    closer.start(20);
-    QTest::mouseClick(window->findChild<QPushButton*>(u"bPrint"_s), Qt::LeftButton);
-    closer.stop();
-    EXPECT_TRUE(previewSeen);
+    EXPECT_TRUE(previewed(
+        form, [&] { QTest::mouseClick(window->findChild<QPushButton*>(u"bPrint"_s), Qt::LeftButton); }));
     EXPECT_EQ(form->titleLabel()->text(), u"Характеристики вентиляторов: Canal R"_s);
     EXPECT_EQ(form->chart()->graph(4)->dataCount(), 25) << "the fifth curve in black";
     EXPECT_EQ(form->chart()->graph(5)->dataCount(), 0);
@@ -293,16 +298,41 @@ TEST_F(SeriesWindows, SeriesOfFortyFansShowsEveryFan)
     EXPECT_EQ(window.curve(36)->pen().color(), window.curve(0)->pen().color()) << "colours repeat after 36";
 
     auto* form = program.windows().get<TQRep_FORM>();
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (report::ReportPreviewWindow* preview = form->report().openPreview())
-            preview->close();
-    });
-    closer.start(20);
-    window.print();
-    closer.stop();
+    EXPECT_TRUE(previewed(form, [&] { window.print(); }));
     EXPECT_GE(form->curveSlots(), 40);
     QSqlQuery rows(store::workingDatabase());
     ASSERT_TRUE(rows.exec(u"SELECT COUNT(*) FROM ventutil"_s) && rows.next());
     EXPECT_EQ(rows.value(0).toInt(), 40);
+}
+
+TEST_F(SeriesWindows, DescriptionAndPhotoOfASeriesWithoutFilesSayWhichFileIsMissing)
+{
+    auto window = openOn(u"Canal R"_s);
+    QTest::mouseClick(window->findChild<QPushButton*>(u"bDescription"_s), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton*>(u"bPhoto"_s), Qt::LeftButton);
+    EXPECT_EQ(messages,
+        (QStringList {u"Не удается найти файл: Canal.rtf  ?!"_s,
+            u"Не найден файл:  Canal.bmp   в каталоге из которого запущена программа"_s}));
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown != window.get() && shown->isVisible())
+            shown->close();
+    }
+}
+
+TEST_F(SeriesWindows, SheetPrintsTheCatalogueCurveWithoutAWorkingPoint)
+{
+    auto window = openOn(u"Canal R"_s);
+    window->chooseFan(2);
+    window->showDetails();
+    auto* sheet = program.windows().get<TForm_ResImage_Utility>();
+    auto* form = program.windows().get<TQRep_vovazu_FORM_Utility>();
+    EXPECT_TRUE(previewed(
+        form, [&] { QTest::mouseClick(sheet->findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton); }));
+    EXPECT_EQ(form->labelText(u"QRLabel6"_s), u"Canal 3,55-4-3"_s);
+    EXPECT_EQ(form->labelText(u"QRLabelValue1"_s), u"1400   об/мин"_s);
+    EXPECT_EQ(form->chart()->graph(0)->dataCount(), 100) << "the pressure curve";
+    for (int series = 1; series < 4; ++series)
+        EXPECT_EQ(form->chart()->graph(series)->dataCount(), 0) << "no system curve, duty or working point";
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    sheet->close();
 }
