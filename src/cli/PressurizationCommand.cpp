@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/ReportOutputs.h"
 #include "pressurization/SupplyProjectFile.h"
 #include "pressurization/SupplyWizard.h"
 
@@ -99,7 +100,7 @@ void printResult(bool json, const QStringList& messages, const pressurization::S
 
 int pressurizationCommand(cli::Arguments& args)
 {
-    const QStringList unknown = args.unknownFlags({u"--project"_s});
+    const QStringList unknown = args.unknownFlags(QStringList {u"--project"_s} + cli::reportOutputFlags());
     if (!unknown.isEmpty()) {
         args.addError(u"unknown option: %1"_s.arg(unknown.join(u", "_s)));
         return cli::BadArguments;
@@ -116,10 +117,14 @@ int pressurizationCommand(cli::Arguments& args)
         return cli::Failure;
     }
     const pressurization::SupplyRun run = pressurization::runSupplyProject(*load.project, projectSeparator);
+    if (!cli::writeReportOutputs(args, run.wizard.report().document()))
+        return cli::Failure;
     printResult(json, run.messages, &run);
     return run.wizard.result() ? cli::Ok : cli::Failure;
 }
 
 } // namespace
 
-ZFN_CLI_COMMAND("pressurization", "pressurization --project FILE.podporprj [--json]", pressurizationCommand);
+ZFN_CLI_COMMAND("pressurization",
+    "pressurization --project FILE.podporprj [--report-rtf FILE] [--pages BASE] [--report-pdf FILE] [--json]",
+    pressurizationCommand);

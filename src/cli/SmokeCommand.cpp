@@ -1,7 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/FormOptions.h"
-#include "common/AtomicSave.h"
-#include "pages/ReportPages.h"
+#include "cli/ReportOutputs.h"
 #include "smoke/SmokeForm.h"
 #include "smoke/SmokeProjectFile.h"
 #include "smoke/SmokeWizard.h"
@@ -90,18 +89,10 @@ void printResult(bool json, const QStringList& messages, const smoke::SmokeRun* 
     cli::printLine(u"Вентилятор: "_s + (duty.roofFan ? u"крышный"_s : u"другой"_s));
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes, cli::Arguments& args)
-{
-    const SaveOutcome saved = saveFileAtomically(path, bytes);
-    if (!saved)
-        args.addError(u"cannot write %1: %2"_s.arg(path, saved.error()));
-    return saved.saved();
-}
-
 int smokeCommand(cli::Arguments& args)
 {
-    const QStringList unknown = args.unknownFlags(cli::formOptions(smoke::smokeInputs())
-        + QStringList {u"--project"_s, u"--report-rtf"_s, u"--pages"_s, u"--report-pdf"_s});
+    const QStringList unknown = args.unknownFlags(
+        cli::formOptions(smoke::smokeInputs()) + QStringList {u"--project"_s} + cli::reportOutputFlags());
     if (!unknown.isEmpty()) {
         args.addError(u"unknown option: %1"_s.arg(unknown.join(u", "_s)));
         return cli::BadArguments;
@@ -123,21 +114,8 @@ int smokeCommand(cli::Arguments& args)
     if (!args.errors().isEmpty())
         return cli::BadArguments;
     const smoke::SmokeRun run = smoke::runSmokeProject(project, projectSeparator);
-    const QByteArray& document = run.wizard.report().document();
-    if (const auto rtf = args.value(u"--report-rtf"_s); rtf && !writeFile(*rtf, document, args))
+    if (!cli::writeReportOutputs(args, run.wizard.report().document()))
         return cli::Failure;
-    if (const auto base = args.value(u"--pages"_s)) {
-        if (const auto error = pages::writePageImages(document, *base).error) {
-            args.addError(*error);
-            return cli::Failure;
-        }
-    }
-    if (const auto pdf = args.value(u"--report-pdf"_s)) {
-        if (const auto error = pages::writePagesPdf(document, *pdf).error) {
-            args.addError(*error);
-            return cli::Failure;
-        }
-    }
     printResult(json, run.messages, &run);
     return run.wizard.result() ? cli::Ok : cli::Failure;
 }

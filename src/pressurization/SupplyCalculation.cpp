@@ -54,6 +54,7 @@ void shaftScheme(Common& c)
     SupplyResult& r = c.r;
     r.shaftPressure = 0.7 * v.windSpeed * v.windSpeed * r.outdoorDensity + 20;
     double g1 = firstFloorFlow(v.directTambour, v.lifts, r.shaftPressure);
+    r.firstFloorFlowBeforeWidth = g1;
     if (v.leafWidth != 0.6) {
         g1 = 1.67 * v.leafWidth * g1;
         r.widthCorrected = true;

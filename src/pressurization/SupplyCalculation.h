@@ -27,6 +27,7 @@ struct SupplyResult {
 
     // Scheme S
     std::optional<double> firstFloorFlow; // Gш1
+    double firstFloorFlowBeforeWidth = 0; // Gш1 of block (2), before the leaf-width correction
     bool widthCorrected = false; // block (2a) applied
     std::optional<double> fanMassFlow; // G
     std::optional<double> fanVolumeFlow; // Q

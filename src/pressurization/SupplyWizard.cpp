@@ -1,5 +1,7 @@
 #include "pressurization/SupplyWizard.h"
 
+#include "pressurization/SupplyReport.h"
+
 using namespace Qt::StringLiterals;
 
 namespace pressurization {
@@ -47,6 +49,7 @@ SupplyStep SupplyWizard::next(const SupplyProject& project, QChar separator)
     const SupplyCalculation calculation = calculateSupply(m_values);
     step.messages << calculation.messages;
     if (calculation.result) {
+        writeSupplyCalculation(m_report, m_values, *calculation.result, separator);
         m_result = calculation.result;
         step.ok = true;
         step.calculated = true;

@@ -1,6 +1,6 @@
 #include "smoke/SmokeReport.h"
 
-#include "calcreport/ReportNumbers.h"
+#include "calcreport/ReportBlocks.h"
 #include "common/Cp1251.h"
 
 using namespace Qt::StringLiterals;
@@ -26,53 +26,12 @@ const QByteArray gamma = QByteArray(sign::gamma) + ' ';
 const QByteArray pi = QByteArray(sign::pi) + ' ';
 const QByteArray squared = exponentFragment("2");
 
-// Cyrillic letters of a symbol, escaped.
-QByteArray cyr(const QString& text)
+QByteArray cyr(const QString& letters)
 {
-    QByteArray bytes;
-    writeEscaped(bytes, text);
-    return bytes;
+    return calcreport::escapedSymbol(letters);
 }
 
-class BlockWriter {
-public:
-    BlockWriter(QByteArray& out, QChar separator)
-        : m_out(out)
-        , m_separator(separator)
-    {
-    }
-
-    QByteArray n(double value) const { return calcreport::reportNumber(value, m_separator).toLatin1(); }
-    // Kш keeps all its digits.
-    QByteArray full(double value) const { return calcreport::generalText(value, 15, m_separator).toLatin1(); }
-
-    void label(const QByteArray& label, const QString& title)
-    {
-        m_out += m_first ? "\\par" : "\\par\\par";
-        m_first = false;
-        m_out += "\\b (" + label + ")\\tab";
-        writeEscaped(m_out, title);
-    }
-
-    // "\par symbol\b0  = symbolic = substituted = \b result unit"
-    void formula(const QByteArray& symbol, const QByteArray& symbolic, const QByteArray& substituted,
-        const QByteArray& result, const QString& unit = {}, const QByteArray& rawUnitTail = {},
-        const QByteArray& lineBreak = " = ")
-    {
-        m_out += "\\par " + symbol + "\\b0  = " + symbolic + lineBreak + substituted + " = \\b " + result;
-        if (!unit.isEmpty())
-            writeEscaped(m_out, unit);
-        m_out += rawUnitTail;
-    }
-
-    void raw(const QByteArray& text) { m_out += text; }
-    void escaped(const QString& text) { writeEscaped(m_out, text); }
-
-private:
-    QByteArray& m_out;
-    QChar m_separator;
-    bool m_first = true;
-};
+using calcreport::BlockWriter;
 
 const QString kgPerHour = u" кг/ч"_s;
 const QString pascal = u" Па"_s;

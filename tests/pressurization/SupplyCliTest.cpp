@@ -1,5 +1,6 @@
 #include "SupplyFixtures.h"
 #include "pressurization/SupplyProjectFile.h"
+#include "pressurization/SupplyWizard.h"
 #include "support/CliRunner.h"
 
 #include <QFile>
@@ -59,6 +60,72 @@ TEST(SupplyCliTest, SeparateSchemeGivesBothFansAndTheValues)
     EXPECT_NEAR(pc[0].toDouble(), 937.8017044190094, 1e-6);
     EXPECT_NEAR(pc[1].toDouble(), 1197.7026199104491, 1e-6);
     EXPECT_TRUE(pc[2].isNull());
+}
+
+TEST(SupplyCliTest, WorkedExampleOfEachScheme)
+{
+    struct Case {
+        bool pressurization::SupplyProject::*scheme;
+        std::vector<std::pair<double, double>> fans;
+    };
+    using P = pressurization::SupplyProject;
+    const Case cases[] = {
+        {&P::schemeShaft, {{32504.70305798266, 514.525140297175}}},
+        {&P::schemeJoint, {{19523.40751411741, 313.27335677393353}}},
+        // A winter zone project: -10 °C, 24 storeys, three lifts, another tambour, zones of 6 storeys.
+        {&P::schemeZones,
+            {{-853.9178207214627, 104.18428404723491}, {16228.415266109, 1255.3883458108385},
+                {16966.523945244815, 1282.68042553327}}},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        P p = projectWithDucts();
+        p.schemeShaft = false;
+        p.*c.scheme = true;
+        if (c.scheme == &P::schemeZones) {
+            p.outdoorTemperature = u"-10"_s;
+            p.floors = u"24"_s;
+            p.lifts = u"3"_s;
+            p.tambour = 1;
+            p.zoneFloors = u"6"_s;
+        }
+        const CliRun run = runCli({u"--project"_s, savedProject(dir, p), u"--json"_s});
+        ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+        const QJsonArray fans = run.json[u"fans"].toArray();
+        ASSERT_EQ(fans.size(), static_cast<qsizetype>(c.fans.size()));
+        for (qsizetype i = 0; i < fans.size(); ++i) {
+            EXPECT_NEAR(fans[i].toObject()[u"flow"].toDouble(), c.fans[i].first, 1e-6) << i;
+            EXPECT_NEAR(fans[i].toObject()[u"pressure"].toDouble(), c.fans[i].second, 1e-6) << i;
+        }
+    }
+}
+
+TEST(SupplyCliTest, WritesTheReportAsRtfPagesAndPdf)
+{
+    QTemporaryDir dir;
+    pressurization::SupplyProject p = projectWithDucts();
+    p.schemeShaft = false;
+    p.schemeZones = true;
+    const QString rtf = dir.filePath(u"report.rtf"_s);
+    const QString pdf = dir.filePath(u"report.pdf"_s);
+    const CliRun run = runCli({u"--project"_s, savedProject(dir, p), u"--report-rtf"_s, rtf, u"--pages"_s,
+        dir.filePath(u"Отчет.txt"_s), u"--report-pdf"_s, pdf, u"--json"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    const auto bytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    EXPECT_EQ(bytes(rtf), pressurization::runSupplyProject(p, QLatin1Char('.')).wizard.report().document());
+    // The zone report runs over two pages at least, each a JPEG file of its own.
+    EXPECT_TRUE(bytes(dir.filePath(u"Отчет_1.jpg"_s)).startsWith("\xff\xd8"));
+    EXPECT_TRUE(bytes(dir.filePath(u"Отчет_2.jpg"_s)).startsWith("\xff\xd8"));
+    EXPECT_TRUE(bytes(pdf).startsWith("%PDF"));
+
+    // A file that cannot be written ends the command with its reason.
+    const CliRun unwritable = runCli(
+        {u"--project"_s, savedProject(dir, p), u"--report-rtf"_s, dir.filePath(u"missing/report.rtf"_s)});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.errors.contains("report.rtf")) << unwritable.errors.toStdString();
 }
 
 TEST(SupplyCliTest, RefusalsAndBadArguments)
