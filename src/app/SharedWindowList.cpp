@@ -16,6 +16,7 @@
 #include "fanviews/ui/TForm_Razmer.h"
 #include "heating/ui/HeatingUnitReportForm.h"
 #include "heating/ui/HeatingUnitResultsWindow.h"
+#include "pressurization/ui/TdgPodporYchastok.h"
 #include "series/ui/SeriesFanViews.h"
 #include "series/ui/TForm_YarlykChange.h"
 #include "smoke/ui/TdgSMKCalkYchastok.h"
@@ -105,6 +106,7 @@ void registerSharedWindows(ui::SharedWindows& windows)
     windows.add<TQRep_VozdZavesaPLN>();
     windows.add<TFormVozdZavesaResPLN>();
     windows.add<TdgSMKCalkYchastok>();
+    windows.add<TdgPodporYchastok>();
     windows.add<TQRep_VozdZavesaTEM>();
     windows.add<TFormVozdZavesaResTEM>();
     windows.add<TFormVozdAgregatResLUMA>();

@@ -4,6 +4,7 @@
 #include "fans/ui/FanSelectionWindow.h"
 #include "fans/ui/SmokeSelectionWindow.h"
 #include "heating/ui/HeatingUnitWindow.h"
+#include "pressurization/ui/TMDIChildPodpor.h"
 #include "series/ui/SeriesWindow.h"
 #include "smoke/ui/TMDIChildSmkCalk.h"
 #include "unit/ui/TMDIChildPritoch.h"
@@ -14,19 +15,8 @@
 #include <functional>
 #include <type_traits>
 
-// Task windows whose classes are not in the program yet open as empty windows of their class name,
-// so numbering and captions work already. To put a real window in, include its header, delete its
-// stand-in class below and keep the table line as it is.
+// The task window of each action of the frame.
 namespace {
-
-class EmptyTaskWindow : public QWidget {
-public:
-    QSize sizeHint() const override { return {720, 480}; }
-};
-
-class TMDIChildPodpor : public EmptyTaskWindow {
-    Q_OBJECT
-};
 
 template <typename Window> QWidget* make(ui::Program& program)
 {
@@ -66,5 +56,3 @@ void applyUnitKind(QWidget* unitWindow, int kind)
 {
     QMetaObject::invokeMethod(unitWindow, "applyUnitKind", Q_ARG(int, kind));
 }
-
-#include "TaskWindowFactory.moc"

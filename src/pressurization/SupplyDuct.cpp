@@ -59,6 +59,25 @@ double supplyFittingCoefficient(SupplyFittingKind kind, double area, double para
     }
 }
 
+const sections::FittingCatalogue& supplyFittings()
+{
+    // The hood and the grille have a length and a parameter.
+    static const sections::FittingCatalogue catalogue {
+        supplyFittingKindNames(),
+        [](int kind) { return supplyFittingParameterLabel(static_cast<SupplyFittingKind>(kind)); },
+        [](int kind) { return kind != static_cast<int>(SupplyFittingKind::Straight); },
+        [](int kind) {
+            const auto shaft = shaftFittingKind(static_cast<SupplyFittingKind>(kind));
+            return !shaft || sections::fittingHasLength(*shaft);
+        },
+        [](int kind) { return kind == static_cast<int>(SupplyFittingKind::Diffuser); },
+        [](int kind, double area, double parameter, double halfAngle) {
+            return supplyFittingCoefficient(static_cast<SupplyFittingKind>(kind), area, parameter, halfAngle);
+        },
+    };
+    return catalogue;
+}
+
 int supplyKindOfCell(const QString& cell)
 {
     bool ok = false;

@@ -35,6 +35,9 @@ std::optional<sections::FittingKind> shaftFittingKind(SupplyFittingKind kind);
 // the diffuser's half opening angle, degrees.
 double supplyFittingCoefficient(SupplyFittingKind kind, double area, double parameter, double halfAngle);
 
+// The supply kinds as the section dialog offers them.
+const sections::FittingCatalogue& supplyFittings();
+
 // The kind stored in a section table cell; an unreadable or unknown kind is a straight section.
 int supplyKindOfCell(const QString& cell);
 

@@ -73,6 +73,21 @@ double fittingCoefficient(FittingKind kind, double area, double parameter, doubl
     return 0;
 }
 
+const FittingCatalogue& shaftFittings()
+{
+    static const FittingCatalogue catalogue {
+        fittingKindNames(),
+        [](int kind) { return fittingParameterLabel(static_cast<FittingKind>(kind)); },
+        [](int kind) { return fittingHasParameter(static_cast<FittingKind>(kind)); },
+        [](int kind) { return fittingHasLength(static_cast<FittingKind>(kind)); },
+        [](int kind) { return fittingHasHalfAngle(static_cast<FittingKind>(kind)); },
+        [](int kind, double area, double parameter, double halfAngle) {
+            return fittingCoefficient(static_cast<FittingKind>(kind), area, parameter, halfAngle);
+        },
+    };
+    return catalogue;
+}
+
 const std::array<ShaftMaterial, 4>& shaftMaterials()
 {
     static const std::array<ShaftMaterial, 4> materials = {{

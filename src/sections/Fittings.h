@@ -31,6 +31,19 @@ double fittingCoefficient(FittingKind kind, double area, double parameter, doubl
 // Diameter of the circle of the given area, m.
 double equivalentDiameter(double area);
 
+// The kinds of fitting a section dialog offers, by their index in its kind choice: the shaft kinds
+// above, or another set that a duct of its own needs.
+struct FittingCatalogue {
+    QStringList names;
+    QString (*parameterLabel)(int kind);
+    bool (*hasParameter)(int kind);
+    bool (*hasLength)(int kind);
+    bool (*hasHalfAngle)(int kind);
+    double (*coefficient)(int kind, double area, double parameter, double halfAngle);
+};
+// The kinds of a smoke shaft.
+const FittingCatalogue& shaftFittings();
+
 struct ShaftMaterial {
     QString name;
     double roughness; // Kc

@@ -9,17 +9,18 @@ using namespace Qt::StringLiterals;
 
 namespace sections {
 
-SectionDialogLayout sectionDialogLayout(FittingKind kind)
+SectionDialogLayout sectionDialogLayout(FittingKind kind, const FittingCatalogue& fittings)
 {
-    return {fittingHasLength(kind), fittingHasParameter(kind), fittingHasHalfAngle(kind),
-        fittingParameterLabel(kind)};
+    const int k = static_cast<int>(kind);
+    return {fittings.hasLength(k), fittings.hasParameter(k), fittings.hasHalfAngle(k),
+        fittings.parameterLabel(k)};
 }
 
-void applyKindChange(SectionDialogTexts& texts, FittingKind kind)
+void applyKindChange(SectionDialogTexts& texts, FittingKind kind, const FittingCatalogue& fittings)
 {
     texts.kind = kind;
     texts.coefficient = u"0"_s;
-    if (!fittingHasLength(kind))
+    if (!fittings.hasLength(static_cast<int>(kind)))
         texts.length = u"0"_s;
 }
 
@@ -54,9 +55,10 @@ private:
 };
 
 // The section as the boxes describe it, without its coefficient.
-std::optional<SectionEntry> readGeometry(
-    const SectionDialogTexts& t, QChar separator, SectionDialogOutcome& outcome, bool readHalfAngle)
+std::optional<SectionEntry> readGeometry(const SectionDialogTexts& t, QChar separator,
+    SectionDialogOutcome& outcome, const FittingCatalogue& fittings)
 {
+    const int kind = static_cast<int>(t.kind);
     DialogReader reader(outcome, separator);
     SectionEntry e;
     const auto& materials = shaftMaterials();
@@ -68,19 +70,19 @@ std::optional<SectionEntry> readGeometry(
     if (!area)
         return std::nullopt;
     e.area = *area;
-    if (fittingHasLength(t.kind)) {
+    if (fittings.hasLength(kind)) {
         const auto length = reader.number(t.length, SectionDialogField::Length, true);
         if (!length)
             return std::nullopt;
         e.length = *length;
     }
-    if (fittingHasParameter(t.kind)) {
+    if (fittings.hasParameter(kind)) {
         const auto parameter = reader.number(t.parameter, SectionDialogField::Parameter, true);
         if (!parameter)
             return std::nullopt;
         e.parameter = *parameter;
     }
-    if (readHalfAngle && fittingHasHalfAngle(t.kind)) {
+    if (fittings.hasHalfAngle(kind)) {
         const auto angle = reader.number(t.halfAngle, SectionDialogField::HalfAngle, true);
         if (!angle)
             return std::nullopt;
@@ -91,24 +93,27 @@ std::optional<SectionEntry> readGeometry(
 
 } // namespace
 
-SectionDialogOutcome computeSectionCoefficient(const SectionDialogTexts& texts, QChar separator)
+SectionDialogOutcome computeSectionCoefficient(
+    const SectionDialogTexts& texts, QChar separator, const FittingCatalogue& fittings)
 {
     SectionDialogOutcome outcome;
-    const std::optional<SectionEntry> e = readGeometry(texts, separator, outcome, true);
+    const std::optional<SectionEntry> e = readGeometry(texts, separator, outcome, fittings);
     if (e)
-        outcome.coefficient = fittingCoefficient(e->kind, e->area, e->parameter, e->halfAngle);
+        outcome.coefficient
+            = fittings.coefficient(static_cast<int>(e->kind), e->area, e->parameter, e->halfAngle);
     return outcome;
 }
 
-SectionDialogOutcome acceptSection(const SectionDialogTexts& texts, QChar separator)
+SectionDialogOutcome acceptSection(
+    const SectionDialogTexts& texts, QChar separator, const FittingCatalogue& fittings)
 {
     SectionDialogOutcome outcome;
     // A diffuser keeps its half opening angle with the section, so that editing it later starts
     // from the angle the coefficient was computed with.
-    std::optional<SectionEntry> e = readGeometry(texts, separator, outcome, true);
+    std::optional<SectionEntry> e = readGeometry(texts, separator, outcome, fittings);
     if (!e)
         return outcome;
-    const bool computed = fittingHasParameter(texts.kind);
+    const bool computed = fittings.hasParameter(static_cast<int>(texts.kind));
     const auto coefficient = DialogReader(outcome, separator)
                                  .number(texts.coefficient, SectionDialogField::Coefficient, computed);
     if (!coefficient)
@@ -127,7 +132,8 @@ SectionDialogOutcome acceptSection(const SectionDialogTexts& texts, QChar separa
     return outcome;
 }
 
-SectionDialogTexts sectionDialogTextsFromRow(const SectionRow& row, const SectionDialogTexts& current)
+SectionDialogTexts sectionDialogTextsFromRow(
+    const SectionRow& row, const SectionDialogTexts& current, const FittingCatalogue& fittings)
 {
     SectionDialogTexts t = current;
     t.area = row[AreaColumn];
@@ -139,8 +145,8 @@ SectionDialogTexts sectionDialogTextsFromRow(const SectionRow& row, const Sectio
     }
     bool ok = false;
     const int kind = row[KindColumn].trimmed().toInt(&ok);
-    if (ok && kind >= 0 && kind < fittingKindCount)
-        applyKindChange(t, static_cast<FittingKind>(kind));
+    if (ok && kind >= 0 && kind < fittings.names.size())
+        applyKindChange(t, static_cast<FittingKind>(kind), fittings);
     t.coefficient = row[CoefficientColumn];
     t.parameter = row[ParameterColumn];
     t.halfAngle = row[HalfAngleColumn];

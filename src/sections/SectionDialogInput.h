@@ -33,10 +33,11 @@ struct SectionDialogLayout {
     bool halfAngle;
     QString parameterLabel;
 };
-SectionDialogLayout sectionDialogLayout(FittingKind kind);
+SectionDialogLayout sectionDialogLayout(FittingKind kind, const FittingCatalogue& fittings = shaftFittings());
 
 // A change of kind: the coefficient box reads "0" and a hidden length box "0".
-void applyKindChange(SectionDialogTexts& texts, FittingKind kind);
+void applyKindChange(
+    SectionDialogTexts& texts, FittingKind kind, const FittingCatalogue& fittings = shaftFittings());
 
 struct SectionDialogOutcome {
     std::optional<double> coefficient; // "> Расчет <": the computed Gi
@@ -46,12 +47,15 @@ struct SectionDialogOutcome {
 };
 
 // "> Расчет <": reads the boxes the kind shows and computes Gi.
-SectionDialogOutcome computeSectionCoefficient(const SectionDialogTexts& texts, QChar decimalSeparator);
+SectionDialogOutcome computeSectionCoefficient(const SectionDialogTexts& texts, QChar decimalSeparator,
+    const FittingCatalogue& fittings = shaftFittings());
 // "ОК": reads the boxes and the coefficient; a section with a negative coefficient is refused.
-SectionDialogOutcome acceptSection(const SectionDialogTexts& texts, QChar decimalSeparator);
+SectionDialogOutcome acceptSection(const SectionDialogTexts& texts, QChar decimalSeparator,
+    const FittingCatalogue& fittings = shaftFittings());
 
 // The dialog filled from a table row for editing. A material text that names no item keeps the
 // dialog's current material.
-SectionDialogTexts sectionDialogTextsFromRow(const SectionRow& row, const SectionDialogTexts& current);
+SectionDialogTexts sectionDialogTextsFromRow(const SectionRow& row, const SectionDialogTexts& current,
+    const FittingCatalogue& fittings = shaftFittings());
 
 } // namespace sections

@@ -30,12 +30,14 @@ SectionRow emptySectionRow(int number)
     return row;
 }
 
-SectionRow sectionRowCells(const SectionEntry& e, QChar separator)
+SectionRow sectionRowCells(const SectionEntry& e, QChar separator, CoefficientCells cells)
 {
     SectionRow row;
     row[AreaColumn] = cellNumber(e.area, separator);
     row[LengthColumn] = cellNumber(e.length, separator);
-    row[CoefficientColumn] = coefficientCell(e.coefficient, separator);
+    row[CoefficientColumn] = cells == CoefficientCells::FourDecimals
+        ? coefficientCell(e.coefficient, separator)
+        : cellNumber(e.coefficient, separator);
     row[MaterialColumn] = e.material;
     row[RoughnessColumn] = cellNumber(e.roughness, separator);
     row[KindColumn] = QString::number(static_cast<int>(e.kind));
@@ -49,7 +51,7 @@ SectionTable::SectionTable()
 {
 }
 
-void SectionTable::add(const SectionEntry& entry, QChar separator)
+void SectionTable::add(const SectionEntry& entry, QChar separator, CoefficientCells cells)
 {
     const SectionRow& last = m_rows.constLast();
     bool filled = true;
@@ -57,7 +59,7 @@ void SectionTable::add(const SectionEntry& entry, QChar separator)
         filled = filled && !last[column].trimmed().isEmpty();
     if (filled)
         m_rows.append(SectionRow());
-    SectionRow row = sectionRowCells(entry, separator);
+    SectionRow row = sectionRowCells(entry, separator, cells);
     row[NumberColumn] = QString::number(m_rows.size());
     m_rows.last() = row;
 }
@@ -73,11 +75,11 @@ bool SectionTable::canEdit(int index) const
     return false;
 }
 
-void SectionTable::edit(int index, const SectionEntry& entry, QChar separator)
+void SectionTable::edit(int index, const SectionEntry& entry, QChar separator, CoefficientCells cells)
 {
     if (index < 0 || index >= m_rows.size())
         return;
-    SectionRow row = sectionRowCells(entry, separator);
+    SectionRow row = sectionRowCells(entry, separator, cells);
     row[NumberColumn] = m_rows[index][NumberColumn];
     m_rows[index] = row;
 }

@@ -33,10 +33,14 @@ struct SectionEntry {
     double coefficient = 0; // Gi
     QString material;
     double roughness = 0; // Kc
+    // The index of the kind in the dialog's kind choice (FittingKind names those of a shaft).
     FittingKind kind = FittingKind::Straight;
     double parameter = 0; // R or an area ratio
     double halfAngle = 1; // y, degrees
 };
+
+// How the coefficient column is written: rounded to four decimals, or as the other numbers.
+enum class CoefficientCells { FourDecimals, AsOtherNumbers };
 
 class SectionTable {
 public:
@@ -49,11 +53,13 @@ public:
 
     // Writes the entry into the last row, after appending a row when the last one already holds a
     // section (its cells 1 to 4 are all filled).
-    void add(const SectionEntry& entry, QChar decimalSeparator);
+    void add(const SectionEntry& entry, QChar decimalSeparator,
+        CoefficientCells cells = CoefficientCells::FourDecimals);
     // Whether the row holds something to edit (one of its cells 1 to 4 is filled).
     bool canEdit(int index) const;
     // Rewrites the cells 1 to 8 of the row; its number stays.
-    void edit(int index, const SectionEntry& entry, QChar decimalSeparator);
+    void edit(int index, const SectionEntry& entry, QChar decimalSeparator,
+        CoefficientCells cells = CoefficientCells::FourDecimals);
     // Removes the row; the only row left is blanked instead, its number "1" and its first three value
     // cells reading zero.
     void remove(int index, QChar decimalSeparator);
@@ -70,7 +76,8 @@ private:
 
 // The cell texts of an entry: numbers in the general format cut two characters after the mark,
 // the coefficient rounded to four decimals, the kind as an integer.
-SectionRow sectionRowCells(const SectionEntry& entry, QChar decimalSeparator);
+SectionRow sectionRowCells(const SectionEntry& entry, QChar decimalSeparator,
+    CoefficientCells cells = CoefficientCells::FourDecimals);
 SectionRow emptySectionRow(int number);
 
 } // namespace sections

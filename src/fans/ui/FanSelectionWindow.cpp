@@ -456,6 +456,13 @@ void TMDIChild::presetDuty(double flow, double pressure, FanGroup group, fans::P
     (m_staticPressure->isChecked() ? m_staticPressureBox : m_pressure)->setValue(pressure);
 }
 
+void TMDIChild::tickAllSeries(FanGroup group)
+{
+    SeriesGroup& controls = groupControls(group);
+    tickAll(controls.list, true);
+    controls.tickAll->setText(u"[ ]"_s); // the next click unticks them
+}
+
 void TMDIChild::toggleAll(QPushButton* button, QListWidget* list)
 {
     const bool tick = button->text() != u"[ ]"_s;

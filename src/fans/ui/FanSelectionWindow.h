@@ -31,6 +31,8 @@ public:
     fans::FanGroup group() const;
     // Fills in a duty handed over by a calculation window: group, pressure kind, flow and pressure.
     void presetDuty(double flow, double pressure, fans::FanGroup group, fans::PressureKind kind);
+    // Ticks every series of the group's list, as a calculation window's hand-over does.
+    void tickAllSeries(fans::FanGroup group);
 
     // Reads and checks the inputs; on a fault shows its message, focuses the field and returns nothing.
     std::optional<fans::SelectionRequest> readRequest();

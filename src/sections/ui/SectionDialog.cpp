@@ -27,8 +27,11 @@ SpinEditWidget* makeBox(QWidget* parent, const QString& name)
 
 } // namespace
 
-SectionDialog::SectionDialog(const Captions& captions, QWidget* parent)
+SectionDialog::SectionDialog(
+    const Captions& captions, QWidget* parent, const sections::FittingCatalogue& fittings)
     : QDialog(parent)
+    , m_captions(captions)
+    , m_fittings(fittings)
 {
     setWindowTitle(captions.window);
     setModal(true);
@@ -38,18 +41,18 @@ SectionDialog::SectionDialog(const Captions& captions, QWidget* parent)
         materials << material.name;
     m_material = new RadioGroupWidget(captions.material, materials, 2, this);
     m_material->setObjectName(u"RG_Material"_s);
-    m_kind = new RadioGroupWidget(u"Вид местного сопротивления: "_s, sections::fittingKindNames(), 2, this);
+    m_kind = new RadioGroupWidget(u"Вид местного сопротивления: "_s, fittings.names, 2, this);
     m_kind->setObjectName(u"RG_Vid"_s);
 
     auto* values = new QWidget(this);
     auto* grid = new QGridLayout(values);
     grid->setContentsMargins(0, 0, 0, 0);
-    const auto row = [&](int at, QLabel* label, SpinEditWidget* box, const QString& unit = {}) {
+    const auto row = [&](int at, QLabel* label, SpinEditWidget* box, QLabel* unit = nullptr) {
         label->setBuddy(box);
         grid->addWidget(label, at, 0);
         grid->addWidget(box, at, 1);
-        if (!unit.isEmpty())
-            grid->addWidget(new QLabel(unit, values), at, 2);
+        if (unit)
+            grid->addWidget(unit, at, 2);
     };
     m_value = makeBox(values, u"Input_Value"_s);
     m_valueLabel = new QLabel(values);
@@ -60,7 +63,9 @@ SectionDialog::SectionDialog(const Captions& captions, QWidget* parent)
     m_halfAngleLabel->setObjectName(u"Label_Y"_s);
     row(1, m_halfAngleLabel, m_halfAngle);
     m_area = makeBox(values, u"Input_Fi"_s);
-    row(2, new QLabel(u"Проходное сеч-е Fi:"_s, values), m_area, u"м2"_s);
+    m_areaLabel = new QLabel(captions.area, values);
+    m_areaUnit = new QLabel(captions.areaUnit, values);
+    row(2, m_areaLabel, m_area, m_areaUnit);
     grid->setColumnStretch(3, 1);
 
     m_lengthRow = new QWidget(this);
@@ -75,7 +80,7 @@ SectionDialog::SectionDialog(const Captions& captions, QWidget* parent)
     lengthLayout->addStretch(1);
 
     m_calculate = new QPushButton(u"> Расчет <"_s, this);
-    m_calculate->setObjectName(u"CalkBtn"_s);
+    m_calculate->setObjectName(captions.calculateButton);
     m_calculate->setDefault(true);
     auto* coefficientRow = new QHBoxLayout;
     m_coefficientLabel = new QLabel(u"Коэффициент местного сопротивления: Gi"_s, this);
@@ -132,7 +137,10 @@ void SectionDialog::setTexts(const sections::SectionDialogTexts& t)
         const QSignalBlocker quiet(m_kind);
         m_kind->setItemIndex(static_cast<int>(t.kind));
     }
-    const sections::SectionDialogLayout layout = sections::sectionDialogLayout(t.kind);
+    const sections::SectionDialogLayout layout = sections::sectionDialogLayout(t.kind, m_fittings);
+    const bool straightMeasure = t.kind == FittingKind::Straight && !m_captions.straightArea.isEmpty();
+    m_areaLabel->setText(straightMeasure ? m_captions.straightArea : m_captions.area);
+    m_areaUnit->setText(straightMeasure ? m_captions.straightAreaUnit : m_captions.areaUnit);
     m_valueLabel->setText(layout.parameterLabel);
     for (QWidget* w : {static_cast<QWidget*>(m_value), static_cast<QWidget*>(m_valueLabel),
              static_cast<QWidget*>(m_calculate), static_cast<QWidget*>(m_coefficient),
@@ -151,7 +159,7 @@ void SectionDialog::setTexts(const sections::SectionDialogTexts& t)
 void SectionDialog::applyKind(int kind)
 {
     sections::SectionDialogTexts t = texts();
-    sections::applyKindChange(t, static_cast<FittingKind>(std::max(0, kind)));
+    sections::applyKindChange(t, static_cast<FittingKind>(std::max(0, kind)), m_fittings);
     setTexts(t);
 }
 
@@ -175,7 +183,7 @@ void SectionDialog::report(const sections::SectionDialogOutcome& outcome)
 void SectionDialog::calculate()
 {
     const sections::SectionDialogOutcome outcome
-        = sections::computeSectionCoefficient(texts(), systemDecimalSeparator());
+        = sections::computeSectionCoefficient(texts(), systemDecimalSeparator(), m_fittings);
     report(outcome);
     if (outcome.coefficient)
         m_coefficient->setText(calcreport::generalText(*outcome.coefficient, 6, systemDecimalSeparator()));
@@ -183,7 +191,8 @@ void SectionDialog::calculate()
 
 void SectionDialog::accept()
 {
-    const sections::SectionDialogOutcome outcome = sections::acceptSection(texts(), systemDecimalSeparator());
+    const sections::SectionDialogOutcome outcome
+        = sections::acceptSection(texts(), systemDecimalSeparator(), m_fittings);
     report(outcome);
     if (!outcome.entry)
         return;

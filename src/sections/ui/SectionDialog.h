@@ -21,8 +21,17 @@ public:
         QString window; // "Задайте параметры участка шахты"
         QString material; // "Материал участка шахты: "
         QString length; // "Длина участка шахты Li:"
+        QString area = QStringLiteral("Проходное сеч-е Fi:");
+        QString areaUnit = QStringLiteral("м2");
+        // A straight section may be given by another measure (its diameter); empty: the area.
+        QString straightArea {};
+        QString straightAreaUnit {};
+        QString calculateButton = QStringLiteral("CalkBtn"); // objectName of "> Расчет <"
     };
-    SectionDialog(const Captions& captions, QWidget* parent = nullptr);
+    SectionDialog(const Captions& captions, QWidget* parent = nullptr,
+        const sections::FittingCatalogue& fittings = sections::shaftFittings());
+
+    const sections::FittingCatalogue& fittings() const { return m_fittings; }
 
     sections::SectionDialogTexts texts() const;
     void setTexts(const sections::SectionDialogTexts& texts);
@@ -41,6 +50,8 @@ private:
     void applyKind(int kind);
     void report(const sections::SectionDialogOutcome& outcome);
 
+    Captions m_captions;
+    const sections::FittingCatalogue& m_fittings;
     RadioGroupWidget* m_material = nullptr;
     RadioGroupWidget* m_kind = nullptr;
     QLabel* m_valueLabel = nullptr;
@@ -48,6 +59,8 @@ private:
     QLabel* m_halfAngleLabel = nullptr;
     SpinEditWidget* m_halfAngle = nullptr;
     SpinEditWidget* m_area = nullptr;
+    QLabel* m_areaLabel = nullptr;
+    QLabel* m_areaUnit = nullptr;
     QWidget* m_lengthRow = nullptr;
     SpinEditWidget* m_length = nullptr;
     QPushButton* m_calculate = nullptr;

@@ -107,7 +107,7 @@ void SectionTableWidget::addSection()
     const auto entry = m_dialog->ask();
     if (!entry)
         return;
-    m_table.add(*entry, systemDecimalSeparator());
+    m_table.add(*entry, systemDecimalSeparator(), m_coefficientCells);
     showTable();
     m_grid->setCurrentCell(firstDataRow + m_table.rowCount() - 1, 1);
     Q_EMIT tableChanged();
@@ -118,11 +118,12 @@ void SectionTableWidget::editSection()
     const int row = selectedDataRow();
     if (!m_dialog || !m_table.canEdit(row))
         return;
-    m_dialog->setTexts(sections::sectionDialogTextsFromRow(m_table.row(row), m_dialog->texts()));
+    m_dialog->setTexts(
+        sections::sectionDialogTextsFromRow(m_table.row(row), m_dialog->texts(), m_dialog->fittings()));
     const auto entry = m_dialog->ask();
     if (!entry)
         return;
-    m_table.edit(row, *entry, systemDecimalSeparator());
+    m_table.edit(row, *entry, systemDecimalSeparator(), m_coefficientCells);
     showTable();
     Q_EMIT tableChanged();
 }

@@ -20,6 +20,8 @@ public:
 
     // The dialog that enters sections; until one is set the buttons do nothing.
     void setDialog(SectionDialog* dialog) { m_dialog = dialog; }
+    // How the coefficient column is written (rounded to four decimals at start).
+    void setCoefficientCells(sections::CoefficientCells cells) { m_coefficientCells = cells; }
 
     const sections::SectionTable& table() const { return m_table; }
     void setTable(const sections::SectionTable& table);
@@ -43,4 +45,5 @@ private:
     sections::SectionTable m_table;
     QTableWidget* m_grid = nullptr;
     SectionDialog* m_dialog = nullptr;
+    sections::CoefficientCells m_coefficientCells = sections::CoefficientCells::FourDecimals;
 };

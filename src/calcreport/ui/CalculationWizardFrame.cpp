@@ -1,0 +1,144 @@
+#include "calcreport/ui/CalculationWizardFrame.h"
+
+#include "pages/ReportPages.h"
+#include "ui/FileDialogs.h"
+#include "ui/Hints.h"
+#include "ui/MenuMerge.h"
+#include "ui/Messages.h"
+#include "ui/RtfReader.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+CalculationWizardFrame::CalculationWizardFrame(QWidget* window, int inputWidth)
+    : QObject(window)
+    , m_window(window)
+{
+    panelIn = new QWidget(window);
+    panelIn->setObjectName(u"PanelIn"_s);
+    pages = new QTabWidget(panelIn);
+    pages->setObjectName(u"PageControl"_s);
+    pages->tabBar()->installEventFilter(this);
+    prev = new QPushButton(u"<< Назад"_s, panelIn);
+    prev->setObjectName(u"bPrev"_s);
+    ui::setHint(prev, u"Назад|Назад"_s);
+    next = new QPushButton(u"Далее >>"_s, panelIn);
+    next->setObjectName(u"bNext"_s);
+    ui::setHint(next, u"Далее|Далее"_s);
+    next->setDefault(true);
+    description = new QPushButton(u"Описание"_s, panelIn);
+    description->setObjectName(u"Button5"_s);
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(prev);
+    steps->addWidget(next);
+    steps->addStretch(1);
+    steps->addWidget(description);
+    auto* inColumn = new QVBoxLayout(panelIn);
+    inColumn->setContentsMargins(0, 0, 0, 0);
+    inColumn->addWidget(pages, 1);
+    inColumn->addLayout(steps);
+    panelIn->setFixedWidth(inputWidth);
+
+    auto* panelOut = new QWidget(window);
+    panelOut->setObjectName(u"PanelOut"_s);
+    report = new QTextEdit(panelOut);
+    report->setObjectName(u"JvRichEditOut"_s);
+    report->setReadOnly(true);
+    // The pane's colour 15793151 (F0FAFF in blue-green-red order).
+    report->setStyleSheet(u"QTextEdit#JvRichEditOut { background-color: #FFFAF0; }"_s);
+    saveReport = new QPushButton(u"Отчет в файл"_s, panelOut);
+    saveReport->setObjectName(u"bSaveToFile"_s);
+    auto* saveRow = new QHBoxLayout;
+    saveRow->addWidget(saveReport);
+    saveRow->addStretch(1);
+    outColumn = new QVBoxLayout(panelOut);
+    outColumn->setContentsMargins(0, 0, 0, 0);
+    outColumn->addWidget(report, 1);
+    outColumn->addLayout(saveRow);
+
+    auto* layout = new QHBoxLayout(window);
+    layout->addWidget(panelIn, 0);
+    layout->addWidget(panelOut, 1);
+
+    auto* fileMenu = new QMenu(u"Файл"_s, window);
+    fileMenu->setObjectName(u"MenuFile"_s);
+    ui::setMergeGroup(fileMenu, 1);
+    openProject = fileMenu->addAction(u"Загрузить файл проекта"_s);
+    openProject->setObjectName(u"OpenFile"_s);
+    saveProject = fileMenu->addAction(u"Сохранить проект как..."_s);
+    saveProject->setObjectName(u"SaveFile"_s);
+}
+
+QGroupBox* CalculationWizardFrame::projectGroup(QWidget* nameBox, QWidget* parent) const
+{
+    auto* group = new QGroupBox(u" Наименование проекта: "_s, parent);
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(nameBox, 1);
+    const struct {
+        const char16_t* name;
+        QStyle::StandardPixmap icon;
+        const char16_t* hint;
+        QAction* action;
+    } buttons[] = {
+        {u"SpeedButtonOpen", QStyle::SP_DialogOpenButton,
+            u"Загрузить проект из файла|Загрузить проект из файла", openProject},
+        {u"SpeedButtonSave", QStyle::SP_DialogSaveButton,
+            u"Сохранить проект в файле|Сохранить проект в файле", saveProject},
+    };
+    for (const auto& b : buttons) {
+        auto* button = new QToolButton(group);
+        button->setObjectName(QString::fromUtf16(b.name));
+        button->setIcon(m_window->style()->standardIcon(b.icon));
+        ui::setHint(button, QString::fromUtf16(b.hint));
+        connect(button, &QToolButton::clicked, b.action, &QAction::trigger);
+        row->addWidget(button);
+    }
+    return group;
+}
+
+void CalculationWizardFrame::showReport(const QByteArray& rtf) const
+{
+    ui::readRtf(rtf, *report->document());
+}
+
+void CalculationWizardFrame::saveReportPages(const QByteArray& rtf, const QString& projectName) const
+{
+    const QString path = ui::getSaveFileName(m_window, u"Сохранить отчет как текстовый файл"_s,
+        u"Рисунок JPEG (*.jpg)|*.jpg|Документ PDF (*.pdf)|*.pdf"_s, u"txt"_s, projectName);
+    if (path.isEmpty())
+        return;
+    const pages::PagesWritten written = QFileInfo(path).suffix().compare(u"pdf"_s, Qt::CaseInsensitive) == 0
+        ? pages::writePagesPdf(rtf, path)
+        : pages::writePageImages(rtf, path);
+    if (written.error)
+        ui::showMessage(*written.error, ui::MessageKind::Error);
+}
+
+bool CalculationWizardFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only "Далее" and "Назад" change the page: clicks, wheel and keys on the tabs are swallowed.
+    if (watched == pages->tabBar()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
