@@ -264,7 +264,7 @@ TEST_F(Frame, MenusOfTheActiveTaskWindowJoinTheMenuBar)
     QWidget* withMenu = open(u"ActionDelSmkCalc"_s);
     auto* own = new QMenu(u"Расчет"_s, withMenu);
     ui::setMergeGroup(own, 1);
-    QWidget* without = open(u"ActionAntiSmkCalc"_s);
+    QWidget* without = open(u"ActionSmkFanParams"_s);
     EXPECT_EQ(frame->menuBar()->actions().size(), 3);
 
     frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(withMenu->parentWidget()));

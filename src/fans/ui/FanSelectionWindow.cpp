@@ -456,6 +456,13 @@ void TMDIChild::presetDuty(double flow, double pressure, FanGroup group, fans::P
     (m_staticPressure->isChecked() ? m_staticPressureBox : m_pressure)->setValue(pressure);
 }
 
+void TMDIChild::receive(const pressurization::SupplyDuty& duty)
+{
+    presetDuty(roundHalfEven(duty.flow), roundHalfEven(duty.pressure), FanGroup::Pressurization,
+        fans::PressureKind::Static);
+    tickAllSeries(FanGroup::Pressurization);
+}
+
 void TMDIChild::tickAllSeries(FanGroup group)
 {
     SeriesGroup& controls = groupControls(group);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "fans/SelectionRequest.h"
+#include "pressurization/SupplyDuty.h"
+#include "ui/HandOver.h"
 
 #include <QWidget>
 #include <optional>
@@ -21,7 +23,7 @@ class Program;
 // The general-ventilation fan selection task window: the user states the duty point, narrows the
 // catalogue by fan group, series, impeller diameters, duct sizes, motor poles and phases, and
 // "Подбор" runs the selection; the fans found appear in the shared fans-found window.
-class TMDIChild : public QWidget {
+class TMDIChild : public QWidget, public ui::Receives<pressurization::SupplyDuty> {
     Q_OBJECT
 public:
     explicit TMDIChild(ui::Program& program, QWidget* parent = nullptr);
@@ -31,8 +33,9 @@ public:
     fans::FanGroup group() const;
     // Fills in a duty handed over by a calculation window: group, pressure kind, flow and pressure.
     void presetDuty(double flow, double pressure, fans::FanGroup group, fans::PressureKind kind);
-    // Ticks every series of the group's list, as a calculation window's hand-over does.
-    void tickAllSeries(fans::FanGroup group);
+    // The duty of a pressurization fan handed over by a pressurization calculation: pressurization fans
+    // with every series ticked, static pressure, flow and pressure rounded to whole numbers.
+    void receive(const pressurization::SupplyDuty& duty) override;
 
     // Reads and checks the inputs; on a fault shows its message, focuses the field and returns nothing.
     std::optional<fans::SelectionRequest> readRequest();
@@ -40,6 +43,7 @@ public:
     void runSelection();
 
 private:
+    void tickAllSeries(fans::FanGroup group);
     QWidget* buildSeriesColumn();
     QWidget* buildInputColumn();
     QGroupBox* buildSearchRange();

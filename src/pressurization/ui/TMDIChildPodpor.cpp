@@ -3,7 +3,7 @@
 #include "calcreport/ReportNumbers.h"
 #include "calcreport/ui/CalculationWizardFrame.h"
 #include "common/NumberText.h"
-#include "fans/ui/FanSelectionWindow.h"
+#include "pressurization/SupplyDuty.h"
 #include "pressurization/SupplyForm.h"
 #include "pressurization/SupplyPages.h"
 #include "pressurization/SupplyProjectFile.h"
@@ -11,6 +11,7 @@
 #include "sections/ui/SectionTableWidget.h"
 #include "ui/DescriptionItem.h"
 #include "ui/FileDialogs.h"
+#include "ui/HandOver.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
 #include "ui/SharedWindows.h"
@@ -356,12 +357,7 @@ void TMDIChildPodpor::openFanSelection()
     const std::optional<double> pressure = parseNumber(m_results->item(row, 2)->text(), separator);
     if (!flow || !pressure)
         return;
-    auto* selection = qobject_cast<TMDIChild*>(m_program.openTaskWindow(u"ActionUniFanSelect"_s));
-    if (!selection)
-        return;
-    selection->presetDuty(roundHalfEven(*flow), roundHalfEven(*pressure), fans::FanGroup::Pressurization,
-        fans::PressureKind::Static);
-    selection->tickAllSeries(fans::FanGroup::Pressurization);
+    ui::handOver(m_program, u"ActionUniFanSelect"_s, pressurization::SupplyDuty {*flow, *pressure});
 }
 
 void TMDIChildPodpor::saveReport()
