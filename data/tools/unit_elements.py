@@ -144,7 +144,13 @@ def main():
            ('KKB-007', 287000, '1100x420x1100'), ('KKB-008', 342000, '1250x450x1200'),
            ('KKB-009', 416000, '1350x520x1250'), ('KKB-010', 489000, '1500x560x1300'),
            ('KKB-011', 598000, '1700x650x1400')]
-    write('kkb', ['Name', 'Price', 'A_B_H'], kkb)
+    # Each unit cools at least the upper duty of its range (kW) at a coefficient of performance near 3;
+    # sound power and mass grow with the cooling duty.
+    cooling = [4.0, 6.3, 8.0, 9.8, 13.2, 16.0, 19.5, 26.2, 34.5, 43.0, 52.0]
+    kkb = [(name, price_, dims, num(q / (3.2 - 0.03 * i), 3), num(q, 3), 62 + round(1.6 * i),
+            round(48 + 0.55 * q * q ** 0.6))
+           for i, ((name, price_, dims), q) in enumerate(zip(kkb, cooling))]
+    write('kkb', ['Name', 'Price', 'A_B_H', 'Moschnost', 'Moschnost_oxl', 'LdBA', 'MASSA'], kkb)
 
 
 if __name__ == '__main__':

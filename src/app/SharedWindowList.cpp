@@ -25,6 +25,10 @@
 #include "ui/report/TQRep_FORM.h"
 #include "ui/report/TQRep_Manual.h"
 #include "unit/ui/TFormDialogKolich.h"
+#include "unit/ui/TFormPritochVovazu.h"
+#include "unit/ui/TFormResultPritoch.h"
+#include "unit/ui/TFormSxema.h"
+#include "unit/ui/TQRep_Pritoch.h"
 
 #include <QTextDocument>
 
@@ -97,8 +101,12 @@ void registerSharedWindows(ui::SharedWindows& windows)
     windows.add<TQRep_vovazu_FORMSMK>();
     windows.add<TForm_Nagrev_Dialog>();
     windows.add<TFormDialogKolich>();
+    windows.add<TFormPritochVovazu>();
+    windows.add<TFormResultPritoch>();
+    windows.add<TQRep_Pritoch>();
     windows.add<TResult_Form_UtilitySMK>();
     windows.add<TResult_FormSMK>();
+    windows.add<TFormSxema>();
     windows.add<TForm_YarlykChange>();
     windows.add<TQROpenForm>();
     windows.add<TQRep_VozdZavesaORK>();

@@ -1,8 +1,18 @@
 #include "cli/CliCommand.h"
+#include "cli/FanJson.h"
+#include "cli/SelectionOptions.h"
+#include "common/CatalogueStore.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
+#include "fans/FanDesignation.h"
+#include "fans/FoundFanRow.h"
+#include "fans/SelectionValidation.h"
 #include "unit/UnitCalculation.h"
+#include "unit/UnitFanSelection.h"
 #include "unit/UnitForm.h"
+#include "unit/UnitHandover.h"
+#include "unit/UnitResult.h"
+#include "unit/UnitScheme.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -84,6 +94,125 @@ void printText(const unit::UnitRun& run, const std::vector<unit::UnitElementRow>
     cli::printLine(u"Суммарное сопротивление воздуху: "_s + integerText(run.composition.pressure) + u" Па"_s);
 }
 
+// The unit's fan run as the unit's fan selection window starts it: every rectangular duct series, every
+// diameter, only the unit's section.
+fans::SelectionRequest unitRequest(const unit::UnitFanDuty& duty)
+{
+    fans::SelectionRequest request;
+    request.flow = duty.flow;
+    request.pressure = duty.pressure;
+    request.rangePercent = unit::unitSearchRangePercent;
+    for (const fans::SeriesEntry& s : fans::FanCatalogue::generalSeries()) {
+        if (!s.krugl && !s.krysh && !s.podpor)
+            request.series.push_back({s.name, false});
+    }
+    for (const QString& d : fans::FanCatalogue::diameterTexts(fans::CatalogueKind::General))
+        request.diameters.push_back({d, true});
+    for (const fans::DuctSizeEntry& size : fans::FanCatalogue::ductSizes()) {
+        if (size.text.contains(u'*'))
+            request.sizes.push_back({size.text, size.text == duty.section});
+    }
+    return unit::unitFanRequest(request);
+}
+
+// The pieces of the unit with its fan, in their default arrangement order, and their total length.
+QJsonObject arrangementJson(const unit::UnitResult& result)
+{
+    unit::writeReportOrderTable(store::workingDatabase(), result.pieces);
+    const std::vector<unit::SchemeRow> rows = unit::readSchemeRows(store::workingDatabase());
+    QJsonArray pieces;
+    const QStringList lines = unit::schemeLines(rows);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const unit::SchemeLine line = unit::readSchemeLine(lines[i]);
+        pieces.append(QJsonObject {{u"position"_s, int(i + 1)}, {u"name"_s, line.name}, {u"type"_s, line.tip},
+            {u"model"_s, line.model}, {u"length"_s, line.length.toInt()}});
+    }
+    const std::optional<QString> condensing = unit::schemeCondensingUnit(rows);
+    return {{u"pieces"_s, pieces}, {u"total_length"_s, unit::schemeLength(rows)},
+        {u"condensing_unit"_s, condensing ? QJsonValue(*condensing) : QJsonValue()}};
+}
+
+// --select-fan [--fan DESIGNATION]: the unit's fan run and, with a fan chosen, the unit arranged with it.
+struct FanPart {
+    QJsonObject json;
+    QStringList messages;
+    bool ok = true;
+};
+FanPart unitFanPart(const std::vector<unit::UnitElementRow>& rows, const unit::UnitFanDuty& duty,
+    const std::optional<QString>& chosen)
+{
+    FanPart part;
+    const fans::SelectionRequest request = unitRequest(duty);
+    fans::SelectionOutcome outcome;
+    std::optional<unit::UnitFanSelection> run;
+    outcome.band = fans::DutyBand::around(request.flow, request.pressure, request.rangePercent);
+    if (const fans::RequestFault fault = fans::checkRequest(request); fault != fans::RequestFault::None) {
+        outcome.messages << fans::faultMessage(fault);
+        outcome.status = fans::SelectionOutcome::Status::NothingAccepted;
+    } else {
+        run = unit::runUnitFanSelection(request);
+        outcome = std::move(run->outcome);
+    }
+    const bool listed = outcome.status == fans::SelectionOutcome::Status::Listed;
+    QJsonArray found;
+    if (listed) {
+        // The fans as zfn-cli select lists them.
+        for (size_t i = 0; i < outcome.fans.size(); ++i) {
+            QJsonObject json
+                = cli::generalFanJson(outcome.fans[i], fans::FanGroup::Duct, int(i + 1), duty.flow);
+            json.insert(u"curve"_s, cli::curveJson(outcome.fans[i].swept));
+            found.append(json);
+        }
+    }
+    part.json.insert(u"fan_selection"_s,
+        QJsonObject {{u"flow"_s, duty.flow}, {u"pressure"_s, duty.pressure}, {u"section"_s, duty.section},
+            {u"band"_s, cli::bandJson(outcome.band)}, {u"fans"_s, found},
+            {u"messages"_s, QJsonArray::fromStringList(outcome.messages)}});
+    part.ok = listed;
+    if (!listed || !chosen)
+        return part;
+    for (size_t i = 0; i < outcome.fans.size(); ++i) {
+        const fans::FoundFan& fan = outcome.fans[i];
+        if (fans::generalDesignation(*fan.record) != *chosen)
+            continue;
+        const QStringList cells = fans::foundFanRow(fan, fans::FanGroup::Duct, int(i + 1), QLatin1Char('.'));
+        const unit::UnitResult result = unit::unitResult(
+            rows, cells, unit::FanDimensions {fan.record->dlina, fan.record->a, fan.record->b});
+        QJsonObject arrangement = arrangementJson(result);
+        arrangement.insert(u"fan"_s, *chosen);
+        arrangement.insert(u"unit_length"_s, result.length);
+        part.json.insert(u"arrangement"_s, arrangement);
+        return part;
+    }
+    part.ok = false;
+    part.messages << u"Вентилятор \"%1\" не подобран для этой модульной системы"_s.arg(*chosen);
+    return part;
+}
+
+void printFanText(const QJsonObject& result)
+{
+    const QJsonObject selection = result.value(u"fan_selection"_s).toObject();
+    for (const QJsonValue& fan : selection.value(u"fans"_s).toArray()) {
+        const QJsonObject f = fan.toObject();
+        cli::printLine(u"%1\t%2\t%3 м3/час\t%4 Па"_s.arg(f.value(u"number"_s).toInt())
+                           .arg(f.value(u"designation"_s).toString())
+                           .arg(f.value(u"flow"_s).toDouble())
+                           .arg(f.value(u"pressure"_s).toDouble()));
+    }
+    for (const QJsonValue& m : selection.value(u"messages"_s).toArray())
+        cli::printLine(m.toString());
+    const QJsonObject arrangement = result.value(u"arrangement"_s).toObject();
+    for (const QJsonValue& piece : arrangement.value(u"pieces"_s).toArray()) {
+        const QJsonObject p = piece.toObject();
+        cli::printLine(u"%1. %2: %3 - %4 /%5мм"_s.arg(p.value(u"position"_s).toInt())
+                           .arg(p.value(u"name"_s).toString(), p.value(u"type"_s).toString(),
+                               p.value(u"model"_s).toString())
+                           .arg(p.value(u"length"_s).toInt()));
+    }
+    if (!arrangement.isEmpty())
+        cli::printLine(unit::schemeLengthText(qint64(arrangement.value(u"total_length"_s).toDouble())));
+}
+
 // The items of a sorted type list at the stored positions; positions beyond the list are skipped.
 QStringList typesAt(const QStringList& types, const QString& positions)
 {
@@ -97,7 +226,8 @@ QStringList typesAt(const QStringList& types, const QString& positions)
 
 int unitCommand(cli::Arguments& args)
 {
-    const QStringList unknown = args.unknownFlags({u"--project"_s, u"--kind"_s});
+    const QStringList unknown
+        = args.unknownFlags({u"--project"_s, u"--kind"_s, u"--select-fan"_s, u"--fan"_s});
     if (!unknown.isEmpty())
         args.addError(u"unknown option: %1"_s.arg(unknown.join(u", "_s)));
     const std::optional<QString> path = args.value(u"--project"_s);
@@ -107,6 +237,10 @@ int unitCommand(cli::Arguments& args)
     const int kind = args.value(u"--kind"_s).value_or(u"1"_s).trimmed().toInt(&kindOk);
     if (!kindOk || kind < 0 || kind > 3)
         args.addError(u"--kind wants 0, 1, 2 or 3"_s);
+    const bool selectFan = args.has(u"--select-fan"_s);
+    const std::optional<QString> chosenFan = args.value(u"--fan"_s);
+    if (chosenFan && !selectFan)
+        args.addError(u"--fan goes with --select-fan"_s);
     if (!args.errors().isEmpty())
         return cli::BadArguments;
     const bool json = args.has(u"--json"_s);
@@ -143,11 +277,24 @@ int unitCommand(cli::Arguments& args)
             ticks.ticked[k] = unit::tickPositions(*stored[k]);
         const unit::UnitRun run = unit::calculateUnit(store, in, water, electric, p.heaterColumn, ticks);
         const std::vector<unit::UnitElementRow> rows = unit::unitElementRows(store, run, in);
-        if (json)
-            cli::printJson(runJson(&run, rows, kind, {}));
-        else
+        QJsonObject result = runJson(&run, rows, kind, {});
+        FanPart fan;
+        if (selectFan) {
+            fan = unitFanPart(rows, unit::unitFanDuty(run, unit::unitAirFlow(in)), chosenFan);
+            for (auto it = fan.json.constBegin(); it != fan.json.constEnd(); ++it)
+                result.insert(it.key(), it.value());
+            result.insert(u"messages"_s, QJsonArray::fromStringList(fan.messages));
+        }
+        if (json) {
+            cli::printJson(result);
+        } else {
             printText(run, rows);
-        return cli::Ok;
+            if (selectFan)
+                printFanText(result);
+            for (const QString& m : fan.messages)
+                cli::printError(m);
+        }
+        return fan.ok ? cli::Ok : cli::Failure;
     } catch (const CatalogueError& error) {
         return fail({error.message()});
     }
@@ -155,4 +302,5 @@ int unitCommand(cli::Arguments& args)
 
 } // namespace
 
-ZFN_CLI_COMMAND("unit", "unit --project FILE.pritochprj --kind 0..3 [--json]", unitCommand);
+ZFN_CLI_COMMAND("unit",
+    "unit --project FILE.pritochprj --kind 0..3 [--select-fan [--fan DESIGNATION]] [--json]", unitCommand);

@@ -63,8 +63,12 @@ CandidateFilter::CandidateFilter(const SelectionRequest& request)
 
 bool CandidateFilter::passes(const FanRecord& record, const SeriesChoice& series) const
 {
-    return passesGroup(record, series) && record.name == series.name
-        && !contains(m_excludedDiameters, record.d) && passesSize(record) && passesMotor(record);
+    return passesGroup(record, series) && record.name == series.name && passesNarrowing(record);
+}
+
+bool CandidateFilter::passesNarrowing(const FanRecord& record) const
+{
+    return !contains(m_excludedDiameters, record.d) && passesSize(record) && passesMotor(record);
 }
 
 bool CandidateFilter::passesGroup(const FanRecord& record, const SeriesChoice& series) const

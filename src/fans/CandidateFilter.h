@@ -32,6 +32,8 @@ public:
     explicit CandidateFilter(const SelectionRequest& request);
 
     bool passes(const FanRecord& record, const SeriesChoice& series) const;
+    // The diameter, duct-size, pole and phase ticks alone.
+    bool passesNarrowing(const FanRecord& record) const;
 
 private:
     bool passesGroup(const FanRecord& record, const SeriesChoice& series) const;

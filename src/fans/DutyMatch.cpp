@@ -31,7 +31,7 @@ std::optional<int> acceptanceStep(const FanCurve& curve, const DutyBand& band)
     return std::nullopt;
 }
 
-double operatingFlow(const FanCurve& curve, const DutyBand& band)
+double operatingFlow(const FanCurve& curve, const DutyBand& band, double settle)
 {
     double lo = band.qmin <= curve.x[0] ? curve.x[0] : band.qmin;
     double hi = band.qmax >= curve.lastFlow() ? curve.lastFlow() : band.qmax;
@@ -46,7 +46,7 @@ double operatingFlow(const FanCurve& curve, const DutyBand& band)
         else
             hi = mid;
         const double next = (hi - lo) / 2 + lo;
-        const bool settled = !(std::abs(next - mid) >= 0.5);
+        const bool settled = !(std::abs(next - mid) >= settle);
         mid = next;
         if (settled)
             break;

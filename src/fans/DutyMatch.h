@@ -19,8 +19,9 @@ constexpr int sweepSteps = 100; // the chart curve has at most 101 points
 // crossing lies inside the band. Nothing when the fan does not meet the band.
 std::optional<int> acceptanceStep(const FanCurve& curve, const DutyBand& band);
 
-// Operating flow: bisection for the crossing of the fan curve with the system curve, to 0.5 m³/h.
-double operatingFlow(const FanCurve& curve, const DutyBand& band);
+// Operating flow: bisection for the crossing of the fan curve with the system curve, until two successive
+// mids differ by less than `settle` m³/h.
+double operatingFlow(const FanCurve& curve, const DutyBand& band, double settle = 0.5);
 
 // The fan's curve as drawn over the band: points of 101 flows that lie on the curve below pmax, and the
 // label point at the largest of those flows on the curve (below pmax or not).

@@ -41,15 +41,15 @@ std::vector<const FanRecord*> collectCandidates(
     });
 }
 
-void workOut(FoundFan& fan, const DutyBand& band, bool withAirSpeed)
+void workOut(FoundFan& fan, const DutyBand& band, const MatchOptions& options)
 {
-    fan.operatingFlow = operatingFlow(fan.curve, band);
+    fan.operatingFlow = operatingFlow(fan.curve, band, options.settleFlow);
     fan.operatingPressure = band.systemPressure(fan.operatingFlow);
     fan.swept = sweepCurve(fan.curve, band);
     fan.powerAtOperating = fan.curve.powerAt(fan.operatingFlow);
     if (fan.curve.hasPower)
         fan.powerAtMaxFlow = fan.curve.w[fan.curve.n - 1];
-    if (withAirSpeed)
+    if (options.ductAirSpeed)
         fan.airSpeed = ductAirSpeed(*fan.record, fan.operatingFlow);
 }
 
@@ -144,7 +144,7 @@ void matchCandidates(SelectionOutcome& outcome, const MatchOptions& options)
     }
     outcome.status = SelectionOutcome::Status::Listed;
     for (FoundFan& fan : outcome.fans)
-        workOut(fan, outcome.band, options.ductAirSpeed);
+        workOut(fan, outcome.band, options);
 }
 
 } // namespace fans

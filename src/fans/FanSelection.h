@@ -55,6 +55,7 @@ std::vector<const FanRecord*> candidatesInSeriesOrder(const std::vector<FanRecor
 struct MatchOptions {
     double curveScale = 1; // factor on pressures and powers
     bool ductAirSpeed = false; // duct fans: air speed in the connection
+    double settleFlow = 0.5; // m³/h: the operating-point bisection ends when two mids differ by less
 };
 
 // Acceptance, the 29-fan limit and the operating points of the candidates already in outcome, on the

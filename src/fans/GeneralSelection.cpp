@@ -18,9 +18,9 @@ std::vector<FanRecord> copies(
 } // namespace
 
 void writeResultTables(CatalogueKind kind, const SelectionOutcome& outcome,
-    const std::function<FanRecord(const FanRecord&)>& stored)
+    const std::function<FanRecord(const FanRecord&)>& stored, bool unitRun)
 {
-    SelectionResultTables::create(kind);
+    SelectionResultTables::create(kind, unitRun);
     std::vector<const FanRecord*> accepted;
     accepted.reserve(outcome.fans.size());
     for (const FoundFan& fan : outcome.fans)

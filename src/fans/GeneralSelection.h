@@ -16,10 +16,11 @@ struct GeneralSelection {
 };
 GeneralSelection runGeneralSelection(const SelectionRequest& request);
 
-// Recreates the result tables of the kind and appends the outcome's candidates and accepted fans, each
-// record as stored(record) gives it (as it is when no function is given).
+// Recreates the result tables of the kind (in the variant of a unit's fan run when `unitRun`) and appends
+// the outcome's candidates and accepted fans, each record as stored(record) gives it (as it is when no
+// function is given).
 void writeResultTables(CatalogueKind kind, const SelectionOutcome& outcome,
-    const std::function<FanRecord(const FanRecord&)>& stored = {});
+    const std::function<FanRecord(const FanRecord&)>& stored = {}, bool unitRun = false);
 
 // The same on a catalogue the caller holds (benchmarks, tests).
 SelectionOutcome runSelectionWithTables(

@@ -85,6 +85,8 @@ ColumnReader columnReader(const QString& column, CatalogueKind kind, ResultTable
         return [](const FanRecord& fan) { return QVariant(fan.stoikost); };
     if (column == QLatin1String("Massa"))
         return [](const FanRecord& fan) { return QVariant(fan.massa); };
+    if (column == QLatin1String("Dlina"))
+        return [](const FanRecord& fan) { return QVariant(fan.dlina); };
     if (column == QLatin1String("Ny"))
         return [](const FanRecord& fan) { return QVariant(fan.ny.left(nyLength)); };
     return [](const FanRecord&) { return QVariant(); };
@@ -93,9 +95,10 @@ ColumnReader columnReader(const QString& column, CatalogueKind kind, ResultTable
 void append(ResultTable table, const std::vector<const FanRecord*>& fans)
 {
     const CatalogueKind kind = SelectionResultTables::currentKind();
+    const bool unitRun = kind == CatalogueKind::General && SelectionResultTables::isUnitRun();
     QStringList columns;
     std::vector<ColumnReader> readers;
-    for (const FieldDef& field : SelectionResultTables::tableDef(kind, table).fields) {
+    for (const FieldDef& field : SelectionResultTables::tableDef(kind, table, unitRun).fields) {
         if (field.name != numColumn) {
             columns << field.name;
             readers.push_back(columnReader(field.name, kind, table));
@@ -127,7 +130,7 @@ QString SelectionResultTables::tableName(ResultTable table)
     return table == ResultTable::Candidates ? QStringLiteral("Razmchek") : QStringLiteral("RAZMDIAP");
 }
 
-store::TableDef SelectionResultTables::tableDef(CatalogueKind kind, ResultTable table)
+store::TableDef SelectionResultTables::tableDef(CatalogueKind kind, ResultTable table, bool unitRun)
 {
     store::TableDef def;
     def.name = tableName(table);
@@ -148,8 +151,10 @@ store::TableDef SelectionResultTables::tableDef(CatalogueKind kind, ResultTable 
         add(u"N", FieldKind::Int16);
         add(u"A", FieldKind::Int16);
         add(u"Krugl", FieldKind::Boolean);
-        add(u"Krysh", FieldKind::Boolean);
-        add(u"Podpor", FieldKind::Boolean);
+        if (!unitRun) {
+            add(u"Krysh", FieldKind::Boolean);
+            add(u"Podpor", FieldKind::Boolean);
+        }
         add(u"B", FieldKind::Int16);
         add(u"Lpa_Input", FieldKind::Float);
         add(u"Lpa_Output", FieldKind::Float);
@@ -158,6 +163,8 @@ store::TableDef SelectionResultTables::tableDef(CatalogueKind kind, ResultTable 
         add(u"Polus", FieldKind::Int16);
         add(u"Fazkol", FieldKind::Boolean);
         add(u"Davlen", FieldKind::Boolean);
+        if (unitRun)
+            add(u"Dlina", FieldKind::Float);
         add(u"Massa", FieldKind::Float);
         add(u"Ny", FieldKind::String, nyLength);
     } else {
@@ -185,11 +192,19 @@ store::TableDef SelectionResultTables::tableDef(CatalogueKind kind, ResultTable 
     return def;
 }
 
-void SelectionResultTables::create(CatalogueKind kind)
+void SelectionResultTables::create(CatalogueKind kind, bool unitRun)
 {
     QSqlDatabase db = store::workingDatabase();
-    store::createTable(db, tableDef(kind, ResultTable::Candidates));
-    store::createTable(db, tableDef(kind, ResultTable::Accepted));
+    store::createTable(db, tableDef(kind, ResultTable::Candidates, unitRun));
+    store::createTable(db, tableDef(kind, ResultTable::Accepted, unitRun));
+}
+
+bool SelectionResultTables::isUnitRun()
+{
+    store::StoreQuery query(store::workingDatabase(),
+        QStringLiteral("SELECT * FROM %1 LIMIT 0")
+            .arg(store::quoted(store::tableName(tableName(ResultTable::Accepted)))));
+    return query.hasField(QStringLiteral("Dlina"));
 }
 
 CatalogueKind SelectionResultTables::currentKind()

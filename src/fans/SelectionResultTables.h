@@ -25,10 +25,14 @@ struct ResultRow {
 class SelectionResultTables {
 public:
     static QString tableName(ResultTable table); // "Razmchek", "RAZMDIAP"
-    static store::TableDef tableDef(CatalogueKind kind, ResultTable table);
+    // The general variant of a fan run for an assembled unit has no Krysh and Podpor and keeps each fan's
+    // length (Dlina) between Davlen and Massa.
+    static store::TableDef tableDef(CatalogueKind kind, ResultTable table, bool unitRun = false);
 
     // Creates both tables of the variant, replacing whatever the previous run left.
-    static void create(CatalogueKind kind);
+    static void create(CatalogueKind kind, bool unitRun = false);
+    // Whether the tables the last create() made are those of a unit run.
+    static bool isUnitRun();
     // The variant of the tables the last create() made (throws when there are none).
     static CatalogueKind currentKind();
 

@@ -72,6 +72,11 @@ struct CondensingUnitRecord {
     QString name;
     qint64 price = 0;
     QString dimensions; // A_B_H, shown followed by " мм"
+    // Printed with the unit, as number texts; empty when the catalogue does not give them.
+    QString power; // Moschnost, kW drawn
+    QString coolingPower; // Moschnost_oxl, kW
+    QString soundPower; // LdBA, dB(A)
+    QString mass; // MASSA, kg
 };
 
 // Powers xʸ as the calculations define them, e^(y·ln x), for x > 0; 0 otherwise.

@@ -148,7 +148,9 @@ std::optional<store::TableDef> knownElementTableDef(const QString& tableName)
     if (name == condensingUnitTable)
         return tableDef(name,
             {{u"Name"_s, FieldKind::String, 15}, {u"Price"_s, FieldKind::Currency, 0},
-                {u"A_B_H"_s, FieldKind::String, 30}},
+                {u"A_B_H"_s, FieldKind::String, 30}, {u"Moschnost"_s, FieldKind::Float, 0},
+                {u"Moschnost_oxl"_s, FieldKind::Float, 0}, {u"LdBA"_s, FieldKind::Float, 0},
+                {u"MASSA"_s, FieldKind::Float, 0}},
             u"Name"_s);
     return std::nullopt;
 }
@@ -275,7 +277,20 @@ std::optional<CondensingUnitRecord> ElementStore::condensingUnit(const QString& 
     StoreQuery q(m_db, u"SELECT * FROM %1 WHERE \"Name\" = ?"_s.arg(table(condensingUnitTable)), {name});
     if (!q.next())
         return std::nullopt;
-    return CondensingUnitRecord {q.text(u"Name"_s), wholeRoubles(q, u"Price"_s), q.text(u"A_B_H"_s)};
+    CondensingUnitRecord unit;
+    unit.name = q.text(u"Name"_s);
+    unit.price = wholeRoubles(q, u"Price"_s);
+    unit.dimensions = q.text(u"A_B_H"_s);
+    // The data printed with the unit; a catalogue without these columns prints them empty.
+    const auto optionalText = [&q](const QString& field) {
+        const int column = q.column(field);
+        return column < 0 || q.isNull(column) ? QString() : QString::number(q.number(column));
+    };
+    unit.power = optionalText(u"Moschnost"_s);
+    unit.coolingPower = optionalText(u"Moschnost_oxl"_s);
+    unit.soundPower = optionalText(u"LdBA"_s);
+    unit.mass = optionalText(u"MASSA"_s);
+    return unit;
 }
 
 } // namespace unit

@@ -219,8 +219,10 @@ std::vector<UnitElementRow> unitElementRows(ElementStore& store, const UnitRun& 
         rows.push_back({u"Охладитель"_s, cooler->type, cooler->model, cooler->airLoss, row ? row->length : 0,
             run.sectionText, row ? row->price : 0, 1});
         const std::optional<CondensingUnitRecord> unit = store.condensingUnit(cooler->condensingUnit);
+        // The condensing unit stands outside the duct: no section; its type names the cooler series.
+        const QString series = cooler->type == u"ХРСА"_s ? u"Водяной"_s : u"Фреоновый"_s;
         rows.push_back(
-            {u"ККБ"_s, u"ККБ"_s, cooler->condensingUnit, 0, 0, run.sectionText, unit ? unit->price : 0, 1});
+            {u"ККБ"_s, series, cooler->condensingUnit, 0, 0, QString(), unit ? unit->price : 0, 1});
     }
     for (const ComposedElement& e : run.composition.elements)
         rows.push_back({elementKindName(e.kind), e.pieces.tip.trimmed(), e.pieces.model.trimmed(), e.loss,

@@ -145,3 +145,46 @@ TEST(UnitCli, ProjectOfEachKind)
     EXPECT_TRUE(shortFile.json[u"total_pressure"_s].isNull());
     EXPECT_EQ(cli({u"unit"_s, u"--project"_s, project, u"--kind"_s, u"4"_s}).exitCode, 2);
 }
+
+TEST(UnitCli, FanOfTheUnitAndItsArrangement)
+{
+    const QString project = QStringLiteral(ZFN_TEST_SOURCE_DIR "/unit/fixtures/comma.pritochprj");
+    const QStringList unitArgs {u"unit"_s, u"--project"_s, project, u"--kind"_s, u"1"_s, u"--select-fan"_s};
+    const CliRun run = cli(unitArgs);
+    ASSERT_EQ(run.exitCode, 0) << QJsonDocument(run.json).toJson().toStdString();
+    const QJsonObject selection = run.json[u"fan_selection"_s].toObject();
+    EXPECT_EQ(selection[u"section"_s].toString(), u"800*500"_s);
+    EXPECT_EQ(selection[u"pressure"_s].toDouble(), std::nearbyint(run.json[u"total_pressure"_s].toDouble()));
+    const QJsonArray fans = selection[u"fans"_s].toArray();
+    ASSERT_FALSE(fans.isEmpty());
+    for (const QJsonValue& fan : fans)
+        EXPECT_EQ(fan[u"duct"_s].toString(), u"800*500"_s);
+    EXPECT_FALSE(run.json.contains(u"arrangement"_s));
+
+    const QString designation = fans.last()[u"designation"_s].toString();
+    const CliRun arranged = cli(unitArgs + QStringList {u"--fan"_s, designation});
+    ASSERT_EQ(arranged.exitCode, 0);
+    const QJsonObject a = arranged.json[u"arrangement"_s].toObject();
+    EXPECT_EQ(a[u"fan"_s].toString(), designation);
+    EXPECT_EQ(a[u"condensing_unit"_s].toString().left(4), u"KKB-"_s);
+    // Every piece once per count in the default order, the fan among them; the condensing unit has none.
+    const QJsonArray pieces = a[u"pieces"_s].toArray();
+    int length = 0;
+    int fanPieces = 0;
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        const QJsonObject p = pieces[i].toObject();
+        EXPECT_EQ(p[u"position"_s].toInt(), i + 1);
+        EXPECT_NE(p[u"name"_s].toString(), u"ККБ"_s);
+        fanPieces += p[u"name"_s].toString() == u"Вентилятор"_s;
+        length += p[u"length"_s].toInt();
+    }
+    EXPECT_EQ(fanPieces, 1);
+    EXPECT_EQ(pieces.first()[u"name"_s].toString(), u"Клапан"_s); // a check valve comes first
+    EXPECT_EQ(a[u"total_length"_s].toInt(), length);
+    EXPECT_NEAR(a[u"unit_length"_s].toDouble(), length, 0.5);
+
+    const CliRun unknownFan = cli(unitArgs + QStringList {u"--fan"_s, u"нет такого"_s});
+    EXPECT_EQ(unknownFan.exitCode, 1);
+    EXPECT_EQ(unknownFan.json[u"messages"_s].toArray().size(), 1);
+    EXPECT_EQ(cli({u"unit"_s, u"--project"_s, project, u"--fan"_s, designation}).exitCode, 2);
+}

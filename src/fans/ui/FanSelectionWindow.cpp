@@ -5,6 +5,7 @@
 #include "fans/FoundFansContent.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SelectionValidation.h"
+#include "fans/ui/FanSearchControls.h"
 #include "fans/ui/FansFoundWindow.h"
 #include "ui/BusyIndicator.h"
 #include "ui/Messages.h"
@@ -13,19 +14,14 @@
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -34,89 +30,7 @@ using fans::FanGroup;
 
 namespace {
 
-constexpr int iconRole = Qt::UserRole;
-
-// The list icons: 0 round duct fan, 1 rectangular, 2 rectangular with square sections, 3 roof fan,
-// 4 pressurization fan; the size list uses the first three for round, rectangular and square sizes.
-QIcon listIcon(int kind)
-{
-    static QIcon icons[5];
-    if (!icons[kind].isNull())
-        return icons[kind];
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor steel(70, 100, 140);
-    p.setPen(QPen(steel, 1.5));
-    switch (kind) {
-    case 0: // a round duct seen from its end, with the impeller hub
-        p.setBrush(QColor(200, 220, 240));
-        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-        p.setBrush(steel);
-        p.drawEllipse(QRectF(6, 6, 4, 4));
-        break;
-    case 1: // a rectangular duct
-        p.setBrush(QColor(220, 230, 200));
-        p.drawRect(QRectF(1.5, 4.5, 13, 7));
-        break;
-    case 2: // rectangular and square sections
-        p.setBrush(QColor(220, 230, 200));
-        p.drawRect(QRectF(0.5, 5.5, 9, 5));
-        p.setBrush(QColor(240, 220, 170));
-        p.drawRect(QRectF(8.5, 2.5, 7, 7));
-        break;
-    case 3: { // a roof with the fan on its ridge
-        QPainterPath roof;
-        roof.moveTo(1, 14);
-        roof.lineTo(8, 8);
-        roof.lineTo(15, 14);
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(roof);
-        p.setBrush(QColor(200, 90, 60));
-        p.drawRect(QRectF(5.5, 2.5, 5, 5));
-        break;
-    }
-    default: { // pressurization: air driven into a staircase
-        p.setBrush(QColor(230, 230, 230));
-        p.drawRect(QRectF(7.5, 1.5, 7, 13));
-        p.setPen(QPen(QColor(200, 40, 40), 2));
-        p.drawLine(QPointF(1, 8), QPointF(7, 8));
-        p.drawLine(QPointF(4.5, 5.5), QPointF(7, 8));
-        p.drawLine(QPointF(4.5, 10.5), QPointF(7, 8));
-        break;
-    }
-    }
-    p.end();
-    icons[kind] = QIcon(pixmap);
-    return icons[kind];
-}
-
-QListWidgetItem* checkableItem(QListWidget* list, const QString& text, int icon, bool ticked)
-{
-    auto* item = new QListWidgetItem(text, list);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
-    if (icon >= 0) {
-        item->setIcon(listIcon(icon));
-        item->setData(iconRole, icon);
-    }
-    return item;
-}
-
-void tickAll(QListWidget* list, bool ticked)
-{
-    for (int i = 0; i < list->count(); ++i)
-        list->item(i)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
-}
-
-std::vector<fans::TickedText> tickedEntries(const QListWidget* list)
-{
-    std::vector<fans::TickedText> entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries.push_back({list->item(i)->text(), list->item(i)->checkState() == Qt::Checked});
-    return entries;
-}
+constexpr int iconRole = FanSearchControls::iconRole;
 
 SpinEditWidget* numberBox(const QString& name, double value, double step, const QString& hint)
 {
@@ -222,41 +136,12 @@ QWidget* TMDIChild::buildInputColumn()
     titleFont.setUnderline(true);
     title->setFont(titleFont);
     layout->addWidget(title);
-    layout->addWidget(buildSearchRange(), 1);
-
-    auto* rangeGroup = new QGroupBox(u"Диапазон поиска от требуемого расхода воздуха, в %"_s);
-    m_range = new QSlider(Qt::Horizontal);
-    m_range->setObjectName(u"TrackBar1"_s);
-    m_range->setRange(5, 30);
-    m_range->setValue(15);
-    m_range->setPageStep(5);
-    m_range->setTickInterval(5);
-    m_range->setTickPosition(QSlider::TicksBothSides);
-    m_range->setToolTip(u"Установите диапазон поиска, в % оттребуемого расхода воздуха"_s);
-    m_rangeText = new QLineEdit(u"15"_s);
-    m_rangeText->setObjectName(u"Input_DIAP"_s);
-    m_rangeText->setEnabled(false);
-    m_rangeText->setMaximumWidth(50);
-    connect(m_range, &QSlider::valueChanged, this,
-        [this](int value) { m_rangeText->setText(QString::number(value)); });
-    m_range->setMinimumWidth(300);
-    // The scale labels stand under their ticks: 15 is two fifths of the way from 5 to 30.
-    auto* scale = new QHBoxLayout;
-    scale->addWidget(new QLabel(u"5%"_s));
-    scale->addStretch(2);
-    scale->addWidget(new QLabel(u"15%"_s));
-    scale->addStretch(3);
-    scale->addWidget(new QLabel(u"30%"_s));
-    auto* rangeLayout = new QGridLayout(rangeGroup);
-    rangeLayout->addWidget(m_range, 0, 0);
-    rangeLayout->addLayout(scale, 1, 0);
-    auto* rangeValue = new QHBoxLayout;
-    rangeValue->addWidget(m_rangeText);
-    rangeValue->addWidget(new QLabel(u"%"_s));
-    rangeValue->addStretch();
-    rangeLayout->addLayout(rangeValue, 0, 1);
-    rangeLayout->setColumnStretch(2, 1);
-    layout->addWidget(rangeGroup);
+    m_search = new FanSearchControls(
+        {u"Диапазон поиска по: -"_s, u"- По типам электродвигателей:"_s, u"Полюсность электродвигателя:"_s,
+            u"Подводимое электоропитание:"_s, u"Диапазон поиска от требуемого расхода воздуха, в %"_s, 15},
+        this);
+    layout->addWidget(m_search->rangeGroup(), 1);
+    layout->addWidget(m_search->bandGroup());
 
     layout->addWidget(buildDutyGroup());
 
@@ -283,88 +168,6 @@ QWidget* TMDIChild::buildInputColumn()
     buttons->addWidget(close);
     layout->addLayout(buttons);
     return column;
-}
-
-QGroupBox* TMDIChild::buildSearchRange()
-{
-    auto* group = new QGroupBox(u"Диапазон поиска по: -"_s);
-    auto* layout = new QHBoxLayout(group);
-
-    auto* diameters = new QGroupBox(u"-Диаметрам рабочих колес:"_s);
-    diameters->setToolTip(u"Отметьте галочкой интересующие Вас диаметры рабочих колес вентилятора"_s);
-    m_allDiameters = new QRadioButton(u"Всем"_s);
-    m_allDiameters->setObjectName(u"RadioButton1"_s);
-    m_allDiameters->setChecked(true);
-    m_chosenDiameters = new QRadioButton(u"Отмеченным"_s);
-    m_chosenDiameters->setObjectName(u"RadioButton2"_s);
-    m_diameters = new QListWidget;
-    m_diameters->setObjectName(u"CheckListBox_D"_s);
-    auto* dLayout = new QVBoxLayout(diameters);
-    dLayout->addWidget(m_allDiameters);
-    dLayout->addWidget(m_chosenDiameters);
-    dLayout->addWidget(m_diameters, 1);
-    layout->addWidget(diameters);
-
-    m_sizeGroup = new QGroupBox(u"- Размерам каналов, [А*В]/(диаметр):"_s);
-    m_sizeGroup->setObjectName(u"GroupBox5"_s);
-    m_sizeGroup->setToolTip(u"Отметьте галочкой интересующие Вас размеры каналов"_s);
-    m_allSizes = new QRadioButton(u"Всем"_s);
-    m_allSizes->setObjectName(u"RadioButton3"_s);
-    m_allSizes->setChecked(true);
-    m_chosenSizes = new QRadioButton(u"Отмеченным"_s);
-    m_chosenSizes->setObjectName(u"RadioButton4"_s);
-    m_sizes = new QListWidget;
-    m_sizes->setObjectName(u"ListViewBox_AB"_s);
-    auto* sLayout = new QVBoxLayout(m_sizeGroup);
-    sLayout->addWidget(m_allSizes);
-    sLayout->addWidget(m_chosenSizes);
-    sLayout->addWidget(m_sizes, 1);
-    layout->addWidget(m_sizeGroup);
-
-    // "Всем" ticks every entry and locks the list; "Отмеченным" lets the user choose.
-    for (auto [all, chosen, list] : {std::tuple(m_allDiameters, m_chosenDiameters, m_diameters),
-             std::tuple(m_allSizes, m_chosenSizes, m_sizes)}) {
-        connect(all, &QRadioButton::clicked, this, [list] {
-            tickAll(list, true);
-            list->setEnabled(false);
-        });
-        connect(chosen, &QRadioButton::clicked, this, [list] { list->setEnabled(true); });
-    }
-
-    auto* motors = new QGroupBox(u"- По типам электродвигателей:"_s);
-    motors->setToolTip(u" В скобках приведена соответствующая синхронная частота вращения рабочего колеса"_s);
-    auto* poles = new QGroupBox(u"Полюсность электродвигателя:"_s);
-    auto* polesLayout = new QVBoxLayout(poles);
-    const char16_t* poleTexts[] = {u"2-х полюсные      (3000 об/мин)", u"4-х полюсные      (1500 об/мин)",
-        u"6-ти полюсные   (1000 об/мин)", u"8-ми полюсные   (750 об/мин)"};
-    for (int i = 0; i < 4; ++i) {
-        m_poles[i] = new QCheckBox(QString::fromUtf16(poleTexts[i]));
-        m_poles[i]->setObjectName(u"CheckBox%1"_s.arg(i + 1));
-        m_poles[i]->setChecked(true);
-        polesLayout->addWidget(m_poles[i]);
-    }
-    auto* phases = new QGroupBox(u"Подводимое электоропитание:"_s);
-    auto* phasesLayout = new QVBoxLayout(phases);
-    m_singlePhase = new QCheckBox(u"Одно фазное"_s);
-    m_singlePhase->setObjectName(u"CheckBox1Faz"_s);
-    m_threePhase = new QCheckBox(u"Трех фазное"_s);
-    m_threePhase->setObjectName(u"CheckBox3Faz"_s);
-    for (QCheckBox* box : {m_singlePhase, m_threePhase}) {
-        box->setChecked(true);
-        phasesLayout->addWidget(box);
-        // At least one supply stays ticked: clearing the last one ticks the other again.
-        connect(box, &QCheckBox::clicked, this, [this, box] {
-            QCheckBox* other = box == m_singlePhase ? m_threePhase : m_singlePhase;
-            if (!box->isChecked() && !other->isChecked())
-                other->setChecked(true);
-        });
-    }
-    auto* motorsLayout = new QVBoxLayout(motors);
-    motorsLayout->addWidget(poles);
-    motorsLayout->addWidget(phases);
-    motorsLayout->addStretch();
-    layout->addWidget(motors);
-    return group;
 }
 
 QGroupBox* TMDIChild::buildDutyGroup()
@@ -403,16 +206,12 @@ void TMDIChild::fillFromCatalogue()
 {
     try {
         for (const fans::SeriesEntry& entry : fans::FanCatalogue::generalSeries())
-            checkableItem(groupControls(entry.group).list, entry.name, entry.icon, false);
-        for (const QString& d : fans::FanCatalogue::diameterTexts(fans::CatalogueKind::General))
-            checkableItem(m_diameters, d, -1, true);
-        for (const fans::DuctSizeEntry& size : fans::FanCatalogue::ductSizes())
-            checkableItem(m_sizes, size.text, size.icon, true);
+            FanSearchControls::checkableItem(groupControls(entry.group).list, entry.name, entry.icon, false);
+        m_search->fill(
+            fans::FanCatalogue::diameterTexts(fans::CatalogueKind::General), fans::FanCatalogue::ductSizes());
     } catch (const CatalogueError& error) {
         ui::showMessage(error.message(), ui::MessageKind::Error);
     }
-    m_diameters->setEnabled(false);
-    m_sizes->setEnabled(false);
 }
 
 TMDIChild::SeriesGroup& TMDIChild::groupControls(FanGroup group)
@@ -466,14 +265,14 @@ void TMDIChild::receive(const pressurization::SupplyDuty& duty)
 void TMDIChild::tickAllSeries(FanGroup group)
 {
     SeriesGroup& controls = groupControls(group);
-    tickAll(controls.list, true);
+    FanSearchControls::tickAll(controls.list, true);
     controls.tickAll->setText(u"[ ]"_s); // the next click unticks them
 }
 
 void TMDIChild::toggleAll(QPushButton* button, QListWidget* list)
 {
     const bool tick = button->text() != u"[ ]"_s;
-    tickAll(list, tick);
+    FanSearchControls::tickAll(list, tick);
     button->setText(tick ? u"[ ]"_s : u"[v]"_s);
 }
 
@@ -503,7 +302,7 @@ void TMDIChild::applyGroupRule()
         controls.list->setPalette(listPalette);
         controls.list->setEnabled(active);
     }
-    m_sizeGroup->setVisible(chosen == FanGroup::Duct);
+    m_search->sizeGroup()->setVisible(chosen == FanGroup::Duct);
     m_totalPressure->setEnabled(chosen != FanGroup::Roof);
     m_staticPressure->setEnabled(chosen != FanGroup::Duct);
     if (chosen == FanGroup::Roof)
@@ -533,13 +332,7 @@ std::optional<fans::SelectionRequest> TMDIChild::readRequest()
     request.group = group();
     request.pressureKind
         = m_totalPressure->isChecked() ? fans::PressureKind::Total : fans::PressureKind::Static;
-    request.rangePercent = m_range->value();
-    request.diameters = tickedEntries(m_diameters);
-    request.sizes = tickedEntries(m_sizes);
-    for (int i = 0; i < 4; ++i)
-        request.poles[size_t(i)] = m_poles[i]->isChecked();
-    request.singlePhase = m_singlePhase->isChecked();
-    request.threePhase = m_threePhase->isChecked();
+    m_search->narrow(request);
 
     // Flow first, so a bad flow is reported before the pressure is read.
     if (fans::checkRequest(request) == fans::RequestFault::FlowNotPositive) {

@@ -7,14 +7,12 @@
 #include <QWidget>
 #include <optional>
 
-class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QSlider;
+class FanSearchControls;
 class SpinEditWidget;
 namespace ui {
 class Program;
@@ -46,7 +44,6 @@ private:
     void tickAllSeries(fans::FanGroup group);
     QWidget* buildSeriesColumn();
     QWidget* buildInputColumn();
-    QGroupBox* buildSearchRange();
     QGroupBox* buildDutyGroup();
     void fillFromCatalogue();
     void applyGroupRule();
@@ -64,18 +61,7 @@ private:
     SeriesGroup m_duct;
     SeriesGroup m_roof;
     SeriesGroup m_pressurization;
-    QRadioButton* m_allDiameters = nullptr;
-    QRadioButton* m_chosenDiameters = nullptr;
-    QListWidget* m_diameters = nullptr;
-    QGroupBox* m_sizeGroup = nullptr;
-    QRadioButton* m_allSizes = nullptr;
-    QRadioButton* m_chosenSizes = nullptr;
-    QListWidget* m_sizes = nullptr;
-    QCheckBox* m_poles[4] {};
-    QCheckBox* m_singlePhase = nullptr;
-    QCheckBox* m_threePhase = nullptr;
-    QSlider* m_range = nullptr;
-    QLineEdit* m_rangeText = nullptr;
+    FanSearchControls* m_search = nullptr;
     SpinEditWidget* m_flow = nullptr;
     QRadioButton* m_totalPressure = nullptr;
     SpinEditWidget* m_pressure = nullptr;

@@ -154,6 +154,7 @@ TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent, FoundFansLoo
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { showDetails(); });
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
     connect(details, &QPushButton::clicked, this, &TFormGrVovazu::showDetails);
+    connect(m_unitButton, &QPushButton::clicked, this, &TFormGrVovazu::chooseForUnit);
 }
 
 void TFormGrVovazu::buildChart()
@@ -340,6 +341,7 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
     m_choosing = false;
 
     m_unitButton->hide();
+    m_unitChosen = nullptr;
     showMaximized();
     raise();
     activateWindow();
@@ -430,4 +432,23 @@ void TFormGrVovazu::showDetails()
     const fans::SelectedFan fan = fans::selectedFanOf(m_content.fans[size_t(row - 2)].row, m_content.run);
     m_program.records().get<fans::SelectedFan>() = fan;
     Q_EMIT detailsRequested(fan);
+}
+
+void TFormGrVovazu::offerUnit(std::function<void(const QStringList& cells)> chosen)
+{
+    m_unitChosen = std::move(chosen);
+    m_unitButton->setVisible(bool(m_unitChosen));
+}
+
+bool TFormGrVovazu::isUnitOffered() const
+{
+    return bool(m_unitChosen);
+}
+
+void TFormGrVovazu::chooseForUnit()
+{
+    if (!m_unitChosen || m_content.fans.empty())
+        return;
+    const int row = gridRow() ? gridRow() : 2;
+    m_unitChosen(m_content.fans[size_t(row - 2)].row);
 }

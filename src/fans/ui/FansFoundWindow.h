@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QCustomPlot;
@@ -63,6 +64,12 @@ public:
     // goes to its data sheet.
     virtual void showDetails();
 
+    // Offers "Модульная система" for the run shown: the button hands the chosen fan's grid cells (the
+    // first fan's when none is chosen) to `chosen`. The next fill() withdraws the offer.
+    void offerUnit(std::function<void(const QStringList& cells)> chosen);
+    bool isUnitOffered() const;
+    void chooseForUnit();
+
 Q_SIGNALS:
     // Emitted after "Подробно" has made the fan the program's selected fan.
     void detailsRequested(const fans::SelectedFan& fan);
@@ -90,6 +97,7 @@ private:
     QCustomPlot* m_chart = nullptr;
     QTableWidget* m_grid = nullptr;
     QPushButton* m_unitButton = nullptr;
+    std::function<void(const QStringList&)> m_unitChosen;
     std::vector<QCPGraph*> m_series;
     std::vector<QCPItemText*> m_labels; // mark of fan c at c − 1
     QCPItemText* m_operatingMark = nullptr;

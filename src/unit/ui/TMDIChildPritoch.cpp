@@ -16,6 +16,7 @@
 #include "unit/UnitGridTexts.h"
 #include "unit/UnitHeaters.h"
 #include "unit/ui/TFormDialogKolich.h"
+#include "unit/ui/TFormPritochVovazu.h"
 #include "unit/ui/UnitWindowWidgets.h"
 
 #include <QCloseEvent>
@@ -56,6 +57,9 @@ TMDIChildPritoch::TMDIChildPritoch(ui::Program& program, QWidget* parent)
     layout->addWidget(m_pages, 1);
 
     connectMirrors();
+    // "Подбор вентилятора>>" hands the unit to the program's fan selection for units.
+    connect(this, &TMDIChildPritoch::fanSelectionRequested, this,
+        [this] { m_program.windows().get<TFormPritochVovazu>()->takeUnit(*this); });
     guarded([this] {
         fillHeaterTypes();
         m_sections = store().sections();
