@@ -1,7 +1,9 @@
 #include "common/StoreQuery.h"
 
+#include "common/SqliteStatement.h"
 #include "common/StoreError.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <cmath>
@@ -14,26 +16,49 @@ QString missingColumnMessage(const QString& table, const QString& column)
 }
 
 StoreQuery::StoreQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
-    : m_query(db)
 {
-    m_query.setForwardOnly(true);
-    if (!m_query.prepare(sql))
-        throw CatalogueError(m_query.lastError().text());
+    if (sqlite3* handle = sqliteHandle(db)) {
+        m_sqlite = std::make_unique<SqliteStatement>(handle, sql);
+        if (m_sqlite->parameterCount() != values.size())
+            throw CatalogueError(QCoreApplication::translate("QSQLiteResult", "Parameter count mismatch"));
+        for (qsizetype i = 0; i < values.size(); ++i)
+            m_sqlite->bind(int(i), values[i]);
+        // Run at once, as the Qt driver does: a statement the engine refuses fails here.
+        m_pendingRow = m_sqlite->step();
+        for (int i = 0; i < m_sqlite->columnCount(); ++i)
+            m_columns.insert(m_sqlite->columnName(i).toLower(), i);
+        return;
+    }
+    QSqlQuery& query = m_query.emplace(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw CatalogueError(query.lastError().text());
     for (qsizetype i = 0; i < values.size(); ++i)
-        m_query.bindValue(int(i), values[i]);
-    if (!m_query.exec())
-        throw CatalogueError(m_query.lastError().text());
-    const QSqlRecord record = m_query.record();
+        query.bindValue(int(i), values[i]);
+    if (!query.exec())
+        throw CatalogueError(query.lastError().text());
+    const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i)
         m_columns.insert(record.fieldName(i).toLower(), i);
 }
 
+StoreQuery::~StoreQuery() = default;
+
 bool StoreQuery::next()
 {
-    if (m_query.next())
+    if (m_sqlite) {
+        if (m_pendingRow) {
+            m_pendingRow = false;
+            m_onRow = true;
+            return true;
+        }
+        m_onRow = m_onRow && m_sqlite->step();
+        return m_onRow;
+    }
+    if (m_query->next())
         return true;
-    if (m_query.lastError().isValid())
-        throw CatalogueError(m_query.lastError().text());
+    if (m_query->lastError().isValid())
+        throw CatalogueError(m_query->lastError().text());
     return false;
 }
 
@@ -61,22 +86,34 @@ int StoreQuery::existing(const QString& field) const
 
 QVariant StoreQuery::value(int column) const
 {
-    return column < 0 ? QVariant() : m_query.value(column);
+    if (column < 0)
+        return QVariant();
+    if (m_sqlite)
+        return m_onRow ? m_sqlite->value(column) : QVariant();
+    return m_query->value(column);
 }
 
 bool StoreQuery::isNull(int column) const
 {
-    return column < 0 || m_query.isNull(column);
+    if (column < 0)
+        return true;
+    if (m_sqlite)
+        return !m_onRow || m_sqlite->isNull(column);
+    return m_query->isNull(column);
 }
 
 QString StoreQuery::text(int column) const
 {
+    if (m_sqlite)
+        return column < 0 || !m_onRow ? QString() : m_sqlite->text(column);
     const QVariant v = value(column);
     return v.isNull() ? QString() : v.toString();
 }
 
 std::optional<double> StoreQuery::optionalNumber(int column) const
 {
+    if (m_sqlite)
+        return column < 0 || !m_onRow ? std::nullopt : m_sqlite->optionalNumber(column);
     const QVariant v = value(column);
     if (v.isNull())
         return std::nullopt;
@@ -111,6 +148,8 @@ int StoreQuery::integer(int column) const
 
 bool StoreQuery::boolean(int column) const
 {
+    if (m_sqlite)
+        return column >= 0 && m_onRow && m_sqlite->boolean(column);
     const QVariant v = value(column);
     if (v.isNull())
         return false;

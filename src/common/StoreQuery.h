@@ -5,16 +5,23 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <optional>
 
 namespace store {
 
+class SqliteStatement;
+
 // A read statement with bound values ("?" placeholders), run at construction, read row by row. Columns
 // are found by name (case-insensitive) once, then read by position; a NULL field reads as "" or 0, as
-// callers expect. Throws CatalogueError with the engine's message when the statement fails.
+// callers expect. Throws CatalogueError with the engine's message when the statement fails. On SQLite
+// the rows are read through the engine's own interface, cell by cell, without the Qt SQL layer's copies.
 class StoreQuery {
 public:
     StoreQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
+    ~StoreQuery();
+    StoreQuery(const StoreQuery&) = delete;
+    StoreQuery& operator=(const StoreQuery&) = delete;
 
     bool next(); // moves to the next row; false at the end
 
@@ -50,7 +57,10 @@ public:
 private:
     int existing(const QString& field) const;
 
-    QSqlQuery m_query;
+    std::unique_ptr<SqliteStatement> m_sqlite; // SQLite
+    std::optional<QSqlQuery> m_query; // other engines
+    bool m_pendingRow = false; // SQLite: the first row, stepped to at construction, not yet read
+    bool m_onRow = false; // SQLite: on a row (false again once the rows are done)
     QHash<QString, int> m_columns; // lower-case field name -> column
 };
 

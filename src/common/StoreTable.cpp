@@ -1,5 +1,6 @@
 #include "common/StoreTable.h"
 
+#include "common/SqliteStatement.h"
 #include "common/StoreDialect.h"
 #include "common/StoreError.h"
 
@@ -75,7 +76,6 @@ void createTable(const QSqlDatabase& db, const TableDef& table)
 
 RecordAppender::RecordAppender(const QSqlDatabase& db, const QString& table, const QStringList& columns)
     : m_transaction(db)
-    , m_query(db)
 {
     QStringList names;
     QStringList marks;
@@ -83,16 +83,77 @@ RecordAppender::RecordAppender(const QSqlDatabase& db, const QString& table, con
         names << quoted(column);
         marks << QStringLiteral("?");
     }
-    if (!m_query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                             .arg(quoted(tableName(table)), names.join(QStringLiteral(", ")),
-                                 marks.join(QStringLiteral(", ")))))
-        throw CatalogueError(m_query.lastError().text());
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(quoted(tableName(table)), names.join(QStringLiteral(", ")),
+                                marks.join(QStringLiteral(", ")));
+    if (sqlite3* handle = sqliteHandle(db)) {
+        m_sqlite = std::make_unique<SqliteStatement>(handle, sql);
+        return;
+    }
+    m_query.emplace(db);
+    if (!m_query->prepare(sql))
+        throw CatalogueError(m_query->lastError().text());
+}
+
+RecordAppender::~RecordAppender() = default;
+
+void RecordAppender::bind(int column, const QVariant& value)
+{
+    if (m_sqlite)
+        m_sqlite->bind(column, value);
+    else
+        m_query->bindValue(column, value);
+}
+
+void RecordAppender::bind(int column, double value)
+{
+    if (m_sqlite)
+        m_sqlite->bind(column, value);
+    else
+        m_query->bindValue(column, value);
+}
+
+void RecordAppender::bind(int column, int value)
+{
+    if (m_sqlite)
+        m_sqlite->bind(column, value);
+    else
+        m_query->bindValue(column, value);
+}
+
+void RecordAppender::bind(int column, bool value)
+{
+    if (m_sqlite)
+        m_sqlite->bind(column, int(value)); // as the Qt driver stores a boolean
+    else
+        m_query->bindValue(column, value);
+}
+
+void RecordAppender::bind(int column, const QString& text)
+{
+    if (m_sqlite)
+        m_sqlite->bind(column, text);
+    else
+        m_query->bindValue(column, text);
+}
+
+void RecordAppender::bindNull(int column)
+{
+    if (m_sqlite)
+        m_sqlite->bindNull(column);
+    else
+        m_query->bindValue(column, QVariant());
 }
 
 void RecordAppender::post()
 {
-    if (!m_query.exec())
-        throw CatalogueError(m_query.lastError().text());
+    if (m_sqlite) {
+        m_sqlite->step();
+        m_sqlite->reset();
+        return;
+    }
+    if (!m_query->exec())
+        throw CatalogueError(m_query->lastError().text());
 }
 
 void appendRecords(const QSqlDatabase& db, const QString& table, const QStringList& columns,

@@ -4,6 +4,8 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <memory>
+#include <optional>
 #include <vector>
 
 // Table definitions and the writes of the store: creating (replacing) a table, appending records.
@@ -65,20 +67,33 @@ void createTable(const QSqlDatabase& db, const TableDef& table);
 void appendRecords(const QSqlDatabase& db, const QString& table, const QStringList& columns,
     const std::vector<QVariantList>& records);
 
+class SqliteStatement;
+
 // Appends records through one prepared statement, in one transaction, binding each value directly: a
 // caller with many records need not build them as lists first. Set the values of a record with bind(),
-// store it with post(), and commit() at the end; without commit() nothing is stored. Throws CatalogueError.
+// store it with post(), and commit() at the end; without commit() nothing is stored. A value keeps its
+// binding until bound again. On SQLite the values go to the engine directly, without the Qt SQL layer.
+// Throws CatalogueError.
 class RecordAppender {
 public:
     RecordAppender(const QSqlDatabase& db, const QString& table, const QStringList& columns);
+    ~RecordAppender();
+    RecordAppender(const RecordAppender&) = delete;
+    RecordAppender& operator=(const RecordAppender&) = delete;
 
-    void bind(int column, const QVariant& value) { m_query.bindValue(column, value); }
+    void bind(int column, const QVariant& value); // a null variant or a null text is NULL
+    void bind(int column, double value);
+    void bind(int column, int value);
+    void bind(int column, bool value);
+    void bind(int column, const QString& text); // a null text is NULL
+    void bindNull(int column);
     void post();
     void commit() { m_transaction.commit(); }
 
 private:
     Transaction m_transaction;
-    QSqlQuery m_query;
+    std::unique_ptr<SqliteStatement> m_sqlite; // SQLite
+    std::optional<QSqlQuery> m_query; // other engines
 };
 
 // Runs a statement that returns no rows (UPDATE, DELETE) with bound values; returns the rows affected.

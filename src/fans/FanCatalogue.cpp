@@ -44,12 +44,28 @@ QString table(CatalogueKind kind)
 
 std::vector<FanRecord> FanCatalogue::load(const QSqlDatabase& db, CatalogueKind kind)
 {
+    // Counted first so that the records are placed once: a growing list would hold its old and its new
+    // copy at once, half again the catalogue's memory.
+    store::StoreQuery count(db, QStringLiteral("SELECT COUNT(*) FROM ") + table(kind));
+    std::vector<FanRecord> records;
+    if (count.next())
+        records.reserve(size_t(std::max(0, count.integer(0))));
+
     store::StoreQuery query(
         db, QStringLiteral("SELECT * FROM ") + table(kind) + store::insertionOrder(store::engineOf(db)));
     const FanRowLayout layout = FanRowLayout::ofCatalogue(query, kind);
-    std::vector<FanRecord> records;
-    while (query.next())
-        records.push_back(layout.read(query));
+    // The fans of a series share their texts: one copy each instead of one per record.
+    QSet<QString> texts;
+    const auto shared = [&texts](QString& text) {
+        if (!text.isEmpty())
+            text = *texts.insert(text);
+    };
+    while (query.next()) {
+        FanRecord& fan = records.emplace_back(layout.read(query));
+        shared(fan.name);
+        shared(fan.manualName);
+        shared(fan.ny);
+    }
     return records;
 }
 

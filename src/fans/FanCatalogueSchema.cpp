@@ -152,8 +152,10 @@ FanRecord FanRowLayout::read(const store::StoreQuery& row) const
     fan.massa = row.number(at(Massa));
     fan.dlina = row.number(at(Dlina));
     fan.ny = row.text(at(Ny));
-    for (int i = 0; i < FanRecord::curveColumnCount; ++i)
-        fan.columns[size_t(i)] = row.optionalNumber(m_curve[size_t(i)]);
+    for (int i = 0; i < FanRecord::curveColumnCount; ++i) {
+        if (const auto value = row.optionalNumber(m_curve[size_t(i)]))
+            fan.columns[size_t(i)] = *value;
+    }
     fan.pointCount = curvePointCount(fan);
     return fan;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "fans/CurveCell.h"
+
 #include <QString>
 #include <array>
-#include <optional>
 
 // One fan model of a catalogue table (general-ventilation or smoke-exhaust), as read once into memory.
 struct FanRecord {
@@ -35,7 +36,7 @@ struct FanRecord {
     QString ny; // installed motor power, kW, as text
 
     // Curve columns "1".."80" as stored: empty columns stay empty so that copies keep them empty.
-    std::array<std::optional<double>, curveColumnCount> columns {};
+    std::array<CurveCell, curveColumnCount> columns {};
     // Number of curve points: flows 1..pointCount are all present.
     int pointCount = 0;
 

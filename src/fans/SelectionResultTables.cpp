@@ -7,6 +7,7 @@
 #include "fans/FanDesignation.h"
 
 #include <functional>
+#include <map>
 
 namespace fans {
 
@@ -17,16 +18,27 @@ using store::FieldKind;
 
 const QString numColumn = QStringLiteral("Num");
 
-QVariant optional(const std::optional<double>& value)
+// Binds the value a result column takes from a fan; Num is filled by the store. Resolved once per
+// column, so that appending thousands of candidates matches no column names per cell and builds no
+// variant per cell.
+using ColumnBinder = std::function<void(store::RecordAppender&, int, const FanRecord&)>;
+
+template <typename Field> ColumnBinder binder(Field field)
 {
-    return value ? QVariant(*value) : QVariant();
+    return [field](store::RecordAppender& out, int column, const FanRecord& fan) {
+        out.bind(column, fan.*field);
+    };
 }
 
-using ColumnReader = std::function<QVariant(const FanRecord&)>;
+// The smoke-exhaust catalogue has no connection sizes or noise data: those columns stay empty.
+template <typename Field> ColumnBinder generalOnly(Field field, bool smoke)
+{
+    if (smoke)
+        return [](store::RecordAppender& out, int column, const FanRecord&) { out.bindNull(column); };
+    return binder(field);
+}
 
-// How a result column takes its value from a fan; Num is filled by the store. Resolved once per
-// column, so that appending thousands of candidates matches no column names per cell.
-ColumnReader columnReader(const QString& column, CatalogueKind kind, ResultTable table)
+ColumnBinder columnBinder(const QString& column, CatalogueKind kind, ResultTable table)
 {
     bool isNumber = false;
     const int curveColumn = column.toInt(&isNumber);
@@ -34,62 +46,58 @@ ColumnReader columnReader(const QString& column, CatalogueKind kind, ResultTable
         const int point = (curveColumn - 1) % FanRecord::maxPoints; // 0-based point of the column
         // An accepted fan keeps only the columns of its curve's points.
         const bool onlyCurvePoints = table == ResultTable::Accepted;
-        return [curveColumn, point, onlyCurvePoints](const FanRecord& fan) {
-            if (onlyCurvePoints && point >= curvePointCount(fan))
-                return QVariant();
-            return optional(fan.columns[curveColumn - 1]);
-        };
+        return
+            [curveColumn, point, onlyCurvePoints](store::RecordAppender& out, int c, const FanRecord& fan) {
+                const CurveCell& value = fan.columns[size_t(curveColumn - 1)];
+                if (!value || (onlyCurvePoints && point >= curvePointCount(fan)))
+                    out.bindNull(c);
+                else
+                    out.bind(c, *value);
+            };
     }
     const bool smoke = kind == CatalogueKind::Smoke;
     if (column == QLatin1String("Name"))
-        return [kind, table](const FanRecord& fan) {
-            return QVariant(
-                table == ResultTable::Accepted ? designation(fan, kind) : cutName(seriesPrefix(fan.name)));
+        return [kind, table](store::RecordAppender& out, int c, const FanRecord& fan) {
+            out.bind(
+                c, table == ResultTable::Accepted ? designation(fan, kind) : cutName(seriesPrefix(fan.name)));
         };
-    if (column == QLatin1String("AutoName"))
-        return [](const FanRecord& fan) { return QVariant(fan.autoName); };
     if (column == QLatin1String("ManualName"))
-        return [](const FanRecord& fan) { return QVariant(fan.manualName.left(manualNameLength)); };
-    if (column == QLatin1String("D"))
-        return [](const FanRecord& fan) { return QVariant(fan.d); };
-    if (column == QLatin1String("Money"))
-        return [](const FanRecord& fan) { return QVariant(fan.money); };
-    if (column == QLatin1String("Money600"))
-        return [](const FanRecord& fan) { return QVariant(fan.money600); };
-    if (column == QLatin1String("N"))
-        return [](const FanRecord& fan) { return QVariant(fan.n); };
-    // The smoke-exhaust catalogue has no connection sizes or noise data: those columns stay empty.
-    if (column == QLatin1String("A"))
-        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.a); };
-    if (column == QLatin1String("B"))
-        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.b); };
-    if (column == QLatin1String("Lpa_Input"))
-        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.lpaInput); };
-    if (column == QLatin1String("Lpa_Output"))
-        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.lpaOutput); };
-    if (column == QLatin1String("Lpa_Arround"))
-        return [smoke](const FanRecord& fan) { return smoke ? QVariant() : QVariant(fan.lpaArround); };
-    if (column == QLatin1String("Krugl"))
-        return [](const FanRecord& fan) { return QVariant(fan.krugl); };
-    if (column == QLatin1String("Krysh"))
-        return [](const FanRecord& fan) { return QVariant(fan.krysh); };
-    if (column == QLatin1String("Podpor"))
-        return [](const FanRecord& fan) { return QVariant(fan.podpor); };
-    if (column == QLatin1String("Polus"))
-        return [](const FanRecord& fan) { return QVariant(fan.polus); };
-    if (column == QLatin1String("Fazkol"))
-        return [](const FanRecord& fan) { return QVariant(fan.fazkol); };
-    if (column == QLatin1String("Davlen"))
-        return [](const FanRecord& fan) { return QVariant(fan.davlen); };
-    if (column == QLatin1String("Stoikost"))
-        return [](const FanRecord& fan) { return QVariant(fan.stoikost); };
-    if (column == QLatin1String("Massa"))
-        return [](const FanRecord& fan) { return QVariant(fan.massa); };
-    if (column == QLatin1String("Dlina"))
-        return [](const FanRecord& fan) { return QVariant(fan.dlina); };
+        return [](store::RecordAppender& out, int c, const FanRecord& fan) {
+            out.bind(c, fan.manualName.left(manualNameLength));
+        };
     if (column == QLatin1String("Ny"))
-        return [](const FanRecord& fan) { return QVariant(fan.ny.left(nyLength)); };
-    return [](const FanRecord&) { return QVariant(); };
+        return [](store::RecordAppender& out, int c, const FanRecord& fan) {
+            out.bind(c, fan.ny.left(nyLength));
+        };
+    static const std::map<QString, ColumnBinder> plain {
+        {QStringLiteral("AutoName"), binder(&FanRecord::autoName)},
+        {QStringLiteral("D"), binder(&FanRecord::d)},
+        {QStringLiteral("Money"), binder(&FanRecord::money)},
+        {QStringLiteral("Money600"), binder(&FanRecord::money600)},
+        {QStringLiteral("N"), binder(&FanRecord::n)},
+        {QStringLiteral("Krugl"), binder(&FanRecord::krugl)},
+        {QStringLiteral("Krysh"), binder(&FanRecord::krysh)},
+        {QStringLiteral("Podpor"), binder(&FanRecord::podpor)},
+        {QStringLiteral("Polus"), binder(&FanRecord::polus)},
+        {QStringLiteral("Fazkol"), binder(&FanRecord::fazkol)},
+        {QStringLiteral("Davlen"), binder(&FanRecord::davlen)},
+        {QStringLiteral("Stoikost"), binder(&FanRecord::stoikost)},
+        {QStringLiteral("Massa"), binder(&FanRecord::massa)},
+        {QStringLiteral("Dlina"), binder(&FanRecord::dlina)},
+    };
+    if (const auto it = plain.find(column); it != plain.end())
+        return it->second;
+    if (column == QLatin1String("A"))
+        return generalOnly(&FanRecord::a, smoke);
+    if (column == QLatin1String("B"))
+        return generalOnly(&FanRecord::b, smoke);
+    if (column == QLatin1String("Lpa_Input"))
+        return generalOnly(&FanRecord::lpaInput, smoke);
+    if (column == QLatin1String("Lpa_Output"))
+        return generalOnly(&FanRecord::lpaOutput, smoke);
+    if (column == QLatin1String("Lpa_Arround"))
+        return generalOnly(&FanRecord::lpaArround, smoke);
+    return [](store::RecordAppender& out, int c, const FanRecord&) { out.bindNull(c); };
 }
 
 void append(ResultTable table, const std::vector<const FanRecord*>& fans)
@@ -97,18 +105,18 @@ void append(ResultTable table, const std::vector<const FanRecord*>& fans)
     const CatalogueKind kind = SelectionResultTables::currentKind();
     const bool unitRun = kind == CatalogueKind::General && SelectionResultTables::isUnitRun();
     QStringList columns;
-    std::vector<ColumnReader> readers;
+    std::vector<ColumnBinder> binders;
     for (const FieldDef& field : SelectionResultTables::tableDef(kind, table, unitRun).fields) {
         if (field.name != numColumn) {
             columns << field.name;
-            readers.push_back(columnReader(field.name, kind, table));
+            binders.push_back(columnBinder(field.name, kind, table));
         }
     }
     store::RecordAppender appender(
         store::workingDatabase(), SelectionResultTables::tableName(table), columns);
     for (const FanRecord* fan : fans) {
-        for (size_t c = 0; c < readers.size(); ++c)
-            appender.bind(int(c), readers[c](*fan));
+        for (size_t c = 0; c < binders.size(); ++c)
+            binders[c](appender, int(c), *fan);
         appender.post();
     }
     appender.commit();
