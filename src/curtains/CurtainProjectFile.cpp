@@ -181,16 +181,10 @@ CurtainProjectTexts curtainProjectTexts(Series series)
 
 CurtainProjectLoad loadCurtainProject(Series series, const QString& path, QChar decimalSeparator)
 {
-    if (!QFileInfo(path).isFile())
-        return {std::nullopt, {curtainProjectTexts(series).missingFile}};
-    const int size = curtainRecordSize(series);
-    std::optional<CurtainProject> project;
-    if (const auto record = readRecordFile(path, size))
-        project = decodeCurtainProject(series, *record, decimalSeparator);
-    if (!project)
-        return {std::nullopt,
-            {u"Произошла ошибка чтения файла!"_s, u"Проверьте расширение открываемого файла"_s}};
-    return {project, {}};
+    return loadProjectRecord<CurtainProject>(path, curtainRecordSize(series),
+        curtainProjectTexts(series).missingFile, [series, decimalSeparator](const QByteArray& bytes) {
+            return decodeCurtainProject(series, bytes, decimalSeparator);
+        });
 }
 
 SaveOutcome saveCurtainProject(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AtomicSave.h"
+#include "common/ProjectLoad.h"
 #include "curtains/CurtainInputs.h"
 
 #include <QByteArray>
@@ -33,10 +34,7 @@ struct CurtainProjectTexts {
 };
 CurtainProjectTexts curtainProjectTexts(Series series);
 
-struct CurtainProjectLoad {
-    std::optional<CurtainProject> project;
-    QStringList messages; // shown one after another when the project could not be loaded
-};
+using CurtainProjectLoad = ProjectLoad<CurtainProject>;
 CurtainProjectLoad loadCurtainProject(Series series, const QString& path, QChar decimalSeparator);
 
 // Writes the project atomically: the previous file stays intact when writing fails, and the outcome

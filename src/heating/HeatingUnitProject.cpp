@@ -75,16 +75,10 @@ QString heatingProjectSuffix()
 
 HeatingProjectLoad loadHeatingUnitProject(const QString& path, QChar decimalSeparator)
 {
-    if (!QFileInfo(path).isFile())
-        return {std::nullopt, {u"Выберите существующий файл с расширением *.lumaprj"_s}};
-    QFile file(path);
-    std::optional<HeatingUnitProject> project;
-    if (file.open(QIODevice::ReadOnly))
-        project = decodeHeatingUnitProject(file.read(heatingProjectRecordSize), decimalSeparator);
-    if (!project)
-        return {std::nullopt,
-            {u"Произошла ошибка чтения файла!"_s, u"Проверьте расширение открываемого файла"_s}};
-    return {project, {}};
+    return loadProjectRecord<HeatingUnitProject>(path, heatingProjectRecordSize,
+        u"Выберите существующий файл с расширением *.lumaprj"_s, [decimalSeparator](const QByteArray& bytes) {
+            return decodeHeatingUnitProject(bytes, decimalSeparator);
+        });
 }
 
 std::optional<QString> saveHeatingUnitProject(

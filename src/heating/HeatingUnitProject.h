@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ProjectLoad.h"
 #include <QByteArray>
 #include <QChar>
 #include <QString>
@@ -37,10 +38,7 @@ QString heatingProjectSaveTitle();
 QString heatingProjectFilter();
 QString heatingProjectSuffix();
 
-struct HeatingProjectLoad {
-    std::optional<HeatingUnitProject> project;
-    QStringList messages; // shown one after another when the project could not be loaded
-};
+using HeatingProjectLoad = ProjectLoad<HeatingUnitProject>;
 HeatingProjectLoad loadHeatingUnitProject(const QString& path, QChar decimalSeparator);
 
 // Writes the project atomically: the previous file stays intact when writing fails. Returns an error

@@ -166,15 +166,9 @@ QString smokeProjectSuffix()
 
 SmokeProjectLoad loadSmokeProject(const QString& path, QChar separator)
 {
-    if (!QFileInfo(path).isFile())
-        return {std::nullopt, {u"Выберите существующий файл с расширением *.smkprj"_s}};
-    std::optional<SmokeProject> project;
-    if (const auto bytes = readRecordFile(path, smokeProjectRecordSize))
-        project = decodeSmokeProject(*bytes, separator);
-    if (!project)
-        return {std::nullopt,
-            {u"Произошла ошибка чтения файла!"_s, u"Проверьте расширение открываемого файла"_s}};
-    return {project, {}};
+    return loadProjectRecord<SmokeProject>(path, smokeProjectRecordSize,
+        u"Выберите существующий файл с расширением *.smkprj"_s,
+        [separator](const QByteArray& bytes) { return decodeSmokeProject(bytes, separator); });
 }
 
 std::optional<QString> saveSmokeProject(const QString& path, const SmokeProject& project, QChar separator)

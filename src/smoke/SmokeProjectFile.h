@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ProjectLoad.h"
 #include "smoke/SmokeProject.h"
 
 #include <QByteArray>
@@ -32,10 +33,7 @@ QString smokeProjectSaveTitle();
 QString smokeProjectFilter();
 QString smokeProjectSuffix();
 
-struct SmokeProjectLoad {
-    std::optional<SmokeProject> project;
-    QStringList messages; // shown one after another when the project could not be loaded
-};
+using SmokeProjectLoad = ProjectLoad<SmokeProject>;
 SmokeProjectLoad loadSmokeProject(const QString& path, QChar decimalSeparator);
 
 // Writes the project atomically: nothing is written when the record cannot be formed, and the previous

@@ -8,6 +8,7 @@
 #include "curtains/ui/JetChart.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
+#include "ui/ResultsButtons.h"
 #include "ui/SharedWindows.h"
 #include "ui/report/CustomPlot.h"
 
@@ -113,23 +114,7 @@ CurtainResultsWindow::CurtainResultsWindow(ui::Program& program, Series series, 
     prepareJetChart(m_chart);
     groupLayout->addWidget(m_chart, 1);
 
-    auto* back = new QPushButton(u"<< Назад"_s, this);
-    back->setObjectName(u"bBack"_s);
-    auto* printButton = new QPushButton(u"Печать"_s, this);
-    printButton->setObjectName(u"bPrint"_s);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(back);
-    buttons->addSpacing(24);
-    buttons->addWidget(printButton);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group, 1);
-    layout->addLayout(buttons);
-
-    connect(back, &QPushButton::clicked, this, &QDialog::close);
-    connect(printButton, &QPushButton::clicked, this, &CurtainResultsWindow::print);
+    ui::layOutResultsWindow(this, group, [this] { print(); });
 }
 
 TFormVozdZavesaResORK::TFormVozdZavesaResORK(ui::Program& program, QWidget* parent)

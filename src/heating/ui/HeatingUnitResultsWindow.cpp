@@ -3,6 +3,7 @@
 #include "heating/ui/HeatingUnitReportForm.h"
 #include "ui/GridColumns.h"
 #include "ui/Program.h"
+#include "ui/ResultsButtons.h"
 #include "ui/SharedWindows.h"
 
 #include <QGroupBox>
@@ -60,23 +61,7 @@ TFormVozdAgregatResLUMA::TFormVozdAgregatResLUMA(ui::Program& program, QWidget* 
     }
     groupLayout->addWidget(m_grid);
 
-    auto* back = new QPushButton(u"<< Назад"_s, this);
-    back->setObjectName(u"bBack"_s);
-    auto* printButton = new QPushButton(u"Печать"_s, this);
-    printButton->setObjectName(u"bPrint"_s);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(back);
-    buttons->addSpacing(24);
-    buttons->addWidget(printButton);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group, 1);
-    layout->addLayout(buttons);
-
-    connect(back, &QPushButton::clicked, this, &QDialog::close);
-    connect(printButton, &QPushButton::clicked, this, &TFormVozdAgregatResLUMA::print);
+    ui::layOutResultsWindow(this, group, [this] { print(); });
     connect(m_grid, &QTableWidget::currentCellChanged, this,
         [this](int, int column, int, int) { rememberColumn(column); });
     connect(m_grid, &QTableWidget::cellClicked, this, [this](int, int column) { rememberColumn(column); });
