@@ -1,7 +1,10 @@
-# Refuses pure code that reaches into the window layer: a header of src/ui, src/app or a
+# Refuses code without windows that reaches into the window layer: a header of src/ui, src/app or a
 # subsystem's ui/ folder, or a header of Qt Gui, Widgets, PrintSupport, Svg or QCustomPlot.
-# Called by the build with SOURCES (a ;-list), QT_HEADERS (Qt's include root) and STAMP.
+# Called by the build with SOURCES (a ;-list), QT_HEADERS (Qt's include root), STAMP and ALLOWED
+# (a ,-list of Qt modules the target may use after all, e.g. QtGui for drawing).
 set(window_modules QtGui QtWidgets QtPrintSupport QtSvg QtSvgWidgets QtOpenGL QtOpenGLWidgets)
+string(REPLACE "," ";" allowed_modules "${ALLOWED}")
+list(REMOVE_ITEM window_modules ${allowed_modules})
 set(faults "")
 foreach(source IN LISTS SOURCES)
   file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
@@ -30,6 +33,6 @@ foreach(source IN LISTS SOURCES)
   endforeach()
 endforeach()
 if(faults)
-  message(FATAL_ERROR "Pure code must not include window code or Qt Gui/Widgets:${faults}")
+  message(FATAL_ERROR "Code without windows must not include window code or Qt Gui/Widgets:${faults}")
 endif()
 file(TOUCH "${STAMP}")

@@ -1,6 +1,6 @@
 #include "app/BusySpinner.h"
 
-#include "ui/MakerIdentity.h"
+#include "printing/MakerIdentity.h"
 
 #include <QPainter>
 #include <QTimerEvent>
@@ -29,7 +29,7 @@ void BusySpinner::paintEvent(QPaintEvent*)
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < dotCount; ++i) {
         const int age = (lead - i + dotCount) % dotCount; // 0 for the brightest dot
-        QColor colour = ui::makerLogoColor();
+        QColor colour = maker::logoColor();
         colour.setAlphaF(1.0 - age * 0.075);
         painter.setBrush(colour);
         const qreal angle = qDegreesToRadians(i * 360.0 / dotCount - 90.0);

@@ -3,7 +3,7 @@
 
 #include "app/LinkLabel.h"
 #include "app/WindowPlacement.h"
-#include "ui/MakerIdentity.h"
+#include "printing/MakerIdentity.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -37,14 +37,14 @@ QWidget* makeBanner(QWidget* parent)
     banner->setFrameShape(QFrame::NoFrame);
     banner->setAutoFillBackground(true);
     QPalette colours = banner->palette();
-    colours.setColor(QPalette::Window, ui::makerLogoColor());
+    colours.setColor(QPalette::Window, maker::logoColor());
     banner->setPalette(colours);
 
     auto* logo = new QLabel(banner);
-    logo->setPixmap(ui::makerLogo(64));
+    logo->setPixmap(maker::logo(64));
     auto* title = textLabel(QStringLiteral("ЗФН-подбор"), banner, 20, true, Qt::white);
-    auto* maker = textLabel(ui::makerName(), banner, 10, false, Qt::white);
-    auto* link = new LinkLabel(ui::makerWebAddress(), Qt::white, Qt::yellow, banner);
+    auto* maker = textLabel(maker::name(), banner, 10, false, Qt::white);
+    auto* link = new LinkLabel(maker::webAddress(), Qt::white, Qt::yellow, banner);
     link->setObjectName(QStringLiteral("Label_WWW"));
     QFont linkFont = link->font();
     linkFont.setPointSize(10);
@@ -52,7 +52,7 @@ QWidget* makeBanner(QWidget* parent)
     linkFont.setUnderline(true);
     link->setFont(linkFont);
     link->setToolTip(QStringLiteral("Открыть сайт в обозревателе"));
-    QObject::connect(link, &LinkLabel::clicked, link, [] { QDesktopServices::openUrl(ui::makerWebUrl()); });
+    QObject::connect(link, &LinkLabel::clicked, link, [] { QDesktopServices::openUrl(maker::webUrl()); });
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
@@ -90,7 +90,7 @@ TFormAbout::TFormAbout(QWidget* parent)
             .arg(QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral("1.0")
                                                                   : QCoreApplication::applicationVersion()));
     // A quieter line than the text above, yet dark enough to read on the dialog's face.
-    auto* copyright = new QLabel(QStringLiteral("© ") + ui::makerName(), this);
+    auto* copyright = new QLabel(QStringLiteral("© ") + maker::name(), this);
     copyright->setObjectName(QStringLiteral("Label_Copyright"));
     QPalette quiet = copyright->palette();
     quiet.setColor(QPalette::WindowText, QColor(80, 80, 80));

@@ -2,8 +2,8 @@
 
 #include "app/LinkLabel.h"
 #include "app/TaskActions.h"
+#include "printing/MakerIdentity.h"
 #include "ui/Hints.h"
-#include "ui/MakerIdentity.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,13 +22,13 @@ QWidget* makeBanner(QWidget* parent)
     banner->setObjectName(QStringLiteral("Panel_Logo"));
     banner->setAutoFillBackground(true);
     QPalette colours = banner->palette();
-    colours.setColor(QPalette::Window, ui::makerLogoColor());
+    colours.setColor(QPalette::Window, maker::logoColor());
     colours.setColor(QPalette::WindowText, Qt::white);
     banner->setPalette(colours);
 
     auto* logo = new QLabel(banner);
     logo->setObjectName(QStringLiteral("Image_Logo"));
-    logo->setPixmap(ui::makerLogo(25));
+    logo->setPixmap(maker::logo(25));
     auto* maker = new QLabel(QStringLiteral("Производственное  объединение  ЗЕФИРОН"), banner);
     maker->setObjectName(QStringLiteral("Label_Zefiron"));
     QFont font(QStringLiteral("Arial"));

@@ -1,6 +1,6 @@
 #include "app/ZfnApplication.h"
 
-#include "ui/MakerIdentity.h"
+#include "printing/MakerIdentity.h"
 #include "ui/Messages.h"
 
 #include <QFont>
@@ -57,7 +57,7 @@ bool installQtRussian()
 void setUpProgram()
 {
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setWindowIcon(QIcon(ui::makerLogo(64)));
+    QApplication::setWindowIcon(QIcon(maker::logo(64)));
     setInterfaceFont();
     installQtRussian();
 }

@@ -13,6 +13,7 @@
 #include "unit/UnitHandover.h"
 #include "unit/UnitResult.h"
 #include "unit/UnitScheme.h"
+#include "unit/print/UnitPrintout.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -137,6 +138,7 @@ struct FanPart {
     QJsonObject json;
     QStringList messages;
     bool ok = true;
+    std::optional<unit::UnitResult> result; // the unit with the chosen fan
 };
 FanPart unitFanPart(const std::vector<unit::UnitElementRow>& rows, const unit::UnitFanDuty& duty,
     const std::optional<QString>& chosen)
@@ -182,6 +184,7 @@ FanPart unitFanPart(const std::vector<unit::UnitElementRow>& rows, const unit::U
         arrangement.insert(u"fan"_s, *chosen);
         arrangement.insert(u"unit_length"_s, result.length);
         part.json.insert(u"arrangement"_s, arrangement);
+        part.result = result;
         return part;
     }
     part.ok = false;
@@ -213,6 +216,21 @@ void printFanText(const QJsonObject& result)
         cli::printLine(unit::schemeLengthText(qint64(arrangement.value(u"total_length"_s).toDouble())));
 }
 
+// --report-pdf: the unit printed with its chosen fan, its pieces in their default order, as the unit
+// window prints it. Returns what went wrong.
+QStringList unitPdf(const QString& path, const unit::UnitProject& project, unit::UnitKind kind,
+    const unit::UnitRun& run, unit::UnitInputs inputs, const unit::UnitResult& result)
+{
+    inputs.heater.flow = unit::unitAirFlow(inputs);
+    unitprint::UnitPrintContent content;
+    content.handover = unit::unitHandover(unit::unitInputTexts(project, kind), run, inputs, projectSeparator);
+    content.handover.fanDuctSize = result.ductSize;
+    content.figures = result.figures;
+    unitprint::readArrangement(content);
+    content.lines = unit::schemeLines(content.rows);
+    return unitprint::writeUnitPdf(content, path);
+}
+
 // The items of a sorted type list at the stored positions; positions beyond the list are skipped.
 QStringList typesAt(const QStringList& types, const QString& positions)
 {
@@ -227,7 +245,7 @@ QStringList typesAt(const QStringList& types, const QString& positions)
 int unitCommand(cli::Arguments& args)
 {
     const QStringList unknown
-        = args.unknownFlags({u"--project"_s, u"--kind"_s, u"--select-fan"_s, u"--fan"_s});
+        = args.unknownFlags({u"--project"_s, u"--kind"_s, u"--select-fan"_s, u"--fan"_s, u"--report-pdf"_s});
     if (!unknown.isEmpty())
         args.addError(u"unknown option: %1"_s.arg(unknown.join(u", "_s)));
     const std::optional<QString> path = args.value(u"--project"_s);
@@ -241,6 +259,9 @@ int unitCommand(cli::Arguments& args)
     const std::optional<QString> chosenFan = args.value(u"--fan"_s);
     if (chosenFan && !selectFan)
         args.addError(u"--fan goes with --select-fan"_s);
+    const std::optional<QString> pdf = args.value(u"--report-pdf"_s);
+    if (pdf && !chosenFan)
+        args.addError(u"--report-pdf goes with --select-fan --fan DESIGNATION"_s);
     if (!args.errors().isEmpty())
         return cli::BadArguments;
     const bool json = args.has(u"--json"_s);
@@ -281,6 +302,11 @@ int unitCommand(cli::Arguments& args)
         FanPart fan;
         if (selectFan) {
             fan = unitFanPart(rows, unit::unitFanDuty(run, unit::unitAirFlow(in)), chosenFan);
+            if (pdf && fan.result) {
+                const QStringList printed = unitPdf(*pdf, p, unit::UnitKind(kind), run, in, *fan.result);
+                fan.messages << printed;
+                fan.ok = fan.ok && printed.isEmpty();
+            }
             for (auto it = fan.json.constBegin(); it != fan.json.constEnd(); ++it)
                 result.insert(it.key(), it.value());
             result.insert(u"messages"_s, QJsonArray::fromStringList(fan.messages));
@@ -303,4 +329,6 @@ int unitCommand(cli::Arguments& args)
 } // namespace
 
 ZFN_CLI_COMMAND("unit",
-    "unit --project FILE.pritochprj --kind 0..3 [--select-fan [--fan DESIGNATION]] [--json]", unitCommand);
+    "unit --project FILE.pritochprj --kind 0..3 [--select-fan [--fan DESIGNATION [--report-pdf FILE]]] "
+    "[--json]",
+    unitCommand);

@@ -2,7 +2,7 @@
 
 #include "common/AtomicSave.h"
 #include "pages/Jpeg.h"
-#include "ui/RtfReader.h"
+#include "printing/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -65,7 +65,7 @@ ReportPages::ReportPages(const QByteArray& rtf)
     : m_document(std::make_unique<QTextDocument>())
     , m_header(headerPicture())
 {
-    ui::readRtf(rtf, *m_document);
+    rtf::readRtf(rtf, *m_document);
     m_document->setDocumentMargin(0);
     m_document->setPageSize(framePageSize());
 }

@@ -7,6 +7,13 @@ using namespace Qt::StringLiterals;
 
 namespace unit {
 
+UnitInputTexts unitInputTexts(const UnitProject& typed, UnitKind kind)
+{
+    return {kind == UnitKind::Cooler ? typed.coolerFlow : typed.flow, typed.freePressure, typed.airIn,
+        typed.airOut, typed.coolerAirIn, typed.coolerAirOut, typed.maxSpeed, typed.waterIn, typed.waterOut,
+        typed.projectName};
+}
+
 UnitHandover unitHandover(
     const UnitInputTexts& texts, const UnitRun& run, const UnitInputs& inputs, QChar decimalSeparator)
 {

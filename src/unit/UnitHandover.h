@@ -1,6 +1,7 @@
 #pragma once
 
 #include "unit/UnitCalculation.h"
+#include "unit/UnitProjectFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,10 @@ struct UnitInputTexts {
     QString waterOut; // Input_tj2
     QString projectName; // Input_ProjectName
 };
+
+// The input texts of a unit window of the given kind holding `typed`; a unit with a cooler only carries the
+// cooler's air.
+UnitInputTexts unitInputTexts(const UnitProject& typed, UnitKind kind);
 
 // Rows of a heater column.
 inline constexpr int heaterCellCount = 11;

@@ -1,5 +1,5 @@
+#include "printing/ReportEngine.h"
 #include "report/ReportFixtures.h"
-#include "ui/report/ReportEngine.h"
 #include "ui/report/TQRep_Manual.h"
 
 #include <QPainter>

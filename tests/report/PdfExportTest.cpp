@@ -1,13 +1,14 @@
+#include "printing/PdfExport.h"
+#include "printing/ReportEngine.h"
+#include "printing/ReportFile.h"
 #include "report/ReportFixtures.h"
 #include "support/FileSizeLimit.h"
-#include "ui/report/ReportEngine.h"
-#include "ui/report/ReportFile.h"
+#include "support/PdfText.h"
 #include "ui/report/ReportOutput.h"
 #include "ui/report/TQRep_Manual.h"
 
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -15,18 +16,6 @@
 using namespace report;
 
 namespace {
-
-// The text of one page of a PDF as poppler reads it.
-QString pdfPageText(const QString& path, int page)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-        {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
-            QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 void expectDescriptionPages(const QString& path, int pages)
 {

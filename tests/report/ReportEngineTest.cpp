@@ -1,7 +1,7 @@
-#include "ui/report/ReportEngine.h"
+#include "printing/ReportEngine.h"
+#include "printing/ReportDataSource.h"
+#include "printing/ReportLayout.h"
 #include "report/ReportFixtures.h"
-#include "ui/report/ReportDataSource.h"
-#include "ui/report/ReportLayout.h"
 
 #include <gtest/gtest.h>
 

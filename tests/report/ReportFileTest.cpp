@@ -1,7 +1,7 @@
-#include "ui/report/ReportFile.h"
+#include "printing/ReportFile.h"
+#include "printing/ReportEngine.h"
 #include "report/ReportFixtures.h"
 #include "ui/Messages.h"
-#include "ui/report/ReportEngine.h"
 #include "ui/report/ReportPreviewWindow.h"
 #include "ui/report/TQRep_Manual.h"
 

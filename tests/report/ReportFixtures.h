@@ -1,8 +1,8 @@
 #pragma once
 
+#include "printing/PreparedReport.h"
 #include "report/PageRecorder.h"
 #include "support/TestSupport.h"
-#include "ui/report/PreparedReport.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

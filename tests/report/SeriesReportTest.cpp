@@ -1,8 +1,8 @@
 #include "common/CatalogueStore.h"
+#include "printing/ReportEngine.h"
 #include "report/ReportFixtures.h"
 #include "ui/Messages.h"
 #include "ui/report/PrintedForm.h"
-#include "ui/report/ReportEngine.h"
 #include "ui/report/TQRep_FORM.h"
 
 #include <QSqlError>

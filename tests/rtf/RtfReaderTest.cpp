@@ -1,4 +1,4 @@
-#include "ui/RtfReader.h"
+#include "printing/RtfReader.h"
 
 #include "common/Cp1251.h"
 #include "support/TestSupport.h"
@@ -59,7 +59,7 @@ bool isBold(const QTextCharFormat& f)
 QString readText(const QByteArray& rtf)
 {
     QTextDocument doc;
-    ui::readRtf(rtf, doc);
+    rtf::readRtf(rtf, doc);
     return blockTexts(doc).join(u'|');
 }
 
@@ -68,7 +68,7 @@ QString readText(const QByteArray& rtf)
 TEST(RtfReader, ReadsAWordPadDocument)
 {
     QTextDocument doc;
-    ui::readRtf(readFixture(u"wordpad.rtf"_s), doc);
+    rtf::readRtf(readFixture(u"wordpad.rtf"_s), doc);
 
     EXPECT_EQ(blockTexts(doc),
         QStringList({u"Вентиляторы ВРАН"_s,
@@ -98,15 +98,15 @@ TEST(RtfReader, ReadsAWordPadDocument)
     EXPECT_EQ(formatOf(doc, u"/ч"_s).verticalAlignment(), QTextCharFormat::AlignNormal);
 
     const QTextBlockFormat bullet = blockFormatOf(doc, u"Расход:"_s);
-    EXPECT_DOUBLE_EQ(bullet.textIndent(), ui::twipsToPixels(-360));
-    EXPECT_DOUBLE_EQ(bullet.leftMargin(), ui::twipsToPixels(720));
-    EXPECT_DOUBLE_EQ(bullet.bottomMargin(), ui::twipsToPixels(200));
+    EXPECT_DOUBLE_EQ(bullet.textIndent(), rtf::twipsToPixels(-360));
+    EXPECT_DOUBLE_EQ(bullet.leftMargin(), rtf::twipsToPixels(720));
+    EXPECT_DOUBLE_EQ(bullet.bottomMargin(), rtf::twipsToPixels(200));
 }
 
 TEST(RtfReader, ReadsALibreOfficeDocument)
 {
     QTextDocument doc;
-    ui::readRtf(readFixture(u"libreoffice.rtf"_s), doc);
+    rtf::readRtf(readFixture(u"libreoffice.rtf"_s), doc);
 
     // Unicode characters with their one-byte fallback skipped; style sheet, information, page styles,
     // bookmarks and field instructions hidden; the field's result shown.
@@ -132,8 +132,8 @@ TEST(RtfReader, ReadsALibreOfficeDocument)
 
     const QTextBlockFormat paragraph = blockFormatOf(doc, u"Плотность"_s);
     EXPECT_EQ(paragraph.alignment(), Qt::AlignJustify);
-    EXPECT_DOUBLE_EQ(paragraph.textIndent(), ui::twipsToPixels(567));
-    EXPECT_DOUBLE_EQ(blockFormatOf(doc, u"Расчёт"_s).topMargin(), ui::twipsToPixels(240));
+    EXPECT_DOUBLE_EQ(paragraph.textIndent(), rtf::twipsToPixels(567));
+    EXPECT_DOUBLE_EQ(blockFormatOf(doc, u"Расчёт"_s).topMargin(), rtf::twipsToPixels(240));
 }
 
 TEST(RtfReader, ReadsTheSmokeExhaustReport)
@@ -142,7 +142,7 @@ TEST(RtfReader, ReadsTheSmokeExhaustReport)
     // part as a nested document with its own header and font table. As in every RTF reader, the blank
     // after a control word only ends the word ("\i0   \b" leaves two blanks).
     QTextDocument doc;
-    ui::readRtf(readFixture(u"smoke-report.rtf"_s), doc);
+    rtf::readRtf(readFixture(u"smoke-report.rtf"_s), doc);
     const QStringList blocks = blockTexts(doc);
 
     for (const QString& line : {u"1. Задано:  Наименование проекта:  Корпус 2"_s,
@@ -159,9 +159,9 @@ TEST(RtfReader, ReadsTheSmokeExhaustReport)
 
     EXPECT_EQ(blockFormatOf(doc, u"РАСЧЕТ СИСТЕМЫ"_s).alignment(), Qt::AlignHCenter);
     EXPECT_TRUE(isBold(formatOf(doc, u"РАСЧЕТ СИСТЕМЫ"_s)));
-    EXPECT_DOUBLE_EQ(blockFormatOf(doc, u"ИСХОДНЫЕ ДАННЫЕ"_s).textIndent(), ui::twipsToPixels(708));
-    EXPECT_DOUBLE_EQ(blockFormatOf(doc, u"РАСЧЕТНЫЕ ВЕЛИЧИНЫ"_s).textIndent(), ui::twipsToPixels(708));
-    EXPECT_DOUBLE_EQ(blockFormatOf(doc, u"3. Задано"_s).textIndent(), ui::twipsToPixels(118));
+    EXPECT_DOUBLE_EQ(blockFormatOf(doc, u"ИСХОДНЫЕ ДАННЫЕ"_s).textIndent(), rtf::twipsToPixels(708));
+    EXPECT_DOUBLE_EQ(blockFormatOf(doc, u"РАСЧЕТНЫЕ ВЕЛИЧИНЫ"_s).textIndent(), rtf::twipsToPixels(708));
+    EXPECT_DOUBLE_EQ(blockFormatOf(doc, u"3. Задано"_s).textIndent(), rtf::twipsToPixels(118));
     EXPECT_EQ(blockFormatOf(doc, u"3. Задано"_s).alignment(), Qt::AlignLeft);
 
     // Input line: number bold, kind italic, caption and value bold.
@@ -234,8 +234,8 @@ TEST(RtfReader, ReadsTextOfSmallDocuments)
 TEST(RtfReader, GroupsRestoreTheFormattingAroundThem)
 {
     QTextDocument doc;
-    ui::readRtf("{\\rtf1 a{\\b\\i\\ul\\strike\\fs40 b{\\b0 c}d}e\\b f\\plain g"
-                "\\par x\\super 2\\nosupersub y\\sub 3\\nosupersub z{\\up6 u}v}",
+    rtf::readRtf("{\\rtf1 a{\\b\\i\\ul\\strike\\fs40 b{\\b0 c}d}e\\b f\\plain g"
+                 "\\par x\\super 2\\nosupersub y\\sub 3\\nosupersub z{\\up6 u}v}",
         doc);
     const QTextCharFormat b = formatOf(doc, u"b"_s);
     EXPECT_TRUE(isBold(b));
@@ -266,23 +266,23 @@ TEST(RtfReader, GroupsRestoreTheFormattingAroundThem)
 TEST(RtfReader, ParagraphsTakeTheFormattingInForceAtTheirEnd)
 {
     QTextDocument doc;
-    ui::readRtf("{\\rtf1 \\pard\\qc\\fi-200\\li400\\ri300\\sb120\\sa240\\tx1440\\tx2880 a\\par"
-                "\\pard b\\qr\\par c\\par\\pard\\qj d}",
+    rtf::readRtf("{\\rtf1 \\pard\\qc\\fi-200\\li400\\ri300\\sb120\\sa240\\tx1440\\tx2880 a\\par"
+                 "\\pard b\\qr\\par c\\par\\pard\\qj d}",
         doc);
     ASSERT_EQ(blockTexts(doc), QStringList({u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
     const QTextBlockFormat a = doc.findBlockByNumber(0).blockFormat();
     EXPECT_EQ(a.alignment(), Qt::AlignHCenter);
-    EXPECT_DOUBLE_EQ(a.textIndent(), ui::twipsToPixels(-200));
-    EXPECT_DOUBLE_EQ(a.leftMargin(), ui::twipsToPixels(400));
-    EXPECT_DOUBLE_EQ(a.rightMargin(), ui::twipsToPixels(300));
-    EXPECT_DOUBLE_EQ(a.topMargin(), ui::twipsToPixels(120));
-    EXPECT_DOUBLE_EQ(a.bottomMargin(), ui::twipsToPixels(240));
+    EXPECT_DOUBLE_EQ(a.textIndent(), rtf::twipsToPixels(-200));
+    EXPECT_DOUBLE_EQ(a.leftMargin(), rtf::twipsToPixels(400));
+    EXPECT_DOUBLE_EQ(a.rightMargin(), rtf::twipsToPixels(300));
+    EXPECT_DOUBLE_EQ(a.topMargin(), rtf::twipsToPixels(120));
+    EXPECT_DOUBLE_EQ(a.bottomMargin(), rtf::twipsToPixels(240));
     // Tab stops count from the page margin, the layout from where the first line starts (200 twips):
     // the hanging indent's stop at 400, the given ones, then the default stops every 720.
     const QList<QTextOption::Tab> tabs = a.tabPositions();
     ASSERT_GE(tabs.size(), 4);
     for (int i = 0; i < 4; ++i)
-        EXPECT_DOUBLE_EQ(tabs[i].position, ui::twipsToPixels(QList {200, 1240, 2680, 3400}[i])) << i;
+        EXPECT_DOUBLE_EQ(tabs[i].position, rtf::twipsToPixels(QList {200, 1240, 2680, 3400}[i])) << i;
 
     const QTextBlockFormat b = doc.findBlockByNumber(1).blockFormat();
     EXPECT_EQ(b.alignment(), Qt::AlignRight);
@@ -295,11 +295,11 @@ TEST(RtfReader, ParagraphsTakeTheFormattingInForceAtTheirEnd)
 TEST(RtfReader, LoadsFilesAndKeepsTheTextWhenAFileIsMissing)
 {
     QTextDocument doc;
-    EXPECT_TRUE(ui::loadRtfFile(testSourcePath(u"rtf/fixtures/wordpad.rtf"_s), doc));
+    EXPECT_TRUE(rtf::loadRtfFile(testSourcePath(u"rtf/fixtures/wordpad.rtf"_s), doc));
     EXPECT_TRUE(doc.toPlainText().startsWith(u"Вентиляторы ВРАН"_s));
 
-    EXPECT_FALSE(ui::loadRtfFile(testSourcePath(u"rtf/fixtures/no-such-file.rtf"_s), doc));
-    EXPECT_FALSE(ui::loadRtfFile(testSourcePath(u"rtf/fixtures"_s), doc)); // a folder
+    EXPECT_FALSE(rtf::loadRtfFile(testSourcePath(u"rtf/fixtures/no-such-file.rtf"_s), doc));
+    EXPECT_FALSE(rtf::loadRtfFile(testSourcePath(u"rtf/fixtures"_s), doc)); // a folder
     EXPECT_TRUE(doc.toPlainText().startsWith(u"Вентиляторы ВРАН"_s));
 }
 
@@ -319,7 +319,7 @@ TEST(RtfReader, SurvivesArbitraryBytes)
         const int size = static_cast<int>(next() % 300);
         for (int i = 0; i < size; ++i)
             bytes.append(next() % 8 == 0 ? static_cast<char>(next()) : alphabet[next() % alphabet.size()]);
-        ui::readRtf(bytes, doc);
+        rtf::readRtf(bytes, doc);
         ASSERT_GE(doc.blockCount(), 1);
     }
 
@@ -331,7 +331,7 @@ TEST(RtfReader, SurvivesArbitraryBytes)
             for (int i = 0; i < 8; ++i)
                 bytes[next() % bytes.size()] = static_cast<char>(next());
             bytes.truncate(next() % (bytes.size() + 1));
-            ui::readRtf(bytes, doc);
+            rtf::readRtf(bytes, doc);
         }
     }
 
@@ -346,7 +346,7 @@ TEST(RtfReader, SurvivesArbitraryBytes)
         "{\\rtf1 {\\fonttbl{\\f-1\\fcharset-7 " + QByteArray(1000, 'n') + ";}}\\f-1 x}",
     };
     for (const QByteArray& bytes : extremes) {
-        ui::readRtf(bytes, doc);
+        rtf::readRtf(bytes, doc);
         ASSERT_GE(doc.blockCount(), 1);
     }
     EXPECT_TRUE(doc.toPlainText().contains(u"x"_s));

@@ -1,5 +1,5 @@
 #include "common/ProgramFolder.h"
-#include "ui/RtfReader.h"
+#include "printing/RtfReader.h"
 
 #include <QDir>
 #include <QTextDocument>
@@ -19,7 +19,7 @@ TEST(ShippedDescriptions, EveryFileReadsAsRussianText)
 
     for (const QString& name : names) {
         QTextDocument document;
-        ASSERT_TRUE(ui::loadRtfFile(programFilePath(name), document)) << name.toStdString();
+        ASSERT_TRUE(rtf::loadRtfFile(programFilePath(name), document)) << name.toStdString();
         const QString text = document.toPlainText();
         EXPECT_GT(text.size(), 200) << name.toStdString();
         const auto cyrillic = std::count_if(

@@ -1,8 +1,12 @@
+#include "support/PdfText.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -187,4 +191,39 @@ TEST(UnitCli, FanOfTheUnitAndItsArrangement)
     EXPECT_EQ(unknownFan.exitCode, 1);
     EXPECT_EQ(unknownFan.json[u"messages"_s].toArray().size(), 1);
     EXPECT_EQ(cli({u"unit"_s, u"--project"_s, project, u"--fan"_s, designation}).exitCode, 2);
+}
+
+TEST(UnitCli, PrintedUnitAsPdf)
+{
+    const QString project = QStringLiteral(ZFN_TEST_SOURCE_DIR "/unit/fixtures/comma.pritochprj");
+    const QStringList unitArgs {u"unit"_s, u"--project"_s, project, u"--kind"_s, u"1"_s, u"--select-fan"_s};
+    const QString designation
+        = cli(unitArgs).json[u"fan_selection"_s][u"fans"_s].toArray().first()[u"designation"_s].toString();
+    ASSERT_FALSE(designation.isEmpty());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"Приточка П1.pdf"_s);
+    const CliRun printed = cli(unitArgs + QStringList {u"--fan"_s, designation, u"--report-pdf"_s, pdf});
+    ASSERT_EQ(printed.exitCode, 0) << QJsonDocument(printed.json).toJson().toStdString();
+    const QJsonObject arrangement = printed.json[u"arrangement"_s].toObject();
+
+    // The inputs and the arranged pieces on the first page, the condensing unit's data on the last.
+    const QString first = pdfPageText(pdf, 1);
+    EXPECT_TRUE(first.contains(u"Модульная система: Приточка П1 корпус 2"_s)) << first.toStdString();
+    EXPECT_TRUE(first.contains(u"%1 мм"_s.arg(arrangement[u"total_length"_s].toInt())));
+    for (const QJsonValue& piece : arrangement[u"pieces"_s].toArray())
+        EXPECT_TRUE(first.contains(piece[u"model"_s].toString()))
+            << piece[u"model"_s].toString().toStdString();
+    QString last;
+    for (int page = 2; page < 10 && !pdfPageText(pdf, page).isEmpty(); ++page)
+        last = pdfPageText(pdf, page);
+    EXPECT_TRUE((last.isEmpty() ? first : last).contains(u"Параметры компрессорно-конденсаторного блока:"_s));
+
+    // A file that cannot be written is reported and fails the run; the printout needs the chosen fan.
+    const QString nowhere = dir.filePath(u"нет/такой/папки.pdf"_s);
+    const CliRun unwritten
+        = cli(unitArgs + QStringList {u"--fan"_s, designation, u"--report-pdf"_s, nowhere});
+    EXPECT_EQ(unwritten.exitCode, 1);
+    EXPECT_TRUE(unwritten.json[u"messages"_s].toArray().first().toString().contains(u"PDF"_s));
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+    EXPECT_EQ(cli(unitArgs + QStringList {u"--report-pdf"_s, pdf}).exitCode, 2);
 }

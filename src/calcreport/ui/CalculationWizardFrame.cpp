@@ -1,11 +1,11 @@
 #include "calcreport/ui/CalculationWizardFrame.h"
 
 #include "pages/ReportPages.h"
+#include "printing/RtfReader.h"
 #include "ui/FileDialogs.h"
 #include "ui/Hints.h"
 #include "ui/MenuMerge.h"
 #include "ui/Messages.h"
-#include "ui/RtfReader.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -110,7 +110,7 @@ QGroupBox* CalculationWizardFrame::projectGroup(QWidget* nameBox, QWidget* paren
 
 void CalculationWizardFrame::showReport(const QByteArray& rtf) const
 {
-    ui::readRtf(rtf, *report->document());
+    rtf::readRtf(rtf, *report->document());
 }
 
 void CalculationWizardFrame::saveReportPages(const QByteArray& rtf, const QString& projectName) const

@@ -3,9 +3,10 @@
 #include "common/NumberText.h"
 #include "curtains/CurtainTable.h"
 #include "curtains/ui/JetChart.h"
+#include "printing/MakerHeader.h"
 #include "ui/SharedWindows.h"
 #include "ui/report/CustomPlot.h"
-#include "ui/report/MakerHeader.h"
+#include "ui/report/ReportChart.h"
 
 using namespace Qt::StringLiterals;
 using namespace curtains;

@@ -4,10 +4,11 @@
 #include "common/ProgramFolder.h"
 #include "fanviews/FanKind.h"
 #include "fanviews/FanPictures.h"
+#include "printing/MakerHeader.h"
 #include "ui/ChartPoints.h"
 #include "ui/report/CustomPlot.h"
-#include "ui/report/MakerHeader.h"
 #include "ui/report/PrintedForm.h"
+#include "ui/report/ReportChart.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

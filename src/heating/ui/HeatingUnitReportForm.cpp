@@ -1,8 +1,8 @@
 #include "heating/ui/HeatingUnitReportForm.h"
 
 #include "common/ProgramFolder.h"
+#include "printing/MakerHeader.h"
 #include "ui/Messages.h"
-#include "ui/report/MakerHeader.h"
 
 using namespace Qt::StringLiterals;
 

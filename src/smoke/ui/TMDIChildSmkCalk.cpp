@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "pages/ReportPages.h"
+#include "printing/RtfReader.h"
 #include "sections/ui/SectionTableWidget.h"
 #include "smoke/SmokeCase.h"
 #include "smoke/SmokeForm.h"
@@ -14,7 +15,6 @@
 #include "ui/Messages.h"
 #include "ui/Program.h"
 #include "ui/RadioGroupWidget.h"
-#include "ui/RtfReader.h"
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 
@@ -412,7 +412,7 @@ void TMDIChildSmkCalk::updatePageButtons()
 
 void TMDIChildSmkCalk::showReport()
 {
-    ui::readRtf(m_wizard.report().document(), *m_report->document());
+    rtf::readRtf(m_wizard.report().document(), *m_report->document());
 }
 
 void TMDIChildSmkCalk::focusField(SmokeField field)

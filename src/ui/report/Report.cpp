@@ -1,8 +1,8 @@
 #include "ui/report/Report.h"
 
+#include "printing/ReportEngine.h"
 #include "ui/Messages.h"
 #include "ui/ScreenFit.h"
-#include "ui/report/ReportEngine.h"
 #include "ui/report/ReportOutput.h"
 #include "ui/report/ReportPreviewWindow.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/report/ReportLayout.h"
+#include "printing/ReportLayout.h"
 #include "ui/report/ReportPreviewWindow.h"
 
 #include <QPointer>

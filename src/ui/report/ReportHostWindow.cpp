@@ -1,7 +1,7 @@
 #include "ui/report/ReportHostWindow.h"
 
+#include "printing/ReportEngine.h"
 #include "ui/Messages.h"
-#include "ui/report/ReportEngine.h"
 #include "ui/report/ReportPageWidget.h"
 
 #include <QScrollArea>

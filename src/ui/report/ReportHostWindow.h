@@ -1,7 +1,7 @@
 #pragma once
 
+#include "printing/ReportDataSource.h"
 #include "ui/report/Report.h"
-#include "ui/report/ReportDataSource.h"
 
 #include <QWidget>
 #include <memory>

@@ -1,23 +1,13 @@
 #include "ui/report/ReportOutput.h"
 
-#include "common/AtomicSave.h"
+#include "printing/PdfExport.h"
 
-#include <QDir>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 
 namespace report {
 
 namespace {
-constexpr int kPdfResolution = 1200;
-
-QPageSize pageSizeOf(const PreparedReport& report)
-{
-    return QPageSize(report.paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
-}
-
 void setError(QString* error, const QString& text)
 {
     if (error != nullptr)
@@ -28,7 +18,7 @@ void setError(QString* error, const QString& text)
 void setUpPrinter(QPrinter& printer, const PreparedReport& report)
 {
     printer.setDocName(report.title);
-    printer.setPageSize(pageSizeOf(report));
+    printer.setPageSize(paperPageSize(report));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
     printer.setCopyCount(1);
@@ -55,39 +45,6 @@ bool printPages(const PreparedReport& report, QPrinter& printer, const PageProgr
         paintPage(painter, report, i, target);
     }
     return painter.end();
-}
-
-bool exportPdf(const PreparedReport& report, const QString& path, QString* error)
-{
-    const QString failure
-        = QStringLiteral("Не удается записать файл PDF:\n") + QDir::toNativeSeparators(path);
-    if (report.pages.isEmpty()) {
-        setError(error, failure);
-        return false;
-    }
-    const SaveOutcome outcome = saveFileAtomically(path, [&report](QIODevice& file) {
-        QPdfWriter writer(&file);
-        writer.setTitle(report.title);
-        writer.setCreator(QStringLiteral("ЗФН-подбор"));
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(pageSizeOf(report), QPageLayout::Portrait, QMarginsF()));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return false;
-        const QRectF target(0, 0, report.paperMm.width() / 25.4 * kPdfResolution,
-            report.paperMm.height() / 25.4 * kPdfResolution);
-        for (int i = 0; i < report.pageCount(); ++i) {
-            if (i > 0)
-                writer.newPage();
-            paintPage(painter, report, i, target);
-        }
-        return painter.end();
-    });
-    if (!outcome) {
-        setError(error, failure + QStringLiteral("\n") + outcome.error());
-        return false;
-    }
-    return true;
 }
 
 } // namespace report

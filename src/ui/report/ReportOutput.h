@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/report/PreparedReport.h"
+#include "printing/PreparedReport.h"
 
 #include <functional>
 
@@ -18,8 +18,5 @@ using PageProgress = std::function<bool(int page, int count)>;
 // cannot be started or the job was stopped.
 bool printPages(const PreparedReport& report, QPrinter& printer, const PageProgress& progress = {},
     QString* error = nullptr);
-
-// Writes the pages as a PDF document, atomically. Returns false with `error` set.
-bool exportPdf(const PreparedReport& report, const QString& path, QString* error = nullptr);
 
 } // namespace report

@@ -1,9 +1,10 @@
 #include "ui/report/ReportPreviewWindow.h"
 
+#include "printing/PdfExport.h"
+#include "printing/ReportFile.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/ScreenFit.h"
-#include "ui/report/ReportFile.h"
 #include "ui/report/ReportOutput.h"
 #include "ui/report/ReportPageWidget.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/report/PreparedReport.h"
+#include "printing/PreparedReport.h"
 
 #include <QWidget>
 

@@ -1,9 +1,10 @@
 #include "ui/report/SeriesReportWindow.h"
 
 #include "common/CatalogueStore.h"
+#include "printing/MakerHeader.h"
 #include "ui/report/CustomPlot.h"
-#include "ui/report/MakerHeader.h"
 #include "ui/report/PrintedForm.h"
+#include "ui/report/ReportChart.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "ui/report/TQRep_Manual.h"
 
 #include "common/ProgramFolder.h"
-#include "ui/report/MakerHeader.h"
+#include "printing/MakerHeader.h"
 #include "ui/report/PrintedForm.h"
 
 #include <QTextDocument>

@@ -194,12 +194,8 @@ void TFormPritochVovazu::takeUnit(TMDIChildPritoch& unitWindow)
         ui::showMessage(error.message(), ui::MessageKind::Error);
         return;
     }
-    const unit::UnitProject typed = unitWindow.projectAsTyped();
-    // A unit with a cooler only carries the cooler's air.
-    const bool coolerOnly = unitWindow.unitKind() == unit::UnitKind::Cooler;
-    const unit::UnitInputTexts texts {coolerOnly ? typed.coolerFlow : typed.flow, typed.freePressure,
-        typed.airIn, typed.airOut, typed.coolerAirIn, typed.coolerAirOut, typed.maxSpeed, typed.waterIn,
-        typed.waterOut, typed.projectName};
+    const unit::UnitInputTexts texts
+        = unit::unitInputTexts(unitWindow.projectAsTyped(), unitWindow.unitKind());
     unit::UnitInputs inputs = unitWindow.unitInputs();
     inputs.heater.flow = unitWindow.unitFlow();
     handOver(pieces, unit::unitHandover(texts, unitWindow.unitRun(), inputs, systemDecimalSeparator()),

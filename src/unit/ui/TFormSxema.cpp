@@ -8,9 +8,9 @@
 #include "ui/Program.h"
 #include "ui/SharedWindows.h"
 #include "unit/ElementStore.h"
+#include "unit/print/UnitPictures.h"
 #include "unit/ui/SchemeStrip.h"
 #include "unit/ui/TQRep_Pritoch.h"
-#include "unit/ui/UnitPictures.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -159,7 +159,7 @@ TFormSxema::TFormSxema(ui::Program& program, QWidget* parent)
     m_condensingPanel->setAutoFillBackground(true);
     m_condensingPanel->setPalette(white);
     auto* condensingPicture = new QLabel;
-    if (const auto picture = unitui::loadUnitPicture(u"KKB.bmp"_s))
+    if (const auto picture = unitprint::loadUnitPicture(u"KKB.bmp"_s))
         condensingPicture->setPixmap(QPixmap::fromImage(*picture));
     m_condensingSize = label(QString(), true);
     m_condensingSize->setObjectName(u"Label_oxl"_s);
@@ -257,7 +257,7 @@ void TFormSxema::rebuild()
 {
     m_handover.fanDuctSize = unit::stripDuctSize(m_handover.fanDuctSize);
     const QString empty = unit::emptySlotPicture(false);
-    const QImage emptyPicture = unitui::loadUnitPicture(empty).value_or(QImage());
+    const QImage emptyPicture = unitprint::loadUnitPicture(empty).value_or(QImage());
     for (int slot = 1; slot <= unit::stripSlots; ++slot)
         m_strip->setSlot(slot, emptyPicture, empty);
     const QSignalBlocker quiet(m_list);
@@ -311,13 +311,13 @@ void TFormSxema::redrawStrip()
         } else {
             file = unit::ductPicture(m_handover.fanDuctSize);
         }
-        const auto picture = unitui::loadUnitPicture(file);
+        const auto picture = unitprint::loadUnitPicture(file);
         if (!picture) {
             // The slots drawn so far keep their new pictures.
-            ui::showMessage(unitui::pictureMissingMessage(file), ui::MessageKind::Error);
+            ui::showMessage(unitprint::pictureMissingMessage(file), ui::MessageKind::Error);
             return;
         }
-        m_strip->setSlot(slot, slot <= lines ? unitui::withLength(*picture, length) : *picture, file);
+        m_strip->setSlot(slot, slot <= lines ? unitprint::withLength(*picture, length) : *picture, file);
     }
     m_strip->resize(m_strip->sizeHint());
 }

@@ -15,7 +15,7 @@ class QTextDocument;
 // result). Pictures, objects, headers and footers, style sheets, information groups, every \*
 // destination and anything unknown are skipped. Lengths given in twips become document pixels at
 // 96 per inch. Any bytes are accepted: the reader never fails, it shows what it can.
-namespace ui {
+namespace rtf {
 
 // Replaces the document's content by the RTF. Bytes that do not start with "{\rtf" are shown as
 // plain text in code page 1251.
@@ -31,4 +31,4 @@ constexpr double twipsToPixels(int twips)
     return twips / 15.0;
 }
 
-} // namespace ui
+} // namespace rtf

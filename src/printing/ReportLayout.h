@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/report/PageSetup.h"
-#include "ui/report/ReportElements.h"
+#include "printing/PageSetup.h"
+#include "printing/ReportElements.h"
 
 #include <array>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "ui/report/ReportDataSource.h"
+#include "printing/ReportDataSource.h"
 
 #include <QSqlDriver>
 #include <QSqlError>

@@ -1,6 +1,6 @@
-#include "ui/report/MakerHeader.h"
+#include "printing/MakerHeader.h"
 
-#include "ui/MakerIdentity.h"
+#include "printing/MakerIdentity.h"
 
 #include <QPixmap>
 
@@ -13,18 +13,18 @@ constexpr int kLogoPixels = 562; // about 1200 dpi over the logo's height
 
 QString makerLine()
 {
-    return ui::makerName();
+    return maker::name();
 }
 
 QString makerWebAddress()
 {
-    return ui::makerWebAddress();
+    return maker::webAddress();
 }
 
 QImage makerLogo()
 {
     // The program's own logo, sized on paper by its resolution: 11.9 mm high.
-    QImage logo = ui::makerLogo(kLogoPixels).toImage();
+    QImage logo = maker::logo(kLogoPixels).toImage();
     logo.setDevicePixelRatio(1.0);
     const int dotsPerMeter = qRound(logo.height() / (kLogoHeightMm / 1000.0));
     logo.setDotsPerMeterX(dotsPerMeter);

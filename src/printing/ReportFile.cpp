@@ -1,4 +1,4 @@
-#include "ui/report/ReportFile.h"
+#include "printing/ReportFile.h"
 
 #include "common/AtomicSave.h"
 

@@ -7,7 +7,6 @@
 #include <QString>
 
 class QPainter;
-class QCustomPlot;
 class QTextDocument;
 
 namespace report {
@@ -153,17 +152,6 @@ public:
 private:
     int m_sides;
     double m_width;
-};
-
-// A chart drawn from a live QCustomPlot at the moment the page is prepared, scaled into its frame.
-class ReportChart : public ReportElement {
-public:
-    ReportChart(const QRectF& geometryMm, QCustomPlot* plot);
-    QCustomPlot* plot() const;
-    void paint(QPainter& painter, const PaintContext& context) const override;
-
-private:
-    QPointer<QCustomPlot> m_plot;
 };
 
 // Formatted text that continues over as many pages as it needs. Only its width is fixed; the engine

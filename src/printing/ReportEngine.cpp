@@ -1,9 +1,9 @@
-#include "ui/report/ReportEngine.h"
+#include "printing/ReportEngine.h"
 
-#include "ui/report/ReportDataSource.h"
-#include "ui/report/ReportLayout.h"
-#include "ui/report/ReportUnits.h"
-#include "ui/report/RichTextPager.h"
+#include "printing/ReportDataSource.h"
+#include "printing/ReportLayout.h"
+#include "printing/ReportUnits.h"
+#include "printing/RichTextPager.h"
 
 #include <QPainter>
 #include <memory>

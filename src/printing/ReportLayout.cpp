@@ -1,4 +1,4 @@
-#include "ui/report/ReportLayout.h"
+#include "printing/ReportLayout.h"
 
 namespace report {
 

@@ -1,21 +1,14 @@
-#include "ui/report/ReportElements.h"
+#include "printing/ReportElements.h"
 
-#include "ui/report/ReportDataSource.h"
-#include "ui/report/ReportUnits.h"
+#include "printing/ReportDataSource.h"
+#include "printing/ReportUnits.h"
 
-#include "ui/report/CustomPlot.h"
 #include <QPainter>
 #include <QTextDocument>
 
 namespace report {
 
 namespace {
-QRectF toUnits(const QRectF& mm)
-{
-    return {report::toUnits(mm.x()), report::toUnits(mm.y()), report::toUnits(mm.width()),
-        report::toUnits(mm.height())};
-}
-
 QPen rulePen(double widthMm)
 {
     QPen pen(Qt::black);
@@ -23,9 +16,6 @@ QPen rulePen(double widthMm)
     pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
-
-// Screen pixels per millimetre at which charts lay out their fonts and ticks before being scaled to paper.
-constexpr double kChartPixelsPerMm = 96.0 / 25.4;
 } // namespace
 
 void TextElement::paint(QPainter& painter, const PaintContext& context) const
@@ -107,39 +97,6 @@ void ReportFrame::paint(QPainter& painter, const PaintContext&) const
         painter.drawLine(r.topRight(), r.bottomRight());
     if (m_sides & Bottom)
         painter.drawLine(r.bottomLeft(), r.bottomRight());
-}
-
-ReportChart::ReportChart(const QRectF& geometryMm, QCustomPlot* plot)
-    : ReportElement(geometryMm)
-    , m_plot(plot)
-{
-}
-
-QCustomPlot* ReportChart::plot() const
-{
-    return m_plot.data();
-}
-
-void ReportChart::paint(QPainter& painter, const PaintContext&) const
-{
-    if (!m_plot)
-        return;
-    const QRectF frame = toUnits(geometryMm());
-    const int widthPx = std::max(1, qRound(geometryMm().width() * kChartPixelsPerMm));
-    const int heightPx = std::max(1, qRound(geometryMm().height() * kChartPixelsPerMm));
-    // The chart is laid out at screen size, so its fonts and ticks keep their proportions on paper.
-    QPicture chart;
-    {
-        QCPPainter chartPainter(&chart);
-        chartPainter.setMode(QCPPainter::pmVectorized);
-        m_plot->toPainter(&chartPainter, widthPx, heightPx);
-    }
-    painter.save();
-    painter.translate(frame.topLeft());
-    painter.scale(frame.width() / widthPx, frame.height() / heightPx);
-    painter.setClipRect(QRectF(0, 0, widthPx, heightPx));
-    painter.drawPicture(0, 0, chart);
-    painter.restore();
 }
 
 ReportRichText::ReportRichText(const QRectF& geometryMm, const QTextDocument* document)

@@ -1,6 +1,6 @@
-#include "ui/report/PreparedReport.h"
+#include "printing/PreparedReport.h"
 
-#include "ui/report/ReportUnits.h"
+#include "printing/ReportUnits.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/report/PageSetup.h"
+#include "printing/PageSetup.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ui/report/ReportUnits.h"
+#include "printing/ReportUnits.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "unit/ui/UnitPictures.h"
+#include "unit/print/UnitPictures.h"
 
 #include "common/ProgramFolder.h"
 #include "unit/UnitScheme.h"
@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace unitui {
+namespace unitprint {
 
 namespace {
 
@@ -41,4 +41,4 @@ QString pictureMissingMessage(const QString& fileName)
     return u"Не удается открыть файл рисунка \"%1\"!"_s.arg(fileName);
 }
 
-} // namespace unitui
+} // namespace unitprint

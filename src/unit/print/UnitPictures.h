@@ -5,7 +5,7 @@
 #include <optional>
 
 // The pictures of the arrangement strip, read by name from the program folder.
-namespace unitui {
+namespace unitprint {
 
 // The picture file, or nothing when it cannot be read.
 std::optional<QImage> loadUnitPicture(const QString& fileName);
@@ -17,4 +17,4 @@ QImage withLength(const QImage& picture, const QString& length);
 // The message of a picture that cannot be read.
 QString pictureMissingMessage(const QString& fileName);
 
-} // namespace unitui
+} // namespace unitprint

@@ -1,6 +1,6 @@
-#include "ui/report/RichTextPager.h"
+#include "printing/RichTextPager.h"
 
-#include "ui/report/ReportUnits.h"
+#include "printing/ReportUnits.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

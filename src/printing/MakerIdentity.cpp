@@ -1,4 +1,4 @@
-#include "ui/MakerIdentity.h"
+#include "printing/MakerIdentity.h"
 
 #include "common/ProgramFolder.h"
 
@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
-namespace ui {
+namespace maker {
 namespace {
 
 // A stylised four-blade impeller in a ring, in the maker's colours.
@@ -24,7 +24,7 @@ QPixmap drawnEmblem(int height)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
     painter.drawEllipse(centre, radius, radius);
-    painter.setBrush(makerLogoColor());
+    painter.setBrush(logoColor());
     for (int blade = 0; blade < 4; ++blade) {
         painter.save();
         painter.translate(centre);
@@ -38,7 +38,7 @@ QPixmap drawnEmblem(int height)
         painter.restore();
     }
     painter.drawEllipse(centre, radius * 0.16, radius * 0.16);
-    QPen ring(makerLogoColor());
+    QPen ring(logoColor());
     ring.setWidthF(qMax(1.0, height / 14.0));
     painter.setPen(ring);
     painter.setBrush(Qt::NoBrush);
@@ -48,27 +48,27 @@ QPixmap drawnEmblem(int height)
 
 } // namespace
 
-QString makerName()
+QString name()
 {
     return QStringLiteral("Производственное объединение ЗЕФИРОН");
 }
 
-QString makerWebAddress()
+QString webAddress()
 {
     return QStringLiteral("www.zefiron.ru");
 }
 
-QUrl makerWebUrl()
+QUrl webUrl()
 {
     return QUrl(QStringLiteral("https://www.zefiron.ru"));
 }
 
-QColor makerLogoColor()
+QColor logoColor()
 {
     return QColor(88, 12, 12);
 }
 
-QPixmap makerLogo(int height)
+QPixmap logo(int height)
 {
     const QString path = programFilePath(QStringLiteral("Logo.bmp"));
     QPixmap picture;
@@ -77,4 +77,4 @@ QPixmap makerLogo(int height)
     return drawnEmblem(height);
 }
 
-} // namespace ui
+} // namespace maker

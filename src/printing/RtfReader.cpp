@@ -1,4 +1,4 @@
-#include "ui/RtfReader.h"
+#include "printing/RtfReader.h"
 
 #include "common/Cp1251.h"
 
@@ -17,7 +17,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace ui {
+namespace rtf {
 namespace {
 
 // ---------------------------------------------------------------------------------------------
@@ -733,4 +733,4 @@ bool loadRtfFile(const QString& fileName, QTextDocument& document)
     return true;
 }
 
-} // namespace ui
+} // namespace rtf

@@ -6,15 +6,15 @@
 #include <QUrl>
 
 // The maker's name, web address, colour and logo as the program's windows and printed forms show them.
-namespace ui {
+namespace maker {
 
-QString makerName(); // "Производственное объединение ЗЕФИРОН"
-QString makerWebAddress(); // as printed: "www.zefiron.ru"
-QUrl makerWebUrl();
-QColor makerLogoColor(); // dark red of the logo panels
+QString name(); // "Производственное объединение ЗЕФИРОН"
+QString webAddress(); // as printed: "www.zefiron.ru"
+QUrl webUrl();
+QColor logoColor(); // dark red of the logo panels
 
 // The logo scaled to the given height: the picture "Logo.bmp" beside the program when present,
 // otherwise the emblem drawn by the program.
-QPixmap makerLogo(int height);
+QPixmap logo(int height);
 
-} // namespace ui
+} // namespace maker
