@@ -27,11 +27,11 @@ std::vector<UnitElementRow> readElementsTable(const QSqlDatabase& db)
 
 FanTypeModel fanTypeAndModel(const QString& designation)
 {
-    const QString cut = designation.left(15);
-    const qsizetype blank = cut.indexOf(u' ');
+    // The whole designation: cut to a fixed width, "ВКП-ВЕКТОР 4-6-3" would print the model "4-6-".
+    const qsizetype blank = designation.indexOf(u' ');
     if (blank < 0)
-        return {cut, cut};
-    return {cut.left(blank), cut.mid(blank + 1)};
+        return {designation, designation};
+    return {designation.left(blank), designation.mid(blank + 1)};
 }
 
 std::optional<FanDimensions> acceptedFanDimensions(const QString& designation, int rpm)

@@ -16,8 +16,8 @@ namespace unit {
 // The unit as handed to its fan selection (Elements), in stored order. Throws CatalogueError.
 std::vector<UnitElementRow> readElementsTable(const QSqlDatabase& db);
 
-// The fan's type and model for the composition: the designation cut to 15 characters, split at its first
-// blank; a designation without a blank gives itself as both.
+// The fan's type and model for the composition: the designation split at its first blank; a designation
+// without a blank gives itself as both.
 struct FanTypeModel {
     QString type;
     QString model;

@@ -168,10 +168,11 @@ TEST(UnitResult, FanTypeAndModel)
         const char16_t* type;
         const char16_t* model;
     } cases[] = {
-        // Cut to 15 characters first.
-        {u"ВКП-ВЕКТОР 60-30/31-4Е", u"ВКП-ВЕКТОР", u"60-3"},
+        // Long designations keep their whole model.
+        {u"ВКП-ВЕКТОР 60-30/31-4Е", u"ВКП-ВЕКТОР", u"60-30/31-4Е"},
+        {u"ВКП-ТЕРМ 4,5-6-3", u"ВКП-ТЕРМ", u"4,5-6-3"},
         {u"ВКП 60-30 4Д", u"ВКП", u"60-30 4Д"},
-        {u"БЕЗПРОБЕЛАДЛИННОЕИМЯ", u"БЕЗПРОБЕЛАДЛИНН", u"БЕЗПРОБЕЛАДЛИНН"},
+        {u"БЕЗПРОБЕЛАДЛИННОЕИМЯ", u"БЕЗПРОБЕЛАДЛИННОЕИМЯ", u"БЕЗПРОБЕЛАДЛИННОЕИМЯ"},
     };
     for (const auto& c : cases) {
         const FanTypeModel tm = fanTypeAndModel(QString::fromUtf16(c.designation));

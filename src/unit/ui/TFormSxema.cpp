@@ -138,8 +138,13 @@ TFormSxema::TFormSxema(ui::Program& program, QWidget* parent)
     auto* upper = new QSplitter(Qt::Horizontal);
     upper->addWidget(arrange);
     upper->addWidget(m_figures);
+    // The figures keep room for both columns; the list takes what is left.
+    const int figuresWidth
+        = 385 + 98 + m_figures->verticalScrollBar()->sizeHint().width() + 2 * m_figures->frameWidth();
+    m_figures->setMinimumWidth(figuresWidth);
     upper->setStretchFactor(0, 1);
-    upper->setStretchFactor(1, 1);
+    upper->setStretchFactor(1, 0);
+    upper->setSizes({figuresWidth, figuresWidth});
 
     m_strip = new SchemeStrip;
     auto* stripScroll = new QScrollArea;
@@ -155,7 +160,9 @@ TFormSxema::TFormSxema(ui::Program& program, QWidget* parent)
 
     m_condensingPanel = new QWidget;
     m_condensingPanel->setObjectName(u"Panel_oxl"_s);
-    m_condensingPanel->setFixedWidth(123);
+    // 123 pixels wide, or wider where the system font needs it for its captions.
+    m_condensingPanel->setMinimumWidth(123);
+    m_condensingPanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     m_condensingPanel->setAutoFillBackground(true);
     m_condensingPanel->setPalette(white);
     auto* condensingPicture = new QLabel;
