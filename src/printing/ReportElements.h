@@ -28,6 +28,22 @@ struct TextStyle {
     QString family = QStringLiteral("Arial");
 };
 
+// The style of a text of the given size, bold or not, aligned as given.
+inline TextStyle textStyle(
+    double pointSize, bool bold = false, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    TextStyle style;
+    style.pointSize = pointSize;
+    style.bold = bold;
+    style.alignment = alignment;
+    return style;
+}
+
+inline TextStyle boldText(double pointSize, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    return textStyle(pointSize, true, alignment);
+}
+
 // One printed thing of a band. Its geometry is in millimetres from the top-left corner of its band; the
 // painter it gets draws in page units (see ReportUnits.h) with the origin at that corner.
 class ReportElement {

@@ -13,6 +13,7 @@ using namespace curtains;
 
 namespace {
 
+using report::boldText;
 using report::TextStyle;
 
 constexpr double printableWidth = 210.0 - 2 * 12.7;
@@ -28,18 +29,9 @@ constexpr double blockRowHeight = 6.0;
 constexpr int blockRows = 11;
 constexpr int heaterRowsFrom = 8;
 
-TextStyle bold(double pointSize, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    TextStyle s;
-    s.pointSize = pointSize;
-    s.bold = true;
-    s.alignment = alignment;
-    return s;
-}
-
 TextStyle wrapped(double pointSize, Qt::Alignment alignment)
 {
-    TextStyle s = bold(pointSize, alignment);
+    TextStyle s = boldText(pointSize, alignment);
     s.wordWrap = true;
     return s;
 }
@@ -149,11 +141,11 @@ void CurtainReportForm::buildLayout()
 
     report::ReportBand& head = r.band(report::BandKind::PageHeader, chartTop + chartHeight + 3.0);
     head.add<report::ReportPicture>(QRectF(0, 0, 23.8, 11.9)).setImage(report::makerLogo());
-    head.add<report::ReportLabel>(QRectF(36, 0.5, 120, 7), report::makerLine(), bold(12));
-    head.add<report::ReportLabel>(QRectF(36, 7.5, 80, 5), report::makerWebAddress(), bold(9));
+    head.add<report::ReportLabel>(QRectF(36, 0.5, 120, 7), report::makerLine(), boldText(12));
+    head.add<report::ReportLabel>(QRectF(36, 7.5, 80, 5), report::makerWebAddress(), boldText(9));
     head.add<report::ReportLine>(QLineF(0, 16, printableWidth, 16), 0.4);
-    head.add<report::ReportLabel>(QRectF(0, 18, 80, 7), u"Характеристики воздушной завесы:"_s, bold(12));
-    head.add<report::ReportLabel>(QRectF(81, 18, printableWidth - 81, 7), QString(), bold(12))
+    head.add<report::ReportLabel>(QRectF(0, 18, 80, 7), u"Характеристики воздушной завесы:"_s, boldText(12));
+    head.add<report::ReportLabel>(QRectF(81, 18, printableWidth - 81, 7), QString(), boldText(12))
         .setName(u"QRLabelName"_s);
     head.add<report::ReportFrame>(
         QRectF((printableWidth - chartWidth) / 2, chartTop, chartWidth, chartHeight));
@@ -169,11 +161,11 @@ void CurtainReportForm::buildLayout()
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     for (int line = 0; line < m_lineCount; ++line) {
         const double top = line * lineHeight;
-        body.add<report::ReportLabel>(QRectF(0, top, captionWidth, lineHeight), QString(), bold(8, right))
+        body.add<report::ReportLabel>(QRectF(0, top, captionWidth, lineHeight), QString(), boldText(8, right))
             .setName(captionName(line));
         body.add<report::ReportLabel>(
                 QRectF(captionWidth + 2, top, printableWidth - captionWidth - 2, lineHeight), QString(),
-                bold(8))
+                boldText(8))
             .setName(valueName(line));
     }
     if (m_series != Series::Pln)
@@ -183,7 +175,7 @@ void CurtainReportForm::buildLayout()
             const QRectF cell = blockCellRect(row, column).translated(0, tableTop);
             body.add<report::ReportFrame>(cell).setName(blockFrameName(row, column));
             body.add<report::ReportLabel>(cell.adjusted(1, 0, -1, 0), QString(),
-                    column == 0 ? wrapped(7, Qt::AlignLeft | Qt::AlignVCenter) : bold(8, Qt::AlignCenter))
+                    column == 0 ? wrapped(7, Qt::AlignLeft | Qt::AlignVCenter) : boldText(8, Qt::AlignCenter))
                 .setName(blockCellName(row, column));
         }
     }

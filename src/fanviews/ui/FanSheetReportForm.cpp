@@ -11,14 +11,12 @@
 #include "ui/report/ReportChart.h"
 
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+using report::textStyle;
 using report::TextStyle;
 
 constexpr double printableWidth = 210.0 - 2 * 12.7;
@@ -30,15 +28,6 @@ constexpr double chartHeight = 80.0;
 constexpr double rowsTop = chartTop + chartHeight + 3.0;
 constexpr double rowHeight = 4.5;
 constexpr double valueLeft = 128.0;
-
-TextStyle textStyle(double pointSize, bool bold, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    TextStyle s;
-    s.pointSize = pointSize;
-    s.bold = bold;
-    s.alignment = alignment;
-    return s;
-}
 
 enum ChartSeries { PressureCurve, SystemCurve, WorkingPoint, DutyPoint };
 
@@ -53,23 +42,7 @@ FanSheetReportForm::FanSheetReportForm(const FanSheetReportDesign& design, QWidg
     buildChart();
     buildLayout();
 
-    auto* preview = new QPushButton(u"Предварительный просмотр"_s);
-    preview->setObjectName(u"bPreview"_s);
-    connect(preview, &QPushButton::clicked, this, [this] { report::previewForm(*this); });
-    auto* print = new QPushButton(u"Печать"_s);
-    print->setObjectName(u"bPrint"_s);
-    connect(print, &QPushButton::clicked, this, [this] { report::printForm(*this); });
-    auto* close = new QPushButton(u"&Закрыть"_s);
-    close->setObjectName(u"bClose"_s);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(preview);
-    buttons->addWidget(print);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(createReportView(), 1);
-    layout->addLayout(buttons);
+    layOutWithButtons();
     // The chart lives in the form only to be painted onto the pages.
     m_chart->setParent(this);
     m_chart->hide();

@@ -8,6 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using report::boldText;
 using report::TextStyle;
 
 constexpr double printableWidth = 210.0 - 2 * 12.7;
@@ -55,15 +56,6 @@ const QStringList& valueCaptions()
 QString valueLabelName(int row)
 {
     return u"QRLabelValue%1"_s.arg(row);
-}
-
-TextStyle boldText(double pointSize, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    TextStyle s;
-    s.pointSize = pointSize;
-    s.bold = true;
-    s.alignment = alignment;
-    return s;
 }
 
 } // namespace

@@ -2,9 +2,13 @@
 
 #include "printing/ReportEngine.h"
 #include "ui/Messages.h"
+#include "ui/report/PrintedForm.h"
 #include "ui/report/ReportPageWidget.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace report {
 
@@ -45,6 +49,26 @@ QWidget* ReportHostWindow::createReportView()
     scroll->setWidgetResizable(true);
     scroll->setWidget(m_view);
     return scroll;
+}
+
+void ReportHostWindow::layOutWithButtons()
+{
+    const auto button = [this](const QString& text, const QString& name, auto action) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(name);
+        connect(b, &QPushButton::clicked, this, action);
+        return b;
+    };
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(button(QStringLiteral("Предварительный просмотр"), QStringLiteral("bPreview"),
+        [this] { previewForm(*this); }));
+    buttons->addWidget(
+        button(QStringLiteral("Печать"), QStringLiteral("bPrint"), [this] { printForm(*this); }));
+    buttons->addWidget(button(QStringLiteral("&Закрыть"), QStringLiteral("bClose"), [this] { close(); }));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(createReportView(), 1);
+    layout->addLayout(buttons);
 }
 
 void ReportHostWindow::showEvent(QShowEvent* event)

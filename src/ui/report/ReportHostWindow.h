@@ -37,6 +37,9 @@ protected:
     // A scrolling view of the report's first page, refreshed whenever the host is shown; hosts put it
     // in their own layout.
     QWidget* createReportView();
+    // Lays the host out: that view above the host's own buttons "Предварительный просмотр" (bPreview),
+    // "Печать" (bPrint) and "Закрыть" (bClose).
+    void layOutWithButtons();
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -3,13 +3,9 @@
 #include "common/CatalogueStore.h"
 #include "printing/MakerHeader.h"
 #include "ui/report/CustomPlot.h"
-#include "ui/report/PrintedForm.h"
 #include "ui/report/ReportChart.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace report {
 
@@ -21,21 +17,9 @@ constexpr double kChartWidthMm = 152.6;
 constexpr double kChartHeightMm = 106.7;
 constexpr double kChartTopMm = 26.3;
 
-TextStyle bold(double pointSize, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    TextStyle style;
-    style.pointSize = pointSize;
-    style.bold = true;
-    style.alignment = alignment;
-    return style;
-}
-
 TextStyle cell(Qt::Alignment alignment)
 {
-    TextStyle style;
-    style.pointSize = 10.0;
-    style.alignment = alignment | Qt::AlignVCenter;
-    return style;
+    return textStyle(10.0, false, alignment | Qt::AlignVCenter);
 }
 
 QString priceTitleName(int line)
@@ -54,24 +38,7 @@ SeriesReportWindow::SeriesReportWindow(const SeriesReportDesign& design, QWidget
     buildLayout(design);
     bindTable([] { return store::workingDatabase(); }, QStringLiteral("ventutil"), QStringLiteral("Num"));
 
-    auto* preview = new QPushButton(QStringLiteral("Предварительный просмотр"));
-    preview->setObjectName(QStringLiteral("bPreview"));
-    connect(preview, &QPushButton::clicked, this, [this] { previewForm(*this); });
-    auto* print = new QPushButton(QStringLiteral("Печать"));
-    print->setObjectName(QStringLiteral("bPrint"));
-    connect(print, &QPushButton::clicked, this, [this] { printForm(*this); });
-    auto* close = new QPushButton(QStringLiteral("&Закрыть"));
-    close->setObjectName(QStringLiteral("bClose"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(preview);
-    buttons->addWidget(print);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(createReportView(), 1);
-    layout->addLayout(buttons);
+    layOutWithButtons();
     // The chart lives in the form only to be painted onto the pages.
     m_chart->setParent(this);
     m_chart->hide();
@@ -130,12 +97,12 @@ void SeriesReportWindow::buildLayout(const SeriesReportDesign& design)
     ReportBand& header = r.band(BandKind::PageHeader, kPageHeaderMm);
     header.add<ReportPicture>(QRectF(design.logoLeftMm, 2.0, 23.8, 11.9)).setImage(makerLogo());
     header.add<ReportLabel>(
-        QRectF(design.makerLeftMm, 2.0, width - design.makerLeftMm, 6.0), makerLine(), bold(12));
-    header.add<ReportLabel>(QRectF(design.makerLeftMm, 8.0, 60.0, 5.0), makerWebAddress(), bold(10));
+        QRectF(design.makerLeftMm, 2.0, width - design.makerLeftMm, 6.0), makerLine(), boldText(12));
+    header.add<ReportLabel>(QRectF(design.makerLeftMm, 8.0, 60.0, 5.0), makerWebAddress(), boldText(10));
     header.add<ReportLine>(QLineF(design.ruleFromMm, 16.0, design.ruleToMm, 16.0), 0.4);
     header
         .add<ReportLabel>(QRectF(design.titleLeftMm, 17.7, width - design.titleLeftMm, 7.0),
-            QStringLiteral("Характеристики вентиляторов:"), bold(12))
+            QStringLiteral("Характеристики вентиляторов:"), boldText(12))
         .setName(QStringLiteral("QRLabelName"));
     const QRectF chartRect(design.chartLeftMm, kChartTopMm, kChartWidthMm, kChartHeightMm);
     header.add<ReportChart>(chartRect, m_chart);
@@ -158,7 +125,7 @@ void SeriesReportWindow::buildLayout(const SeriesReportDesign& design)
     }
     titles.add<ReportLine>(QLineF(edges[group], half, edges[group + 2], half));
     titles.add<ReportLabel>(QRectF(edges[group], 0, edges[group + 2] - edges[group], half), design.groupTitle,
-        bold(8, Qt::AlignCenter));
+        boldText(8, Qt::AlignCenter));
     for (size_t i = 0; i < design.columns.size(); ++i) {
         const SeriesReportColumn& column = design.columns[i];
         const double left = edges[i] + 0.5;
@@ -167,15 +134,15 @@ void SeriesReportWindow::buildLayout(const SeriesReportDesign& design)
         // A one-line title stands in the middle of the header; two lines share it.
         if (column.subTitle.isEmpty() && !price) {
             titles.add<ReportLabel>(
-                QRectF(left, 0, span, kColumnHeaderMm), column.title, bold(8, Qt::AlignCenter));
+                QRectF(left, 0, span, kColumnHeaderMm), column.title, boldText(8, Qt::AlignCenter));
             continue;
         }
-        auto& upper
-            = titles.add<ReportLabel>(QRectF(left, 0, span, half), column.title, bold(8, Qt::AlignCenter));
+        auto& upper = titles.add<ReportLabel>(
+            QRectF(left, 0, span, half), column.title, boldText(8, Qt::AlignCenter));
         if (price)
             upper.setName(priceTitleName(1));
         auto& lower = titles.add<ReportLabel>(
-            QRectF(left, half, span, half), column.subTitle, bold(8, Qt::AlignCenter));
+            QRectF(left, half, span, half), column.subTitle, boldText(8, Qt::AlignCenter));
         if (price)
             lower.setName(priceTitleName(2));
     }

@@ -13,15 +13,6 @@ constexpr double kHeaderMm = 27.5;
 constexpr double kTitleBandMm = 84.1;
 constexpr double kTextWidthMm = 176.3;
 
-report::TextStyle bold(double pointSize, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    report::TextStyle style;
-    style.pointSize = pointSize;
-    style.bold = true;
-    style.alignment = alignment;
-    return style;
-}
-
 } // namespace
 
 TQRep_Manual::TQRep_Manual(QWidget* parent)
@@ -38,14 +29,15 @@ TQRep_Manual::TQRep_Manual(QWidget* parent)
 
     auto& header = r.band(report::BandKind::PageHeader, kHeaderMm);
     header.add<report::ReportPicture>(QRectF(9.3, 2.0, 23.8, 11.9)).setImage(report::makerLogo());
-    header.add<report::ReportLabel>(QRectF(36.0, 2.0, 120.0, 6.0), report::makerLine(), bold(12));
-    header.add<report::ReportLabel>(QRectF(36.0, 8.5, 60.0, 5.0), report::makerWebAddress(), bold(10));
+    header.add<report::ReportLabel>(QRectF(36.0, 2.0, 120.0, 6.0), report::makerLine(), report::boldText(12));
+    header.add<report::ReportLabel>(
+        QRectF(36.0, 8.5, 60.0, 5.0), report::makerWebAddress(), report::boldText(10));
     header.add<report::ReportPageNumber>(QRectF(width - 30.0, 2.0, 30.0, 6.0), QStringLiteral("Стр. "),
-        bold(10, Qt::AlignRight | Qt::AlignVCenter));
+        report::boldText(10, Qt::AlignRight | Qt::AlignVCenter));
     header.add<report::ReportLine>(QLineF(6.4, 18.0, 171.5, 18.0), 0.4);
     header
-        .add<report::ReportLabel>(
-            QRectF(38.0, 19.3, width - 38.0, 7.0), QStringLiteral("Описание серий вентиляторов:"), bold(12))
+        .add<report::ReportLabel>(QRectF(38.0, 19.3, width - 38.0, 7.0),
+            QStringLiteral("Описание серий вентиляторов:"), report::boldText(12))
         .setName(QStringLiteral("QRLabel2"));
 
     auto& title = r.band(report::BandKind::Title, kTitleBandMm);

@@ -39,16 +39,6 @@ public:
     }
 };
 
-TextStyle textStyle(
-    double points, bool bold = false, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    TextStyle s;
-    s.pointSize = points;
-    s.bold = bold;
-    s.alignment = alignment;
-    return s;
-}
-
 // Columns of the piece table: where each starts (mm), its header and field.
 struct Column {
     double from;

@@ -9,9 +9,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 using namespace report;
@@ -25,21 +22,7 @@ TQRep_Pritoch::TQRep_Pritoch(QWidget* parent)
     resize(760, 820);
     bindTable([] { return store::workingDatabase(); }, unit::reportOrderTableName(), u"PoryadokNum"_s);
 
-    // The host's own buttons: only closing matters.
-    auto* preview = new QPushButton(u"Предварительный просмотр"_s);
-    connect(preview, &QPushButton::clicked, this, [this] { previewForm(*this); });
-    auto* print = new QPushButton(u"Печать"_s);
-    connect(print, &QPushButton::clicked, this, [this] { printForm(*this); });
-    auto* close = new QPushButton(u"&Закрыть"_s);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(preview);
-    buttons->addWidget(print);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(createReportView(), 1);
-    layout->addLayout(buttons);
+    layOutWithButtons();
 }
 
 void TQRep_Pritoch::fillUnit(const unit::UnitHandover& handover,
