@@ -5,6 +5,7 @@
 #include "curtains/ui/CurtainResultsWindow.h"
 #include "curtains/ui/CurtainTaskWindow.h"
 #include "support/TestSupport.h"
+#include "support/WindowTesting.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/RadioGroupWidget.h"
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -27,10 +27,14 @@
 
 using namespace Qt::StringLiterals;
 using curtains::Series;
+using windowtesting::child;
+using windowtesting::click;
+using windowtesting::setText;
+using windowtesting::text;
 
 namespace {
 
-class CurtainWindowTest : public ::testing::Test {
+class CurtainWindowTest : public windowtesting::WindowTest {
 protected:
     CurtainWindowTest()
     {
@@ -42,18 +46,6 @@ protected:
         windows.add<TFormVozdZavesaResPLN>();
         windows.add<TQRep_VozdZavesaTEM>();
         windows.add<TFormVozdZavesaResTEM>();
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        ui::setUserSettingsFile(dir.filePath(u"user.ini"_s));
-        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
-    }
-    void TearDown() override
-    {
-        ui::setUserSettingsFile({});
-        ui::setMessageSink({});
-        ui::setFileDialogAnswer({});
     }
 
     CurtainResultsWindow* resultsOf(Series series) { return curtainResultsWindow(program.windows(), series); }
@@ -77,32 +69,12 @@ protected:
         window->show();
         return window;
     }
-    template <typename T> static T* child(QWidget* window, const QString& name)
-    {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void setText(QWidget* window, const QString& name, const QString& text)
-    {
-        child<SpinEditWidget>(window, name)->setText(text);
-    }
-    static QString text(QWidget* window, const QString& name)
-    {
-        return child<SpinEditWidget>(window, name)->text();
-    }
-    static void click(QWidget* window, const QString& name)
-    {
-        QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
-    }
     static RadioGroupWidget* group(QWidget* window, const QString& name)
     {
         return child<RadioGroupWidget>(window, name);
     }
 
     ProgramContext program;
-    QTemporaryDir dir;
-    QStringList messages;
 };
 
 TEST_F(CurtainWindowTest, DefaultsOfEachSeriesShowTheCurtainAndItsJet)

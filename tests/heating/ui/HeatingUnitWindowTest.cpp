@@ -4,6 +4,7 @@
 #include "heating/ui/HeatingUnitReportForm.h"
 #include "heating/ui/HeatingUnitResultsWindow.h"
 #include "support/TestSupport.h"
+#include "support/WindowTesting.h"
 #include "ui/FileDialogs.h"
 #include "ui/GridColumns.h"
 #include "ui/Messages.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -26,28 +26,20 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using windowtesting::child;
+using windowtesting::click;
+using windowtesting::setText;
+using windowtesting::text;
 
 namespace {
 
-class HeatingUnitWindowTest : public ::testing::Test {
+class HeatingUnitWindowTest : public windowtesting::WindowTest {
 protected:
     HeatingUnitWindowTest()
     {
         program.windows().add<TFormManual>();
         program.windows().add<TFormVozdAgregatResLUMA>();
         program.windows().add<TQRep_VozdAgregatLUMA>();
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        ui::setUserSettingsFile(dir.filePath(u"user.ini"_s));
-        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
-    }
-    void TearDown() override
-    {
-        ui::setUserSettingsFile({});
-        ui::setMessageSink({});
-        ui::setFileDialogAnswer({});
     }
 
     TFormVozdAgregatResLUMA* results() { return program.windows().get<TFormVozdAgregatResLUMA>(); }
@@ -59,28 +51,8 @@ protected:
         window->show();
         return window;
     }
-    template <typename T> static T* child(QWidget* window, const QString& name)
-    {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void setText(QWidget* window, const QString& name, const QString& text)
-    {
-        child<SpinEditWidget>(window, name)->setText(text);
-    }
-    static QString text(QWidget* window, const QString& name)
-    {
-        return child<SpinEditWidget>(window, name)->text();
-    }
-    static void click(QWidget* window, const QString& name)
-    {
-        QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
-    }
 
     ProgramContext program;
-    QTemporaryDir dir;
-    QStringList messages;
 };
 
 TEST_F(HeatingUnitWindowTest, RunWithTheDefaultsShowsTheSixModels)

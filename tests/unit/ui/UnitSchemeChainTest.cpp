@@ -3,6 +3,7 @@
 #include "common/CatalogueStore.h"
 #include "common/NumberText.h"
 #include "fans/ui/FansFoundWindow.h"
+#include "support/WindowTesting.h"
 #include "ui/Messages.h"
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
@@ -25,12 +26,13 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using windowtesting::child;
+using windowtesting::click;
 
 namespace {
 
@@ -68,31 +70,10 @@ ComposedUnit composeUnit(
         unit::unitFanDuty(run, 3500)};
 }
 
-class UnitSchemeChainTest : public ::testing::Test {
+class UnitSchemeChainTest : public windowtesting::WindowTest {
 protected:
     UnitSchemeChainTest() { registerSharedWindows(program.windows()); }
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        ui::setUserSettingsFile(dir.filePath(u"user.ini"_s));
-        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
-    }
-    void TearDown() override
-    {
-        ui::setUserSettingsFile({});
-        ui::setMessageSink({});
-    }
 
-    template <typename T> static T* child(QWidget* window, const QString& name)
-    {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void click(QWidget* window, const QString& name)
-    {
-        QTest::mouseClick(child<QPushButton>(window, name), Qt::LeftButton);
-    }
     static QStringList lines(QListWidget* list)
     {
         QStringList result;
@@ -142,9 +123,7 @@ protected:
         return seen;
     }
 
-    QTemporaryDir dir;
     ProgramContext program;
-    QStringList messages;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "common/CatalogueStore.h"
 #include "common/NumberText.h"
 #include "support/TestSupport.h"
+#include "support/WindowTesting.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/SpinEditWidget.h"
@@ -25,18 +26,20 @@
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using windowtesting::child;
+using windowtesting::click;
+using windowtesting::setText;
 using namespace unit;
 
 namespace {
 
-class UnitWindowTest : public ::testing::Test {
+class UnitWindowTest : public windowtesting::WindowTest {
 protected:
     UnitWindowTest()
     {
@@ -47,18 +50,14 @@ protected:
     }
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        WindowTest::SetUp();
         store::setAliasOverride(
             store::pritoshkaAlias(), QCoreApplication::applicationDirPath() + u"/pritoshka.sqlite"_s);
-        ui::setUserSettingsFile(dir.filePath(u"user.ini"_s));
-        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
     }
     void TearDown() override
     {
         store::clearAliasOverrides();
-        ui::setUserSettingsFile({});
-        ui::setMessageSink({});
-        ui::setFileDialogAnswer({});
+        WindowTest::TearDown();
     }
 
     std::unique_ptr<TMDIChildPritoch> makeWindow(UnitKind kind)
@@ -68,20 +67,6 @@ protected:
         window->applyUnitKind(int(kind));
         window->show();
         return window;
-    }
-    template <typename T> static T* child(QWidget* window, const QString& name)
-    {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static void setText(QWidget* window, const QString& name, const QString& text)
-    {
-        child<SpinEditWidget>(window, name)->setText(text);
-    }
-    static void click(QWidget* window, const QString& name)
-    {
-        QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
     }
     // "Далее" of the page the kind starts on.
     static void calculate(TMDIChildPritoch* window)
@@ -115,8 +100,6 @@ protected:
     }
 
     ProgramContext program;
-    QTemporaryDir dir;
-    QStringList messages;
 };
 
 } // namespace

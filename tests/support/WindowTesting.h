@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ui/FileDialogs.h"
+#include "ui/Messages.h"
+#include "ui/SpinEditWidget.h"
+#include "ui/UserSettings.h"
+
+#include <QAbstractButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+// Driving windows in tests as the user does: controls found by their names, numbers typed, buttons clicked.
+namespace windowtesting {
+
+// The named child of a window; a missing child fails the test.
+template <typename T> T* child(const QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+inline void setText(const QWidget* window, const QString& box, const QString& text)
+{
+    child<SpinEditWidget>(window, box)->setText(text);
+}
+
+inline QString text(const QWidget* window, const QString& box)
+{
+    return child<SpinEditWidget>(window, box)->text();
+}
+
+inline void click(const QWidget* window, const QString& button)
+{
+    QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
+}
+
+// A window test whose program messages are collected in `messages` and whose per-user settings live in a
+// temporary folder; the settings file, the message sink and any file dialog answer are reset after it.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ui::setUserSettingsFile(dir.filePath(QStringLiteral("user.ini")));
+        ui::setMessageSink([this](const QString& text, ui::MessageKind) { messages << text; });
+    }
+    void TearDown() override
+    {
+        ui::setUserSettingsFile({});
+        ui::setMessageSink({});
+        ui::setFileDialogAnswer({});
+    }
+
+    QTemporaryDir dir;
+    QStringList messages;
+};
+
+} // namespace windowtesting
