@@ -1,12 +1,10 @@
 #include "curtains/CurtainProjectFile.h"
+#include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -15,26 +13,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QJsonObject json;
-};
-
-QString cliPath()
-{
-    const QString fromEnv = qEnvironmentVariable("ZFN_CLI");
-    return fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() + u"/zfn-cli"_s : fromEnv;
-}
+using CliRun = clirunner::JsonRun;
 
 CliRun curtain(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(cliPath(), QStringList {u"curtain"_s, u"--json"_s} + arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    CliRun run;
-    run.exitCode = process.exitCode();
-    run.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    return run;
+    return clirunner::runCliJson(QStringList {u"curtain"_s, u"--json"_s} + arguments);
 }
 
 QString g4(const QJsonValue& value)

@@ -1,7 +1,6 @@
+#include "support/CliRunner.h"
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -10,22 +9,11 @@ using namespace Qt::StringLiterals;
 // zfn-cli fan on the bundled catalogue.
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QJsonObject json;
-};
+using CliRun = clirunner::JsonRun;
 
 CliRun fan(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(
-        qEnvironmentVariable("ZFN_CLI"), QStringList {u"fan"_s} + arguments + QStringList {u"--json"_s});
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    return run;
+    return clirunner::runCliJson(QStringList {u"fan"_s} + arguments + QStringList {u"--json"_s});
 }
 
 } // namespace

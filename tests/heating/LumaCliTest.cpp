@@ -1,36 +1,19 @@
+#include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QJsonObject json;
-};
+using CliRun = clirunner::JsonRun;
 
-QString cliPath()
+CliRun luma(const QStringList& arguments)
 {
-    const QString fromEnv = qEnvironmentVariable("ZFN_CLI");
-    return fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() + u"/zfn-cli"_s : fromEnv;
-}
-
-CliRun luma(QStringList arguments)
-{
-    QProcess process;
-    process.start(cliPath(), QStringList {u"luma"_s, u"--json"_s} + arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    CliRun run;
-    run.exitCode = process.exitCode();
-    run.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    return run;
+    return clirunner::runCliJson(QStringList {u"luma"_s, u"--json"_s} + arguments);
 }
 
 QString g4(const QJsonValue& value)

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -14,16 +13,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QJsonObject json;
-    QByteArray errors;
-};
+using CliRun = clirunner::JsonRun;
 
 CliRun runCli(const QStringList& arguments)
 {
-    const clirunner::CliRun run = clirunner::runCli(QStringList {u"pressurization"_s} + arguments);
-    return {run.exitCode, QJsonDocument::fromJson(run.out).object(), run.err};
+    return clirunner::runCliJson(QStringList {u"pressurization"_s} + arguments);
 }
 
 QString savedProject(const QTemporaryDir& dir, const pressurization::SupplyProject& project)

@@ -1,20 +1,15 @@
 #include "SeriesFixture.h"
+#include "support/CliRunner.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
 // zfn-cli series on the small catalogue of the series tests.
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QJsonObject json;
-    QString errors;
-};
+using CliRun = clirunner::JsonRun;
 
 } // namespace
 
@@ -22,17 +17,8 @@ class SeriesCli : public SeriesCatalogue {
 protected:
     CliRun series(const QStringList& arguments)
     {
-        QProcess process;
-        process.start(qEnvironmentVariable("ZFN_CLI"),
-            QStringList {u"series"_s} + arguments
-                + QStringList {u"--alias"_s, u"VOzuvada="_s + cataloguePath(), u"--json"_s});
-        CliRun run;
-        if (!process.waitForFinished(60000))
-            return run;
-        run.exitCode = process.exitCode();
-        run.json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-        run.errors = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return clirunner::runCliJson(QStringList {u"series"_s} + arguments
+            + QStringList {u"--alias"_s, u"VOzuvada="_s + cataloguePath(), u"--json"_s});
     }
 };
 

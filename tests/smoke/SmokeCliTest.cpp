@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,16 +11,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QJsonObject json;
-    QByteArray errors;
-};
+using CliRun = clirunner::JsonRun;
 
 CliRun runCli(const QStringList& arguments)
 {
-    const clirunner::CliRun run = clirunner::runCli(QStringList {u"smoke"_s} + arguments);
-    return {run.exitCode, QJsonDocument::fromJson(run.out).object(), run.err};
+    return clirunner::runCliJson(QStringList {u"smoke"_s} + arguments);
 }
 
 QString fixturePath(const QString& name)

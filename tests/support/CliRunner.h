@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -55,6 +57,19 @@ inline CliRun runCli(const QStringList& arguments, int timeoutMs = 120000)
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+// A run whose standard output is one JSON object (a run with "--json").
+struct JsonRun {
+    int exitCode = -1;
+    QJsonObject json;
+    QByteArray errors;
+};
+
+inline JsonRun runCliJson(const QStringList& arguments)
+{
+    const CliRun run = runCli(arguments);
+    return {run.exitCode, QJsonDocument::fromJson(run.out).object(), run.err};
 }
 
 } // namespace clirunner

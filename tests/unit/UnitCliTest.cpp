@@ -1,11 +1,10 @@
+#include "support/CliRunner.h"
 #include "support/PdfText.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,19 +12,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QJsonObject json;
-};
+using CliRun = clirunner::JsonRun;
 
 CliRun cli(const QStringList& arguments)
 {
-    const QString fromEnv = qEnvironmentVariable("ZFN_CLI");
-    QProcess process;
-    process.start(fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() + u"/zfn-cli"_s : fromEnv,
-        arguments + QStringList {u"--json"_s});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QJsonDocument::fromJson(process.readAllStandardOutput()).object()};
+    return clirunner::runCliJson(arguments + QStringList {u"--json"_s});
 }
 
 QStringList keys(const QJsonObject& o)
