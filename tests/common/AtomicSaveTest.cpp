@@ -5,6 +5,7 @@
 #include "fans/CatalogueGeneratorTsv.h"
 #include "heating/HeatingUnitProject.h"
 #include "support/FileSizeLimit.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,12 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray randomBytes(qsizetype size)
 {

@@ -2,19 +2,11 @@
 
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readFixture(const QString& name)
-{
-    QFile file(testSourcePath(u"common/fixtures/"_s + name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
 
 const QString sampleText = u"Подбор вентиляторов ЗФН: №5, «ёЁ» 20 °C — ‰ € Ґґ Її"_s;
 
@@ -22,7 +14,7 @@ const QString sampleText = u"Подбор вентиляторов ЗФН: №5,
 
 TEST(Cp1251, MatchesBytesWrittenByAnotherEncoder)
 {
-    const QByteArray bytes = readFixture(u"cp1251-text.bin"_s);
+    const QByteArray bytes = fixtureBytes(u"common"_s, u"cp1251-text.bin"_s);
     EXPECT_EQ(cp1251::decode(bytes), sampleText);
     EXPECT_EQ(cp1251::encode(sampleText), bytes);
 }

@@ -11,13 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readFixture(const QString& name)
-{
-    QFile file(testSourcePath(u"common/fixtures/"_s + name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
-
 // A 236-byte layout of the kind the project files use: a name, padding, integers and number boxes.
 struct SampleProject {
     QString name;
@@ -67,17 +60,17 @@ const SampleProject sample {u"Цех №2 — сборочный"_s, 2, {u"20"_s
 
 TEST(FixedRecord, WritesTheLayoutByteForByte)
 {
-    EXPECT_EQ(write(sample, QLatin1Char(',')), readFixture(u"record-236.bin"_s));
+    EXPECT_EQ(write(sample, QLatin1Char(',')), fixtureBytes(u"common"_s, u"record-236.bin"_s));
 
     RecordWriter w;
     w.boolean(true).boolean(false).text(u"ABCDEFGHIJ"_s, 4).int32(-123456789);
-    EXPECT_EQ(w.bytes(), readFixture(u"record-small.bin"_s));
+    EXPECT_EQ(w.bytes(), fixtureBytes(u"common"_s, u"record-small.bin"_s));
     EXPECT_EQ(w.size(), 11);
 }
 
 TEST(FixedRecord, ReadsFieldsBackUnderAnotherSeparator)
 {
-    const auto p = read(readFixture(u"record-236.bin"_s), QLatin1Char('.'));
+    const auto p = read(fixtureBytes(u"common"_s, u"record-236.bin"_s), QLatin1Char('.'));
     ASSERT_TRUE(p.has_value());
     EXPECT_EQ(p->name, sample.name);
     EXPECT_EQ(p->kind, 2);
@@ -89,7 +82,7 @@ TEST(FixedRecord, ReadsFieldsBackUnderAnotherSeparator)
     EXPECT_EQ(p->moreBoxes[1], QString());
     EXPECT_EQ(p->moreBoxes[2], u"3.5"_s);
 
-    RecordReader r(readFixture(u"record-small.bin"_s));
+    RecordReader r(fixtureBytes(u"common"_s, u"record-small.bin"_s));
     EXPECT_TRUE(r.boolean());
     EXPECT_FALSE(r.boolean());
     EXPECT_EQ(r.text(4), u"ABCD"_s);
@@ -110,7 +103,7 @@ TEST(FixedRecord, TextIsCutToCapacityAndUnusedBytesAreZero)
 
 TEST(FixedRecord, ShortOrDamagedRecordsFailWithoutReadingPastTheEnd)
 {
-    const QByteArray whole = readFixture(u"record-236.bin"_s);
+    const QByteArray whole = fixtureBytes(u"common"_s, u"record-236.bin"_s);
     // One byte short, much too short, empty, one byte too long.
     for (const qsizetype size : {qsizetype(235), qsizetype(100), qsizetype(0)})
         EXPECT_FALSE(read(whole.left(size), QLatin1Char(',')).has_value()) << size;
@@ -161,7 +154,7 @@ TEST(FixedRecord, RecordFilesAreReadWholeAndReplacedSafely)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(u"Цех.lumaprj"_s);
-    const QByteArray record = readFixture(u"record-236.bin"_s);
+    const QByteArray record = fixtureBytes(u"common"_s, u"record-236.bin"_s);
 
     ASSERT_TRUE(writeRecordFile(path, record));
     EXPECT_EQ(readRecordFile(path, 236), record);

@@ -12,13 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray fixture(const QString& name)
-{
-    QFile file(testSourcePath(u"curtains/fixtures/"_s + name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
-
 // What the fixtures hold, as typed where the separator is ",".
 CurtainProject commaProject(Series series)
 {
@@ -66,7 +59,7 @@ TEST(CurtainProjectFileTest, RecordsAreByteExactAndReadBackUnderAnotherSeparator
 {
     for (const SeriesFile& s : seriesFiles) {
         SCOPED_TRACE(s.file);
-        const QByteArray bytes = fixture(QString::fromLatin1(s.file));
+        const QByteArray bytes = fixtureBytes(u"curtains"_s, QString::fromLatin1(s.file));
         ASSERT_EQ(bytes.size(), curtainRecordSize(s.series));
         EXPECT_EQ(encodeCurtainProject(s.series, commaProject(s.series), QLatin1Char(',')), bytes);
 
@@ -135,7 +128,7 @@ TEST(CurtainProjectFileTest, LoadersSurviveArbitraryBytes)
     QRandomGenerator random(17);
     for (int round = 0; round < 3000; ++round) {
         for (const SeriesFile& s : seriesFiles) {
-            QByteArray bytes = fixture(QString::fromLatin1(s.file));
+            QByteArray bytes = fixtureBytes(u"curtains"_s, QString::fromLatin1(s.file));
             if (round % 2 == 0) {
                 for (int i = 0; i < 12; ++i)
                     bytes[random.bounded(static_cast<int>(bytes.size()))]

@@ -12,13 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray fixture(const QString& name)
-{
-    QFile file(testSourcePath(u"heating/fixtures/"_s + name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
-
 // The project the fixture holds, with the box texts as typed where the separator is ",".
 HeatingUnitProject commaProject()
 {
@@ -39,7 +32,7 @@ HeatingUnitProject commaProject()
 
 TEST(HeatingUnitProjectTest, RecordIsByteExactAndReadsBackUnderAnotherSeparator)
 {
-    const QByteArray bytes = fixture(u"comma.lumaprj"_s);
+    const QByteArray bytes = fixtureBytes(u"heating"_s, u"comma.lumaprj"_s);
     EXPECT_EQ(encodeHeatingUnitProject(commaProject(), QLatin1Char(',')), bytes);
 
     const std::optional<HeatingUnitProject> loaded = decodeHeatingUnitProject(bytes, QLatin1Char('.'));
@@ -108,7 +101,7 @@ TEST(HeatingUnitProjectTest, SavingReplacesTheFileAndAFailedSaveKeepsTheOldOne)
         old.write(QByteArray(500, 'x'));
     }
     EXPECT_FALSE(saveHeatingUnitProject(path, commaProject(), QLatin1Char(',')).has_value());
-    EXPECT_EQ(fixture(u"comma.lumaprj"_s), [&] {
+    EXPECT_EQ(fixtureBytes(u"heating"_s, u"comma.lumaprj"_s), [&] {
         QFile f(path);
         f.open(QIODevice::ReadOnly);
         return f.readAll();
@@ -121,7 +114,7 @@ TEST(HeatingUnitProjectTest, SavingReplacesTheFileAndAFailedSaveKeepsTheOldOne)
 TEST(HeatingUnitProjectTest, ArbitraryBytesNeverBreakTheReader)
 {
     QRandomGenerator random(20261210);
-    const QByteArray valid = fixture(u"comma.lumaprj"_s);
+    const QByteArray valid = fixtureBytes(u"heating"_s, u"comma.lumaprj"_s);
     for (int trial = 0; trial < 2000; ++trial) {
         QByteArray bytes;
         if (trial % 2 == 0) {

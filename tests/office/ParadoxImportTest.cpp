@@ -6,6 +6,7 @@
 #include "office/ParadoxTable.h"
 #include "support/CliRunner.h"
 #include "support/StoreEngines.h"
+#include "support/TestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,12 +24,6 @@ namespace {
 QJsonObject jsonOf(const QByteArray& out)
 {
     return QJsonDocument::fromJson(out).object();
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes)

@@ -3,7 +3,6 @@
 #include "pressurization/SupplyWizard.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -13,13 +12,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QChar comma = QLatin1Char(',');
-
-QByteArray fixture(const QString& name)
-{
-    QFile file(testSourcePath(u"pressurization/fixtures/"_s + name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
 
 QByteArray escaped(const QString& text)
 {
@@ -64,7 +56,7 @@ TEST(SupplyReportTest, WholeReportOfTheZoneSchemeIsTheStoredText)
 {
     const SupplyRun run = runSupplyProject(zoneProject(), comma);
     ASSERT_TRUE(run.wizard.result()) << run.messages.join(u'\n').toStdString();
-    EXPECT_EQ(run.wizard.report().document(), fixture(u"zones.rtf"_s));
+    EXPECT_EQ(run.wizard.report().document(), fixtureBytes(u"pressurization"_s, u"zones.rtf"_s));
 }
 
 TEST(SupplyReportTest, BlocksFollowTheScheme)

@@ -3,7 +3,6 @@
 #include "common/Cp1251.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -18,13 +17,6 @@ void PrintTo(const QString& text, std::ostream* os)
 }
 
 namespace {
-
-QByteArray readFixture(const QString& name)
-{
-    QFile file(testSourcePath(u"rtf/fixtures/"_s + name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
 
 QStringList blockTexts(const QTextDocument& doc)
 {
@@ -68,7 +60,7 @@ QString readText(const QByteArray& rtf)
 TEST(RtfReader, ReadsAWordPadDocument)
 {
     QTextDocument doc;
-    rtf::readRtf(readFixture(u"wordpad.rtf"_s), doc);
+    rtf::readRtf(fixtureBytes(u"rtf"_s, u"wordpad.rtf"_s), doc);
 
     EXPECT_EQ(blockTexts(doc),
         QStringList({u"Вентиляторы ВРАН"_s,
@@ -106,7 +98,7 @@ TEST(RtfReader, ReadsAWordPadDocument)
 TEST(RtfReader, ReadsALibreOfficeDocument)
 {
     QTextDocument doc;
-    rtf::readRtf(readFixture(u"libreoffice.rtf"_s), doc);
+    rtf::readRtf(fixtureBytes(u"rtf"_s, u"libreoffice.rtf"_s), doc);
 
     // Unicode characters with their one-byte fallback skipped; style sheet, information, page styles,
     // bookmarks and field instructions hidden; the field's result shown.
@@ -142,7 +134,7 @@ TEST(RtfReader, ReadsTheSmokeExhaustReport)
     // part as a nested document with its own header and font table. As in every RTF reader, the blank
     // after a control word only ends the word ("\i0   \b" leaves two blanks).
     QTextDocument doc;
-    rtf::readRtf(readFixture(u"smoke-report.rtf"_s), doc);
+    rtf::readRtf(fixtureBytes(u"rtf"_s, u"smoke-report.rtf"_s), doc);
     const QStringList blocks = blockTexts(doc);
 
     for (const QString& line : {u"1. Задано:  Наименование проекта:  Корпус 2"_s,
@@ -325,7 +317,7 @@ TEST(RtfReader, SurvivesArbitraryBytes)
 
     // Damaged copies of real documents: bytes overwritten, then cut short.
     for (const QString& name : {u"wordpad.rtf"_s, u"libreoffice.rtf"_s, u"smoke-report.rtf"_s}) {
-        const QByteArray original = readFixture(name);
+        const QByteArray original = fixtureBytes(u"rtf"_s, name);
         for (int round = 0; round < 150; ++round) {
             QByteArray bytes = original;
             for (int i = 0; i < 8; ++i)

@@ -13,13 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray fixture(const QString& name)
-{
-    QFile file(testSourcePath(u"smoke/fixtures/"_s + name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
-
 // The corridor project as typed where the separator is ",".
 SmokeProject commaProject()
 {
@@ -43,7 +36,7 @@ const QStringList readError
 
 TEST(SmokeProjectFileTest, RecordIsByteExactAndReadsBackUnderAnotherSeparator)
 {
-    const QByteArray bytes = fixture(u"comma.smkprj"_s);
+    const QByteArray bytes = fixtureBytes(u"smoke"_s, u"comma.smkprj"_s);
     const SmokeProjectEncoding encoded = encodeSmokeProject(commaProject(), QLatin1Char(','));
     ASSERT_TRUE(encoded.record);
     EXPECT_EQ(*encoded.record, bytes);
@@ -57,7 +50,7 @@ TEST(SmokeProjectFileTest, RecordIsByteExactAndReadsBackUnderAnotherSeparator)
 
 TEST(SmokeProjectFileTest, EmptyTableTravelsAsOneEmptyRow)
 {
-    const QByteArray bytes = fixture(u"empty-table.smkprj"_s);
+    const QByteArray bytes = fixtureBytes(u"smoke"_s, u"empty-table.smkprj"_s);
     SmokeProject p = commaProject();
     p.sections = sections::SectionTable();
     EXPECT_EQ(*encodeSmokeProject(p, QLatin1Char(',')).record, bytes);
@@ -93,7 +86,7 @@ TEST(SmokeProjectFileTest, MissingShortOrInconsistentFilesGiveTheMessages)
     EXPECT_EQ(loadSmokeProject(dir.filePath(u"none.smkprj"_s), dot).messages,
         QStringList {u"Выберите существующий файл с расширением *.smkprj"_s});
 
-    const QByteArray good = fixture(u"comma.smkprj"_s);
+    const QByteArray good = fixtureBytes(u"smoke"_s, u"comma.smkprj"_s);
     QByteArray fewerAreas = good;
     // The area list (offset 1027) holds one item where the length list holds two.
     const QByteArray oneArea = "\x05"
@@ -140,7 +133,7 @@ TEST(SmokeProjectFileTest, TableTooLongForItsFieldsIsNotSaved)
 TEST(SmokeProjectFileTest, LoaderSurvivesArbitraryBytes)
 {
     QRandomGenerator random(1234);
-    const QByteArray good = fixture(u"comma.smkprj"_s);
+    const QByteArray good = fixtureBytes(u"smoke"_s, u"comma.smkprj"_s);
     for (int round = 0; round < 3000; ++round) {
         QByteArray bytes = good;
         const int flips = 1 + random.bounded(40);

@@ -2,7 +2,6 @@
 #include "smoke/SmokeWizard.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -10,13 +9,6 @@ using namespace smoke;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray fixture(const QString& name)
-{
-    QFile file(testSourcePath(u"smoke/fixtures/"_s + name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
 
 QStringList blockLabels(const QByteArray& document)
 {
@@ -33,7 +25,7 @@ TEST(SmokeReportTest, WholeReportOfTheCorridorIsTheStoredText)
 {
     const SmokeRun run = runSmokeProject(corridorProject(), dot);
     ASSERT_TRUE(run.wizard.result());
-    EXPECT_EQ(run.wizard.report().document(), fixture(u"corridor.rtf"_s));
+    EXPECT_EQ(run.wizard.report().document(), fixtureBytes(u"smoke"_s, u"corridor.rtf"_s));
     EXPECT_EQ(blockLabels(run.wizard.report().document()),
         QStringList({u"2"_s, u"2a"_s, u"20"_s, u"21"_s, u"22"_s, u"23"_s, u"24"_s, u"26.1"_s, u"27.1"_s,
             u"28.1"_s, u"26.2"_s, u"27.2"_s, u"28.2"_s, u"29"_s, u"30"_s, u"31"_s, u"32"_s, u"34"_s, u"35"_s,

@@ -1,7 +1,6 @@
 #include "unit/UnitProjectFile.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -10,12 +9,6 @@ using namespace unit;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The project the fixture holds, as a window on a "," machine typed it.
 UnitProject fixtureProject()

@@ -1,6 +1,7 @@
 #include "pages/ReportPages.h"
 #include "calcreport/CalculationReport.h"
 #include "pages/Jpeg.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,12 +24,6 @@ QByteArray reportOfPages(int pages)
         if (line % 10 == 0 && ReportPages(report.refreshReport()).pageCount() == pages)
             return report.document();
     }
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Share of dark pixels in a rectangle of the image.
@@ -68,7 +63,7 @@ TEST(ReportPagesTest, ThreePageReportGivesThreeJpegPagesWithHeaderTextAndNumber)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
         QStringList({u"base_1.jpg"_s, u"base_2.jpg"_s, u"base_3.jpg"_s}));
     for (int n = 1; n <= 3; ++n) {
-        const QImage page = decodeJpeg(readAll(pageImagePath(chosen, n)));
+        const QImage page = decodeJpeg(fileBytes(pageImagePath(chosen, n)));
         ASSERT_EQ(page.size(), QSize(pageWidth, pageHeight)) << n;
         EXPECT_GT(darkShare(page, QRect(40, 20, 110, 100)), 0.1) << "emblem of the header, page " << n;
         EXPECT_GT(darkShare(page, QRect(150, 150, 900, 1200)), 0.001) << "text, page " << n;
@@ -84,7 +79,7 @@ TEST(ReportPagesTest, PdfHoldsTheSamePages)
     const PagesWritten written = writePagesPdf(reportOfPages(2), path);
     ASSERT_FALSE(written.error);
     EXPECT_EQ(written.pages, 2);
-    const QByteArray pdf = readAll(path);
+    const QByteArray pdf = fileBytes(path);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 2);
 }
