@@ -4,12 +4,16 @@
 #include "ui/Messages.h"
 #include "ui/SpinEditWidget.h"
 #include "ui/UserSettings.h"
+#include "ui/report/Report.h"
+#include "ui/report/ReportPreviewWindow.h"
 
 #include <QAbstractButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 // Driving windows in tests as the user does: controls found by their names, numbers typed, buttons clicked.
@@ -36,6 +40,23 @@ inline QString text(const QWidget* window, const QString& box)
 inline void click(const QWidget* window, const QString& button)
 {
     QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
+}
+
+// Runs a print and closes the report's preview as soon as it shows: the number of pages it showed, or -1
+// when no preview opened.
+inline int previewedPages(const report::Report& report, const std::function<void()>& print)
+{
+    int pages = -1;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (report::ReportPreviewWindow* preview = report.openPreview()) {
+            pages = preview->report().pageCount();
+            preview->close();
+        }
+    });
+    closer.start(20);
+    print();
+    return pages;
 }
 
 // A window test whose program messages are collected in `messages` and whose per-user settings live in a

@@ -310,19 +310,7 @@ TEST_F(CurtainWindowTest, PrintFillsTheFormAndPreviewsIt)
     click(window.get(), u"bRun"_s);
     CurtainResultsWindow* results = resultsOf(Series::Pln);
     CurtainReportForm* form = formOf(Series::Pln);
-    bool previewSeen = false;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (report::ReportPreviewWindow* preview = form->report().openPreview()) {
-            previewSeen = true;
-            EXPECT_EQ(preview->report().pages.size(), 1);
-            preview->close();
-        }
-    });
-    closer.start(20);
-    click(results, u"bPrint"_s);
-    closer.stop();
-    EXPECT_TRUE(previewSeen);
+    EXPECT_EQ(windowtesting::previewedPages(form->report(), [&] { click(results, u"bPrint"_s); }), 1);
     EXPECT_FALSE(results->isVisible());
     EXPECT_EQ(form->labelText(u"QRLabelName"_s), u"ПЛН-2-2*АЭ-1*БЭ");
     EXPECT_EQ(form->labelText(u"QRLabelValue15"_s), u"Склад");

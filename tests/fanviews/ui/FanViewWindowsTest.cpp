@@ -7,6 +7,7 @@
 #include "fanviews/ui/FanSheetReportForm.h"
 #include "fanviews/ui/FanSheetWindow.h"
 #include "fanviews/ui/TForm_Razmer.h"
+#include "support/WindowTesting.h"
 #include "ui/Messages.h"
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
@@ -265,20 +266,10 @@ TEST_F(FanViewWindows, SmokeSheetPrintsThroughThePreview)
     sheet->showFan(fan, fanviews::smokeSheetValuesOf(row, {flow, pressure - 20, true, 1, u"300"_s}));
 
     auto* form = shared<TQRep_vovazu_FORMSMK>();
-    bool previewSeen = false;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (report::ReportPreviewWindow* preview = form->report().openPreview()) {
-            previewSeen = true;
-            EXPECT_FALSE(preview->report().pages.isEmpty());
-            preview->close();
-        }
-    });
-    closer.start(20);
-    QTest::mouseClick(button(sheet, u"Button2"_s), Qt::LeftButton);
-    closer.stop();
+    EXPECT_GT(windowtesting::previewedPages(
+                  form->report(), [&] { QTest::mouseClick(button(sheet, u"Button2"_s), Qt::LeftButton); }),
+        0);
 
-    EXPECT_TRUE(previewSeen);
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->report().title, u"ЗФН: Печать характеристик вентилятора дымоудаления:  "_s + designation);
     EXPECT_EQ(form->labelText(u"QRLabel11"_s), u"300"_s);

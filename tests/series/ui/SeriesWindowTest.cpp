@@ -6,6 +6,7 @@
 #include "series/SeriesFixture.h"
 #include "series/ui/SeriesFanViews.h"
 #include "series/ui/TForm_YarlykChange.h"
+#include "support/WindowTesting.h"
 #include "ui/Messages.h"
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
@@ -75,22 +76,6 @@ void click(QCustomPlot* chart, QPoint at)
 {
     QTest::mousePress(chart, Qt::LeftButton, {}, at);
     QTest::mouseRelease(chart, Qt::LeftButton, {}, at);
-}
-
-// Runs a print and closes the form's preview as soon as it shows; whether it showed prepared pages.
-bool previewed(report::ReportHostWindow* form, const std::function<void()>& print)
-{
-    bool pages = false;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (report::ReportPreviewWindow* preview = form->report().openPreview()) {
-            pages = !preview->report().pages.isEmpty();
-            preview->close();
-        }
-    });
-    closer.start(20);
-    print();
-    return pages;
 }
 
 } // namespace
@@ -270,8 +255,9 @@ TEST_F(SeriesWindows, PrintPreviewsTheSeriesWithItsTable)
 {
     auto window = openOn(u"Canal R"_s);
     auto* form = program.windows().get<TQRep_FORM>();
-    EXPECT_TRUE(previewed(
-        form, [&] { QTest::mouseClick(window->findChild<QPushButton*>(u"bPrint"_s), Qt::LeftButton); }));
+    EXPECT_TRUE(0 < windowtesting::previewedPages(form->report(), [&] {
+        QTest::mouseClick(window->findChild<QPushButton*>(u"bPrint"_s), Qt::LeftButton);
+    }));
     EXPECT_EQ(form->titleLabel()->text(), u"Характеристики вентиляторов: Canal R"_s);
     EXPECT_EQ(form->chart()->graph(4)->dataCount(), 25) << "the fifth curve in black";
     EXPECT_EQ(form->chart()->graph(5)->dataCount(), 0);
@@ -298,7 +284,7 @@ TEST_F(SeriesWindows, SeriesOfFortyFansShowsEveryFan)
     EXPECT_EQ(window.curve(36)->pen().color(), window.curve(0)->pen().color()) << "colours repeat after 36";
 
     auto* form = program.windows().get<TQRep_FORM>();
-    EXPECT_TRUE(previewed(form, [&] { window.print(); }));
+    EXPECT_TRUE(0 < windowtesting::previewedPages(form->report(), [&] { window.print(); }));
     EXPECT_GE(form->curveSlots(), 40);
     QSqlQuery rows(store::workingDatabase());
     ASSERT_TRUE(rows.exec(u"SELECT COUNT(*) FROM ventutil"_s) && rows.next());
@@ -326,8 +312,9 @@ TEST_F(SeriesWindows, SheetPrintsTheCatalogueCurveWithoutAWorkingPoint)
     window->showDetails();
     auto* sheet = program.windows().get<TForm_ResImage_Utility>();
     auto* form = program.windows().get<TQRep_vovazu_FORM_Utility>();
-    EXPECT_TRUE(previewed(
-        form, [&] { QTest::mouseClick(sheet->findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton); }));
+    EXPECT_TRUE(0 < windowtesting::previewedPages(form->report(), [&] {
+        QTest::mouseClick(sheet->findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton);
+    }));
     EXPECT_EQ(form->labelText(u"QRLabel6"_s), u"Canal 3,55-4-3"_s);
     EXPECT_EQ(form->labelText(u"QRLabelValue1"_s), u"1400   об/мин"_s);
     EXPECT_EQ(form->chart()->graph(0)->dataCount(), 100) << "the pressure curve";

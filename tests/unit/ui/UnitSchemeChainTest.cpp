@@ -33,6 +33,7 @@
 using namespace Qt::StringLiterals;
 using windowtesting::child;
 using windowtesting::click;
+using windowtesting::previewedPages;
 
 namespace {
 
@@ -104,23 +105,6 @@ protected:
         auto* scheme = program.windows().get<TFormSxema>();
         EXPECT_TRUE(scheme->isVisible());
         return scheme;
-    }
-
-    // Runs a print and returns whether its preview opened with pages.
-    bool previewOf(const std::function<void()>& print, report::Report& report)
-    {
-        bool seen = false;
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            if (report::ReportPreviewWindow* preview = report.openPreview()) {
-                seen = !preview->report().pages.isEmpty();
-                preview->close();
-            }
-        });
-        closer.start(20);
-        print();
-        closer.stop();
-        return seen;
     }
 
     ProgramContext program;
@@ -211,7 +195,7 @@ TEST_F(UnitSchemeChainTest, HandOverSelectResultSchemeReorderAndPrint)
     EXPECT_EQ(storedLines(), lines(list));
 
     auto* printed = program.windows().get<TQRep_Pritoch>();
-    EXPECT_TRUE(previewOf([&] { click(scheme, u"ButtonPrintSystem"_s); }, printed->report()));
+    EXPECT_GT(previewedPages(printed->report(), [&] { click(scheme, u"ButtonPrintSystem"_s); }), 0);
     EXPECT_EQ(printed->text(u"QRLabel7"_s), u"Модульная система: Цех 2"_s);
     EXPECT_EQ(printed->text(u"QRLabel_tv1"_s), u"-26/35 °C"_s);
     EXPECT_TRUE(printed->isShown(u"ChildBand2"_s));
@@ -238,7 +222,7 @@ TEST_F(UnitSchemeChainTest, ASecondUnitReplacesTheFirstEverywhere)
     EXPECT_FALSE(child<QWidget>(scheme, u"Panel_oxl"_s)->isVisible());
 
     auto* printed = program.windows().get<TQRep_Pritoch>();
-    EXPECT_TRUE(previewOf([&] { click(scheme, u"ButtonPrintSystem"_s); }, printed->report()));
+    EXPECT_GT(previewedPages(printed->report(), [&] { click(scheme, u"ButtonPrintSystem"_s); }), 0);
     EXPECT_EQ(printed->text(u"QRLabel7"_s), u"Модульная система: Вторая"_s);
     // No cooler: neither its band nor the condensing unit nor the winter/summer temperatures.
     EXPECT_FALSE(printed->isShown(u"ChildBand2"_s));
@@ -296,7 +280,7 @@ TEST_F(UnitSchemeChainTest, FromTheCompositionWindowToThePrintedUnit)
     EXPECT_EQ(storedLines().at(1), third);
 
     auto* printed = program.windows().get<TQRep_Pritoch>();
-    EXPECT_TRUE(previewOf([&] { click(scheme, u"ButtonPrintSystem"_s); }, printed->report()));
+    EXPECT_GT(previewedPages(printed->report(), [&] { click(scheme, u"ButtonPrintSystem"_s); }), 0);
     EXPECT_EQ(printed->text(u"QRLabelGv"_s), selection->handoverShown().flow);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
 }
