@@ -12,7 +12,6 @@
 #include "ui/SpinEditWidget.h"
 #include "ui/UserSettings.h"
 #include "ui/report/CustomPlot.h"
-#include "ui/report/ReportPreviewWindow.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -21,7 +20,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 

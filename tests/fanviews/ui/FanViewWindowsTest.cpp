@@ -12,14 +12,12 @@
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 #include "ui/report/CustomPlot.h"
-#include "ui/report/ReportPreviewWindow.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;

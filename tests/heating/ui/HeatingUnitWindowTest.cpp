@@ -11,7 +11,6 @@
 #include "ui/RadioGroupWidget.h"
 #include "ui/SpinEditWidget.h"
 #include "ui/UserSettings.h"
-#include "ui/report/ReportPreviewWindow.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -20,7 +19,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
-#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>

@@ -11,7 +11,6 @@
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 #include "ui/report/CustomPlot.h"
-#include "ui/report/ReportPreviewWindow.h"
 #include "ui/report/TQRep_FORM.h"
 
 #include <QApplication>

@@ -8,7 +8,6 @@
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 #include "ui/UserSettings.h"
-#include "ui/report/ReportPreviewWindow.h"
 #include "unit/UnitCalculation.h"
 #include "unit/UnitHandover.h"
 #include "unit/UnitScheme.h"
@@ -27,7 +26,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
