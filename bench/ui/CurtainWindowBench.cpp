@@ -1,5 +1,4 @@
-#include "app/ProgramContext.h"
-#include "app/SharedWindowList.h"
+#include "BenchProgram.h"
 #include "curtains/ui/CurtainResultsWindow.h"
 #include "curtains/ui/CurtainTaskWindow.h"
 #include "ui/RadioGroupWidget.h"
@@ -14,29 +13,18 @@
 // 1 ТЕМ, 2 ПЛН, each with a heater so that every catalogue read happens.
 namespace {
 
-ProgramContext& program()
-{
-    static ProgramContext context;
-    static const bool registered = [] {
-        registerSharedWindows(context.windows());
-        return true;
-    }();
-    (void)registered;
-    return context;
-}
-
 std::unique_ptr<CurtainTaskWindow> taskWindow(curtains::Series series)
 {
     std::unique_ptr<CurtainTaskWindow> window;
     switch (series) {
     case curtains::Series::Ork:
-        window = std::make_unique<TMDIChildVozdZavesaORK>(program());
+        window = std::make_unique<TMDIChildVozdZavesaORK>(benchProgram());
         break;
     case curtains::Series::Tem:
-        window = std::make_unique<TMDIChildVozdZavesaTEM>(program());
+        window = std::make_unique<TMDIChildVozdZavesaTEM>(benchProgram());
         break;
     case curtains::Series::Pln:
-        window = std::make_unique<TMDIChildVozdZavesaPLN>(program());
+        window = std::make_unique<TMDIChildVozdZavesaPLN>(benchProgram());
         break;
     }
     window->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -50,7 +38,7 @@ void curtainCalculatedAndDrawn(benchmark::State& state)
 {
     const auto series = static_cast<curtains::Series>(state.range(0));
     const std::unique_ptr<CurtainTaskWindow> window = taskWindow(series);
-    CurtainResultsWindow* results = curtainResultsWindow(program().windows(), series);
+    CurtainResultsWindow* results = curtainResultsWindow(benchProgram().windows(), series);
     for (auto _ : state) {
         window->run();
         benchmark::DoNotOptimize(results->grab()); // painted as a whole, exposed or not

@@ -1,5 +1,4 @@
-#include "app/ProgramContext.h"
-#include "app/SharedWindowList.h"
+#include "BenchProgram.h"
 #include "fans/SelectionResultTables.h"
 #include "fanviews/ui/FanGraphsWindow.h"
 #include "fanviews/ui/FanSheetWindow.h"
@@ -25,20 +24,9 @@ fanviews::FanCurveSet twentyPoints()
     return set;
 }
 
-ProgramContext& program()
-{
-    static ProgramContext context;
-    static const bool registered = [] {
-        registerSharedWindows(context.windows());
-        return true;
-    }();
-    (void)registered;
-    return context;
-}
-
 void sheetFillsAndShows(benchmark::State& state)
 {
-    auto* sheet = program().windows().get<TForm_ResImage>();
+    auto* sheet = benchProgram().windows().get<TForm_ResImage>();
     fans::SelectedFan fan {QStringLiteral("ВКК-СКАТ 2,5-4-3"), 1000, 442, 1000, 440, false, {}};
     fan.row = QStringList {QStringLiteral("1"), fan.designation, QStringLiteral("1000"),
         QStringLiteral("442"), QStringLiteral("250"), QStringLiteral("1380"), QStringLiteral("диам.250"),
@@ -58,7 +46,7 @@ BENCHMARK(sheetFillsAndShows)->Unit(benchmark::kMillisecond);
 
 void graphsOpenAndPaint(benchmark::State& state)
 {
-    auto* graphs = program().windows().get<TResult_Form>();
+    auto* graphs = benchProgram().windows().get<TResult_Form>();
     const auto curves = twentyPoints();
     for (auto _ : state) {
         graphs->open(curves, QStringLiteral("ЗФН: Графики характеристик канального вентилятора:  X 4-4-3"));

@@ -1,5 +1,4 @@
-#include "app/ProgramContext.h"
-#include "app/SharedWindowList.h"
+#include "BenchProgram.h"
 #include "common/CatalogueStore.h"
 #include "ui/SharedWindows.h"
 #include "unit/WorkingTables.h"
@@ -13,17 +12,6 @@
 // Reordering the arrangement of a 30-piece unit as the user does it: one step of a piece, the order stored
 // in the working table, the strip's pictures loaded, lettered and painted.
 namespace {
-
-ProgramContext& program()
-{
-    static ProgramContext context;
-    static const bool registered = [] {
-        registerSharedWindows(context.windows());
-        return true;
-    }();
-    (void)registered;
-    return context;
-}
 
 // 30 pieces: silencers and connectors of several pieces among single ones, the fan and a condensing unit.
 std::vector<unit::UnitElementRow> thirtyPieces()
@@ -60,7 +48,7 @@ std::vector<unit::UnitElementRow> thirtyPieces()
 void reorderThirtyPieces(benchmark::State& state)
 {
     unit::writeReportOrderTable(store::workingDatabase(), thirtyPieces());
-    auto* scheme = program().windows().get<TFormSxema>();
+    auto* scheme = benchProgram().windows().get<TFormSxema>();
     unit::UnitHandover handover;
     handover.fanDuctSize = QStringLiteral("800*500");
     scheme->showScheme(handover, {});
