@@ -7,7 +7,7 @@
 #include "fans/SelectionValidation.h"
 #include "fans/ui/FanSearchControls.h"
 #include "fans/ui/FansFoundWindow.h"
-#include "ui/BusyIndicator.h"
+#include "fans/ui/ListedSelection.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
@@ -366,25 +366,10 @@ void TMDIChild::runSelection()
     const auto request = readRequest();
     if (!request)
         return;
-    std::optional<fans::GeneralSelection> run;
-    QString storeError;
-    {
-        ui::BusyScope busy(m_program.busyIndicator(), u"Подбор вентиляторов..."_s);
-        try {
-            run = fans::runGeneralSelection(*request);
-        } catch (const CatalogueError& error) {
-            storeError = error.message();
-        }
-    }
-    if (!run) {
-        ui::showMessage(storeError, ui::MessageKind::Error);
+    const auto run = listedSelection(m_program.busyIndicator(), u"Подбор вентиляторов..."_s,
+        [&] { return fans::runGeneralSelection(*request); });
+    if (!run)
         return;
-    }
-    if (run->outcome.status != fans::SelectionOutcome::Status::Listed) {
-        for (const QString& message : run->outcome.messages)
-            ui::showMessage(message, ui::MessageKind::Warning);
-        return;
-    }
     m_program.windows().get<TFormGrVovazu>()->fill(
         fans::foundFansContentOf(run->outcome, *request, systemDecimalSeparator()));
 }

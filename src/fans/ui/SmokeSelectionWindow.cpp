@@ -5,8 +5,8 @@
 #include "fans/SmokeFoundFanRow.h"
 #include "fans/SmokeSelection.h"
 #include "fans/SmokeSelectionValidation.h"
+#include "fans/ui/ListedSelection.h"
 #include "fans/ui/SmokeFansFoundWindow.h"
-#include "ui/BusyIndicator.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
@@ -466,25 +466,10 @@ void TMDIChildSMK::runSelection()
     const auto request = readRequest();
     if (!request)
         return;
-    std::optional<fans::SmokeSelection> run;
-    QString storeError;
-    {
-        ui::BusyScope busy(m_program.busyIndicator(), u"Подбор вентиляторов дымоудаления..."_s);
-        try {
-            run = fans::runSmokeSelection(*request);
-        } catch (const CatalogueError& error) {
-            storeError = error.message();
-        }
-    }
-    if (!run) {
-        ui::showMessage(storeError, ui::MessageKind::Error);
+    const auto run = listedSelection(m_program.busyIndicator(), u"Подбор вентиляторов дымоудаления..."_s,
+        [&] { return fans::runSmokeSelection(*request); });
+    if (!run)
         return;
-    }
-    if (run->outcome.status != fans::SelectionOutcome::Status::Listed) {
-        for (const QString& message : run->outcome.messages)
-            ui::showMessage(message, ui::MessageKind::Warning);
-        return;
-    }
     m_program.windows().get<TFormGrVovazuSMK>()->fill(
         fans::smokeFoundFansContentOf(run->outcome, *request, systemDecimalSeparator()));
 }
