@@ -8,6 +8,7 @@
 #include "fans/ui/FanSearchControls.h"
 #include "fans/ui/FansFoundWindow.h"
 #include "fans/ui/ListedSelection.h"
+#include "fans/ui/RequiredDuty.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
@@ -324,33 +325,12 @@ void TMDIChild::applyPressureRule()
 std::optional<fans::SelectionRequest> TMDIChild::readRequest()
 {
     fans::SelectionRequest request;
-    const auto flow = ui::readNumber(m_flow);
-    if (!flow)
-        return std::nullopt;
-    request.flow = *flow;
-    SpinEditWidget* pressureBox = m_totalPressure->isChecked() ? m_pressure : m_staticPressureBox;
     request.group = group();
     request.pressureKind
         = m_totalPressure->isChecked() ? fans::PressureKind::Total : fans::PressureKind::Static;
     m_search->narrow(request);
-
-    // Flow first, so a bad flow is reported before the pressure is read.
-    if (fans::checkRequest(request) == fans::RequestFault::FlowNotPositive) {
-        ui::showMessage(fans::faultMessage(fans::RequestFault::FlowNotPositive), ui::MessageKind::Warning);
-        m_flow->setFocus();
+    if (!readRequiredDuty(request, m_flow, m_totalPressure->isChecked() ? m_pressure : m_staticPressureBox))
         return std::nullopt;
-    }
-    const auto pressure = ui::readNumber(pressureBox);
-    if (!pressure)
-        return std::nullopt;
-    request.pressure = *pressure;
-    const fans::RequestFault fault = fans::checkRequest(request);
-    if (fault != fans::RequestFault::None) {
-        ui::showMessage(fans::faultMessage(fault), ui::MessageKind::Warning);
-        if (fault == fans::RequestFault::PressureNotPositive)
-            pressureBox->setFocus();
-        return std::nullopt;
-    }
     const QListWidget* series = groupControls(request.group).list;
     for (int i = 0; i < series->count(); ++i) {
         const QListWidgetItem* item = series->item(i);

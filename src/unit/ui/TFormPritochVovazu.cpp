@@ -9,6 +9,7 @@
 #include "fans/ui/FanSearchControls.h"
 #include "fans/ui/FansFoundWindow.h"
 #include "fans/ui/ListedSelection.h"
+#include "fans/ui/RequiredDuty.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
@@ -211,28 +212,9 @@ void TFormPritochVovazu::goBack()
 std::optional<fans::SelectionRequest> TFormPritochVovazu::readRequest()
 {
     fans::SelectionRequest request;
-    const auto flow = ui::readNumber(m_flow);
-    if (!flow)
-        return std::nullopt;
-    request.flow = *flow;
     m_search->narrow(request);
-    // Flow first, so a bad flow is reported before the pressure is read.
-    if (fans::checkRequest(request) == fans::RequestFault::FlowNotPositive) {
-        ui::showMessage(fans::faultMessage(fans::RequestFault::FlowNotPositive), ui::MessageKind::Warning);
-        m_flow->setFocus();
+    if (!readRequiredDuty(request, m_flow, m_pressure))
         return std::nullopt;
-    }
-    const auto pressure = ui::readNumber(m_pressure);
-    if (!pressure)
-        return std::nullopt;
-    request.pressure = *pressure;
-    const fans::RequestFault fault = fans::checkRequest(request);
-    if (fault != fans::RequestFault::None) {
-        ui::showMessage(fans::faultMessage(fault), ui::MessageKind::Warning);
-        if (fault == fans::RequestFault::PressureNotPositive)
-            m_pressure->setFocus();
-        return std::nullopt;
-    }
     for (int i = 0; i < m_series->count(); ++i) {
         if (m_series->item(i)->checkState() == Qt::Checked)
             request.series.push_back({m_series->item(i)->text().trimmed(), false});
