@@ -9,6 +9,7 @@
 #include "fans/ui/FansFoundWindow.h"
 #include "fans/ui/ListedSelection.h"
 #include "fans/ui/RequiredDuty.h"
+#include "fans/ui/SelectionButtons.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
@@ -20,7 +21,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
@@ -146,28 +146,7 @@ QWidget* TMDIChild::buildInputColumn()
 
     layout->addWidget(buildDutyGroup());
 
-    auto* run = new QPushButton(u"Подбор"_s);
-    run->setObjectName(u"Button1"_s);
-    run->setDefault(true);
-    run->setToolTip(u"Щелкните для начала подбора"_s);
-    QPalette runPalette = run->palette();
-    runPalette.setColor(QPalette::ButtonText, Qt::blue);
-    run->setPalette(runPalette);
-    auto* close = new QPushButton(u"Закрыть"_s);
-    close->setObjectName(u"Button2"_s);
-    connect(run, &QPushButton::clicked, this, &TMDIChild::runSelection);
-    connect(close, &QPushButton::clicked, this, [this] {
-        // Inside the frame the task window's frame closes (and frees) it.
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            frame->close();
-        else
-            QWidget::close();
-    });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(run);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    layout->addLayout(selectionButtons(this, [this] { runSelection(); }));
     return column;
 }
 

@@ -6,6 +6,7 @@
 #include "fans/SmokeSelection.h"
 #include "fans/SmokeSelectionValidation.h"
 #include "fans/ui/ListedSelection.h"
+#include "fans/ui/SelectionButtons.h"
 #include "fans/ui/SmokeFansFoundWindow.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
@@ -21,10 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSplitter>
@@ -186,28 +185,7 @@ QWidget* TMDIChildSMK::buildInputColumn()
     m_fireClass->setItemIndex(0);
     layout->addWidget(m_fireClass);
 
-    auto* run = new QPushButton(u"Подбор"_s);
-    run->setObjectName(u"Button1"_s);
-    run->setDefault(true);
-    run->setToolTip(u"Щелкните для начала подбора"_s);
-    QPalette runPalette = run->palette();
-    runPalette.setColor(QPalette::ButtonText, Qt::blue);
-    run->setPalette(runPalette);
-    auto* close = new QPushButton(u"Закрыть"_s);
-    close->setObjectName(u"Button2"_s);
-    connect(run, &QPushButton::clicked, this, &TMDIChildSMK::runSelection);
-    connect(close, &QPushButton::clicked, this, [this] {
-        // Inside the frame the task window's frame closes (and frees) it.
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            frame->close();
-        else
-            QWidget::close();
-    });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(run);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    layout->addLayout(selectionButtons(this, [this] { runSelection(); }));
     return column;
 }
 

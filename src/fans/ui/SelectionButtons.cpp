@@ -1,0 +1,33 @@
+#include "fans/ui/SelectionButtons.h"
+
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+QHBoxLayout* selectionButtons(QWidget* window, const std::function<void()>& runSelection)
+{
+    auto* run = new QPushButton(u"Подбор"_s);
+    run->setObjectName(u"Button1"_s);
+    run->setDefault(true);
+    run->setToolTip(u"Щелкните для начала подбора"_s);
+    QPalette runPalette = run->palette();
+    runPalette.setColor(QPalette::ButtonText, Qt::blue);
+    run->setPalette(runPalette);
+    auto* close = new QPushButton(u"Закрыть"_s);
+    close->setObjectName(u"Button2"_s);
+    QObject::connect(run, &QPushButton::clicked, window, runSelection);
+    QObject::connect(close, &QPushButton::clicked, window, [window] {
+        // Inside the frame the task window's frame closes (and frees) it.
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+            frame->close();
+        else
+            window->close();
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(run);
+    buttons->addWidget(close);
+    return buttons;
+}
