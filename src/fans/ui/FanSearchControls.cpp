@@ -1,5 +1,7 @@
 #include "fans/ui/FanSearchControls.h"
 
+#include "fans/ui/SearchBandGroup.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -192,38 +194,8 @@ void FanSearchControls::buildRange(const FanSearchLook& look)
 
 void FanSearchControls::buildBand(const FanSearchLook& look)
 {
-    m_bandGroup = new QGroupBox(look.bandTitle);
-    m_band = new QSlider(Qt::Horizontal);
-    m_band->setObjectName(u"TrackBar1"_s);
-    m_band->setRange(5, 30);
-    m_band->setValue(look.bandPosition);
-    m_band->setPageStep(5);
-    m_band->setTickInterval(5);
-    m_band->setTickPosition(QSlider::TicksBothSides);
-    m_band->setToolTip(u"Установите диапазон поиска, в % оттребуемого расхода воздуха"_s);
-    m_bandText = new QLineEdit(QString::number(look.bandPosition));
-    m_bandText->setObjectName(u"Input_DIAP"_s);
-    m_bandText->setEnabled(false);
-    m_bandText->setMaximumWidth(50);
-    connect(m_band, &QSlider::valueChanged, this,
-        [this](int value) { m_bandText->setText(QString::number(value)); });
-    m_band->setMinimumWidth(300);
-    // The scale labels stand under their ticks: the middle one where the band starts.
-    auto* scale = new QHBoxLayout;
-    scale->addWidget(new QLabel(u"5%"_s));
-    scale->addStretch(look.bandPosition - 5);
-    scale->addWidget(new QLabel(u"%1%"_s.arg(look.bandPosition)));
-    scale->addStretch(30 - look.bandPosition);
-    scale->addWidget(new QLabel(u"30%"_s));
-    auto* layout = new QGridLayout(m_bandGroup);
-    layout->addWidget(m_band, 0, 0);
-    layout->addLayout(scale, 1, 0);
-    auto* value = new QHBoxLayout;
-    value->addWidget(m_bandText);
-    value->addWidget(new QLabel(u"%"_s));
-    value->addStretch();
-    layout->addLayout(value, 0, 1);
-    layout->setColumnStretch(2, 1);
+    m_bandGroup = searchBandGroup(look.bandTitle,
+        u"Установите диапазон поиска, в % оттребуемого расхода воздуха"_s, look.bandPosition, &m_band);
 }
 
 void FanSearchControls::fill(const QStringList& diameters, const std::vector<fans::DuctSizeEntry>& sizes)

@@ -76,5 +76,4 @@ private:
     QCheckBox* m_singlePhase = nullptr;
     QCheckBox* m_threePhase = nullptr;
     QSlider* m_band = nullptr;
-    QLineEdit* m_bandText = nullptr;
 };

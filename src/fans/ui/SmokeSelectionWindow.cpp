@@ -6,6 +6,7 @@
 #include "fans/SmokeSelection.h"
 #include "fans/SmokeSelectionValidation.h"
 #include "fans/ui/ListedSelection.h"
+#include "fans/ui/SearchBandGroup.h"
 #include "fans/ui/SelectionButtons.h"
 #include "fans/ui/SmokeFansFoundWindow.h"
 #include "ui/Messages.h"
@@ -234,39 +235,8 @@ QWidget* TMDIChildSMK::buildSearchRange()
 
 QWidget* TMDIChildSMK::buildRangeGroup()
 {
-    auto* rangeGroup = new QGroupBox(u" Диапазон поиска от требуемого объема удаляемого дыма, в % "_s);
-    m_range = new QSlider(Qt::Horizontal);
-    m_range->setObjectName(u"TrackBar1"_s);
-    m_range->setRange(5, 30);
-    m_range->setValue(15);
-    m_range->setPageStep(5);
-    m_range->setTickInterval(5);
-    m_range->setTickPosition(QSlider::TicksBothSides);
-    m_range->setToolTip(u"Установите диапазон поиска, в % от требуемого объема удаляемого дыма"_s);
-    m_range->setMinimumWidth(300);
-    m_rangeText = new QLineEdit(u"15"_s);
-    m_rangeText->setObjectName(u"Input_DIAP"_s);
-    m_rangeText->setEnabled(false);
-    m_rangeText->setMaximumWidth(50);
-    connect(m_range, &QSlider::valueChanged, this,
-        [this](int value) { m_rangeText->setText(QString::number(value)); });
-    // The scale labels stand under their ticks: 15 is two fifths of the way from 5 to 30.
-    auto* scale = new QHBoxLayout;
-    scale->addWidget(new QLabel(u"5%"_s));
-    scale->addStretch(2);
-    scale->addWidget(new QLabel(u"15%"_s));
-    scale->addStretch(3);
-    scale->addWidget(new QLabel(u"30%"_s));
-    auto* rangeLayout = new QGridLayout(rangeGroup);
-    rangeLayout->addWidget(m_range, 0, 0);
-    rangeLayout->addLayout(scale, 1, 0);
-    auto* rangeValue = new QHBoxLayout;
-    rangeValue->addWidget(m_rangeText);
-    rangeValue->addWidget(new QLabel(u"%"_s));
-    rangeValue->addStretch();
-    rangeLayout->addLayout(rangeValue, 0, 1);
-    rangeLayout->setColumnStretch(2, 1);
-    return rangeGroup;
+    return searchBandGroup(u" Диапазон поиска от требуемого объема удаляемого дыма, в % "_s,
+        u"Установите диапазон поиска, в % от требуемого объема удаляемого дыма"_s, 15, &m_range);
 }
 
 QWidget* TMDIChildSMK::buildDutyGroup()

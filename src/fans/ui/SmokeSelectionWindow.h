@@ -66,7 +66,6 @@ private:
     QListWidget* m_diameters = nullptr;
     QCheckBox* m_poles[6] {};
     QSlider* m_range = nullptr;
-    QLineEdit* m_rangeText = nullptr;
     SpinEditWidget* m_temperature = nullptr;
     SpinEditWidget* m_flow = nullptr;
     SpinEditWidget* m_staticPressure = nullptr;
