@@ -9,7 +9,7 @@
 #include "fans/ui/FansFoundWindow.h"
 #include "fans/ui/ListedSelection.h"
 #include "fans/ui/RequiredDuty.h"
-#include "fans/ui/SelectionButtons.h"
+#include "fans/ui/SelectionWindowParts.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
@@ -32,17 +32,6 @@ using fans::FanGroup;
 namespace {
 
 constexpr int iconRole = FanSearchControls::iconRole;
-
-SpinEditWidget* numberBox(const QString& name, double value, double step, const QString& hint)
-{
-    auto* box = new SpinEditWidget;
-    box->setObjectName(name);
-    box->setValue(value);
-    box->setStep(step);
-    box->setToolTip(hint);
-    box->setMinimumWidth(110);
-    return box;
-}
 
 QLabel* unitLabel(const QString& text)
 {
@@ -131,12 +120,7 @@ QWidget* TMDIChild::buildInputColumn()
 {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
-    auto* title = new QLabel(u"Исходные данные для подбора"_s);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    titleFont.setUnderline(true);
-    title->setFont(titleFont);
-    layout->addWidget(title);
+    layout->addWidget(inputColumnTitle());
     m_search = new FanSearchControls(
         {u"Диапазон поиска по: -"_s, u"- По типам электродвигателей:"_s, u"Полюсность электродвигателя:"_s,
             u"Подводимое электоропитание:"_s, u"Диапазон поиска от требуемого расхода воздуха, в %"_s, 15},
@@ -154,7 +138,7 @@ QGroupBox* TMDIChild::buildDutyGroup()
 {
     auto* group = new QGroupBox(u"Требуемый режим работы:"_s);
     auto* layout = new QGridLayout(group);
-    m_flow = numberBox(u"Input_Q"_s, 5000, 100, u"Введите требуемый расход воздуха (м3/час)"_s);
+    m_flow = dutyBox(u"Input_Q"_s, 5000, 100, u"Введите требуемый расход воздуха (м3/час)"_s);
     layout->addWidget(new QLabel(u"Требуемый расход воздуха:"_s), 0, 0);
     layout->addWidget(m_flow, 0, 1);
     layout->addWidget(new QLabel(u"м3/час"_s), 0, 2);
@@ -162,12 +146,12 @@ QGroupBox* TMDIChild::buildDutyGroup()
     m_totalPressure = new QRadioButton(u"Полное давление:"_s);
     m_totalPressure->setObjectName(u"RB_Full"_s);
     m_totalPressure->setChecked(true);
-    m_pressure = numberBox(
+    m_pressure = dutyBox(
         u"Input_P"_s, 500, 10, u"Введите требуемое полное давление, создаваемое вентиляторм  (Па)"_s);
     m_staticPressure = new QRadioButton(u"Статическое давление:"_s);
     m_staticPressure->setObjectName(u"RB_Stat"_s);
     m_staticPressure->setEnabled(false);
-    m_staticPressureBox = numberBox(u"Input_Pstat"_s, 500, 10,
+    m_staticPressureBox = dutyBox(u"Input_Pstat"_s, 500, 10,
         u"Введите требуемое статическое давление, создаваемое вентиляторм  (Па)"_s);
     m_pressureUnit = unitLabel(u"Па"_s);
     m_staticPressureUnit = unitLabel(u"Па"_s);

@@ -7,7 +7,7 @@
 #include "fans/SmokeSelectionValidation.h"
 #include "fans/ui/ListedSelection.h"
 #include "fans/ui/SearchBandGroup.h"
-#include "fans/ui/SelectionButtons.h"
+#include "fans/ui/SelectionWindowParts.h"
 #include "fans/ui/SmokeFansFoundWindow.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
@@ -86,17 +86,6 @@ void tickAll(QListWidget* list, bool ticked)
         list->item(i)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
 }
 
-SpinEditWidget* numberBox(const QString& name, double value, double step, const QString& hint)
-{
-    auto* box = new SpinEditWidget;
-    box->setObjectName(name);
-    box->setValue(value);
-    box->setStep(step);
-    box->setToolTip(hint);
-    box->setMinimumWidth(100);
-    return box;
-}
-
 void setTextColour(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
@@ -171,12 +160,7 @@ QWidget* TMDIChildSMK::buildInputColumn()
 {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
-    auto* title = new QLabel(u"Исходные данные для подбора"_s);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    titleFont.setUnderline(true);
-    title->setFont(titleFont);
-    layout->addWidget(title);
+    layout->addWidget(inputColumnTitle());
     layout->addWidget(buildSearchRange(), 1);
     layout->addWidget(buildRangeGroup());
     layout->addWidget(buildDutyGroup());
@@ -245,11 +229,11 @@ QWidget* TMDIChildSMK::buildDutyGroup()
     auto* layout = new QGridLayout(group);
     const QString pressureHint
         = u"Введите требуемое полное давление, создаваемое вентиляторм  (Па), при заданной т-ре"_s;
-    m_temperature = numberBox(u"Input_T"_s, 20, 10, u"Введите температуру удаляемого дыма (град.Цельсия)"_s);
-    m_flow = numberBox(
+    m_temperature = dutyBox(u"Input_T"_s, 20, 10, u"Введите температуру удаляемого дыма (град.Цельсия)"_s);
+    m_flow = dutyBox(
         u"Input_Q"_s, 0, 100, u"Введите требуемый объем удаляемого дыма (м3/час), при заданной т-ре"_s);
-    m_staticPressure = numberBox(u"Input_Pst"_s, 0, 10, pressureHint);
-    m_totalPressure = numberBox(u"Input_Ptotal"_s, 0, 10, pressureHint);
+    m_staticPressure = dutyBox(u"Input_Pst"_s, 0, 10, pressureHint);
+    m_totalPressure = dutyBox(u"Input_Ptotal"_s, 0, 10, pressureHint);
     const struct {
         const char16_t* label;
         SpinEditWidget* box;

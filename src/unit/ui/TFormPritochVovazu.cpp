@@ -10,6 +10,7 @@
 #include "fans/ui/FansFoundWindow.h"
 #include "fans/ui/ListedSelection.h"
 #include "fans/ui/RequiredDuty.h"
+#include "fans/ui/SelectionWindowParts.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
@@ -31,20 +32,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-SpinEditWidget* numberBox(const QString& name, double step, const QString& hint)
-{
-    auto* box = new SpinEditWidget;
-    box->setObjectName(name);
-    box->setStep(step);
-    box->setToolTip(hint);
-    box->setMinimumWidth(110);
-    return box;
-}
-
-} // namespace
 
 TFormPritochVovazu::TFormPritochVovazu(ui::Program& program, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -78,12 +65,7 @@ QWidget* TFormPritochVovazu::buildInputColumn()
 {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
-    auto* title = new QLabel(u"Исходные данные для подбора"_s);
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    titleFont.setUnderline(true);
-    title->setFont(titleFont);
-    layout->addWidget(title);
+    layout->addWidget(inputColumnTitle());
     m_search = new FanSearchControls(
         {u" Диапазон поиска по: "_s, u" - Типам электродвигателей: "_s, u" Полюсность электродвигателя: "_s,
             u" Подводимое электропитание: "_s, u" Диапазон поиска от требуемого расхода воздуха, в % "_s,
@@ -94,9 +76,9 @@ QWidget* TFormPritochVovazu::buildInputColumn()
 
     auto* duty = new QGroupBox(u" Требуемый режим работы: "_s);
     auto* dutyLayout = new QGridLayout(duty);
-    m_flow = numberBox(u"Input_Q"_s, 100, u"Введите требуемый расход воздуха (м3/час)"_s);
+    m_flow = dutyBox(u"Input_Q"_s, 0, 100, u"Введите требуемый расход воздуха (м3/час)"_s);
     m_pressure
-        = numberBox(u"Input_P"_s, 10, u"Введите требуемое полное давление, создаваемое вентиляторм  (Па)"_s);
+        = dutyBox(u"Input_P"_s, 0, 10, u"Введите требуемое полное давление, создаваемое вентиляторм  (Па)"_s);
     dutyLayout->addWidget(new QLabel(u"Требуемый расход воздуха:"_s), 0, 0);
     dutyLayout->addWidget(m_flow, 0, 1);
     dutyLayout->addWidget(new QLabel(u"м3/час"_s), 0, 2);

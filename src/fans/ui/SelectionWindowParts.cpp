@@ -1,10 +1,34 @@
-#include "fans/ui/SelectionButtons.h"
+#include "fans/ui/SelectionWindowParts.h"
+
+#include "ui/SpinEditWidget.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+
+QLabel* inputColumnTitle()
+{
+    auto* title = new QLabel(u"Исходные данные для подбора"_s);
+    QFont font = title->font();
+    font.setBold(true);
+    font.setUnderline(true);
+    title->setFont(font);
+    return title;
+}
+
+SpinEditWidget* dutyBox(const QString& name, double value, double step, const QString& hint)
+{
+    auto* box = new SpinEditWidget;
+    box->setObjectName(name);
+    box->setValue(value);
+    box->setStep(step);
+    box->setToolTip(hint);
+    box->setMinimumWidth(110);
+    return box;
+}
 
 QHBoxLayout* selectionButtons(QWidget* window, const std::function<void()>& runSelection)
 {
