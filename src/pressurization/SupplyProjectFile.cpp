@@ -3,8 +3,6 @@
 #include "common/FixedRecord.h"
 #include "sections/SectionColumnLists.h"
 
-#include <QFileInfo>
-
 using namespace Qt::StringLiterals;
 
 namespace pressurization {
@@ -121,15 +119,9 @@ QString supplyProjectSuffix()
 
 SupplyProjectLoad loadSupplyProject(const QString& path, QChar separator)
 {
-    if (!QFileInfo(path).isFile())
-        return {std::nullopt, {u"Выберите существующий файл с расширением *.podporprj"_s}};
-    std::optional<SupplyProject> project;
-    if (const auto bytes = readRecordFile(path, supplyProjectRecordSize))
-        project = decodeSupplyProject(*bytes, separator);
-    if (!project)
-        return {std::nullopt,
-            {u"Произошла ошибка чтения файла!"_s, u"Проверьте расширение открываемого файла"_s}};
-    return {project, {}};
+    return loadProjectRecord<SupplyProject>(path, supplyProjectRecordSize,
+        u"Выберите существующий файл с расширением *.podporprj"_s,
+        [separator](const QByteArray& bytes) { return decodeSupplyProject(bytes, separator); });
 }
 
 std::optional<QString> saveSupplyProject(const QString& path, const SupplyProject& project, QChar separator)

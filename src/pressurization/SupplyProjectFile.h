@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ProjectLoad.h"
 #include "pressurization/SupplyProject.h"
 
 #include <QByteArray>
@@ -32,10 +33,7 @@ QString supplyProjectSaveTitle();
 QString supplyProjectFilter();
 QString supplyProjectSuffix();
 
-struct SupplyProjectLoad {
-    std::optional<SupplyProject> project;
-    QStringList messages; // shown one after another when the project could not be loaded
-};
+using SupplyProjectLoad = ProjectLoad<SupplyProject>;
 SupplyProjectLoad loadSupplyProject(const QString& path, QChar decimalSeparator);
 
 // Writes the project atomically; the previous file stays intact when writing fails. Returns the

@@ -3,7 +3,6 @@
 #include "common/FixedRecord.h"
 #include "common/NumberText.h"
 
-#include <QFileInfo>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -121,15 +120,9 @@ QString unitProjectSuffix()
 
 UnitProjectLoad loadUnitProject(const QString& path, QChar decimalSeparator)
 {
-    if (!QFileInfo(path).isFile())
-        return {std::nullopt, {u"Выберите существующий файл с расширением *.pritochprj"_s}};
-    std::optional<UnitProject> project;
-    if (const std::optional<QByteArray> record = readRecordFile(path, unitProjectRecordSize))
-        project = decodeUnitProject(*record, decimalSeparator);
-    if (!project)
-        return {std::nullopt,
-            {u"Произошла ошибка чтения файла!"_s, u"Проверьте расширение открываемого файла"_s}};
-    return {project, {}};
+    return loadProjectRecord<UnitProject>(path, unitProjectRecordSize,
+        u"Выберите существующий файл с расширением *.pritochprj"_s,
+        [decimalSeparator](const QByteArray& bytes) { return decodeUnitProject(bytes, decimalSeparator); });
 }
 
 SaveOutcome saveUnitProject(const QString& path, const UnitProject& project, QChar decimalSeparator)

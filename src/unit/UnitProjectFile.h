@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AtomicSave.h"
+#include "common/ProjectLoad.h"
 
 #include <QByteArray>
 #include <QChar>
@@ -51,10 +52,7 @@ QString unitProjectSaveTitle();
 QString unitProjectFilter();
 QString unitProjectSuffix();
 
-struct UnitProjectLoad {
-    std::optional<UnitProject> project;
-    QStringList messages; // shown one after another when nothing was loaded
-};
+using UnitProjectLoad = ProjectLoad<UnitProject>;
 UnitProjectLoad loadUnitProject(const QString& path, QChar decimalSeparator);
 
 // Writes the project atomically: the previous file stays intact when writing fails.
