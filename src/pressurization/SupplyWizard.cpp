@@ -60,17 +60,7 @@ SupplyStep SupplyWizard::next(const SupplyProject& project, QChar separator)
 
 SupplyRun runSupplyProject(const SupplyProject& project, QChar separator)
 {
-    SupplyRun run;
-    while (true) {
-        const SupplyStep step = run.wizard.next(project, separator);
-        run.messages << step.messages;
-        if (!step.ok) {
-            run.stoppedAtPage = step.page;
-            return run;
-        }
-        if (step.calculated)
-            return run;
-    }
+    return calcreport::runToCalculation<SupplyWizard>(project, separator);
 }
 
 } // namespace pressurization

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcreport/CalculationReport.h"
+#include "calcreport/WizardSteps.h"
 #include "pressurization/SupplyCalculation.h"
 #include "pressurization/SupplyPages.h"
 
@@ -13,13 +14,7 @@
 // zfn-cli step through it alike.
 namespace pressurization {
 
-struct SupplyStep {
-    bool ok = false;
-    int page = 1; // the page the step ran on
-    bool calculated = false; // the step was the calculation and it gave a result
-    QStringList messages; // shown one after another
-    SupplyField focus = SupplyField::None;
-};
+using SupplyStep = calcreport::WizardStep<SupplyField>;
 
 class SupplyWizard {
 public:
@@ -47,11 +42,7 @@ QString supplyReportTitle(); // "РАСЧЕТ СИСТЕМЫ ПРОТИВОДЫ�
 
 // Steps through every page as the window's "Далее" would, up to the calculation or the first step
 // that fails.
-struct SupplyRun {
-    SupplyWizard wizard;
-    QStringList messages; // every message shown on the way
-    std::optional<int> stoppedAtPage;
-};
+using SupplyRun = calcreport::WizardRun<SupplyWizard>;
 SupplyRun runSupplyProject(const SupplyProject& project, QChar decimalSeparator);
 
 } // namespace pressurization

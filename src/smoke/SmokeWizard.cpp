@@ -63,17 +63,7 @@ SmokeDuty smokeDutyOf(const SmokeResult& r, FanType fanType)
 
 SmokeRun runSmokeProject(const SmokeProject& project, QChar separator)
 {
-    SmokeRun run;
-    while (true) {
-        const SmokeStep step = run.wizard.next(project, separator);
-        run.messages << step.messages;
-        if (!step.ok) {
-            run.stoppedAtPage = step.page;
-            return run;
-        }
-        if (step.calculated)
-            return run;
-    }
+    return calcreport::runToCalculation<SmokeWizard>(project, separator);
 }
 
 } // namespace smoke

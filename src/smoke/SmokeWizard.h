@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcreport/CalculationReport.h"
+#include "calcreport/WizardSteps.h"
 #include "smoke/SmokeCalculation.h"
 #include "smoke/SmokeDuty.h"
 #include "smoke/SmokePages.h"
@@ -14,13 +15,7 @@
 // alike.
 namespace smoke {
 
-struct SmokeStep {
-    bool ok = false;
-    int page = 1; // the page the step ran on
-    bool calculated = false; // the step was the calculation and it gave a result
-    QStringList messages; // shown one after another
-    SmokeField focus = SmokeField::None;
-};
+using SmokeStep = calcreport::WizardStep<SmokeField>;
 
 class SmokeWizard {
 public:
@@ -50,11 +45,7 @@ SmokeDuty smokeDutyOf(const SmokeResult& result, FanType fanType);
 
 // Steps through every page as the window's "Далее" would, up to the calculation or the first step
 // that fails.
-struct SmokeRun {
-    SmokeWizard wizard;
-    QStringList messages; // every message shown on the way
-    std::optional<int> stoppedAtPage;
-};
+using SmokeRun = calcreport::WizardRun<SmokeWizard>;
 SmokeRun runSmokeProject(const SmokeProject& project, QChar decimalSeparator);
 
 } // namespace smoke
