@@ -60,7 +60,7 @@ CalculationWizardFrame::CalculationWizardFrame(QWidget* window, int inputWidth)
     report->setStyleSheet(u"QTextEdit#JvRichEditOut { background-color: #FFFAF0; }"_s);
     saveReport = new QPushButton(u"Отчет в файл"_s, panelOut);
     saveReport->setObjectName(u"bSaveToFile"_s);
-    auto* saveRow = new QHBoxLayout;
+    saveRow = new QHBoxLayout;
     saveRow->addWidget(saveReport);
     saveRow->addStretch(1);
     outColumn = new QVBoxLayout(panelOut);

@@ -4,6 +4,7 @@
 
 class QAction;
 class QGroupBox;
+class QHBoxLayout;
 class QPushButton;
 class QTabWidget;
 class QTextEdit;
@@ -27,6 +28,7 @@ public:
     QPushButton* description = nullptr; // Button5
     QTextEdit* report = nullptr; // JvRichEditOut
     QPushButton* saveReport = nullptr; // bSaveToFile
+    QHBoxLayout* saveRow = nullptr; // the row of "Отчет в файл", for buttons the window adds at its right end
     QVBoxLayout* outColumn = nullptr; // the right panel, for what the window adds below the report
     QAction* openProject = nullptr; // "Загрузить файл проекта"
     QAction* saveProject = nullptr; // "Сохранить проект как..."

@@ -1,8 +1,7 @@
 #include "smoke/ui/TMDIChildSmkCalk.h"
 
+#include "calcreport/ui/CalculationWizardFrame.h"
 #include "common/NumberText.h"
-#include "pages/ReportPages.h"
-#include "printing/RtfReader.h"
 #include "sections/ui/SectionTableWidget.h"
 #include "smoke/SmokeCase.h"
 #include "smoke/SmokeForm.h"
@@ -18,24 +17,16 @@
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 
-#include <QEvent>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
-
-#include "ui/MenuMerge.h"
 
 using namespace Qt::StringLiterals;
 using smoke::SmokeField;
@@ -110,78 +101,25 @@ void TMDIChildSmkCalk::buildControls()
     m_form.build(this);
     // The valve name is kept to the length the report and the project file hold.
     m_form.control<QLineEdit>(u"Input_Name_Klapan"_s)->setMaxLength(128);
-    auto* panelIn = new QWidget(this);
-    panelIn->setObjectName(u"PanelIn"_s);
-    m_pages = new QTabWidget(panelIn);
-    m_pages->setObjectName(u"PageControl"_s);
-    m_pages->addTab(buildFirstPage(), u"1"_s);
-    m_pages->addTab(buildSecondPage(), u"2"_s);
-    m_pages->addTab(buildThirdPage(), u"3"_s);
-    m_pages->addTab(buildFourthPage(), u"4"_s);
-    m_pages->addTab(buildFifthPage(), u"5"_s);
-    // Only "Далее" and "Назад" change the page: clicks on the tabs are swallowed.
-    m_pages->tabBar()->installEventFilter(this);
-
-    m_prev = new QPushButton(u"<< Назад"_s, panelIn);
-    m_prev->setObjectName(u"bPrev"_s);
-    ui::setHint(m_prev, u"Назад|Назад"_s);
-    m_next = new QPushButton(u"Далее >>"_s, panelIn);
-    m_next->setObjectName(u"bNext"_s);
-    ui::setHint(m_next, u"Далее|Далее"_s);
-    m_next->setDefault(true);
-    auto* description = new QPushButton(u"Описание"_s, panelIn);
-    description->setObjectName(u"Button5"_s);
-    auto* steps = new QHBoxLayout;
-    steps->addWidget(m_prev);
-    steps->addWidget(m_next);
-    steps->addStretch(1);
-    steps->addWidget(description);
-    auto* inColumn = new QVBoxLayout(panelIn);
-    inColumn->setContentsMargins(0, 0, 0, 0);
-    inColumn->addWidget(m_pages, 1);
-    inColumn->addLayout(steps);
-
-    auto* panelOut = new QWidget(this);
-    panelOut->setObjectName(u"PanelOut"_s);
-    m_report = new QTextEdit(panelOut);
-    m_report->setObjectName(u"JvRichEditOut"_s);
-    m_report->setReadOnly(true);
-    // The pane's colour 15793151 (F0FAFF in blue-green-red order).
-    m_report->setStyleSheet(u"QTextEdit#JvRichEditOut { background-color: #FFFAF0; }"_s);
-    auto* saveReportButton = new QPushButton(u"Отчет в файл"_s, panelOut);
-    saveReportButton->setObjectName(u"bSaveToFile"_s);
-    m_run = new QPushButton(u"Подбор вентилятора"_s, panelOut);
+    m_frame = new CalculationWizardFrame(this, 470);
+    QTabWidget* pages = m_frame->pages;
+    pages->addTab(buildFirstPage(), u"1"_s);
+    pages->addTab(buildSecondPage(), u"2"_s);
+    pages->addTab(buildThirdPage(), u"3"_s);
+    pages->addTab(buildFourthPage(), u"4"_s);
+    pages->addTab(buildFifthPage(), u"5"_s);
+    m_run = new QPushButton(u"Подбор вентилятора"_s, m_frame->report->parentWidget());
     m_run->setObjectName(u"bRun"_s);
     m_run->setEnabled(false);
-    auto* outButtons = new QHBoxLayout;
-    outButtons->addWidget(saveReportButton);
-    outButtons->addStretch(1);
-    outButtons->addWidget(m_run);
-    auto* outColumn = new QVBoxLayout(panelOut);
-    outColumn->setContentsMargins(0, 0, 0, 0);
-    outColumn->addWidget(m_report, 1);
-    outColumn->addLayout(outButtons);
+    m_frame->saveRow->addWidget(m_run);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(panelIn, 0);
-    layout->addWidget(panelOut, 1);
-    panelIn->setFixedWidth(470);
-
-    auto* fileMenu = new QMenu(u"Файл"_s, this);
-    fileMenu->setObjectName(u"MenuFile"_s);
-    ui::setMergeGroup(fileMenu, 1);
-    QAction* open = fileMenu->addAction(u"Загрузить файл проекта"_s);
-    open->setObjectName(u"OpenFile"_s);
-    QAction* save = fileMenu->addAction(u"Сохранить проект как..."_s);
-    save->setObjectName(u"SaveFile"_s);
-
-    connect(m_next, &QPushButton::clicked, this, &TMDIChildSmkCalk::nextStep);
-    connect(m_prev, &QPushButton::clicked, this, &TMDIChildSmkCalk::previousStep);
-    connect(description, &QPushButton::clicked, this, &TMDIChildSmkCalk::showDescription);
-    connect(saveReportButton, &QPushButton::clicked, this, &TMDIChildSmkCalk::saveReport);
+    connect(m_frame->next, &QPushButton::clicked, this, &TMDIChildSmkCalk::nextStep);
+    connect(m_frame->prev, &QPushButton::clicked, this, &TMDIChildSmkCalk::previousStep);
+    connect(m_frame->description, &QPushButton::clicked, this, &TMDIChildSmkCalk::showDescription);
+    connect(m_frame->saveReport, &QPushButton::clicked, this, &TMDIChildSmkCalk::saveReport);
     connect(m_run, &QPushButton::clicked, this, &TMDIChildSmkCalk::openFanSelection);
-    connect(open, &QAction::triggered, this, &TMDIChildSmkCalk::loadProject);
-    connect(save, &QAction::triggered, this, &TMDIChildSmkCalk::saveProject);
+    connect(m_frame->openProject, &QAction::triggered, this, &TMDIChildSmkCalk::loadProject);
+    connect(m_frame->saveProject, &QAction::triggered, this, &TMDIChildSmkCalk::saveProject);
 }
 
 QRadioButton* TMDIChildSmkCalk::firstButton(const QString& pair) const
@@ -194,22 +132,7 @@ QWidget* TMDIChildSmkCalk::buildFirstPage()
     QVBoxLayout* column = nullptr;
     QWidget* page = pageWidget(column);
 
-    auto* projectGroup = makeGroup(page, u" Наименование проекта: "_s);
-    auto* projectRow = new QHBoxLayout(projectGroup);
-    auto* open = new QToolButton(projectGroup);
-    open->setObjectName(u"SpeedButtonOpen"_s);
-    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-    ui::setHint(open, u"Загрузить проект из файла|Загрузить проект из файла"_s);
-    auto* save = new QToolButton(projectGroup);
-    save->setObjectName(u"SpeedButtonSave"_s);
-    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    ui::setHint(save, u"Сохранить проект в файле|Сохранить проект в файле"_s);
-    projectRow->addWidget(m_form.control(u"Input_ProjectName"_s), 1);
-    projectRow->addWidget(open);
-    projectRow->addWidget(save);
-    connect(open, &QToolButton::clicked, this, &TMDIChildSmkCalk::loadProject);
-    connect(save, &QToolButton::clicked, this, &TMDIChildSmkCalk::saveProject);
-    column->addWidget(projectGroup);
+    column->addWidget(m_frame->projectGroup(m_form.control(u"Input_ProjectName"_s), page));
     column->addWidget(makeHeading(u"Исходные данные помещения:"_s, page));
 
     column->addWidget(m_form.control(u"RB_G"_s));
@@ -330,22 +253,6 @@ QWidget* TMDIChildSmkCalk::buildFifthPage()
     return page;
 }
 
-bool TMDIChildSmkCalk::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_pages->tabBar()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-            return true;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 smoke::SmokeProject TMDIChildSmkCalk::inputsAsTyped() const
 {
     smoke::SmokeProject p = m_form.record();
@@ -359,7 +266,7 @@ void TMDIChildSmkCalk::applyInputs(const smoke::SmokeProject& p)
     m_form.apply(p);
     m_sections->setTable(p.sections);
     m_wizard.restart();
-    m_pages->setCurrentIndex(0);
+    m_frame->pages->setCurrentIndex(0);
     updateFirstPage();
     updateThirdPage();
     updateFifthPage();
@@ -405,14 +312,14 @@ void TMDIChildSmkCalk::updateFifthPage()
 void TMDIChildSmkCalk::updatePageButtons()
 {
     const int page = m_wizard.page();
-    m_pages->setCurrentIndex(page - 1);
-    m_prev->setEnabled(page > 1);
-    m_next->setText(page == smoke::smokePageCount ? u"Расчет"_s : u"Далее >>"_s);
+    m_frame->pages->setCurrentIndex(page - 1);
+    m_frame->prev->setEnabled(page > 1);
+    m_frame->next->setText(page == smoke::smokePageCount ? u"Расчет"_s : u"Далее >>"_s);
 }
 
 void TMDIChildSmkCalk::showReport()
 {
-    rtf::readRtf(m_wizard.report().document(), *m_report->document());
+    m_frame->showReport(m_wizard.report().document());
 }
 
 void TMDIChildSmkCalk::focusField(SmokeField field)
@@ -482,16 +389,7 @@ void TMDIChildSmkCalk::openFanSelection()
 
 void TMDIChildSmkCalk::saveReport()
 {
-    const QString path = ui::getSaveFileName(this, u"Сохранить отчет как текстовый файл"_s,
-        u"Рисунок JPEG (*.jpg)|*.jpg|Документ PDF (*.pdf)|*.pdf"_s, u"txt"_s, inputsAsTyped().projectName);
-    if (path.isEmpty())
-        return;
-    const QByteArray& document = m_wizard.report().document();
-    const pages::PagesWritten written = QFileInfo(path).suffix().compare(u"pdf"_s, Qt::CaseInsensitive) == 0
-        ? pages::writePagesPdf(document, path)
-        : pages::writePageImages(document, path);
-    if (written.error)
-        ui::showMessage(*written.error, ui::MessageKind::Error);
+    m_frame->saveReportPages(m_wizard.report().document(), inputsAsTyped().projectName);
 }
 
 void TMDIChildSmkCalk::loadProject()

@@ -6,11 +6,10 @@
 
 #include <QWidget>
 
+class CalculationWizardFrame;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
-class QTabWidget;
-class QTextEdit;
 class SectionTableWidget;
 
 namespace ui {
@@ -44,9 +43,6 @@ public Q_SLOTS:
     void saveProject();
     void showDescription();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
     QWidget* buildFirstPage();
@@ -70,11 +66,8 @@ private:
     smoke::SmokeWizard m_wizard;
     SmokeForm m_form;
 
-    QTabWidget* m_pages = nullptr;
-    QPushButton* m_prev = nullptr;
-    QPushButton* m_next = nullptr;
+    CalculationWizardFrame* m_frame = nullptr;
     QPushButton* m_run = nullptr;
-    QTextEdit* m_report = nullptr;
 
     // Groups and rows shown, hidden or disabled by the visibility rules of the pages.
     QWidget* m_corridorGroup = nullptr;
