@@ -1,3 +1,4 @@
+#include "cli/CalculationRunJson.h"
 #include "cli/CliCommand.h"
 #include "cli/ReportOutputs.h"
 #include "pressurization/SupplyProjectFile.h"
@@ -77,14 +78,11 @@ void printResult(bool json, const QStringList& messages, const pressurization::S
                 fans.append(QJsonObject {
                     {u"flow"_s, cli::jsonNumber(fan.flow)}, {u"pressure"_s, cli::jsonNumber(fan.pressure)}});
         }
-        const std::optional<int> stopped = run ? run->stoppedAtPage : std::optional<int>(1);
-        cli::printJson(QJsonObject {
-            {u"outcome"_s, result ? u"ok"_s : u"refused"_s},
-            {u"messages"_s, QJsonArray::fromStringList(messages)},
-            {u"stopped_at_page"_s, stopped ? QJsonValue(*stopped) : QJsonValue(QJsonValue::Null)},
-            {u"fans"_s, fans},
-            {u"values"_s, valuesJson(result)},
-        });
+        QJsonObject out = cli::calculationRunJson(
+            result != nullptr, messages, run ? run->stoppedAtPage : std::optional<int>(1));
+        out.insert(u"fans"_s, fans);
+        out.insert(u"values"_s, valuesJson(result));
+        cli::printJson(out);
         return;
     }
     for (const QString& m : messages)

@@ -1,3 +1,4 @@
+#include "cli/CalculationRunJson.h"
 #include "cli/CliCommand.h"
 #include "cli/FormOptions.h"
 #include "cli/ReportOutputs.h"
@@ -67,14 +68,11 @@ void printResult(bool json, const QStringList& messages, const smoke::SmokeRun* 
 {
     const smoke::SmokeResult* result = run && run->wizard.result() ? &*run->wizard.result() : nullptr;
     if (json) {
-        const std::optional<int> stopped = run ? run->stoppedAtPage : std::optional<int>(1);
-        cli::printJson(QJsonObject {
-            {u"outcome"_s, result ? u"ok"_s : u"refused"_s},
-            {u"messages"_s, QJsonArray::fromStringList(messages)},
-            {u"stopped_at_page"_s, stopped ? QJsonValue(*stopped) : QJsonValue(QJsonValue::Null)},
-            {u"duty"_s, dutyJson(run ? run->wizard.duty() : std::nullopt)},
-            {u"values"_s, valuesJson(result)},
-        });
+        QJsonObject out = cli::calculationRunJson(
+            result != nullptr, messages, run ? run->stoppedAtPage : std::optional<int>(1));
+        out.insert(u"duty"_s, dutyJson(run ? run->wizard.duty() : std::nullopt));
+        out.insert(u"values"_s, valuesJson(result));
+        cli::printJson(out);
         return;
     }
     for (const QString& m : messages)
