@@ -6,6 +6,7 @@
 #include "ui/Hints.h"
 #include "ui/MenuMerge.h"
 #include "ui/Messages.h"
+#include "ui/ProjectNameGroup.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -13,11 +14,9 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -83,29 +82,9 @@ CalculationWizardFrame::CalculationWizardFrame(QWidget* window, int inputWidth)
 
 QGroupBox* CalculationWizardFrame::projectGroup(QWidget* nameBox, QWidget* parent) const
 {
-    auto* group = new QGroupBox(u" Наименование проекта: "_s, parent);
-    auto* row = new QHBoxLayout(group);
-    row->addWidget(nameBox, 1);
-    const struct {
-        const char16_t* name;
-        QStyle::StandardPixmap icon;
-        const char16_t* hint;
-        QAction* action;
-    } buttons[] = {
-        {u"SpeedButtonOpen", QStyle::SP_DialogOpenButton,
-            u"Загрузить проект из файла|Загрузить проект из файла", openProject},
-        {u"SpeedButtonSave", QStyle::SP_DialogSaveButton,
-            u"Сохранить проект в файле|Сохранить проект в файле", saveProject},
-    };
-    for (const auto& b : buttons) {
-        auto* button = new QToolButton(group);
-        button->setObjectName(QString::fromUtf16(b.name));
-        button->setIcon(m_window->style()->standardIcon(b.icon));
-        ui::setHint(button, QString::fromUtf16(b.hint));
-        connect(button, &QToolButton::clicked, b.action, &QAction::trigger);
-        row->addWidget(button);
-    }
-    return group;
+    return ui::projectNameGroup(
+        nameBox, parent, u"SpeedButtonOpen"_s, u"SpeedButtonSave"_s, [this] { openProject->trigger(); },
+        [this] { saveProject->trigger(); });
 }
 
 void CalculationWizardFrame::showReport(const QByteArray& rtf) const

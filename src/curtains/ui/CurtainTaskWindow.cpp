@@ -11,14 +11,13 @@
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
+#include "ui/ProjectNameGroup.h"
 #include "ui/RadioGroupWidget.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -142,22 +141,9 @@ QWidget* CurtainTaskWindow::buildGateGroup()
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
 
-    auto* projectGroup = new QGroupBox(u" Наименование проекта: "_s, panel);
-    auto* projectRow = new QHBoxLayout(projectGroup);
-    auto* open = new QToolButton(projectGroup);
-    open->setObjectName(u"SpeedButton1"_s);
-    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-    ui::setHint(open, u"Загрузить проект из файла|Загрузить проект из файла"_s);
-    auto* save = new QToolButton(projectGroup);
-    save->setObjectName(u"SpeedButton2"_s);
-    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    ui::setHint(save, u"Сохранить проект в файле|Сохранить проект в файле"_s);
-    projectRow->addWidget(m_form.control(u"Input_ProjectName"_s), 1);
-    projectRow->addWidget(open);
-    projectRow->addWidget(save);
-    column->addWidget(projectGroup);
-    connect(open, &QToolButton::clicked, this, &CurtainTaskWindow::loadProject);
-    connect(save, &QToolButton::clicked, this, &CurtainTaskWindow::saveProject);
+    column->addWidget(ui::projectNameGroup(
+        m_form.control(u"Input_ProjectName"_s), panel, u"SpeedButton1"_s, u"SpeedButton2"_s,
+        [this] { loadProject(); }, [this] { saveProject(); }));
 
     auto* gate = new QGroupBox(panel);
     auto* grid = new QGridLayout(gate);

@@ -6,10 +6,10 @@
 #include "heating/ui/HeatingUnitResultsWindow.h"
 #include "ui/DescriptionItem.h"
 #include "ui/FileDialogs.h"
-#include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
+#include "ui/ProjectNameGroup.h"
 #include "ui/RadioGroupWidget.h"
 #include "ui/SharedWindows.h"
 
@@ -17,8 +17,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -46,20 +44,9 @@ void TMDIChildVozdAgregatLUMA::buildControls()
     m_form.build(inputs);
 
     // 1. Project name with the open and save buttons.
-    auto* projectGroup = new QGroupBox(u" Наименование проекта: "_s, inputs);
-    auto* projectRow = new QHBoxLayout(projectGroup);
-    auto* open = new QToolButton(projectGroup);
-    open->setObjectName(u"SpeedButton1"_s);
-    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-    ui::setHint(open, u"Загрузить проект из файла|Загрузить проект из файла"_s);
-    auto* save = new QToolButton(projectGroup);
-    save->setObjectName(u"SpeedButton2"_s);
-    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    ui::setHint(save, u"Сохранить проект в файле|Сохранить проект в файле"_s);
-    projectRow->addWidget(m_form.control(u"Input_ProjectName"_s), 1);
-    projectRow->addWidget(open);
-    projectRow->addWidget(save);
-    column->addWidget(projectGroup);
+    column->addWidget(ui::projectNameGroup(
+        m_form.control(u"Input_ProjectName"_s), inputs, u"SpeedButton1"_s, u"SpeedButton2"_s,
+        [this] { loadProject(); }, [this] { saveProject(); }));
 
     // 2. Temperatures.
     auto* temperatures = new QGroupBox(inputs);
@@ -111,8 +98,6 @@ void TMDIChildVozdAgregatLUMA::buildControls()
     connect(m_mode, &RadioGroupWidget::itemIndexChanged, this, &TMDIChildVozdAgregatLUMA::updateModeGroups);
     connect(runButton, &QPushButton::clicked, this, &TMDIChildVozdAgregatLUMA::run);
     connect(description, &QPushButton::clicked, this, &TMDIChildVozdAgregatLUMA::showDescription);
-    connect(open, &QToolButton::clicked, this, &TMDIChildVozdAgregatLUMA::loadProject);
-    connect(save, &QToolButton::clicked, this, &TMDIChildVozdAgregatLUMA::saveProject);
 }
 
 void TMDIChildVozdAgregatLUMA::updateModeGroups()
