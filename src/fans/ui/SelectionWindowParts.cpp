@@ -30,15 +30,21 @@ SpinEditWidget* dutyBox(const QString& name, double value, double step, const QS
     return box;
 }
 
-QHBoxLayout* selectionButtons(QWidget* window, const std::function<void()>& runSelection)
+QPushButton* runSelectionButton()
 {
     auto* run = new QPushButton(u"Подбор"_s);
     run->setObjectName(u"Button1"_s);
     run->setDefault(true);
     run->setToolTip(u"Щелкните для начала подбора"_s);
-    QPalette runPalette = run->palette();
-    runPalette.setColor(QPalette::ButtonText, Qt::blue);
-    run->setPalette(runPalette);
+    QPalette palette = run->palette();
+    palette.setColor(QPalette::ButtonText, Qt::blue);
+    run->setPalette(palette);
+    return run;
+}
+
+QHBoxLayout* selectionButtons(QWidget* window, const std::function<void()>& runSelection)
+{
+    QPushButton* run = runSelectionButton();
     auto* close = new QPushButton(u"Закрыть"_s);
     close->setObjectName(u"Button2"_s);
     QObject::connect(run, &QPushButton::clicked, window, runSelection);

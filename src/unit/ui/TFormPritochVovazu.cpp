@@ -90,13 +90,7 @@ QWidget* TFormPritochVovazu::buildInputColumn()
 
     auto* back = new QPushButton(u"<< Назад"_s);
     back->setObjectName(u"Button2"_s);
-    auto* run = new QPushButton(u"Подбор"_s);
-    run->setObjectName(u"Button1"_s);
-    run->setDefault(true);
-    run->setToolTip(u"Щелкните для начала подбора"_s);
-    QPalette runPalette = run->palette();
-    runPalette.setColor(QPalette::ButtonText, Qt::blue);
-    run->setPalette(runPalette);
+    QPushButton* run = runSelectionButton();
     connect(back, &QPushButton::clicked, this, &TFormPritochVovazu::goBack);
     connect(run, &QPushButton::clicked, this, &TFormPritochVovazu::runSelection);
     auto* buttons = new QHBoxLayout;
