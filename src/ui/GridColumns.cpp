@@ -1,6 +1,9 @@
 #include "ui/GridColumns.h"
 
 #include <QHeaderView>
+#include <QLayout>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -30,6 +33,28 @@ void widenColumnsToContents(QTableWidget* grid, int hiddenWidth)
         if (needed > given)
             grid->setColumnWidth(column, needed);
     }
+}
+
+void widenWindowToColumns(QTableWidget* grid)
+{
+    QWidget* window = grid->window();
+    if (window->layout())
+        window->layout()->activate(); // the grid's place at the window's present size
+    int columns = 0;
+    for (int column = 0; column < grid->columnCount(); ++column)
+        columns += grid->columnWidth(column);
+    const int rows = grid->verticalHeader()->length();
+    const QSize room = grid->maximumViewportSize();
+    const int scrollBar = rows > room.height() ? grid->verticalScrollBar()->sizeHint().width() : 0;
+    const int lacking = columns + scrollBar - room.width();
+    if (lacking <= 0)
+        return;
+    const QScreen* screen = window->screen();
+    const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, window->width() + lacking + 40, 0);
+    const int width = std::max(window->width(), std::min(window->width() + lacking, free.width() - 40));
+    // The window grows to both sides, so that it stays where it was opened.
+    const int left = std::max(free.left(), window->x() - (width - window->width()) / 2);
+    window->setGeometry(left, window->y(), width, window->height());
 }
 
 } // namespace ui

@@ -12,6 +12,10 @@ namespace ui {
 // and stay as they are; no column is ever narrowed.
 void widenColumnsToContents(QTableWidget* grid, int hiddenWidth = 2);
 
+// Widens the grid's window by what the grid lacks to show all its columns without scrolling sideways,
+// as far as the screen's free area allows.
+void widenWindowToColumns(QTableWidget* grid);
+
 // The width a cell needs to show `text` whole in `grid`, drawn bold.
 int cellWidthFor(const QTableWidget* grid, const QString& text);
 

@@ -91,6 +91,7 @@ void TFormVozdAgregatResLUMA::showResults(const QString& projectName, const heat
     ui::widenColumnsToContents(m_grid);
     if (isHidden())
         show();
+    ui::widenWindowToColumns(m_grid);
 }
 
 void TFormVozdAgregatResLUMA::rememberColumn(int column)
