@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QIODevice;
 
@@ -36,3 +38,22 @@ SaveOutcome saveFileAtomically(const QString& path, const QByteArray& content);
 // The same for content written piece by piece (a PDF writer, a stream): `write` returns false when it
 // could not produce the content.
 SaveOutcome saveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// A set of files that replace their targets together (the pages of one report): each file is saved
+// whole, as above, under a staging name beside its target, and only when every one is saved do they take
+// their targets' places. Dropped before commit(), it removes what it staged, so a failure leaves every
+// previous file as it was.
+class FileSetSave {
+public:
+    FileSetSave() = default;
+    ~FileSetSave();
+    FileSetSave(const FileSetSave&) = delete;
+    FileSetSave& operator=(const FileSetSave&) = delete;
+
+    SaveOutcome add(const QString& path, const QByteArray& content);
+    // Puts every staged file in its target's place.
+    SaveOutcome commit();
+
+private:
+    std::vector<std::pair<QString, QString>> m_staged; // staging name, target
+};

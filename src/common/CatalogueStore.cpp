@@ -1,5 +1,7 @@
 #include "common/CatalogueStore.h"
 
+#include "common/StoreQuery.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMap>
@@ -49,6 +51,30 @@ void closeConnection(const QString& name)
     QSqlDatabase::removeDatabase(name);
 }
 
+// What SQLite's quick check finds wrong with an open file, or nothing. A damaged page can hide records
+// from a plain read without any error (a cell count cut short drops the records past it); the check
+// finds that in one pass over the file.
+QString sqliteDamage(const QSqlDatabase& db)
+{
+    QStringList findings;
+    try {
+        StoreQuery check(db, QStringLiteral("PRAGMA quick_check"));
+        while (check.next()) {
+            const QString line = check.text(0);
+            if (line != QLatin1String("ok"))
+                findings << line.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        }
+    } catch (const CatalogueError& error) {
+        findings << error.message();
+    }
+    findings.removeAll(QStringLiteral("*** in database main ***"));
+    if (findings.isEmpty())
+        return {};
+    if (!findings.last().startsWith(QLatin1String("database disk image is malformed")))
+        findings << QStringLiteral("database disk image is malformed");
+    return findings.join(QStringLiteral("; "));
+}
+
 // Opens a connection named name; messages begin with label (the alias).
 QSqlDatabase openConnection(
     const QString& name, const QString& label, const AliasConfig& config, bool createFile = false)
@@ -84,6 +110,13 @@ QSqlDatabase openConnection(
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
         throw CatalogueError(QStringLiteral("Псевдоним %1: %2").arg(alias, message));
+    }
+    if (config.engine == Engine::Sqlite && !createFile) {
+        if (const QString damage = sqliteDamage(db); !damage.isEmpty()) {
+            db = QSqlDatabase();
+            closeConnection(name);
+            throw CatalogueError(QStringLiteral("Псевдоним %1: %2").arg(alias, damage));
+        }
     }
     // Notices ("table does not exist, skipping") are not for the user's terminal.
     if (config.engine == Engine::Postgres)

@@ -58,6 +58,13 @@ sqlite3* sqliteHandle(const QSqlDatabase& db)
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
+QString sqliteSystemReason(const QSqlDatabase& db)
+{
+    sqlite3* handle = sqliteHandle(db);
+    const int error = handle ? sqlite3_system_errno(handle) : 0;
+    return error != 0 ? qt_error_string(error) : QString();
+}
+
 SqliteStatement::SqliteStatement(sqlite3* db, const QString& sql)
     : m_db(db)
 {
@@ -234,44 +241,31 @@ QString SqliteStatement::text(int column) const
     }
 }
 
-std::optional<double> SqliteStatement::optionalNumber(int column) const
+NumberCell SqliteStatement::numberCell(int column) const
 {
-    double number = 0;
     switch (sqlite3_column_type(m_statement, column)) {
     case SQLITE_NULL:
-        return std::nullopt;
+        return {};
     case SQLITE_INTEGER:
-        number = double(sqlite3_column_int64(m_statement, column));
-        break;
+        return NumberCell::of(double(sqlite3_column_int64(m_statement, column)));
     case SQLITE_FLOAT:
-        number = sqlite3_column_double(m_statement, column);
-        break;
-    default: {
-        bool ok = false;
-        number = text(column).trimmed().toDouble(&ok);
-        if (!ok)
-            return std::nullopt;
+        return NumberCell::of(sqlite3_column_double(m_statement, column));
+    default:
+        return NumberCell::ofText(text(column));
     }
-    }
-    if (!std::isfinite(number))
-        return std::nullopt;
-    return number;
 }
 
-bool SqliteStatement::boolean(int column) const
+BooleanCell SqliteStatement::booleanCell(int column) const
 {
     switch (sqlite3_column_type(m_statement, column)) {
     case SQLITE_NULL:
-        return false;
+        return {};
     case SQLITE_INTEGER:
-        return sqlite3_column_int64(m_statement, column) != 0;
+        return BooleanCell::of(sqlite3_column_int64(m_statement, column) != 0);
     case SQLITE_FLOAT:
-        return optionalNumber(column).value_or(0) != 0;
-    default: {
-        const QString t = text(column).trimmed();
-        return t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("t")
-            || optionalNumber(column).value_or(0) != 0;
-    }
+        return BooleanCell::ofNumber(numberCell(column));
+    default:
+        return BooleanCell::ofText(text(column));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreCell.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -17,6 +19,10 @@ namespace store {
 // The SQLite handle of an open QSQLITE connection; null for another engine or a closed connection.
 // (Debian's Qt SQLite driver links the system SQLite library that this program links too.)
 sqlite3* sqliteHandle(const QSqlDatabase& db);
+
+// The system's reason of the last failed file operation on a SQLite connection ("No space left on
+// device"), which the engine's own message ("disk I/O error") leaves out; empty when there is none.
+QString sqliteSystemReason(const QSqlDatabase& db);
 
 class SqliteStatement {
 public:
@@ -46,8 +52,9 @@ public:
     bool isNull(int column) const;
     QVariant value(int column) const; // as the Qt driver gives it: qlonglong, double, QString, QByteArray
     QString text(int column) const; // NULL: a null text
-    std::optional<double> optionalNumber(int column) const; // a finite number or a number text
-    bool boolean(int column) const; // "true", "t" or a number other than 0
+    // The cell as a number or a yes/no, told apart from a cell that holds neither (see StoreCell.h).
+    NumberCell numberCell(int column) const;
+    BooleanCell booleanCell(int column) const;
 
 private:
     [[noreturn]] void fail(const char* driverText) const;

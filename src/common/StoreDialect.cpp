@@ -1,9 +1,12 @@
 #include "common/StoreDialect.h"
 
+#include "common/StoreError.h"
 #include "common/StoreTable.h"
 
 #include <QSqlDriver>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 
 namespace store {
 
@@ -128,6 +131,60 @@ bool tableExists(const QSqlDatabase& db, const QString& table)
             return true;
     }
     return false;
+}
+
+namespace {
+
+// The advisory lock of catalogue replacement ("ZFN" in ASCII).
+constexpr int catalogueLockKey = 0x5A464E;
+
+QString runForText(const QSqlDatabase& db, const QString& sql)
+{
+    QSqlQuery query(db);
+    if (!query.exec(sql))
+        throw CatalogueError(query.lastError().text());
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+} // namespace
+
+CatalogueReadLock::CatalogueReadLock(const QSqlDatabase& db)
+    : m_db(db)
+{
+    if (engineOf(db) != Engine::Postgres)
+        return;
+    runForText(db, QStringLiteral("SELECT pg_advisory_lock_shared(%1)").arg(catalogueLockKey));
+    m_held = true;
+}
+
+CatalogueReadLock::~CatalogueReadLock()
+{
+    if (m_held)
+        QSqlQuery(m_db).exec(QStringLiteral("SELECT pg_advisory_unlock_shared(%1)").arg(catalogueLockKey));
+}
+
+StagedTables::StagedTables(const QSqlDatabase& db)
+    : m_db(db)
+    , m_catalogueSchema(runForText(db, QStringLiteral("SELECT current_schema()")))
+    , m_stagingSchema(QStringLiteral("zfn_import_") + QUuid::createUuid().toString(QUuid::Id128))
+{
+    if (m_catalogueSchema.isEmpty())
+        throw CatalogueError(QStringLiteral("Нет схемы для таблиц каталога (search_path пуст)"));
+    runForText(db, QStringLiteral("CREATE SCHEMA ") + quoted(m_stagingSchema));
+    runForText(db, QStringLiteral("SET LOCAL search_path TO ") + quoted(m_stagingSchema));
+}
+
+void StagedTables::moveIntoCatalogue(const QStringList& tables)
+{
+    runForText(m_db, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(catalogueLockKey));
+    for (const QString& table : tables) {
+        const QString name = quoted(tableName(table));
+        runForText(m_db, QStringLiteral("DROP TABLE IF EXISTS %1.%2").arg(quoted(m_catalogueSchema), name));
+        runForText(m_db,
+            QStringLiteral("ALTER TABLE %1.%2 SET SCHEMA %3")
+                .arg(quoted(m_stagingSchema), name, quoted(m_catalogueSchema)));
+    }
+    runForText(m_db, QStringLiteral("DROP SCHEMA %1").arg(quoted(m_stagingSchema)));
 }
 
 } // namespace store

@@ -33,4 +33,36 @@ QString insertionOrderColumn();
 // Whether a table exists.
 bool tableExists(const QSqlDatabase& db, const QString& table);
 
+// PostgreSQL: a statement that reads a catalogue runs while holding this lock shared, and an import holds
+// it exclusively only while it puts its new tables in place. A reader thus sees the old tables or the new
+// ones whole: without it, a statement begun just before an import ended waits for the replaced table and
+// then reads the new one under its older snapshot, which shows it empty. Nothing on SQLite, whose imports
+// replace the whole file.
+class CatalogueReadLock {
+public:
+    explicit CatalogueReadLock(const QSqlDatabase& db);
+    ~CatalogueReadLock();
+    CatalogueReadLock(const CatalogueReadLock&) = delete;
+    CatalogueReadLock& operator=(const CatalogueReadLock&) = delete;
+
+private:
+    QSqlDatabase m_db;
+    bool m_held = false;
+};
+
+// PostgreSQL, inside the import's transaction: new tables are built in a schema of their own, out of the
+// readers' way, and then moved over the catalogue's tables of the same names in one step at the end.
+class StagedTables {
+public:
+    // Creates the staging schema and makes it where unqualified tables are created. Throws CatalogueError.
+    explicit StagedTables(const QSqlDatabase& db);
+    // Replaces the catalogue's tables by the staged ones of these names and drops the staging schema.
+    void moveIntoCatalogue(const QStringList& tables);
+
+private:
+    QSqlDatabase m_db;
+    QString m_catalogueSchema;
+    QString m_stagingSchema;
+};
+
 } // namespace store

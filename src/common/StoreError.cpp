@@ -5,3 +5,9 @@ CatalogueError::CatalogueError(QString message)
     , m_utf8(m_message.toUtf8())
 {
 }
+
+BadCellError::BadCellError(const QString& table, int record, QString fault)
+    : CatalogueError(QStringLiteral("В таблице %1, запись %2, %3").arg(table).arg(record).arg(fault))
+    , m_fault(std::move(fault))
+{
+}

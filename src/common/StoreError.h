@@ -18,3 +18,15 @@ private:
     QString m_message;
     QByteArray m_utf8;
 };
+
+// A cell that does not hold a value of its column's kind: the message names the table, the record and
+// the column; `fault` is the part about the cell alone (column, value, what it should be).
+class BadCellError : public CatalogueError {
+public:
+    BadCellError(const QString& table, int record, QString fault);
+
+    const QString& fault() const { return m_fault; }
+
+private:
+    QString m_fault;
+};

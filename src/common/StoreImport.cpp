@@ -1,6 +1,7 @@
 #include "common/StoreImport.h"
 
 #include "common/CatalogueStore.h"
+#include "common/SqliteStatement.h"
 #include "common/StoreDialect.h"
 #include "common/StoreError.h"
 
@@ -200,25 +201,51 @@ std::vector<ImportedTable> writeCatalogue(const std::vector<PreparedTable>& tabl
     if (target.engine == Engine::Sqlite)
         return writeCatalogue(tables, target.database);
     OwnConnection connection(target);
-    return writeTables(connection.db(), tables);
+    Transaction transaction(connection.db());
+    StagedTables staged(connection.db());
+    const std::vector<ImportedTable> imported = writeTables(connection.db(), tables);
+    QStringList names;
+    for (const ImportedTable& table : imported)
+        names << table.name;
+    staged.moveIntoCatalogue(names);
+    transaction.commit();
+    return imported;
 }
 
 std::vector<ImportedTable> writeCatalogue(const std::vector<PreparedTable>& tables, const QString& outPath)
 {
     const QString target = QFileInfo(outPath).absoluteFilePath();
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-        throw CatalogueError(QStringLiteral("Не удалось создать папку для %1").arg(target));
+    std::error_code folderError;
+    std::filesystem::create_directories(
+        QFile::encodeName(QFileInfo(target).absolutePath()).toStdString(), folderError);
+    if (folderError)
+        throw CatalogueError(QStringLiteral("Не удалось создать папку для %1: %2")
+                                 .arg(target, QString::fromLocal8Bit(folderError.message().c_str())));
     const QString building = target + QStringLiteral(".building");
     QFile::remove(building);
 
     std::vector<ImportedTable> imported;
     try {
+        // Made here first so that a folder that takes no file says why ("Permission denied"), where
+        // SQLite would only say that it cannot open the database file.
+        QFile probe(building);
+        if (!probe.open(QIODevice::WriteOnly))
+            throw CatalogueError(QStringLiteral("%1: %2").arg(target, probe.errorString()));
+        probe.close();
         AliasConfig file;
         file.database = building;
         OwnConnection connection(file, true);
-        // Writing the version number makes even a catalogue without tables a valid database file.
-        QSqlQuery(connection.db()).exec(QStringLiteral("PRAGMA user_version = 1"));
-        imported = writeTables(connection.db(), tables);
+        try {
+            // Writing the version number makes even a catalogue without tables a valid database file.
+            QSqlQuery(connection.db()).exec(QStringLiteral("PRAGMA user_version = 1"));
+            imported = writeTables(connection.db(), tables);
+        } catch (const CatalogueError&) {
+            // A full disk is "disk I/O error" to SQLite; the user needs the system's reason.
+            const QString reason = sqliteSystemReason(connection.db());
+            if (reason.isEmpty())
+                throw;
+            throw CatalogueError(QStringLiteral("%1: %2").arg(target, reason));
+        }
     } catch (...) {
         QFile::remove(building);
         throw;

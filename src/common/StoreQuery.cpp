@@ -1,9 +1,11 @@
 #include "common/StoreQuery.h"
 
 #include "common/SqliteStatement.h"
+#include "common/StoreDialect.h"
 #include "common/StoreError.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <cmath>
@@ -15,7 +17,26 @@ QString missingColumnMessage(const QString& table, const QString& column)
     return QStringLiteral("В таблице %1 нет столбца \"%2\"").arg(table, column);
 }
 
+namespace {
+
+// The table a statement reads, for messages: the name after its first FROM.
+QString tableOf(const QString& sql)
+{
+    static const QRegularExpression from(
+        QStringLiteral(R"(\bFROM\s+("(?:[^"]|"")*"|[^\s,;()]+))"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = from.match(sql);
+    if (!match.hasMatch())
+        return {};
+    QString name = match.captured(1);
+    if (name.startsWith(QLatin1Char('"')))
+        name = name.mid(1, name.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    return name;
+}
+
+} // namespace
+
 StoreQuery::StoreQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
+    : m_table(tableOf(sql))
 {
     if (sqlite3* handle = sqliteHandle(db)) {
         m_sqlite = std::make_unique<SqliteStatement>(handle, sql);
@@ -26,9 +47,12 @@ StoreQuery::StoreQuery(const QSqlDatabase& db, const QString& sql, const QVarian
         // Run at once, as the Qt driver does: a statement the engine refuses fails here.
         m_pendingRow = m_sqlite->step();
         for (int i = 0; i < m_sqlite->columnCount(); ++i)
-            m_columns.insert(m_sqlite->columnName(i).toLower(), i);
+            m_names << m_sqlite->columnName(i);
+        for (int i = 0; i < m_names.size(); ++i)
+            m_columns.insert(m_names[i].toLower(), i);
         return;
     }
+    m_readLock = std::make_unique<CatalogueReadLock>(db);
     QSqlQuery& query = m_query.emplace(db);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
@@ -38,8 +62,10 @@ StoreQuery::StoreQuery(const QSqlDatabase& db, const QString& sql, const QVarian
     if (!query.exec())
         throw CatalogueError(query.lastError().text());
     const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i)
-        m_columns.insert(record.fieldName(i).toLower(), i);
+    for (int i = 0; i < record.count(); ++i) {
+        m_names << record.fieldName(i);
+        m_columns.insert(m_names.last().toLower(), i);
+    }
 }
 
 StoreQuery::~StoreQuery() = default;
@@ -50,13 +76,16 @@ bool StoreQuery::next()
         if (m_pendingRow) {
             m_pendingRow = false;
             m_onRow = true;
-            return true;
+        } else {
+            m_onRow = m_onRow && m_sqlite->step();
         }
-        m_onRow = m_onRow && m_sqlite->step();
+        m_record += m_onRow ? 1 : 0;
         return m_onRow;
     }
-    if (m_query->next())
+    if (m_query->next()) {
+        ++m_record;
         return true;
+    }
     if (m_query->lastError().isValid())
         throw CatalogueError(m_query->lastError().text());
     return false;
@@ -110,27 +139,66 @@ QString StoreQuery::text(int column) const
     return v.isNull() ? QString() : v.toString();
 }
 
-std::optional<double> StoreQuery::optionalNumber(int column) const
+NumberCell StoreQuery::numberCell(int column) const
 {
+    if (column < 0)
+        return {};
     if (m_sqlite)
-        return column < 0 || !m_onRow ? std::nullopt : m_sqlite->optionalNumber(column);
+        return m_onRow ? m_sqlite->numberCell(column) : NumberCell();
     const QVariant v = value(column);
     if (v.isNull())
-        return std::nullopt;
-    const int type = v.typeId();
-    double number = 0;
-    if (type == QMetaType::Double || type == QMetaType::Int || type == QMetaType::LongLong
-        || type == QMetaType::Bool) {
-        number = v.toDouble();
-    } else {
-        bool ok = false;
-        number = v.toString().trimmed().toDouble(&ok);
-        if (!ok)
-            return std::nullopt;
+        return {};
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool:
+        return NumberCell::of(v.toDouble());
+    default:
+        return NumberCell::ofText(v.toString());
     }
-    if (!std::isfinite(number))
+}
+
+BooleanCell StoreQuery::booleanCell(int column) const
+{
+    if (column < 0)
+        return {};
+    if (m_sqlite)
+        return m_onRow ? m_sqlite->booleanCell(column) : BooleanCell();
+    const QVariant v = value(column);
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::Bool)
+        return BooleanCell::of(v.toBool());
+    if (v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QByteArray)
+        return BooleanCell::ofText(v.toString());
+    return BooleanCell::ofNumber(numberCell(column));
+}
+
+void StoreQuery::badCell(int column, const QString& held, const QString& expected) const
+{
+    throw BadCellError(m_table, m_record,
+        QStringLiteral("столбец \"%1\": значение \"%2\" не является %3")
+            .arg(m_names.value(column), held, expected));
+}
+
+std::optional<double> StoreQuery::optionalNumber(int column) const
+{
+    const NumberCell cell = numberCell(column);
+    switch (cell.kind) {
+    case NumberCell::Kind::Empty:
         return std::nullopt;
-    return number;
+    case NumberCell::Kind::Number:
+        return cell.value;
+    case NumberCell::Kind::NotFinite:
+        badCell(column, cell.text, QStringLiteral("конечным числом"));
+    case NumberCell::Kind::NotNumber:
+        break;
+    }
+    badCell(column, cell.text, QStringLiteral("числом"));
 }
 
 double StoreQuery::number(int column) const
@@ -142,22 +210,16 @@ int StoreQuery::integer(int column) const
 {
     const double v = number(column);
     if (!(std::fabs(v) < 2147483647.0))
-        return 0;
+        badCell(column, QString::number(v), QStringLiteral("целым числом"));
     return int(std::lround(v));
 }
 
 bool StoreQuery::boolean(int column) const
 {
-    if (m_sqlite)
-        return column >= 0 && m_onRow && m_sqlite->boolean(column);
-    const QVariant v = value(column);
-    if (v.isNull())
-        return false;
-    if (v.typeId() == QMetaType::Bool)
-        return v.toBool();
-    const QString t = v.toString().trimmed();
-    return t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("t")
-        || number(column) != 0;
+    const BooleanCell cell = booleanCell(column);
+    if (cell.kind == BooleanCell::Kind::NotBoolean)
+        badCell(column, cell.text, QStringLiteral("логическим значением (да/нет)"));
+    return cell.value;
 }
 
 } // namespace store

@@ -66,6 +66,10 @@ std::vector<FanRecord> FanCatalogue::load(const QSqlDatabase& db, CatalogueKind 
         shared(fan.manualName);
         shared(fan.ny);
     }
+    // Every list of the windows would be empty and a selection would blame the user's ticks.
+    if (records.empty())
+        throw CatalogueError(
+            QStringLiteral("В каталоге нет вентиляторов: таблица %1 пуста").arg(catalogueTableName(kind)));
     return records;
 }
 

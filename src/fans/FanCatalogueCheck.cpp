@@ -78,7 +78,13 @@ void checkTable(const QSqlDatabase& db, CatalogueKind kind, std::vector<Catalogu
     int record = 0;
     while (query->next()) {
         ++record;
-        const FanRecord fan = layout.read(*query);
+        FanRecord fan;
+        try {
+            fan = layout.read(*query);
+        } catch (const BadCellError& error) {
+            findings.push_back({table, record, QString(), error.fault()});
+            continue;
+        }
         const QString name = designation(fan, kind);
         auto report = [&](const QString& message) { findings.push_back({table, record, name, message}); };
 

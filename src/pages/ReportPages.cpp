@@ -132,18 +132,33 @@ PagesWritten writePageImages(const QByteArray& rtf, const QString& chosenFileNam
 {
     const ReportPages report(rtf);
     PagesWritten written;
+    const auto fail = [&](const QString& path, const SaveOutcome& saved) {
+        written.error
+            = QStringLiteral("Не удалось записать файл ") + path + QLatin1Char('\n') + saved.error();
+        return written;
+    };
+    // The pages replace the previous ones together or not at all.
+    FileSetSave pages;
     for (int n = 1; n <= report.pageCount(); ++n) {
         const QString path = pageImagePath(chosenFileName, n);
         const QByteArray jpeg = encodeJpeg(report.page(n));
         const SaveOutcome saved
-            = jpeg.isEmpty() ? SaveOutcome::failed(QStringLiteral("JPEG")) : saveFileAtomically(path, jpeg);
-        if (!saved) {
-            written.error
-                = QStringLiteral("Не удалось записать файл ") + path + QLatin1Char('\n') + saved.error();
+            = jpeg.isEmpty() ? SaveOutcome::failed(QStringLiteral("JPEG")) : pages.add(path, jpeg);
+        if (!saved)
+            return fail(path, saved);
+    }
+    if (const SaveOutcome saved = pages.commit(); !saved)
+        return fail(chosenFileName, saved);
+    // Pages of an earlier, longer report would read as the end of this one.
+    for (int n = report.pageCount() + 1; QFile::exists(pageImagePath(chosenFileName, n)); ++n) {
+        QFile stale(pageImagePath(chosenFileName, n));
+        if (!stale.remove()) {
+            written.error = QStringLiteral("Не удалось удалить страницу прежнего отчета ") + stale.fileName()
+                + QLatin1Char('\n') + stale.errorString();
             return written;
         }
-        written.pages = n;
     }
+    written.pages = report.pageCount();
     return written;
 }
 

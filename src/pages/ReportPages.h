@@ -42,7 +42,8 @@ struct PagesWritten {
     int pages = 0;
     std::optional<QString> error; // why a file could not be written
 };
-// Writes every page as a JPEG file; an existing file is replaced.
+// Writes every page as a JPEG file, all or none: the pages replace the previous files together, and
+// pages of an earlier, longer report beyond the last page are removed.
 PagesWritten writePageImages(const QByteArray& rtf, const QString& chosenFileName);
 // Writes every page into one PDF.
 PagesWritten writePagesPdf(const QByteArray& rtf, const QString& fileName);

@@ -71,6 +71,12 @@ bool SqlTableSource::open()
             row.insert(record.fieldName(i), record.value(i));
         m_rows.append(row);
     }
+    // The rows end early, without a word from next(), when the engine fails part way.
+    if (query.lastError().isValid()) {
+        m_error = query.lastError().text();
+        m_rows.clear();
+        return false;
+    }
     m_open = true;
     return true;
 }

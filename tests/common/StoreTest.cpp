@@ -3,11 +3,19 @@
 #include "common/StoreImport.h"
 #include "common/StoreQuery.h"
 #include "common/StoreTable.h"
+#include "support/FileSizeLimit.h"
 #include "support/StoreEngines.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
+#include <atomic>
+#include <cerrno>
+#include <future>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace store;
 using namespace Qt::Literals::StringLiterals;
@@ -253,4 +261,95 @@ TEST(Store, ImportTypesColumnsAndFailsWithoutTouchingThePreviousFile)
 
     writeFile(sources + u"/Prices.tsv"_s, "Code\tPrice\nA\t1\t2\n");
     EXPECT_THROW(importTsvFolder(sources, out, {}), CatalogueError) << "a row with an extra cell";
+}
+
+// An import that the disk or the folder refuses says the system's reason, not the engine's "disk I/O
+// error" or "unable to open database file", and leaves the previous catalogue as it was.
+TEST(Store, ImportOntoAFullDiskOrABadFolderSaysTheSystemsReason)
+{
+    QTemporaryDir dir;
+    const QString sources = dir.filePath(u"src"_s);
+    QDir().mkpath(sources);
+    QByteArray rows = "Code\tNote\n";
+    for (int i = 0; i < 5000; ++i)
+        rows += "code" + QByteArray::number(i) + "\tзапись каталога\n";
+    writeFile(sources + u"/big.tsv"_s, rows);
+    const QString out = dir.filePath(u"out.sqlite"_s);
+    importTsvFolder(sources, out, {});
+    const QByteArray old = [&] {
+        QFile file(out);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    const auto error = saveWithFileSizeLimit(20'000, [&] {
+        try {
+            importTsvFolder(sources, out, {});
+        } catch (const CatalogueError& e) {
+            return e.message();
+        }
+        return QString();
+    });
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, out + u": "_s + qt_error_string(EFBIG));
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_FALSE(QFileInfo::exists(out + u".building"_s));
+
+    // A "folder" that is a file.
+    try {
+        importTsvFolder(sources, dir.filePath(u"src/big.tsv/out.sqlite"_s), {});
+        FAIL() << "no error";
+    } catch (const CatalogueError& e) {
+        EXPECT_TRUE(e.message().endsWith(qt_error_string(ENOTDIR))) << e.message().toStdString();
+    }
+}
+
+// Readers of a PostgreSQL catalogue during re-imports see the old table or the new one whole, never an
+// empty or a partial one.
+TEST(Store, ReadersDuringAPostgresReimportSeeOneWholeCatalogue)
+{
+    storeengines::ScratchDatabase scratch;
+    if (const QString problem = scratch.create(Engine::Postgres); !problem.isEmpty()) {
+        if (qEnvironmentVariableIntValue("ZFN_TEST_POSTGRES_REQUIRED") != 0)
+            FAIL() << problem.toStdString();
+        GTEST_SKIP() << problem.toStdString();
+    }
+    QTemporaryDir dir;
+    const auto source = [&](int rows) {
+        QByteArray text = "Code\tNote\n";
+        for (int i = 0; i < rows; ++i)
+            text += "c" + QByteArray::number(i) + "\tnote\n";
+        writeFile(dir.filePath(u"items.tsv"_s), text);
+    };
+    source(3000);
+    importTsvFolder(dir.path(), scratch.config(), {});
+
+    std::atomic<bool> importing {true};
+    std::vector<std::future<QSet<int>>> readers;
+    for (int r = 0; r < 3; ++r) {
+        readers.push_back(std::async(std::launch::async, [&] {
+            QSet<int> seen;
+            OwnConnection connection(scratch.config());
+            while (importing) {
+                StoreQuery query(connection.db(), u"SELECT \"Code\" FROM items"_s);
+                int rows = 0;
+                while (query.next())
+                    ++rows;
+                seen.insert(rows);
+            }
+            return seen;
+        }));
+    }
+    for (int i = 0; i < 6; ++i) {
+        source(i % 2 == 0 ? 2000 : 3000);
+        importTsvFolder(dir.path(), scratch.config(), {});
+    }
+    importing = false;
+    for (auto& reader : readers) {
+        const QSet<int> seen = reader.get();
+        EXPECT_TRUE(seen.contains(3000) || seen.contains(2000));
+        for (const int rows : seen)
+            EXPECT_TRUE(rows == 2000 || rows == 3000) << rows << " rows read";
+    }
 }

@@ -1,10 +1,15 @@
 #include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -108,4 +113,71 @@ TEST(CatalogueCli, BadAliasAndMissingTablesAreReported)
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(u' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty() && run.out.isEmpty());
     }
+}
+
+// A damaged page that hides records from a plain read (its count of records cut short) ends every
+// command that reads the catalogue with the store's message, never with a shorter list of fans.
+TEST(CatalogueCli, DamagedCatalogueEndsEveryCommandWithTheStoresMessage)
+{
+    QTemporaryDir dir;
+    const QString damaged = importFixture(dir, u"catalogue"_s);
+    qint64 countAt = 0;
+    {
+        const QString connection = u"damage"_s;
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection);
+        db.setDatabaseName(damaged);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(u"SELECT pageno, (SELECT page_size FROM pragma_page_size) FROM dbstat "
+                               "WHERE name = 'razmzfn' AND pagetype = 'leaf' ORDER BY pageno DESC"_s));
+        ASSERT_TRUE(query.next()) << query.lastError().text().toStdString();
+        // The record count of a leaf page: bytes 3 and 4 of its header.
+        countAt = (query.value(0).toLongLong() - 1) * query.value(1).toLongLong() + 3;
+        query.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(u"damage"_s);
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(countAt));
+    const QByteArray count = file.read(2);
+    const int records = (uchar(count[0]) << 8) | uchar(count[1]);
+    ASSERT_GT(records, 1);
+    ASSERT_TRUE(file.seek(countAt));
+    file.write(QByteArray {char((records - 1) >> 8), char((records - 1) & 0xff)});
+    file.close();
+
+    const QString alias = u"VOzuvada="_s + damaged;
+    const QStringList commands[] = {
+        {u"select"_s, u"--flow"_s, u"1000"_s, u"--pressure"_s, u"300"_s},
+        {u"catalogue"_s, u"series"_s},
+        {u"catalogue"_s, u"check"_s},
+    };
+    for (const QStringList& command : commands) {
+        const CliRun run = runCli(command + QStringList {u"--alias"_s, alias});
+        EXPECT_EQ(run.exitCode, 1) << command.join(u' ').toStdString() << ": " << run.out.constData();
+        EXPECT_TRUE((run.out + run.err).contains("database disk image is malformed"))
+            << command.join(u' ').toStdString() << ": " << run.out.constData() << run.err.constData();
+    }
+}
+
+// A catalogue whose fan tables hold no fans says so, instead of asking for a diameter to be ticked.
+TEST(CatalogueCli, CatalogueWithoutFansSaysSo)
+{
+    QTemporaryDir dir;
+    const QString sources = dir.filePath(u"sources"_s);
+    ASSERT_TRUE(QDir().mkpath(sources));
+    for (const QString& table : {u"razmzfn"_s, u"razmzfnsmk"_s}) {
+        QFile file(sources + u'/' + table + u".tsv"_s);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Name\n");
+    }
+    const QString empty = dir.filePath(u"empty.sqlite"_s);
+    ASSERT_EQ(runCli({u"catalogue"_s, u"import"_s, u"--from"_s, sources, u"--out"_s, empty}).exitCode, 0);
+    const CliRun run = runCli({u"select"_s, u"--flow"_s, u"1000"_s, u"--pressure"_s, u"300"_s, u"--json"_s,
+        u"--alias"_s, u"VOzuvada="_s + empty});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(QJsonDocument::fromJson(run.out).object()[u"messages"_s].toVariant().toStringList(),
+        QStringList {u"В каталоге нет вентиляторов: таблица razmzfn пуста"_s})
+        << run.out.constData();
 }

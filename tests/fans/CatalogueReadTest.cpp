@@ -1,4 +1,5 @@
 #include "fans/CatalogueFixture.h"
+#include "fans/FanCatalogueCheck.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -189,6 +190,55 @@ TEST_P(CatalogueRead, MissingColumnIsCatalogueErrorNamingTableAndColumn)
         } catch (const CatalogueError& error) {
             EXPECT_EQ(error.message(), u"В таблице %1 нет столбца \"%2\""_s.arg(table, column));
         }
+    }
+}
+
+// A cell that holds no value of its column's kind is a fault of the catalogue named with its table,
+// record and column, never a zero or an empty point; the catalogue check lists it and goes on.
+TEST_P(CatalogueRead, WrongTypedCellIsCatalogueErrorNamingTableRecordAndColumn)
+{
+    const struct {
+        const char16_t* column;
+        const char16_t* value; // an SQL literal
+        bool asText; // PostgreSQL keeps only values of the column's type: the column becomes text
+        const char16_t* fault;
+    } cases[] = {
+        {u"22", u"'abc'", true, u"столбец \"22\": значение \"abc\" не является числом"},
+        {u"Polus", u"'four'", true, u"столбец \"Polus\": значение \"four\" не является числом"},
+        {u"D", u"'большой'", true, u"столбец \"D\": значение \"большой\" не является числом"},
+        {u"Krugl", u"'maybe'", true,
+            u"столбец \"Krugl\": значение \"maybe\" не является логическим значением (да/нет)"},
+        {u"23", u"'inf'", true, u"столбец \"23\": значение \"inf\" не является конечным числом"},
+        {u"41", u"'-Infinity'", false, u"столбец \"41\": значение \"-inf\" не является конечным числом"},
+    };
+    const bool postgres = engine() == store::Engine::Postgres;
+    const QString first = postgres ? u"\"RecNo\" = (SELECT min(\"RecNo\") FROM razmzfn)"_s
+                                   : u"rowid = (SELECT min(rowid) FROM razmzfn)"_s;
+    for (const auto& c : cases) {
+        const QString column = QString::fromUtf16(c.column);
+        SCOPED_TRACE(column.toStdString());
+        useCatalogue(u"catalogue"_s);
+        QSqlQuery change(db());
+        if (postgres && c.asText)
+            ASSERT_TRUE(change.exec(u"ALTER TABLE razmzfn ALTER COLUMN \"%1\" TYPE text"_s.arg(column)))
+                << change.lastError().text().toStdString();
+        // SQLite reads the literal 9e999 as infinity; PostgreSQL takes '-Infinity' in a number column.
+        const QString value = !postgres && !c.asText ? u"-9e999"_s : QString::fromUtf16(c.value);
+        ASSERT_TRUE(change.exec(u"UPDATE razmzfn SET \"%1\" = %2 WHERE %3"_s.arg(column, value, first)))
+            << change.lastError().text().toStdString();
+        FanCatalogue::invalidate();
+        const QString fault = QString::fromUtf16(c.fault);
+        try {
+            FanCatalogue::records(CatalogueKind::General);
+            ADD_FAILURE() << "no error";
+        } catch (const CatalogueError& error) {
+            EXPECT_EQ(error.message(), u"В таблице razmzfn, запись 1, "_s + fault);
+        }
+        const auto findings = checkFanCatalogue(db());
+        ASSERT_FALSE(findings.empty());
+        EXPECT_EQ(findings.front().table, u"razmzfn"_s);
+        EXPECT_EQ(findings.front().record, 1);
+        EXPECT_EQ(findings.front().message, fault);
     }
 }
 

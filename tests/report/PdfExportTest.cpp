@@ -8,6 +8,7 @@
 #include "ui/report/TQRep_Manual.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -97,21 +98,27 @@ TEST_F(PdfExport, AFullDiskKeepsTheOldFileAndSaysWhy)
     for (const auto& s : saves) {
         SCOPED_TRACE(s.file);
         const QString path = dir.filePath(QString::fromLatin1(s.file));
-        const QByteArray old(5000, 'o');
-        {
+        ASSERT_TRUE(s.save(path, nullptr));
+        const qint64 full = QFileInfo(path).size();
+        // The disk full at once, and full part way through the file.
+        for (const rlim_t limit : {rlim_t(100), rlim_t(full / 2)}) {
+            SCOPED_TRACE(limit);
+            const QByteArray old(5000, 'o');
+            {
+                QFile file(path);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(old);
+            }
+            const auto error = saveWithFileSizeLimit(limit, [&] {
+                QString message;
+                return s.save(path, &message) ? QString() : message;
+            });
+            ASSERT_TRUE(error.has_value());
+            EXPECT_TRUE(error->startsWith(s.message)) << error->toStdString();
+            EXPECT_TRUE(error->endsWith(u'\n' + qt_error_string(EFBIG))) << error->toStdString();
             QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(old);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), old);
         }
-        const auto error = saveWithFileSizeLimit(100, [&] {
-            QString message;
-            return s.save(path, &message) ? QString() : message;
-        });
-        ASSERT_TRUE(error.has_value());
-        EXPECT_TRUE(error->startsWith(s.message)) << error->toStdString();
-        EXPECT_TRUE(error->endsWith(u'\n' + qt_error_string(EFBIG))) << error->toStdString();
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), old);
     }
 }

@@ -1,11 +1,14 @@
 #include "pages/ReportPages.h"
 #include "calcreport/CalculationReport.h"
 #include "pages/Jpeg.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace pages;
@@ -89,4 +92,48 @@ TEST(ReportPagesTest, UnwritableFolderIsReported)
     const PagesWritten written = writePageImages(reportOfPages(1), u"/nonexistent-folder/report.txt"_s);
     ASSERT_TRUE(written.error);
     EXPECT_TRUE(written.error->contains(u"/nonexistent-folder/report_1.jpg"_s));
+}
+
+// A set of pages replaces the previous set as a whole: a page that cannot be written (here, on a disk
+// with room for the smaller pages only) leaves every old page as it was, and a shorter report leaves
+// no page of the longer one behind its last page.
+TEST(ReportPagesTest, PagesReplaceTheOldSetAllOrNothing)
+{
+    const QByteArray threePages = reportOfPages(3);
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath(u"base.txt"_s);
+    ASSERT_FALSE(writePageImages(threePages, chosen).error);
+    qint64 largest = 0;
+    QByteArray old[3];
+    for (int n = 1; n <= 3; ++n) {
+        old[n - 1] = fileBytes(pageImagePath(chosen, n));
+        largest = std::max(largest, qint64(old[n - 1].size()));
+    }
+    const auto error = saveWithFileSizeLimit(
+        rlim_t(largest - 1), [&] { return writePageImages(threePages, chosen).error.value_or(QString()); });
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->endsWith(qt_error_string(EFBIG))) << error->toStdString();
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(fileBytes(pageImagePath(chosen, n)), old[n - 1]) << "page " << n;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3) << "nothing staged is left";
+
+    const PagesWritten shorter = writePageImages(reportOfPages(1), chosen);
+    ASSERT_FALSE(shorter.error);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {u"base_1.jpg"_s});
+}
+
+// The PDF is made whole before it replaces the old file: a disk that fills part way through keeps the
+// old file and says why.
+TEST(ReportPagesTest, PdfOnAFullDiskKeepsTheOldFile)
+{
+    const QByteArray rtf = reportOfPages(2);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"report.pdf"_s);
+    ASSERT_FALSE(writePagesPdf(rtf, path).error);
+    const QByteArray old = fileBytes(path);
+    const auto error = saveWithFileSizeLimit(
+        rlim_t(old.size() / 2), [&] { return writePagesPdf(rtf, path).error.value_or(QString()); });
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->endsWith(qt_error_string(EFBIG))) << error->toStdString();
+    EXPECT_EQ(fileBytes(path), old);
 }
