@@ -5,6 +5,7 @@
 #include "printing/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -128,29 +129,36 @@ QString pageImagePath(const QString& chosenFileName, int number)
     return base + QLatin1Char('_') + QString::number(number) + QStringLiteral(".jpg");
 }
 
-PagesWritten writePageImages(const QByteArray& rtf, const QString& chosenFileName)
+std::optional<QList<QByteArray>> pageImageFiles(const QByteArray& rtf)
 {
     const ReportPages report(rtf);
+    QList<QByteArray> files;
+    for (int n = 1; n <= report.pageCount(); ++n) {
+        files << encodeJpeg(report.page(n));
+        if (files.last().isEmpty())
+            return std::nullopt;
+    }
+    return files;
+}
+
+PagesWritten savePageImages(const QList<QByteArray>& files, const QString& chosenFileName)
+{
     PagesWritten written;
-    const auto fail = [&](const QString& path, const SaveOutcome& saved) {
-        written.error
-            = QStringLiteral("Не удалось записать файл ") + path + QLatin1Char('\n') + saved.error();
+    const auto fail = [&](const QString& path, const QString& why) {
+        written.error = QStringLiteral("Не удалось записать файл ") + path + QLatin1Char('\n') + why;
         return written;
     };
     // The pages replace the previous ones together or not at all.
     FileSetSave pages;
-    for (int n = 1; n <= report.pageCount(); ++n) {
-        const QString path = pageImagePath(chosenFileName, n);
-        const QByteArray jpeg = encodeJpeg(report.page(n));
-        const SaveOutcome saved
-            = jpeg.isEmpty() ? SaveOutcome::failed(QStringLiteral("JPEG")) : pages.add(path, jpeg);
-        if (!saved)
-            return fail(path, saved);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = pageImagePath(chosenFileName, int(i + 1));
+        if (const SaveOutcome saved = pages.add(path, files[i]); !saved)
+            return fail(path, saved.error());
     }
     if (const SaveOutcome saved = pages.commit(); !saved)
-        return fail(chosenFileName, saved);
+        return fail(chosenFileName, saved.error());
     // Pages of an earlier, longer report would read as the end of this one.
-    for (int n = report.pageCount() + 1; QFile::exists(pageImagePath(chosenFileName, n)); ++n) {
+    for (int n = int(files.size()) + 1; QFile::exists(pageImagePath(chosenFileName, n)); ++n) {
         QFile stale(pageImagePath(chosenFileName, n));
         if (!stale.remove()) {
             written.error = QStringLiteral("Не удалось удалить страницу прежнего отчета ") + stale.fileName()
@@ -158,15 +166,28 @@ PagesWritten writePageImages(const QByteArray& rtf, const QString& chosenFileNam
             return written;
         }
     }
-    written.pages = report.pageCount();
+    written.pages = int(files.size());
     return written;
 }
 
-PagesWritten writePagesPdf(const QByteArray& rtf, const QString& fileName)
+PagesWritten writePageImages(const QByteArray& rtf, const QString& chosenFileName)
+{
+    const std::optional<QList<QByteArray>> files = pageImageFiles(rtf);
+    if (!files) {
+        PagesWritten written;
+        written.error = QStringLiteral("Не удалось записать файл ") + pageImagePath(chosenFileName, 1)
+            + QStringLiteral("\nJPEG");
+        return written;
+    }
+    return savePageImages(*files, chosenFileName);
+}
+
+ReportPdf reportPdf(const QByteArray& rtf)
 {
     const ReportPages report(rtf);
-    PagesWritten written;
-    const SaveOutcome saved = saveFileAtomically(fileName, [&](QIODevice& device) {
+    QBuffer device;
+    device.open(QIODevice::WriteOnly);
+    {
         QPdfWriter pdf(&device);
         pdf.setResolution(pagePixelsPerInch);
         pdf.setPageLayout(
@@ -174,19 +195,29 @@ PagesWritten writePagesPdf(const QByteArray& rtf, const QString& fileName)
         pdf.setTitle(QStringLiteral("Отчет"));
         QPainter painter(&pdf);
         for (int n = 1; n <= report.pageCount(); ++n) {
-            if (n > 1 && !pdf.newPage())
-                return false;
+            if (n > 1)
+                pdf.newPage();
             painter.drawImage(QRect(0, 0, pageWidth, pageHeight), report.page(n));
         }
-        return painter.end();
-    });
-    if (!saved) {
+    }
+    return {device.data(), report.pageCount()};
+}
+
+PagesWritten savePdf(const ReportPdf& pdf, const QString& fileName)
+{
+    PagesWritten written;
+    if (const SaveOutcome saved = saveFileAtomically(fileName, pdf.bytes); !saved) {
         written.error
             = QStringLiteral("Не удалось записать файл ") + fileName + QLatin1Char('\n') + saved.error();
         return written;
     }
-    written.pages = report.pageCount();
+    written.pages = pdf.pages;
     return written;
+}
+
+PagesWritten writePagesPdf(const QByteArray& rtf, const QString& fileName)
+{
+    return savePdf(reportPdf(rtf), fileName);
 }
 
 } // namespace pages

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -42,10 +43,22 @@ struct PagesWritten {
     int pages = 0;
     std::optional<QString> error; // why a file could not be written
 };
-// Writes every page as a JPEG file, all or none: the pages replace the previous files together, and
-// pages of an earlier, longer report beyond the last page are removed.
+
+// Every page as the content of a JPEG file; nothing when a page could not be encoded.
+std::optional<QList<QByteArray>> pageImageFiles(const QByteArray& rtf);
+// Saves page files as one set: all or none replace the previous files, and pages of an earlier, longer
+// report beyond the last page are removed, so the pages under one name always belong to one report.
+PagesWritten savePageImages(const QList<QByteArray>& files, const QString& chosenFileName);
 PagesWritten writePageImages(const QByteArray& rtf, const QString& chosenFileName);
-// Writes every page into one PDF.
+
+// Every page in one PDF document.
+struct ReportPdf {
+    QByteArray bytes;
+    int pages = 0;
+};
+ReportPdf reportPdf(const QByteArray& rtf);
+// Saves the PDF atomically.
+PagesWritten savePdf(const ReportPdf& pdf, const QString& fileName);
 PagesWritten writePagesPdf(const QByteArray& rtf, const QString& fileName);
 
 } // namespace pages

@@ -1,4 +1,5 @@
 #include "common/CatalogueStore.h"
+#include "common/StoreError.h"
 #include "common/StoreQuery.h"
 #include "common/StoreTable.h"
 
@@ -43,29 +44,31 @@ private:
 
 TEST_F(SqliteStore, CellsReadAsTheQtDriverGivesThem)
 {
+    // A cell read as a number or a yes/no that holds neither is a fault of the catalogue (bad), never 0.
     struct Case {
         const char16_t* literal; // stored as it is: the column has no type of its own
         const char16_t* text; // nullptr: a null text
-        std::optional<double> number;
-        bool boolean;
+        std::optional<double> number; // nothing: empty, or bad when numberBad
+        bool numberBad;
+        std::optional<bool> boolean; // nothing: bad
     };
     const Case cases[] = {
-        {u"42", u"42", 42, true},
-        {u"-7", u"-7", -7, true},
-        {u"0", u"0", 0, false},
-        {u"2.5", u"2.5", 2.5, true},
-        {u"0.0", u"0", 0, false},
-        {u"9e999", u"inf", std::nullopt, false}, // infinity is no number of a catalogue
-        {u"'abc'", u"abc", std::nullopt, false},
-        {u"' 12.5 '", u" 12.5 ", 12.5, true},
-        {u"'true'", u"true", std::nullopt, true},
-        {u"'TRUE'", u"TRUE", std::nullopt, true},
-        {u"'t'", u"t", std::nullopt, true},
-        {u"'false'", u"false", std::nullopt, false},
-        {u"''", u"", std::nullopt, false},
-        {u"'Канальный ВКК'", u"Канальный ВКК", std::nullopt, false},
-        {u"x'3132'", u"12", 12, true}, // bytes read as UTF-8 text
-        {u"NULL", nullptr, std::nullopt, false},
+        {u"42", u"42", 42, false, true},
+        {u"-7", u"-7", -7, false, true},
+        {u"0", u"0", 0, false, false},
+        {u"2.5", u"2.5", 2.5, false, true},
+        {u"0.0", u"0", 0, false, false},
+        {u"9e999", u"inf", std::nullopt, true, std::nullopt}, // infinity is no number of a catalogue
+        {u"'abc'", u"abc", std::nullopt, true, std::nullopt},
+        {u"' 12.5 '", u" 12.5 ", 12.5, false, true},
+        {u"'true'", u"true", std::nullopt, true, true},
+        {u"'TRUE'", u"TRUE", std::nullopt, true, true},
+        {u"'t'", u"t", std::nullopt, true, true},
+        {u"'false'", u"false", std::nullopt, true, false},
+        {u"''", u"", std::nullopt, false, false},
+        {u"'Канальный ВКК'", u"Канальный ВКК", std::nullopt, true, std::nullopt},
+        {u"x'3132'", u"12", 12, false, true}, // bytes read as UTF-8 text
+        {u"NULL", nullptr, std::nullopt, false, false},
     };
     exec(u"CREATE TABLE cells (k INTEGER, v)"_s);
     for (size_t i = 0; i < std::size(cases); ++i)
@@ -90,9 +93,18 @@ TEST_F(SqliteStore, CellsReadAsTheQtDriverGivesThem)
         if (c.text) {
             EXPECT_EQ(text, QString::fromUtf16(c.text)) << what;
         }
-        EXPECT_EQ(ours.optionalNumber(0), c.number) << what;
-        EXPECT_EQ(ours.number(0), c.number.value_or(0)) << what;
-        EXPECT_EQ(ours.boolean(0), c.boolean) << what;
+        if (c.numberBad) {
+            EXPECT_THROW(ours.optionalNumber(0), BadCellError) << what;
+            EXPECT_THROW(ours.number(0), BadCellError) << what;
+        } else {
+            EXPECT_EQ(ours.optionalNumber(0), c.number) << what;
+            EXPECT_EQ(ours.number(0), c.number.value_or(0)) << what;
+        }
+        if (c.boolean) {
+            EXPECT_EQ(ours.boolean(0), *c.boolean) << what;
+        } else {
+            EXPECT_THROW(ours.boolean(0), BadCellError) << what;
+        }
     }
     EXPECT_FALSE(ours.next());
     // Past the end the statement is not run again, and cells read as NULL.

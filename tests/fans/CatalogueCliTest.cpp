@@ -144,7 +144,8 @@ TEST(CatalogueCli, DamagedCatalogueEndsEveryCommandWithTheStoresMessage)
     const int records = (uchar(count[0]) << 8) | uchar(count[1]);
     ASSERT_GT(records, 1);
     ASSERT_TRUE(file.seek(countAt));
-    file.write(QByteArray {char((records - 1) >> 8), char((records - 1) & 0xff)});
+    const char cut[2] = {char((records - 1) >> 8), char((records - 1) & 0xff)};
+    ASSERT_EQ(file.write(cut, 2), 2);
     file.close();
 
     const QString alias = u"VOzuvada="_s + damaged;
@@ -156,7 +157,7 @@ TEST(CatalogueCli, DamagedCatalogueEndsEveryCommandWithTheStoresMessage)
     for (const QStringList& command : commands) {
         const CliRun run = runCli(command + QStringList {u"--alias"_s, alias});
         EXPECT_EQ(run.exitCode, 1) << command.join(u' ').toStdString() << ": " << run.out.constData();
-        EXPECT_TRUE((run.out + run.err).contains("database disk image is malformed"))
+        EXPECT_TRUE(QByteArray(run.out + run.err).contains("database disk image is malformed"))
             << command.join(u' ').toStdString() << ": " << run.out.constData() << run.err.constData();
     }
 }

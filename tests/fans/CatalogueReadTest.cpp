@@ -219,9 +219,10 @@ TEST_P(CatalogueRead, WrongTypedCellIsCatalogueErrorNamingTableRecordAndColumn)
         SCOPED_TRACE(column.toStdString());
         useCatalogue(u"catalogue"_s);
         QSqlQuery change(db());
-        if (postgres && c.asText)
+        if (postgres && c.asText) {
             ASSERT_TRUE(change.exec(u"ALTER TABLE razmzfn ALTER COLUMN \"%1\" TYPE text"_s.arg(column)))
                 << change.lastError().text().toStdString();
+        }
         // SQLite reads the literal 9e999 as infinity; PostgreSQL takes '-Infinity' in a number column.
         const QString value = !postgres && !c.asText ? u"-9e999"_s : QString::fromUtf16(c.value);
         ASSERT_TRUE(change.exec(u"UPDATE razmzfn SET \"%1\" = %2 WHERE %3"_s.arg(column, value, first)))

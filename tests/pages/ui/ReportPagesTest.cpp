@@ -109,8 +109,11 @@ TEST(ReportPagesTest, PagesReplaceTheOldSetAllOrNothing)
         old[n - 1] = fileBytes(pageImagePath(chosen, n));
         largest = std::max(largest, qint64(old[n - 1].size()));
     }
+    // Pages are drawn here: the child process that saves them must not draw (fonts after a fork).
+    const auto files = pageImageFiles(threePages);
+    ASSERT_TRUE(files);
     const auto error = saveWithFileSizeLimit(
-        rlim_t(largest - 1), [&] { return writePageImages(threePages, chosen).error.value_or(QString()); });
+        rlim_t(largest - 1), [&] { return savePageImages(*files, chosen).error.value_or(QString()); });
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(error->endsWith(qt_error_string(EFBIG))) << error->toStdString();
     for (int n = 1; n <= 3; ++n)
@@ -131,8 +134,9 @@ TEST(ReportPagesTest, PdfOnAFullDiskKeepsTheOldFile)
     const QString path = dir.filePath(u"report.pdf"_s);
     ASSERT_FALSE(writePagesPdf(rtf, path).error);
     const QByteArray old = fileBytes(path);
+    const ReportPdf pdf = reportPdf(rtf);
     const auto error = saveWithFileSizeLimit(
-        rlim_t(old.size() / 2), [&] { return writePagesPdf(rtf, path).error.value_or(QString()); });
+        rlim_t(old.size() / 2), [&] { return savePdf(pdf, path).error.value_or(QString()); });
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(error->endsWith(qt_error_string(EFBIG))) << error->toStdString();
     EXPECT_EQ(fileBytes(path), old);
