@@ -33,17 +33,17 @@ bool JsonListOutput::append(const QJsonObject& element)
     QByteArray text = QJsonDocument(element).toJson(QJsonDocument::Indented);
     text.chop(1); // the final line break: the next element or the closing brings its own
     // A line break inside a JSON string is always escaped, so every line break here starts a line.
-    text.replace("\n", "\n" + elementIndent);
-    const QByteArray lead = m_any ? ",\n" + elementIndent : m_opening + elementIndent;
+    text.replace("\n", QByteArray("\n" + elementIndent));
+    const QByteArray lead = (m_any ? QByteArray(",\n") : m_opening) + elementIndent;
     m_any = true;
-    return writeAll(m_out, lead + text);
+    return writeAll(m_out, QByteArray(lead + text));
 }
 
 bool JsonListOutput::finish()
 {
     if (!m_any)
-        return writeAll(m_out, m_opening + m_closing);
-    return writeAll(m_out, "\n" + m_closing);
+        return writeAll(m_out, QByteArray(m_opening + m_closing));
+    return writeAll(m_out, QByteArray("\n" + m_closing));
 }
 
 } // namespace cli
