@@ -6,8 +6,8 @@
 #include <vector>
 
 // Separated text as spreadsheets write it: fields in double quotes may hold separators, quotes (doubled) and
-// line breaks; lines end in LF or CR LF; blank lines are skipped. A spreadsheet here saves CSV in code page
-// 1251 and, in the Russian locale, separates fields with ";" — both are read as well as UTF-8 with commas.
+// line breaks; lines end in LF or CR LF; blank lines are skipped. Besides UTF-8 with commas, what a
+// spreadsheet program in the Russian locale saves by default is read: code page 1251, ";" between fields.
 namespace office {
 
 struct CsvRecord {
