@@ -46,7 +46,7 @@ std::optional<double> Arguments::number(const QString& flag)
     bool ok = false;
     const double v = text->trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(v)) {
-        addError(QStringLiteral("bad number for %1: %2").arg(flag, *text));
+        addError(QStringLiteral("%1: bad value %2 (a number)").arg(flag, *text));
         return std::nullopt;
     }
     return v;

@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/FanJson.h"
+#include "cli/JsonListOutput.h"
+#include "cli/SelectionOptions.h"
 #include "common/AtomicSave.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
@@ -10,8 +12,10 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -29,17 +33,13 @@ QJsonObject fanJson(const BatchRow& row, const office::BatchFan& fan, int rank)
     return json;
 }
 
-QJsonObject rowsJson(const std::vector<BatchRow>& rows)
+QJsonObject rowJson(const BatchRow& row)
 {
-    QJsonArray list;
-    for (const BatchRow& row : rows) {
-        QJsonArray fans;
-        for (size_t i = 0; i < row.fans.size(); ++i)
-            fans.append(fanJson(row, row.fans[i], int(i + 1)));
-        list.append(QJsonObject {{u"tag"_s, row.tag}, {u"line"_s, row.line},
-            {u"messages"_s, QJsonArray::fromStringList(row.messages)}, {u"fans"_s, fans}});
-    }
-    return {{u"rows"_s, list}};
+    QJsonArray fans;
+    for (size_t i = 0; i < row.fans.size(); ++i)
+        fans.append(fanJson(row, row.fans[i], int(i + 1)));
+    return {{u"tag"_s, row.tag}, {u"line"_s, row.line},
+        {u"messages"_s, QJsonArray::fromStringList(row.messages)}, {u"fans"_s, fans}};
 }
 
 QString fixed(std::optional<double> value, int decimals)
@@ -47,59 +47,136 @@ QString fixed(std::optional<double> value, int decimals)
     return value ? QString::number(*value, 'f', decimals) : QString();
 }
 
-// One line per row and fan; a row without fans gets one line with its messages.
-QByteArray rowsCsv(const std::vector<BatchRow>& rows)
+const QByteArray csvHeader = "tag,line,rank,number,designation,flow,pressure,power,deviation,efficiency,"
+                             "speed_for_duty,message\n";
+
+// One line per fan; a row without fans gets one line with its messages.
+QByteArray rowCsv(const BatchRow& row)
 {
-    QStringList lines {u"tag,line,rank,number,designation,flow,pressure,power,deviation,efficiency,"
-                       "speed_for_duty,message"_s};
-    for (const BatchRow& row : rows) {
-        const QString lead = office::csvCell(row.tag) + u',' + QString::number(row.line) + u',';
-        if (row.fans.empty())
-            lines << lead + u",,,,,,,,,"_s + office::csvCell(row.messages.join(u"; "_s));
-        for (size_t i = 0; i < row.fans.size(); ++i) {
-            const office::BatchFan& f = row.fans[i];
-            const QString designation = row.smokeRequest ? fans::smokeDesignation(*f.fan.record)
-                                                         : fans::generalDesignation(*f.fan.record);
-            lines << lead
-                    + QStringList {QString::number(i + 1), QString::number(f.number),
-                        office::csvCell(designation), QString::number(roundHalfEven(f.fan.operatingFlow)),
-                        QString::number(roundHalfEven(f.fan.operatingPressure)),
-                        fixed(f.fan.powerAtOperating, 3), fixed(f.fit.deviation, 2),
-                        fixed(f.fit.efficiency, 3), fixed(f.fit.speedForDuty, 0), QString()}
-                          .join(u',');
-        }
+    const QString lead = office::csvCell(row.tag) + u',' + QString::number(row.line) + u',';
+    if (row.fans.empty())
+        return (lead + u",,,,,,,,,"_s + office::csvCell(row.messages.join(u"; "_s)) + u'\n').toUtf8();
+    QString lines;
+    for (size_t i = 0; i < row.fans.size(); ++i) {
+        const office::BatchFan& f = row.fans[i];
+        const QString designation = row.smokeRequest ? fans::smokeDesignation(*f.fan.record)
+                                                     : fans::generalDesignation(*f.fan.record);
+        lines += lead
+            + QStringList {QString::number(i + 1), QString::number(f.number), office::csvCell(designation),
+                QString::number(roundHalfEven(f.fan.operatingFlow)),
+                QString::number(roundHalfEven(f.fan.operatingPressure)), fixed(f.fan.powerAtOperating, 3),
+                fixed(f.fit.deviation, 2), fixed(f.fit.efficiency, 3), fixed(f.fit.speedForDuty, 0),
+                QString()}
+                  .join(u',')
+            + u'\n';
     }
-    return (lines.join(u'\n') + u'\n').toUtf8();
+    return lines.toUtf8();
+}
+
+bool writeAll(QIODevice& out, const QByteArray& bytes)
+{
+    return out.write(bytes) == bytes.size();
+}
+
+// The schedule run with each row written out as soon as it is selected; what the rows without fans said is
+// kept for a summary when one is wanted.
+class BatchRun {
+public:
+    BatchRun(
+        const office::Schedule& schedule, bool smoke, const office::BatchCatalogue& catalogue, bool summary)
+        : m_schedule(schedule)
+        , m_smoke(smoke)
+        , m_catalogue(catalogue)
+        , m_summary(summary)
+    {
+    }
+
+    // False when `write` did not take a row.
+    bool run(const std::function<bool(const BatchRow&)>& write)
+    {
+        return office::runBatch(m_schedule, m_smoke, m_catalogue, [&](const BatchRow& row) {
+            if (row.fans.empty()) {
+                m_allListed = false;
+                if (m_summary)
+                    m_unlisted << u"строка %1 (%2): %3"_s.arg(row.line).arg(
+                        row.tag, row.messages.join(u"; "_s));
+            }
+            return write(row);
+        });
+    }
+
+    bool allListed() const { return m_allListed; }
+    const QStringList& unlisted() const { return m_unlisted; }
+
+private:
+    const office::Schedule& m_schedule;
+    bool m_smoke;
+    const office::BatchCatalogue& m_catalogue;
+    bool m_summary;
+    bool m_allListed = true;
+    QStringList m_unlisted;
+};
+
+bool writeCsv(QIODevice& out, BatchRun& batch)
+{
+    return writeAll(out, csvHeader)
+        && batch.run([&](const BatchRow& row) { return writeAll(out, rowCsv(row)); });
+}
+
+bool writeJson(QIODevice& out, BatchRun& batch)
+{
+    cli::JsonListOutput list(out, u"rows"_s);
+    return batch.run([&](const BatchRow& row) { return list.append(rowJson(row)); }) && list.finish();
+}
+
+// The output on stdout, flushed and checked so that a full disk behind a redirection is not a success.
+bool writeStdout(const std::function<bool(QIODevice&)>& write)
+{
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        cli::printError(u"Не удалось записать результат: "_s + out.errorString());
+        return false;
+    }
+    const bool written = write(out) && std::fflush(stdout) == 0;
+    if (!written)
+        cli::printError(u"Не удалось записать результат: "_s
+            + (out.error() != QFileDevice::NoError ? out.errorString()
+                                                   : QString::fromLocal8Bit(std::strerror(errno))));
+    return written;
 }
 
 int runSelectBatch(cli::Arguments& args)
 {
-    for (const QString& flag : args.unknownFlags({u"--schedule"_s, u"--smoke"_s, u"--out"_s}))
+    static const QStringList withValues {u"--schedule"_s, u"--out"_s};
+    for (const QString& flag : args.unknownFlags(withValues + QStringList {u"--smoke"_s}))
         args.addError(u"unknown option "_s + flag);
+    cli::checkValuesGiven(args, withValues);
     if (!args.positional().isEmpty())
         args.addError(u"unexpected words: "_s + args.positional().join(u' '));
     const auto schedulePath = args.value(u"--schedule"_s);
     const auto out = args.value(u"--out"_s);
     const bool json = args.has(u"--json"_s);
-    if (!schedulePath)
+    if (!schedulePath && !args.has(u"--schedule"_s))
         args.addError(u"select-batch needs --schedule FILE.csv"_s);
     if (out && json)
         args.addError(u"select-batch writes either --out FILE.csv or --json"_s);
-    QByteArray schedule;
+    QByteArray file;
     if (schedulePath) {
-        QFile file(*schedulePath);
-        if (file.open(QIODevice::ReadOnly))
-            schedule = file.readAll();
+        QFile input(*schedulePath);
+        if (input.open(QIODevice::ReadOnly))
+            file = input.readAll();
         else
-            args.addError(u"%1: %2"_s.arg(*schedulePath, file.errorString()));
+            args.addError(u"%1: %2"_s.arg(*schedulePath, input.errorString()));
     }
     if (!args.errors().isEmpty())
         return cli::BadArguments;
 
-    std::vector<BatchRow> rows;
+    const bool smoke = args.has(u"--smoke"_s);
+    office::BatchCatalogue catalogue;
+    office::Schedule schedule;
     try {
-        const bool smoke = args.has(u"--smoke"_s);
-        rows = office::runBatch(schedule, smoke, office::BatchCatalogue::fromStore(smoke));
+        catalogue = office::BatchCatalogue::fromStore(smoke);
+        schedule = office::readSchedule(file);
     } catch (const office::ScheduleError& error) {
         cli::printError(*schedulePath + u": "_s + error.message());
         return cli::Failure;
@@ -107,25 +184,24 @@ int runSelectBatch(cli::Arguments& args)
         cli::printError(error.message());
         return cli::Failure;
     }
-    const bool allListed
-        = std::all_of(rows.begin(), rows.end(), [](const BatchRow& r) { return !r.fans.empty(); });
+    file = {};
+    BatchRun batch(schedule, smoke, catalogue, out.has_value());
     if (json) {
-        cli::printJson(rowsJson(rows));
+        if (!writeStdout([&](QIODevice& device) { return writeJson(device, batch); }))
+            return cli::Failure;
     } else if (out) {
-        const SaveOutcome saved = saveFileAtomically(*out, rowsCsv(rows));
+        const SaveOutcome saved
+            = saveFileAtomically(*out, [&](QIODevice& device) { return writeCsv(device, batch); });
         if (!saved) {
             cli::printError(u"Не удалось записать %1: %2"_s.arg(*out, saved.error()));
             return cli::Failure;
         }
-        for (const BatchRow& row : rows) {
-            if (row.fans.empty())
-                cli::printLine(
-                    u"строка %1 (%2): %3"_s.arg(row.line).arg(row.tag, row.messages.join(u"; "_s)));
-        }
-    } else {
-        fputs(rowsCsv(rows).constData(), stdout);
+        for (const QString& line : batch.unlisted())
+            cli::printLine(line);
+    } else if (!writeStdout([&](QIODevice& device) { return writeCsv(device, batch); })) {
+        return cli::Failure;
     }
-    return allListed ? cli::Ok : cli::Failure;
+    return batch.allListed() ? cli::Ok : cli::Failure;
 }
 
 } // namespace

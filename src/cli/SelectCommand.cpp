@@ -40,16 +40,17 @@ std::optional<SelectionRequest> requestOf(cli::Arguments& args)
     SelectionRequest request;
     const auto flow = args.number(u"--flow"_s);
     const auto pressure = args.number(u"--pressure"_s);
-    if (!flow || !pressure) {
+    if (!args.value(u"--flow"_s) || !args.value(u"--pressure"_s))
         args.addError(u"select needs --flow Q and --pressure P"_s);
+    if (!flow || !pressure)
         return std::nullopt;
-    }
     request.flow = *flow;
     request.pressure = *pressure;
     request.rangePercent = cli::rangePercentOf(args);
-    const auto group = groupOf(args.value(u"--group"_s).value_or(u"duct"_s));
+    const QString groupText = args.value(u"--group"_s).value_or(u"duct"_s);
+    const auto group = groupOf(groupText);
     if (!group) {
-        args.addError(u"--group wants duct, roof or pressurization"_s);
+        cli::addBadValue(args, u"--group"_s, groupText, u"duct, roof or pressurization"_s);
         return std::nullopt;
     }
     request.group = *group;
@@ -58,7 +59,7 @@ std::optional<SelectionRequest> requestOf(cli::Arguments& args)
     if (const auto kind = args.value(u"--pressure-kind"_s)) {
         const PressureKind wanted = *kind == u"static" ? PressureKind::Static : PressureKind::Total;
         if (*kind != u"static" && *kind != u"total")
-            args.addError(u"--pressure-kind wants total or static"_s);
+            cli::addBadValue(args, u"--pressure-kind"_s, *kind, u"total or static"_s);
         else if (request.group != FanGroup::Pressurization && wanted != request.pressureKind)
             args.addError(request.group == FanGroup::Roof ? u"roof fans are selected by static pressure"_s
                                                           : u"duct fans are selected by total pressure"_s);
@@ -70,7 +71,7 @@ std::optional<SelectionRequest> requestOf(cli::Arguments& args)
         if (ticks)
             request.poles = *ticks;
         else
-            args.addError(u"--poles wants a list of 2, 4, 6, 8"_s);
+            cli::addBadValue(args, u"--poles"_s, *poles, u"a list of 2, 4, 6, 8"_s);
     }
     if (const auto phases = args.value(u"--phases"_s)) {
         const auto ticks = cli::ticksOf<2>(*phases, {1, 3});
@@ -78,7 +79,7 @@ std::optional<SelectionRequest> requestOf(cli::Arguments& args)
             request.singlePhase = (*ticks)[0];
             request.threePhase = (*ticks)[1];
         } else {
-            args.addError(u"--phases wants a list of 1, 3"_s);
+            cli::addBadValue(args, u"--phases"_s, *phases, u"a list of 1, 3"_s);
         }
     }
     return request;
@@ -100,12 +101,11 @@ void fillLists(cli::Arguments& args, SelectionRequest& request)
         if (!known.contains(name))
             args.addError(u"no series \""_s + name + u"\" in the chosen group"_s);
     }
-    request.diameters
-        = cli::tickedList(FanCatalogue::diameterTexts(CatalogueKind::General), args.values(u"--diameter"_s));
+    request.diameters = cli::diameterList(args, FanCatalogue::diameterTexts(CatalogueKind::General));
     QStringList sizes;
     for (const DuctSizeEntry& entry : FanCatalogue::ductSizes())
         sizes << entry.text;
-    request.sizes = cli::tickedList(sizes, args.values(u"--size"_s));
+    request.sizes = cli::ductSizeList(args, sizes);
 }
 
 QJsonObject fanJson(const FoundFan& fan, FanGroup group, int number, double requiredFlow)
@@ -131,6 +131,7 @@ int runSelect(cli::Arguments& args)
         u"--pressure-kind"_s, u"--series"_s, u"--diameter"_s, u"--size"_s, u"--poles"_s, u"--phases"_s};
     for (const QString& flag : args.unknownFlags(known))
         args.addError(u"unknown option "_s + flag);
+    cli::checkValuesGiven(args, known);
     auto request = requestOf(args);
     if (!request || !args.errors().isEmpty())
         return cli::BadArguments;

@@ -30,10 +30,10 @@ std::optional<SmokeSelectionRequest> requestOf(cli::Arguments& args)
     const auto flow = args.number(u"--flow"_s);
     const auto pressure = args.number(u"--pressure"_s);
     const auto temperature = args.number(u"--temperature"_s);
-    if (!flow || !pressure || !temperature) {
+    if (!args.value(u"--flow"_s) || !args.value(u"--pressure"_s) || !args.value(u"--temperature"_s))
         args.addError(u"select-smoke needs --flow Q, --pressure P and --temperature T"_s);
+    if (!flow || !pressure || !temperature)
         return std::nullopt;
-    }
     request.flow = *flow;
     request.pressure = *pressure;
     request.temperature = *temperature;
@@ -52,7 +52,7 @@ std::optional<SmokeSelectionRequest> requestOf(cli::Arguments& args)
     else if (group == u"radial")
         request.group = SmokeGroup::RadialAxial;
     else
-        args.addError(u"--group wants roof or radial"_s);
+        cli::addBadValue(args, u"--group"_s, group, u"roof or radial"_s);
 
     const QString fire = args.value(u"--fire"_s).value_or(u"400"_s);
     if (fire == u"400")
@@ -60,13 +60,13 @@ std::optional<SmokeSelectionRequest> requestOf(cli::Arguments& args)
     else if (fire == u"600")
         request.fireClass = FireClass::C600;
     else
-        args.addError(u"--fire wants 400 or 600"_s);
+        cli::addBadValue(args, u"--fire"_s, fire, u"400 or 600"_s);
 
     if (const auto poles = args.value(u"--poles"_s)) {
         if (const auto ticks = cli::ticksOf<6>(*poles, smokePoleCounts))
             request.poles = *ticks;
         else
-            args.addError(u"--poles wants a list of 2, 4, 6, 8, 12, 16"_s);
+            cli::addBadValue(args, u"--poles"_s, *poles, u"a list of 2, 4, 6, 8, 12, 16"_s);
     }
     return request;
 }
@@ -87,8 +87,7 @@ void fillLists(cli::Arguments& args, SmokeSelectionRequest& request)
         if (!known.contains(name))
             args.addError(u"no series \""_s + name + u"\" in the chosen group"_s);
     }
-    request.diameters
-        = cli::tickedList(FanCatalogue::diameterTexts(CatalogueKind::Smoke), args.values(u"--diameter"_s));
+    request.diameters = cli::diameterList(args, FanCatalogue::diameterTexts(CatalogueKind::Smoke));
 }
 
 QJsonObject fanJson(const FoundFan& fan, FireClass fireClass, int number, double requiredFlow)
@@ -119,6 +118,7 @@ int runSelectSmoke(cli::Arguments& args)
         u"--group"_s, u"--fire"_s, u"--series"_s, u"--diameter"_s, u"--poles"_s};
     for (const QString& flag : args.unknownFlags(known))
         args.addError(u"unknown option "_s + flag);
+    cli::checkValuesGiven(args, known);
     auto request = requestOf(args);
     if (!request || !args.errors().isEmpty())
         return cli::BadArguments;

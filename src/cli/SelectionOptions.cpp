@@ -1,15 +1,68 @@
 #include "cli/SelectionOptions.h"
 
+#include <cmath>
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace cli {
 
-std::vector<fans::TickedText> tickedList(const QStringList& entries, const QStringList& chosen)
+void addBadValue(Arguments& args, const QString& flag, const QString& value, const QString& wanted)
 {
+    args.addError(u"%1: bad value %2 (%3)"_s.arg(flag, value, wanted));
+}
+
+void checkValuesGiven(Arguments& args, const QStringList& flags)
+{
+    for (const QString& flag : flags) {
+        if (args.has(flag) && args.values(flag).isEmpty())
+            args.addError(flag + u": no value given"_s);
+    }
+}
+
+namespace {
+
+std::vector<fans::TickedText> tickedList(Arguments& args, const QString& flag, const QStringList& entries,
+    const std::function<bool(const QString&)>& ofTheKind, const QString& kind)
+{
+    QStringList chosen;
+    for (const QString& value : args.values(flag)) {
+        if (ofTheKind(value.trimmed()))
+            chosen << value.trimmed();
+        else
+            addBadValue(args, flag, value, kind);
+    }
     std::vector<fans::TickedText> list;
     for (const QString& entry : entries)
         list.push_back({entry, chosen.isEmpty() || chosen.contains(entry)});
     return list;
+}
+
+bool isWholeNumber(const QString& text)
+{
+    bool ok = false;
+    text.toInt(&ok);
+    return ok;
+}
+
+} // namespace
+
+std::vector<fans::TickedText> diameterList(Arguments& args, const QStringList& diameters)
+{
+    const auto isNumber = [](const QString& text) {
+        bool ok = false;
+        return std::isfinite(text.toDouble(&ok)) && ok;
+    };
+    return tickedList(args, u"--diameter"_s, diameters, isNumber, u"an impeller diameter in mm"_s);
+}
+
+std::vector<fans::TickedText> ductSizeList(Arguments& args, const QStringList& sizes)
+{
+    const auto isSize = [](const QString& text) {
+        const QStringList sides = text.split(u'*');
+        return sides.size() <= 2 && std::all_of(sides.begin(), sides.end(), isWholeNumber);
+    };
+    return tickedList(args, u"--size"_s, sizes, isSize, u"a duct size A or A*B in mm"_s);
 }
 
 int rangePercentOf(Arguments& args)
@@ -20,7 +73,7 @@ int rangePercentOf(Arguments& args)
     bool ok = false;
     const int percent = range->trimmed().toInt(&ok);
     if (!ok || percent < 5 || percent > 30)
-        args.addError(u"--range wants a whole percent from 5 to 30"_s);
+        addBadValue(args, u"--range"_s, *range, u"a whole percent from 5 to 30"_s);
     return percent;
 }
 

@@ -31,8 +31,18 @@ std::optional<std::array<bool, N>> ticksOf(const QString& text, const std::array
     return ticks;
 }
 
-// Ticks the entries named on the command line, or every entry when none is named.
-std::vector<fans::TickedText> tickedList(const QStringList& entries, const QStringList& chosen);
+// Records "--flag: bad value TEXT (what the option takes)" in args: a value that cannot be read makes
+// the whole command a bad argument, never a selection that quietly lists nothing.
+void addBadValue(Arguments& args, const QString& flag, const QString& value, const QString& wanted);
+
+// Records every flag of the list written last with no value after it.
+void checkValuesGiven(Arguments& args, const QStringList& flags);
+
+// Ticks the entries every `flag` names, or every entry when none is named. A value that is not of the
+// entries' kind is a bad value; one of that kind that the catalogue lacks ticks nothing, as in the window.
+std::vector<fans::TickedText> diameterList(Arguments& args, const QStringList& diameters); // --diameter, mm
+std::vector<fans::TickedText> ductSizeList(
+    Arguments& args, const QStringList& sizes); // --size "A" or "A*B", mm
 
 // --range R: a whole percent from 5 to 30, 15 when not given; a bad value is recorded in args.
 int rangePercentOf(Arguments& args);

@@ -3,10 +3,10 @@
 #include "fans/SelectionValidation.h"
 #include "fans/SmokeSelection.h"
 #include "fans/SmokeSelectionValidation.h"
-#include "office/CsvTable.h"
 
 #include <QSet>
 #include <cmath>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -28,9 +28,10 @@ const QString seriesColumn = u"series"_s;
 // One row's cells by column name, and what was wrong with them.
 class RowCells {
 public:
-    RowCells(const QStringList& columns, const CsvRecord& record)
-        : m_columns(columns)
+    RowCells(const Schedule& schedule, const CsvRecord& record)
+        : m_columns(schedule.columns)
         , m_record(record)
+        , m_decimalComma(schedule.decimalComma)
     {
     }
 
@@ -40,7 +41,8 @@ public:
         return at < 0 ? QString() : m_record.cells.value(at).trimmed();
     }
 
-    // A number written with "." (nothing when the cell is empty or not a number, with a message).
+    // A number written with "." (or "," in a file that takes it; nothing when the cell is empty or not a
+    // number, with a message).
     std::optional<double> number(const QString& column, bool required)
     {
         const QString cell = text(column);
@@ -50,10 +52,12 @@ public:
             return std::nullopt;
         }
         bool ok = false;
-        const double value = cell.toDouble(&ok);
+        const double value = (m_decimalComma ? QString(cell).replace(u',', u'.') : cell).toDouble(&ok);
         if (!ok || !std::isfinite(value)) {
-            messages << u"столбец %1: \"%2\" не число (дробная часть пишется через точку)"_s.arg(
-                column, cell);
+            messages << (m_decimalComma
+                    ? u"столбец %1: \"%2\" не число (дробная часть пишется через запятую или точку)"_s
+                    : u"столбец %1: \"%2\" не число (дробная часть пишется через точку)"_s)
+                            .arg(column, cell);
             return std::nullopt;
         }
         return value;
@@ -64,6 +68,7 @@ public:
 private:
     const QStringList& m_columns;
     const CsvRecord& m_record;
+    bool m_decimalComma;
 };
 
 int rangeOf(RowCells& cells)
@@ -273,21 +278,28 @@ double BatchRow::requiredFlow() const
     return request ? request->flow : smokeRequest ? smokeRequest->flow : 0;
 }
 
-std::vector<BatchRow> runBatch(const QByteArray& schedule, bool smoke, const BatchCatalogue& catalogue)
+Schedule readSchedule(const QByteArray& file)
 {
-    const CsvText csv = readCsv(schedule);
+    CsvText csv = readCsv(file);
     if (!csv.error.isEmpty())
         throw ScheduleError(csv.error);
-    const QStringList columns = checkedHeader(csv.records);
-    std::vector<BatchRow> rows;
-    for (size_t r = 1; r < csv.records.size(); ++r) {
-        const CsvRecord& record = csv.records[r];
+    Schedule schedule;
+    schedule.columns = checkedHeader(csv.records);
+    schedule.rows.assign(
+        std::make_move_iterator(csv.records.begin() + 1), std::make_move_iterator(csv.records.end()));
+    schedule.decimalComma = csv.separator == u';';
+    return schedule;
+}
+
+bool runBatch(const Schedule& schedule, bool smoke, const BatchCatalogue& catalogue, const RowSink& sink)
+{
+    for (const CsvRecord& record : schedule.rows) {
         BatchRow row;
         row.line = record.line;
-        RowCells cells(columns, record);
+        RowCells cells(schedule, record);
         row.tag = cells.text(tagColumn);
-        if (record.cells.size() != columns.size()) {
-            row.messages << u"%1 ячеек вместо %2"_s.arg(record.cells.size()).arg(columns.size());
+        if (record.cells.size() != schedule.columns.size()) {
+            row.messages << u"%1 ячеек вместо %2"_s.arg(record.cells.size()).arg(schedule.columns.size());
         } else if (smoke) {
             row.smokeRequest = smokeRequest(cells, catalogue);
             if (row.smokeRequest)
@@ -298,9 +310,10 @@ std::vector<BatchRow> runBatch(const QByteArray& schedule, bool smoke, const Bat
                 takeOutcome(row, selectFans(*catalogue.records, *row.request));
         }
         row.messages << cells.messages;
-        rows.push_back(std::move(row));
+        if (!sink(row))
+            return false;
     }
-    return rows;
+    return true;
 }
 
 } // namespace office

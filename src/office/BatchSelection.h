@@ -5,10 +5,12 @@
 #include "fans/FanSelection.h"
 #include "fans/SelectionRequest.h"
 #include "fans/SmokeSelectionRequest.h"
+#include "office/CsvTable.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -60,8 +62,23 @@ struct BatchRow {
     double requiredFlow() const;
 };
 
-// Runs every row of the schedule on the catalogue; a row with bad input gets its messages and the other
-// rows still run. Throws ScheduleError when the file as a whole cannot be read.
-std::vector<BatchRow> runBatch(const QByteArray& schedule, bool smoke, const BatchCatalogue& catalogue);
+// A schedule file read whole, its header checked; its rows are selected by runBatch.
+struct Schedule {
+    QStringList columns; // as the header names them
+    std::vector<CsvRecord> rows; // after the header
+    // A ";"-separated file comes from a spreadsheet in the Russian locale, which writes fractions with ",".
+    bool decimalComma = false;
+};
+
+// Throws ScheduleError when the file as a whole cannot be read.
+Schedule readSchedule(const QByteArray& file);
+
+// Takes each row as soon as it is selected; returns false to stop the run (say, its output failed).
+using RowSink = std::function<bool(const BatchRow&)>;
+
+// Runs the rows in schedule order on the catalogue and hands each to `sink` before the next one runs, so a
+// schedule of any length holds one row's results at a time. A row with bad input gets its messages and the
+// other rows still run. Returns false when the sink stopped the run.
+bool runBatch(const Schedule& schedule, bool smoke, const BatchCatalogue& catalogue, const RowSink& sink);
 
 } // namespace office

@@ -1,13 +1,54 @@
 #include "office/CsvTable.h"
 
+#include "common/Cp1251.h"
+
+#include <QStringDecoder>
+
 namespace office {
 
-CsvText readCsv(const QByteArray& utf8)
+QString spreadsheetText(const QByteArray& bytes)
 {
-    QString text = QString::fromUtf8(utf8);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    static const QByteArray byteOrderMark("\xEF\xBB\xBF");
+    QByteArrayView body(bytes);
+    if (body.startsWith(byteOrderMark))
+        body = body.sliced(byteOrderMark.size());
+    // Stateless: a sequence cut short at the end is an error too, not a character left pending.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(body);
+    if (!utf8.hasError())
+        return text;
+    // Cyrillic in code page 1251 is almost never valid UTF-8: a capital letter (0xC0..0xDF) would have to be
+    // followed by a byte from 0x80..0xBF, which is punctuation, "Ё" or "ё" there.
+    return cp1251::decode(bytes);
+}
+
+QChar separatorOf(const QString& text)
+{
+    bool quoted = false;
+    bool any = false;
+    bool semicolon = false;
+    for (const QChar c : text) {
+        if (c == u'"')
+            quoted = !quoted; // a doubled quote turns it off and on again
+        else if (quoted)
+            continue;
+        else if (c == u'\n' && any)
+            break;
+        else if (c == u',')
+            return QLatin1Char(',');
+        else if (c == u';')
+            semicolon = true;
+        if (c != u'\n' && c != u'\r')
+            any = true;
+    }
+    return semicolon ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+CsvText readCsv(const QByteArray& bytes)
+{
+    const QString text = spreadsheetText(bytes);
     CsvText csv;
+    csv.separator = separatorOf(text);
     CsvRecord record;
     QString cell;
     bool quoted = false; // inside a quoted field
@@ -50,7 +91,7 @@ CsvText readCsv(const QByteArray& utf8)
         if (c == u'"' && cell.isEmpty()) {
             quoted = true;
             quoteLine = line;
-        } else if (c == u',') {
+        } else if (c == csv.separator) {
             record.cells << cell;
             cell.clear();
         } else {

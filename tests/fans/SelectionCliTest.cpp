@@ -1,5 +1,6 @@
 #include "fans/SelectionMessages.h"
 #include "support/CliRunner.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -161,5 +162,49 @@ TEST(SelectionCli, MissingCatalogueColumnEndsTheRunWithItsName)
         EXPECT_EQ(run.exitCode, 1) << c.column.toStdString() << ": " << run.out.constData();
         EXPECT_TRUE(said.contains(expected)) << run.out.constData();
         EXPECT_TRUE(json[u"fans"_s].toArray().isEmpty());
+    }
+}
+
+// A value the selection commands cannot read is a bad argument naming the option and the value, never a
+// run that ticks nothing and answers with the window's "tick at least one" message.
+TEST(SelectionCli, UnreadableOptionValuesAreBadArguments)
+{
+    const QStringList select {u"select"_s, u"--flow"_s, u"5000"_s, u"--pressure"_s, u"500"_s};
+    const QStringList smoke {
+        u"select-smoke"_s, u"--flow"_s, u"10000"_s, u"--pressure"_s, u"400"_s, u"--temperature"_s, u"20"_s};
+    const QStringList batch {
+        u"select-batch"_s, u"--schedule"_s, testSourcePath(u"../docs/schedule-example.csv"_s)};
+    const struct {
+        QStringList arguments;
+        QString error;
+    } cases[] = {
+        {select + QStringList {u"--diameter"_s, u"abc"_s}, u"--diameter: bad value abc"_s},
+        {select + QStringList {u"--diameter"_s, u"450"_s, u"--diameter"_s, u"450мм"_s},
+            u"--diameter: bad value 450мм"_s},
+        {select + QStringList {u"--size"_s, u"abc"_s}, u"--size: bad value abc"_s},
+        {select + QStringList {u"--size"_s, u"500x300"_s}, u"--size: bad value 500x300"_s},
+        {{u"select"_s, u"--flow"_s, u"5000,5"_s, u"--pressure"_s, u"500"_s}, u"--flow: bad value 5000,5"_s},
+        {select + QStringList {u"--range"_s, u"abc"_s}, u"--range: bad value abc"_s},
+        {select + QStringList {u"--group"_s, u"abc"_s}, u"--group: bad value abc"_s},
+        {select + QStringList {u"--pressure-kind"_s, u"abc"_s}, u"--pressure-kind: bad value abc"_s},
+        {select + QStringList {u"--poles"_s, u"abc"_s}, u"--poles: bad value abc"_s},
+        {select + QStringList {u"--phases"_s, u"abc"_s}, u"--phases: bad value abc"_s},
+        {select + QStringList {u"--diameter"_s}, u"--diameter: no value given"_s},
+        {smoke + QStringList {u"--diameter"_s, u"abc"_s}, u"--diameter: bad value abc"_s},
+        {smoke + QStringList {u"--temperature"_s, u"abc"_s}, u"--temperature: bad value abc"_s},
+        {smoke + QStringList {u"--fire"_s, u"abc"_s}, u"--fire: bad value abc"_s},
+        {smoke + QStringList {u"--group"_s, u"abc"_s}, u"--group: bad value abc"_s},
+        {smoke + QStringList {u"--poles"_s, u"abc"_s}, u"--poles: bad value abc"_s},
+        {smoke + QStringList {u"--range"_s}, u"--range: no value given"_s},
+        {batch + QStringList {u"--out"_s}, u"--out: no value given"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        QStringList arguments = c.arguments;
+        arguments.insert(1, u"--json"_s); // before an option left without its value
+        const clirunner::CliRun run = clirunner::runCli(arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(c.error)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     }
 }

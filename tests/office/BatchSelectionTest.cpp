@@ -8,11 +8,14 @@
 #include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 using clirunner::runCli;
@@ -134,6 +137,42 @@ TEST(CsvTable, RecordsCellsAndLines)
     EXPECT_EQ(office::csvCell(u"a\"b"_s), u"\"a\"\"b\""_s);
 }
 
+// A spreadsheet here saves CSV in code page 1251 and, in the Russian locale, with ";" between fields; the
+// first line decides the separator by what it uses outside quotes.
+TEST(CsvTable, EncodingAndSeparatorOfASpreadsheetFile)
+{
+    const QByteArray cp1251Tags = "tag,flow\r\n\xCF\x31,5000\r\n\xC2\x31,3000\r\n"; // П1, В1
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        QChar separator;
+        QList<QStringList> records;
+    } cases[] = {
+        {"code page 1251", cp1251Tags, u',',
+            {{u"tag"_s, u"flow"_s}, {u"П1"_s, u"5000"_s}, {u"В1"_s, u"3000"_s}}},
+        {"UTF-8", "tag,flow\nП1,5000\n", u',', {{u"tag"_s, u"flow"_s}, {u"П1"_s, u"5000"_s}}},
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBFtag;flow\nП1;5000\n", u';',
+            {{u"tag"_s, u"flow"_s}, {u"П1"_s, u"5000"_s}}},
+        {"semicolons, commas inside cells", "tag;flow\n\"П1, приток\";5000,5\n", u';',
+            {{u"tag"_s, u"flow"_s}, {u"П1, приток"_s, u"5000,5"_s}}},
+        {"a semicolon only inside quotes", "\"a;b\",c\nd;e,f\n", u',',
+            {{u"a;b"_s, u"c"_s}, {u"d;e"_s, u"f"_s}}},
+        {"a comma only inside quotes", "\"a,b\";c\n", u';', {{u"a,b"_s, u"c"_s}}},
+        {"both outside quotes", "a;b,c\n", u',', {{u"a;b"_s, u"c"_s}}},
+        {"blank lines before the header", "\r\n\ntag;flow\n", u';', {{u"tag"_s, u"flow"_s}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const office::CsvText csv = office::readCsv(c.bytes);
+        EXPECT_TRUE(csv.error.isEmpty());
+        EXPECT_EQ(csv.separator, c.separator);
+        QList<QStringList> records;
+        for (const auto& r : csv.records)
+            records << r.cells;
+        EXPECT_EQ(records, c.records);
+    }
+}
+
 // The schedules run on the bundled catalogue.
 class BatchOnBundledCatalogue : public ::testing::Test {
 protected:
@@ -149,7 +188,13 @@ protected:
 
     std::vector<office::BatchRow> run(const QByteArray& schedule, bool smoke = false)
     {
-        return office::runBatch(schedule, smoke, office::BatchCatalogue::fromStore(smoke));
+        std::vector<office::BatchRow> rows;
+        office::runBatch(office::readSchedule(schedule), smoke, office::BatchCatalogue::fromStore(smoke),
+            [&rows](const office::BatchRow& row) {
+                rows.push_back(row);
+                return true;
+            });
+        return rows;
     }
 };
 
@@ -236,6 +281,40 @@ TEST_F(BatchOnBundledCatalogue, SmokeRowsNeedTheGasTemperature)
             u"столбец pressure_kind: радиальные и осевые вентиляторы подбираются по полному давлению"_s});
     EXPECT_EQ(rows[3].messages,
         QStringList {u"столбец group: \"duct\" — для дымоудаления нужно roof или radial"_s});
+}
+
+// Each row goes to the sink as soon as it is selected, in schedule order, and a sink that cannot take a row
+// (its output failed) stops the run there.
+TEST_F(BatchOnBundledCatalogue, RowsReachTheSinkOneByOneAndTheSinkCanStopTheRun)
+{
+    const office::Schedule schedule
+        = office::readSchedule("tag,flow,pressure\nП1,5000,500\nП2,x,500\n\nП3,3500,250\n");
+    const office::BatchCatalogue catalogue = office::BatchCatalogue::fromStore(false);
+    std::vector<int> lines;
+    const auto take = [&lines](size_t upTo) {
+        return [&lines, upTo](const office::BatchRow& row) {
+            lines.push_back(row.line);
+            return lines.size() < upTo;
+        };
+    };
+    EXPECT_TRUE(office::runBatch(schedule, false, catalogue, take(4)));
+    EXPECT_EQ(lines, (std::vector<int> {2, 3, 5}));
+    lines.clear();
+    EXPECT_FALSE(office::runBatch(schedule, false, catalogue, take(1)));
+    EXPECT_EQ(lines, std::vector<int> {2});
+}
+
+// In a ";"-separated file (the Russian locale) a fraction is written with ",".
+TEST_F(BatchOnBundledCatalogue, SemicolonFilesTakeTheDecimalComma)
+{
+    const auto rows = run("tag;flow;pressure;temperature\nД1;15000,5;400;400,5\nД2;15000;1 200;400\n", true);
+    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_TRUE(rows[0].smokeRequest);
+    EXPECT_EQ(rows[0].smokeRequest->flow, 15000.5);
+    EXPECT_EQ(rows[0].smokeRequest->temperature, 400.5);
+    EXPECT_EQ(rows[1].messages,
+        QStringList {
+            u"столбец pressure: \"1 200\" не число (дробная часть пишется через запятую или точку)"_s});
 }
 
 QJsonObject runJson(const QStringList& arguments, int expectedExit)
@@ -330,3 +409,99 @@ TEST(ScheduleExample, CsvFileHasALinePerFanAndTheBadRowsWithTheirMessages)
 }
 
 } // namespace
+
+namespace {
+
+QString fixture(const QString& name)
+{
+    return testSourcePath(u"office/fixtures/"_s + name);
+}
+
+} // namespace
+
+// A schedule saved by a spreadsheet here: code page 1251, and in the Russian locale ";" between fields and
+// "," in fractions. Both files hold the same duties and give the same rows, tags included.
+TEST(ScheduleFromASpreadsheet, CodePage1251WithCommasOrSemicolons)
+{
+    const QJsonArray commas
+        = runJson({u"select-batch"_s, u"--schedule"_s, fixture(u"schedule-cp1251.csv"_s), u"--json"_s}, 0)
+              .value(u"rows"_s)
+              .toArray();
+    QStringList tags;
+    for (const QJsonValue& row : commas) {
+        tags << row[u"tag"_s].toString();
+        EXPECT_FALSE(row[u"fans"_s].toArray().isEmpty()) << row[u"tag"_s].toString().toStdString();
+    }
+    EXPECT_EQ(tags, (QStringList {u"П1"_s, u"В1"_s, u"ВД1"_s, u"П2"_s}));
+    const QJsonArray semicolons = runJson(
+        {u"select-batch"_s, u"--schedule"_s, fixture(u"schedule-cp1251-semicolon.csv"_s), u"--json"_s}, 0)
+                                      .value(u"rows"_s)
+                                      .toArray();
+    EXPECT_EQ(semicolons, commas);
+}
+
+// The rows are written as they are selected; what comes out is still the one JSON document printJson would
+// print for all of them (Qt's indented form), and the same CSV on stdout and in --out.
+TEST(ScheduleExample, RowsWrittenOneByOneMakeTheWholeDocument)
+{
+    QTemporaryDir dir;
+    const QString odd = dir.filePath(u"odd.csv"_s);
+    QFile oddFile(odd);
+    ASSERT_TRUE(oddFile.open(QIODevice::WriteOnly));
+    oddFile.write("tag,flow,pressure\n\"П1\n\"\"левый\"\"\",5000,500\nП2,x,500\n");
+    oddFile.close();
+    const QString empty = dir.filePath(u"empty.csv"_s);
+    QFile emptyFile(empty);
+    ASSERT_TRUE(emptyFile.open(QIODevice::WriteOnly));
+    emptyFile.write("tag,flow,pressure\n");
+    emptyFile.close();
+    for (const QString& schedule : {testSourcePath(u"../docs/schedule-example.csv"_s), odd, empty}) {
+        SCOPED_TRACE(schedule.toStdString());
+        const auto json = runCli({u"select-batch"_s, u"--schedule"_s, schedule, u"--json"_s});
+        const QJsonDocument document = QJsonDocument::fromJson(json.out);
+        ASSERT_TRUE(document.isObject()) << json.out.toStdString();
+        EXPECT_EQ(json.out, document.toJson(QJsonDocument::Indented));
+
+        const auto csv = runCli({u"select-batch"_s, u"--schedule"_s, schedule});
+        const QString out = dir.filePath(u"fans.csv"_s);
+        const auto saved = runCli({u"select-batch"_s, u"--schedule"_s, schedule, u"--out"_s, out});
+        EXPECT_EQ(csv.exitCode, json.exitCode);
+        EXPECT_EQ(saved.exitCode, json.exitCode);
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), csv.out);
+        EXPECT_EQ(csv.out.count('\n') > 1, document[u"rows"_s].toArray().size() > 0);
+    }
+}
+
+// --out is written whole or not at all: a write that fails part way (here past a file-size limit, as on a
+// full disk) keeps the old file byte for byte and says why.
+TEST(ScheduleExample, OutThatCannotBeWrittenKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"fans.csv"_s);
+    QFile old(out);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old\n");
+    old.close();
+    const QStringList arguments {u"select-batch"_s, u"--schedule"_s,
+        testSourcePath(u"../docs/schedule-example.csv"_s), u"--out"_s, out};
+    // zfn-cli inherits the limit and the ignored signal: its writes past 1 KiB fail with "File too large".
+    rlimit unlimited {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    const rlimit limit {1024, unlimited.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const auto run = runCli(arguments);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, handler);
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_TRUE(
+        QString::fromUtf8(run.err).startsWith(u"Не удалось записать "_s + out + u": File too large"_s))
+        << run.err.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {u"fans.csv"_s});
+}
