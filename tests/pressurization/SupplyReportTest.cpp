@@ -78,8 +78,10 @@ TEST(SupplyReportTest, BlocksFollowTheScheme)
                 u"14b"_s, u"14c"_s}},
     };
     for (const Case& c : cases) {
-        const SupplyRun run = runSupplyProject(withScheme(c.scheme), QLatin1Char('.'));
-        ASSERT_TRUE(run.wizard.result());
+        SupplyProject p = withScheme(c.scheme);
+        p.zoneFloors = u"6"_s;
+        const SupplyRun run = runSupplyProject(p, QLatin1Char('.'));
+        ASSERT_TRUE(run.wizard.result()) << run.messages.join(u'\n').toStdString();
         const QByteArray document = run.wizard.report().document();
         EXPECT_EQ(blockLabels(document), c.labels);
         // The first block follows the heading after a single paragraph mark; the part closes its group.
