@@ -219,8 +219,7 @@ TEST(SmokeCalculationTest, WholeNumbersBeyondTheirFormulasAreRefusedOnTheirPage)
             SmokeField::ValvesPerFloor},
         {"three valves on a residential floor", valves(residentialProject(), u"3"_s), 3, valves2,
             SmokeField::ValvesPerFloor},
-        {"five valves in a room", valves(room, u"5"_s), 3, valves4,
-            SmokeField::ValvesPerFloor},
+        {"five valves in a room", valves(room, u"5"_s), 3, valves4, SmokeField::ValvesPerFloor},
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(c.what);
