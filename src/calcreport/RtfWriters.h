@@ -41,6 +41,7 @@ inline constexpr char root[] = "\\f1\\fs24\\u8730?\\f0\\fs20";
 inline constexpr char sum[] = "\\f1\\fs24\\u8721?\\f0\\fs20";
 inline constexpr char gamma[] = "\\f2\\fs24\\'e3\\f0\\fs20"; // specific weight of smoke
 inline constexpr char pi[] = "\\f2\\fs24\\'f0\\f0\\fs20";
+inline constexpr char zeta[] = "\\f2\\fs24\\'e6\\f0\\fs20"; // resistance coefficient
 // Signs of the reports that switch no font: the Unicode character alone.
 inline constexpr char plainRoot[] = "\\u8730?";
 inline constexpr char rho[] = "\\u0961?"; // density

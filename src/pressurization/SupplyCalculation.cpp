@@ -1,5 +1,6 @@
 #include "pressurization/SupplyCalculation.h"
 
+#include "calcreport/MethodRange.h"
 #include "pressurization/SupplyDuct.h"
 #include "pressurization/SupplyTables.h"
 
@@ -10,11 +11,6 @@ using namespace Qt::StringLiterals;
 namespace pressurization {
 
 namespace {
-
-QString notComputable(const QString& what)
-{
-    return u"Расчет невозможен: "_s + what + u" Проверьте исходные данные."_s;
-}
 
 double massToVolume(double massFlow)
 {
@@ -190,8 +186,8 @@ QString unusableInput(const SupplyValues& v)
 {
     if (!(v.outdoorTemperature > -273))
         return u"температура наружного воздуха tн должна быть выше -273 °C."_s;
-    if (v.scheme != SupplyScheme::Shaft && (v.lifts < 2 || v.lifts > 4))
-        return u"для выбранной подачи воздуха число лифтов в секции m должно быть от 2 до 4."_s;
+    if (!liftsProvidedFor(v.lifts))
+        return u"число лифтов в секции m должно быть от 2 до 4."_s;
     for (int fan = 0; fan < supplyFanCount(v.scheme); ++fan) {
         if (const auto section = unusableSection(v.sections[fan]))
             return u"не задана площадь сечения (диаметр) участка "_s + QString::number(*section)
@@ -200,29 +196,55 @@ QString unusableInput(const SupplyValues& v)
     return {};
 }
 
-// Every quantity of the result, with the symbol the message names.
-bool allFinite(const SupplyResult& r, QString& bad)
+// The first quantity of the result that is not a finite number; the fans' duties are among them.
+std::optional<QString> undefinedQuantity(const SupplyResult& r)
 {
-    const std::pair<const char16_t*, std::optional<double>> values[]
-        = {{u"ρн", r.outdoorDensity}, {u"Pш1", r.shaftPressure}, {u"Gср", r.meanFloorFlow},
-            {u"Gш1", r.firstFloorFlow}, {u"G", r.fanMassFlow}, {u"Pв", r.fanPressure}, {u"Gдв", r.doorFlow},
-            {u"Gоб", r.totalFlow}, {u"Gk", r.stairFlow}, {u"Gш", r.shaftFlow}, {u"Pвш", r.shaftFanPressure},
-            {u"Pвк", r.stairFanPressure}, {u"Gобн", r.lowerTotalFlow}, {u"Gкн", r.lowerStairFlow},
-            {u"Pвзк", r.upperZonePressure}, {u"Gкв", r.upperStairFlow}, {u"Gвзш", r.upperShaftFlow},
-            {u"Pвкв", r.upperStairFanPressure}, {u"Pвкн", r.lowerStairFanPressure}};
-    for (const auto& [symbol, value] : values) {
-        if (value && !std::isfinite(*value)) {
-            bad = QString::fromUtf16(symbol);
-            return false;
-        }
+    const auto& pc = r.ductLosses;
+    return calcreport::undefinedQuantity({{u"ρн", r.outdoorDensity}, {u"Y_Y", r.stackTerm},
+        {u"Pвс", r.lobbyPressure}, {u"Pкш", r.shaftStairDifference}, {u"Pш1", r.shaftPressure},
+        {u"Gш1", r.firstFloorFlow}, {u"Gср", r.meanFloorFlow}, {u"G", r.fanMassFlow}, {u"Q", r.fanVolumeFlow},
+        {u"Gдв", r.doorFlow}, {u"Gоб", r.totalFlow}, {u"Qоб", r.totalVolumeFlow}, {u"Gk", r.stairFlow},
+        {u"Qk", r.stairVolumeFlow}, {u"Gш", r.shaftFlow}, {u"Qш", r.shaftVolumeFlow},
+        {u"Gобн", r.lowerTotalFlow}, {u"Qобн", r.lowerTotalVolumeFlow}, {u"Gкн", r.lowerStairFlow},
+        {u"Qкн", r.lowerStairVolumeFlow}, {u"Gшн", r.lowerShaftFlow}, {u"Pнзк", r.lowerZonePressure},
+        {u"Pвзк", r.upperZonePressure}, {u"Gкв", r.upperStairFlow}, {u"Qкв", r.upperStairVolumeFlow},
+        {u"Gвзк", r.upperZoneAir}, {u"Gвзш", r.upperShaftFlow}, {u"Pc1", pc[0]}, {u"Pc2", pc[1]},
+        {u"Pc3", pc[2]}, {u"Pв", r.fanPressure}, {u"Pвш", r.shaftFanPressure}, {u"Pвк", r.stairFanPressure},
+        {u"Pвкв", r.upperStairFanPressure}, {u"Pвкн", r.lowerStairFanPressure}});
+}
+
+// Where the method tells which inputs lead a fan's flow to zero or below: the lift shafts of scheme D
+// get the air of too few storeys for the staircase's share, those of scheme Z the air of too few
+// storeys of a zone.
+QString flowCause(SupplyScheme scheme, int fan)
+{
+    if (fan == 0 && scheme == SupplyScheme::Separate)
+        return u"В здании слишком мало этажей для раздельной подачи воздуха."_s;
+    if (fan == 0 && scheme == SupplyScheme::Zones)
+        return u"В зоне слишком мало этажей для здания."_s;
+    return {};
+}
+
+// A fan pressure of zero or below: in warm weather the stack term N · h · Y_Y is negative.
+QString pressureCause(const SupplyResult& r)
+{
+    if (r.stackTerm < 0)
+        return u"При температуре наружного воздуха выше 13,65 °C слагаемое N · h · Y_Y отрицательно и больше "
+               u"остальных слагаемых давления."_s;
+    return {};
+}
+
+// The refusal of the first fan whose duty no fan selection can take.
+std::optional<QString> dutyRefusal(const SupplyResult& r)
+{
+    for (std::size_t i = 0; i < r.fans.size(); ++i) {
+        const int fan = static_cast<int>(i);
+        const auto refusal = calcreport::dutyRefusal({u"вентилятора "_s + QString::number(fan + 1),
+            r.fans[i].flow, r.fans[i].pressure, flowCause(r.scheme, fan), pressureCause(r)});
+        if (refusal)
+            return refusal;
     }
-    for (const SupplyFan& fan : r.fans) {
-        if (!std::isfinite(fan.flow) || !std::isfinite(fan.pressure)) {
-            bad = u"Pc"_s;
-            return false;
-        }
-    }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace
@@ -231,7 +253,7 @@ SupplyCalculation calculateSupply(const SupplyValues& v)
 {
     SupplyCalculation calculation;
     if (const QString unusable = unusableInput(v); !unusable.isEmpty()) {
-        calculation.messages << notComputable(unusable);
+        calculation.messages << calcreport::notComputable(unusable);
         return calculation;
     }
     SupplyResult r;
@@ -254,10 +276,13 @@ SupplyCalculation calculateSupply(const SupplyValues& v)
         zonesScheme(common);
         break;
     }
-    QString bad;
-    if (!allFinite(r, bad)) {
-        calculation.messages << notComputable(
-            u"величина "_s + bad + u" не определена для заданных значений."_s);
+    if (const auto symbol = undefinedQuantity(r)) {
+        calculation.messages << calcreport::undefinedQuantityMessage(*symbol);
+        return calculation;
+    }
+    if (const auto refusal = dutyRefusal(r)) {
+        calculation.messages << *refusal;
+        calculation.refusedResult = std::move(r);
         return calculation;
     }
     calculation.result = std::move(r);

@@ -70,6 +70,9 @@ struct SupplyResult {
 
 struct SupplyCalculation {
     std::optional<SupplyResult> result; // empty when the calculation was refused
+    // A result refused for a fan duty no fan can be selected for: every quantity is a number, and the
+    // report shows how it came about.
+    std::optional<SupplyResult> refusedResult;
     QStringList messages;
 };
 

@@ -23,6 +23,14 @@ int supplyLastPage(SupplyScheme scheme);
 // The flow multiplier of the duct losses: 1, 1, 2, 3.
 int supplyFlowMultiplier(SupplyScheme scheme);
 
+// The lifts of a section that the formulas have coefficients for.
+inline constexpr int supplyLiftsLow = 2;
+inline constexpr int supplyLiftsHigh = 4;
+inline bool liftsProvidedFor(double lifts)
+{
+    return lifts >= supplyLiftsLow && lifts <= supplyLiftsHigh;
+}
+
 // The input a step stopped at, so that the window puts the focus there.
 enum class SupplyField {
     None,

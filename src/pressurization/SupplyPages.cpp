@@ -1,5 +1,6 @@
 #include "pressurization/SupplyPages.h"
 
+#include "calcreport/MethodRange.h"
 #include "calcreport/ReportNumbers.h"
 #include "common/NumberText.h"
 #include "pressurization/SupplyDuct.h"
@@ -49,12 +50,16 @@ public:
             return fail(badNumberMessages(text), field);
         if (positive && *value <= 0)
             return fail({text + u" не может быть меньше или равно нулю!"_s}, field);
+        // The outdoor air density 353 / (tн + 273) needs a temperature above absolute zero.
+        if (field == SupplyField::OutdoorTemperature && *value <= -273)
+            return fail({calcreport::belowAbsoluteZeroMessage()}, field);
         target = *value;
         m_lines.push_back({givenKind(), caption, calcreport::generalText(*value, 6, m_separator), unit});
         return true;
     }
 
-    // A whole number above zero: the value read as a real, rounded halves to even.
+    // A whole number above zero: the value read as a real, rounded halves to even. The lifts of a
+    // section are those the formulas have coefficients for.
     bool integer(const QString& text, SupplyField field, int& target, const QString& caption)
     {
         const std::optional<double> value = parseNumber(text, m_separator);
@@ -63,6 +68,10 @@ public:
         const double rounded = roundHalfEven(*value);
         if (rounded <= 0)
             return fail({text + u" не может быть меньше или равно нулю!"_s}, field);
+        if (field == SupplyField::Lifts && !liftsProvidedFor(rounded))
+            return fail({calcreport::wholeRangeMessage(
+                            u"Число лифтов в секции m"_s, supplyLiftsLow, supplyLiftsHigh)},
+                field);
         target = rounded < 2e9 ? static_cast<int>(rounded) : 2000000000;
         m_lines.push_back({givenKind(), caption, QString::number(target), ReportUnit::None});
         return true;
@@ -125,7 +134,12 @@ SupplyPageReading readSchemePage(const SupplyProject& p, SupplyValues& v, InputL
     // The zone's storeys are checked before the scheme is written.
     InputLines zoneLine;
     BoxReader r(zoneLine, separator);
-    if (r.integer(p.zoneFloors, SupplyField::ZoneFloors, v.zoneFloors, u"Число этажей в зоне, Nз"_s)) {
+    // The zone is a part of the building.
+    if (r.integer(p.zoneFloors, SupplyField::ZoneFloors, v.zoneFloors, u"Число этажей в зоне, Nз"_s)
+        && v.zoneFloors > v.floors)
+        r.fail({u"Число этажей в зоне Nз не может быть больше числа этажей в здании N."_s},
+            SupplyField::ZoneFloors);
+    if (r.reading().ok) {
         lines.push_back({givenKind(), u"Подача воздуха"_s, supplySchemeText(v.scheme)});
         lines.insert(lines.end(), zoneLine.begin(), zoneLine.end());
     }
@@ -149,8 +163,14 @@ SupplyPageReading readSectionsPage(
                                      : u"Не задана площадь сечения и/или длина участка?!"_s};
     if (!step.ok)
         return reading;
-    for (std::size_t i = 0; i < step.records.size(); ++i)
-        step.records[i].kind = supplyKindOfCell(table.row(static_cast<int>(i))[sections::KindColumn]);
+    // A straight section holds its diameter where the others hold their area.
+    QStringList straightSections;
+    for (std::size_t i = 0; i < step.records.size(); ++i) {
+        const sections::SectionRow& row = table.row(static_cast<int>(i));
+        step.records[i].kind = supplyKindOfCell(row[sections::KindColumn]);
+        if (step.records[i].kind == static_cast<int>(SupplyFittingKind::Straight))
+            straightSections << u"Площадь сечения участка "_s + row[sections::NumberColumn];
+    }
     v.sections[fan] = std::move(step.records);
     // A sub-heading: the kind alone, without caption and value.
     lines.push_back({u"Параметры участков подвода ВЕНТИЛЯТОР "_s + QString::number(fan + 1), {}, {}});
@@ -159,6 +179,10 @@ SupplyPageReading readSectionsPage(
             line.caption = u"Число участков разного проходного сечения"_s;
         else if (line.caption.startsWith(u"Коэфф. сопротивлениия уч-ка "_s))
             line.caption.replace(u"уч-ка "_s, u"участка "_s);
+        else if (straightSections.contains(line.caption)) {
+            line.caption.replace(u"Площадь сечения"_s, u"Диаметр"_s);
+            line.unit = ReportUnit::Metre;
+        }
         lines.push_back(std::move(line));
     }
     return reading;

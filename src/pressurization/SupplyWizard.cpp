@@ -53,6 +53,9 @@ SupplyStep SupplyWizard::next(const SupplyProject& project, QChar separator)
         m_result = calculation.result;
         step.ok = true;
         step.calculated = true;
+    } else if (calculation.refusedResult) {
+        // The report shows how the refused duty came about; nothing is handed on.
+        writeSupplyCalculation(m_report, m_values, *calculation.refusedResult, separator);
     }
     m_report.refreshReport();
     return step;

@@ -1,6 +1,8 @@
 #include "sections/Fittings.h"
 
 #include <cmath>
+#include <initializer_list>
+#include <limits>
 #include <numbers>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +55,24 @@ double equivalentDiameter(double area)
     return std::sqrt(4.0 * area / std::numbers::pi);
 }
 
+namespace {
+
+// The terms added in order. Terms that cancel in decimal (0.2 − 0.8 + 0.6 of a sudden contraction at
+// Fc = 1) leave a remainder of binary rounding: a sum within a few units of the last place of its
+// terms is zero.
+double sumOfTerms(std::initializer_list<double> terms)
+{
+    double sum = 0;
+    double scale = 0;
+    for (const double term : terms) {
+        sum += term;
+        scale += std::fabs(term);
+    }
+    return std::fabs(sum) <= 8 * std::numeric_limits<double>::epsilon() * scale ? 0.0 : sum;
+}
+
+} // namespace
+
 double fittingCoefficient(FittingKind kind, double area, double parameter, double halfAngle)
 {
     const double p = parameter;
@@ -62,13 +82,13 @@ double fittingCoefficient(FittingKind kind, double area, double parameter, doubl
     case FittingKind::Bend90:
         return 0.38 * std::pow(p / equivalentDiameter(area), -0.8);
     case FittingKind::Diffuser:
-        return 0.11 * std::pow(halfAngle, 0.45) * (-0.44 * p * p + 2.46 * p - 3);
+        return 0.11 * std::pow(halfAngle, 0.45) * sumOfTerms({-0.44 * p * p, 2.46 * p, -3.0});
     case FittingKind::Confuser:
-        return 0.05 * std::log(p) + 0.0154;
+        return sumOfTerms({0.05 * std::log(p), 0.0154});
     case FittingKind::SuddenExpansion:
-        return 0.8 * p * p - 1.8 * p + 1;
+        return sumOfTerms({0.8 * p * p, -1.8 * p, 1.0});
     case FittingKind::SuddenContraction:
-        return 0.2 * p * p - 0.8 * p + 0.6;
+        return sumOfTerms({0.2 * p * p, -0.8 * p, 0.6});
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "smoke/SmokeCalculation.h"
 
+#include "calcreport/MethodRange.h"
 #include "sections/Fittings.h"
 
 #include <array>
@@ -36,10 +37,7 @@ double interpolateRow(const std::array<double, 5>& x, const std::array<double, 5
     return y.back();
 }
 
-QString notComputable(const QString& what)
-{
-    return u"Расчет невозможен: "_s + what + u" Проверьте исходные данные."_s;
-}
+using calcreport::notComputable;
 
 double smokeFlow(const SmokeValues& v, SmokeResult& r, QStringList& messages)
 {
@@ -135,6 +133,11 @@ SmokeCalculation calculateSmoke(const SmokeValues& v)
     const double G = smokeFlow(v, r, messages);
     if (!messages.isEmpty())
         return calculation;
+    // A large fire whose air density balances the smoke's weight and no wind: nothing to exhaust.
+    if (!(G > 0)) {
+        messages << notComputable(u"расход дыма G не получается больше нуля."_s);
+        return calculation;
+    }
     r.smokeFlow = G;
     const double gamma = r.smokeWeight;
     const double Nk = v.valvesPerFloor;
@@ -146,8 +149,8 @@ SmokeCalculation calculateSmoke(const SmokeValues& v)
     // (20)-(24) valve and branch
     r.valveVelocity = 9.8 * G / 3600 / Fk / gamma / Nk;
     const double ratio = Fk / first.area;
-    const double valveZeta = v.valveCoefficient + 0.8 * ratio * ratio - 1.8 * ratio + 1;
-    r.valveLoss = valveZeta * gamma * r.valveVelocity * r.valveVelocity / 19.6;
+    r.valveResistance = v.valveCoefficient + 0.8 * ratio * ratio - 1.8 * ratio + 1;
+    r.valveLoss = r.valveResistance * gamma * r.valveVelocity * r.valveVelocity / 19.6;
     r.branchVelocity = 9.8 * G / 3600 / Fo / gamma / Nk;
     r.branchDiameter = sections::equivalentDiameter(Fo);
     r.branchLoss = 0.017 * first.roughness * v.branchLength * gamma * r.branchVelocity * r.branchVelocity
@@ -202,13 +205,25 @@ SmokeCalculation calculateSmoke(const SmokeValues& v)
     r.fanFlow = r.totalFlow / r.fanDensity;
     r.fanPressure = 1.2 * (r.correctedLoss + r.outletLoss) / r.fanDensity - r.draught;
 
-    const double results[] = {G, r.valveLoss, r.branchLoss, r.shaftLoss, r.valveLeak, r.shaftLeakCoefficient,
-        r.totalFlow, r.fanDensity, r.fanTemperature, r.correctedLoss, r.outletLoss, r.fanFlow, r.fanPressure};
-    for (const double value : results) {
-        if (!std::isfinite(value) || !(G > 0)) {
-            messages << notComputable(u"при заданных исходных данных величины расчета не определены."_s);
-            return calculation;
-        }
+    const auto undefined = calcreport::undefinedQuantity({{u"G", G}, {u"vk", r.valveVelocity},
+        {u"pk", r.valveLoss}, {u"vo", r.branchVelocity}, {u"po", r.branchLoss}, {u"Σpш", r.shaftLoss},
+        {u"Gk", r.valveLeak}, {u"Kш", r.shaftLeakCoefficient}, {u"Gш", r.shaftLeak}, {u"Gc", r.totalFlow},
+        {u"ρв", r.fanDensity}, {u"Tв", r.fanTemperature}, {u"Kк", r.correction}, {u"Pк", r.correctedLoss},
+        {u"Vo", r.outletVelocity}, {u"Po", r.outletLoss}, {u"Pт", r.draught}, {u"Qв", r.fanFlow},
+        {u"Pв", r.fanPressure}});
+    if (undefined) {
+        messages << calcreport::undefinedQuantityMessage(*undefined);
+        return calculation;
+    }
+    // The natural draught of a tall shaft may outweigh every loss of the network.
+    const QString draughtCause = r.draught > 0
+        ? u"Естественная тяга Pт при перепаде высот dH больше потерь давления в сети."_s
+        : QString();
+    if (const auto refusal
+        = calcreport::dutyRefusal({u"вентилятора"_s, r.fanFlow, r.fanPressure, {}, draughtCause})) {
+        messages << *refusal;
+        calculation.refusedResult = r;
+        return calculation;
     }
     calculation.result = r;
     return calculation;

@@ -35,6 +35,7 @@ struct SmokeResult {
     double smokeFlow = 0; // G, kg/h
 
     double valveVelocity = 0; // vk, m/s
+    double valveResistance = 0; // ζk of the valve with its joint to the first section
     double valveLoss = 0; // pk, Pa
     double branchVelocity = 0; // vo, m/s
     double branchDiameter = 0; // do, m
@@ -62,6 +63,9 @@ struct SmokeResult {
 
 struct SmokeCalculation {
     std::optional<SmokeResult> result;
+    // A result refused for a duty no fan can be selected for: every quantity is a number, and the
+    // report shows how it came about.
+    std::optional<SmokeResult> refusedResult;
     QStringList messages; // why there is no result
 };
 

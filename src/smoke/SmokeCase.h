@@ -28,6 +28,9 @@ struct FirstPageLayout {
 };
 FirstPageLayout firstPageLayout(const SmokeCase& c);
 
+// The open door area ΣA has formulas for one, two and three doors in a row (Kd).
+inline constexpr int doorCountMax = 3;
+
 // `largeFire` is the flag the page-1 step set; `doorCount` the value of Input_Kd, when it reads.
 struct SecondPageLayout {
     bool evacuees; // Input_Ke
@@ -39,7 +42,7 @@ struct SecondPageLayout {
 SecondPageLayout secondPageLayout(const SmokeCase& c, bool largeFire, std::optional<double> doorCount);
 
 struct ThirdPageLayout {
-    int valvesPerFloorMax; // upper limit of Input_Nk
+    int valvesPerFloorMax; // upper limit of Input_Nk; a larger Nк is refused
     bool branchEnabled; // Input_Lo, Input_Fo
 };
 ThirdPageLayout thirdPageLayout(const SmokeCase& c, const SmokeProject& project);

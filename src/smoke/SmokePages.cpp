@@ -1,11 +1,13 @@
 #include "smoke/SmokePages.h"
 
+#include "calcreport/MethodRange.h"
 #include "calcreport/ReportNumbers.h"
 #include "common/NumberText.h"
 #include "sections/SectionTableStep.h"
 #include "smoke/SmokeForm.h"
 
 #include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 using calcreport::assumedKind;
@@ -84,14 +86,18 @@ public:
         return true;
     }
 
-    // An integer: the value rounded halves to even, which must be positive.
-    bool integer(SmokeField field)
+    // An integer: the value rounded halves to even, which must be positive and, where the formulas
+    // provide for a few values only, at most `high` (`quantity` names it in the message).
+    bool integer(SmokeField field, int high = std::numeric_limits<int>::max(), const QString& quantity = {})
     {
         const std::optional<double> value = read(field);
         if (!value)
             return false;
-        if (wholeNumber(*value) <= 0)
+        const int whole = wholeNumber(*value);
+        if (whole <= 0)
             return fail({notPositiveMessage()}, field);
+        if (whole > high)
+            return fail({calcreport::wholeRangeMessage(quantity, 1, high)}, field);
         return true;
     }
 
@@ -229,15 +235,14 @@ PageReading readSecondPage(const SmokeProject& p, SmokeValues& v, PageReader& r,
             return r.reading();
         // The outdoor air density 351.6 / (Tн + 273) needs a temperature above absolute zero.
         if (v.outdoorTemperature <= -273) {
-            r.fail({u"Температура наружного воздуха должна быть выше -273 °C."_s},
-                SmokeField::OutdoorTemperature);
+            r.fail({calcreport::belowAbsoluteZeroMessage()}, SmokeField::OutdoorTemperature);
             return r.reading();
         }
         r.given(u"Температура наружного воздуха, Tн"_s, v.outdoorTemperature, ReportUnit::Celsius);
         if (!r.real(SmokeField::WindSpeed, Check::Any))
             return r.reading();
         r.given(u"Скорость ветра, V"_s, v.windSpeed, ReportUnit::MetrePerSecond);
-        if (!r.integer(SmokeField::DoorCount))
+        if (!r.integer(SmokeField::DoorCount, doorCountMax, u"Количество последовательных дверей Kd"_s))
             return r.reading();
         r.given(u"Количество последовательных дверей для выхода из помещения на улицу, Kd"_s, v.doorCount);
         if (!r.real(SmokeField::DoorArea1, Check::Positive))
@@ -271,7 +276,8 @@ PageReading readSecondPage(const SmokeProject& p, SmokeValues& v, PageReader& r,
 
 PageReading readThirdPage(const SmokeProject& p, SmokeValues& v, PageReader& r)
 {
-    if (!r.integer(SmokeField::ValvesPerFloor))
+    if (!r.integer(SmokeField::ValvesPerFloor, thirdPageLayout(v.flags, p).valvesPerFloorMax,
+            u"Количество клапанов дымоудаления на одном этаже Nк"_s))
         return r.reading();
     r.given(u"Количество клапанов дымоудаления на одном этаже, Nк"_s, v.valvesPerFloor);
     if (!r.real(SmokeField::BranchLength, Check::Any))

@@ -91,10 +91,19 @@ void writeValveAndBranch(BlockWriter& w, const SmokeValues& v, const SmokeResult
     w.formula("vk", "9,8" + dot + "G / 3600 / Fk / " + gamma + " / nk",
         "9,8" + dot + G + " / 3600 / " + w.n(v.valveArea) + " / " + g + " / " + nk, w.n(r.valveVelocity),
         metrePerSecond);
+    // The valve's coefficient with its joint to the first shaft section: the loss is computed with it.
     w.label("21", u"Падение давления в клапане"_s);
-    w.formula("pk", "Gk" + dot + gamma + dot + "vk" + squared + " / 19,6",
-        w.n(v.valveCoefficient) + dot + g + dot + w.n(r.valveVelocity) + squared + " / 19,6",
-        w.n(r.valveLoss), pascal);
+    const QByteArray zetaK = QByteArray(sign::zeta) + " k";
+    const QByteArray F1 = "F1" + cyr(u"ш"_s);
+    const QByteArray ratio = w.n(v.valveArea) + " / " + w.n(v.sections.front().area);
+    w.formula(zetaK,
+        "Gk + 0,8" + dot + "(Fk / " + F1 + ")" + squared + " - 1,8" + dot + "(Fk / " + F1 + ") + 1",
+        w.n(v.valveCoefficient) + " + 0,8" + dot + "(" + ratio + ")" + squared + " - 1,8" + dot + "(" + ratio
+            + ") + 1",
+        w.n(r.valveResistance));
+    w.formula("pk", zetaK + dot + gamma + dot + "vk" + squared + " / 19,6",
+        w.n(r.valveResistance) + dot + g + dot + w.n(r.valveVelocity) + squared + " / 19,6", w.n(r.valveLoss),
+        pascal);
     w.label("22", u"Скорость дыма в ответвлениях"_s);
     w.formula("vo", "9,8" + dot + "G / 3600 / Fo / " + gamma + " / nk",
         "9,8" + dot + G + " / 3600 / " + w.n(v.branchArea) + " / " + g + " / " + nk, w.n(r.branchVelocity),

@@ -44,6 +44,9 @@ SmokeStep SmokeWizard::next(const SmokeProject& project, QChar separator)
         m_result = calculation.result;
         step.ok = true;
         step.calculated = true;
+    } else if (calculation.refusedResult) {
+        // The report shows how the refused duty came about; nothing is handed on.
+        writeSmokeCalculation(m_report, m_values, *calculation.refusedResult, separator);
     }
     m_report.refreshReport();
     return step;

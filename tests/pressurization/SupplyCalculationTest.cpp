@@ -200,7 +200,12 @@ TEST(SupplyCalculation, ZonesScheme)
     v.lifts = 3;
     v.directTambour = false;
     v.zoneFloors = 6;
-    const SupplyResult r = *calculateSupply(v).result;
+    // Zones of six storeys give the lift shafts less air than their staircase takes: fan 1 is
+    // refused, its quantities kept for the report.
+    const SupplyCalculation c = calculateSupply(v);
+    EXPECT_FALSE(c.result);
+    ASSERT_TRUE(c.refusedResult);
+    const SupplyResult& r = *c.refusedResult;
     expectNear(*r.lobbyPressure, 23.758174904942965, "Pвс");
     expectNear(r.shaftPressure, 13.097523954372626, "Pш1");
     expectNear(r.meanFloorFlow, 1897.6587164410646, "Gср");
@@ -223,6 +228,71 @@ TEST(SupplyCalculation, ZonesScheme)
     }
 }
 
+TEST(SupplyCalculation, FanDutiesOfZeroOrLessAreRefusedNamingTheFanAndTheCause)
+{
+    const QString outsideMethod = QStringLiteral("Исходные данные вне области применения методики расчета.");
+    const QString fewZoneStoreys = QStringLiteral("В зоне слишком мало этажей для здания.");
+    struct Case {
+        const char* name;
+        SupplyScheme scheme;
+        void (*change)(SupplyValues&);
+        QString message; // the beginning of the message
+        QString cause;
+    };
+    const Case cases[] = {
+        // The window's own defaults: ten storeys, zones of four.
+        {"zones of 4", SupplyScheme::Zones, [](SupplyValues&) {},
+            QStringLiteral("Расход вентилятора 1 получается равным нулю или меньше нуля (-3975 м3/ч)."),
+            fewZoneStoreys},
+        {"zones of 2", SupplyScheme::Zones, [](SupplyValues& v) { v.zoneFloors = 2; },
+            QStringLiteral("Расход вентилятора 1 "), fewZoneStoreys},
+        {"zones of 3", SupplyScheme::Zones, [](SupplyValues& v) { v.zoneFloors = 3; },
+            QStringLiteral("Расход вентилятора 1 "), fewZoneStoreys},
+        {"zones of 5", SupplyScheme::Zones, [](SupplyValues& v) { v.zoneFloors = 5; },
+            QStringLiteral("Расход вентилятора 1 "), fewZoneStoreys},
+        {"separate in three storeys", SupplyScheme::Separate, [](SupplyValues& v) { v.floors = 3; },
+            QStringLiteral("Расход вентилятора 1 получается равным нулю или меньше нуля (-834 м3/ч)."),
+            QStringLiteral("В здании слишком мало этажей для раздельной подачи воздуха.")},
+        // Four lifts have no formula of the first storey's air: one storey leaves no flow at all.
+        {"one storey, four lifts", SupplyScheme::Shaft,
+            [](SupplyValues& v) {
+                v.floors = 1;
+                v.lifts = 4;
+            },
+            QStringLiteral("Расход вентилятора 1 получается равным нулю или меньше нуля (0 м3/ч)."), {}},
+        // A hot day in a tall building with a wide duct: the stack term outweighs the shaft pressure.
+        {"hot day, tall building", SupplyScheme::Shaft,
+            [](SupplyValues& v) {
+                v.outdoorTemperature = 35;
+                v.floors = 30;
+                v.sections[0][0].area = 2;
+            },
+            QStringLiteral("Давление вентилятора 1 получается равным нулю или меньше нуля ("),
+            QStringLiteral("При температуре наружного воздуха выше 13,65 °C")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SupplyValues v = valuesWithDucts(c.scheme);
+        c.change(v);
+        const SupplyCalculation calculation = calculateSupply(v);
+        EXPECT_FALSE(calculation.result);
+        EXPECT_TRUE(calculation.refusedResult);
+        ASSERT_EQ(calculation.messages.size(), 1);
+        const QString& message = calculation.messages.first();
+        EXPECT_TRUE(message.startsWith(c.message)) << message.toStdString();
+        EXPECT_TRUE(message.contains(c.cause)) << message.toStdString();
+        EXPECT_TRUE(message.endsWith(outsideMethod)) << message.toStdString();
+    }
+
+    // Zones of six storeys in the same building give every fan its air.
+    SupplyValues six = valuesWithDucts(SupplyScheme::Zones);
+    six.zoneFloors = 6;
+    const SupplyCalculation accepted = calculateSupply(six);
+    ASSERT_TRUE(accepted.result) << accepted.messages.join(u'\n').toStdString();
+    EXPECT_FALSE(accepted.refusedResult);
+    EXPECT_TRUE(accepted.messages.isEmpty());
+}
+
 TEST(SupplyCalculation, RefusesWhatNoFormulaTakes)
 {
     struct Case {
@@ -234,6 +304,11 @@ TEST(SupplyCalculation, RefusesWhatNoFormulaTakes)
         {"below absolute zero", [](SupplyValues& v) { v.outdoorTemperature = -400; }},
         {"five lifts", [](SupplyValues& v) { v.lifts = 5; }},
         {"one lift", [](SupplyValues& v) { v.lifts = 1; }},
+        {"one lift, shaft scheme",
+            [](SupplyValues& v) {
+                v.scheme = SupplyScheme::Shaft;
+                v.lifts = 1;
+            }},
         {"section without diameter", [](SupplyValues& v) { v.sections[0].push_back(Ychastok_record {}); }},
         {"negative area of a fitting",
             [](SupplyValues& v) {
@@ -252,6 +327,7 @@ TEST(SupplyCalculation, RefusesWhatNoFormulaTakes)
         c.change(v);
         const SupplyCalculation calculation = calculateSupply(v);
         EXPECT_FALSE(calculation.result) << c.name;
+        EXPECT_FALSE(calculation.refusedResult) << c.name;
         ASSERT_EQ(calculation.messages.size(), 1) << c.name;
         EXPECT_TRUE(calculation.messages.first().startsWith(QStringLiteral("Расчет невозможен: "))) << c.name;
     }

@@ -66,10 +66,10 @@ TEST(SupplyCliTest, WorkedExampleOfEachScheme)
     const Case cases[] = {
         {&P::schemeShaft, {{32504.70305798266, 514.525140297175}}},
         {&P::schemeJoint, {{19523.40751411741, 313.27335677393353}}},
-        // A winter zone project: -10 °C, 24 storeys, three lifts, another tambour, zones of 6 storeys.
+        // A winter zone project: -10 °C, 24 storeys, three lifts, another tambour, zones of 10 storeys.
         {&P::schemeZones,
-            {{-853.9178207214627, 104.18428404723491}, {16228.415266109, 1255.3883458108385},
-                {16966.523945244815, 1282.68042553327}}},
+            {{11376.93536019361, 658.8906761889631}, {19963.25968308689, 1837.2038504040968},
+                {16661.576859555036, 1267.9076963573373}}},
     };
     for (const Case& c : cases) {
         QTemporaryDir dir;
@@ -81,7 +81,7 @@ TEST(SupplyCliTest, WorkedExampleOfEachScheme)
             p.floors = u"24"_s;
             p.lifts = u"3"_s;
             p.tambour = 1;
-            p.zoneFloors = u"6"_s;
+            p.zoneFloors = u"10"_s;
         }
         const CliRun run = runCli({u"--project"_s, savedProject(dir, p), u"--json"_s});
         ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
@@ -94,12 +94,50 @@ TEST(SupplyCliTest, WorkedExampleOfEachScheme)
     }
 }
 
+// A fan duty of zero or less ends the run refused with the window's message; no fan is handed on.
+TEST(SupplyCliTest, FanDutiesOfZeroOrLessAreRefused)
+{
+    struct Case {
+        const char* name;
+        bool pressurization::SupplyProject::*scheme;
+        QString floors;
+        int page;
+        QString message;
+    };
+    using P = pressurization::SupplyProject;
+    const Case cases[] = {
+        {"zones of the window's defaults", &P::schemeZones, u"10"_s, 5,
+            u"Расход вентилятора 1 получается равным нулю или меньше нуля (-3975 м3/ч). В зоне слишком мало "
+            u"этажей для здания. Исходные данные вне области применения методики расчета."_s},
+        {"separate supply in three storeys", &P::schemeSeparate, u"3"_s, 4,
+            u"Расход вентилятора 1 получается равным нулю или меньше нуля (-834 м3/ч). В здании слишком мало "
+            u"этажей для раздельной подачи воздуха. Исходные данные вне области применения методики "
+            u"расчета."_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        P p = projectWithDucts();
+        p.schemeShaft = false;
+        p.*c.scheme = true;
+        p.floors = c.floors;
+        const CliRun run = runCli({u"--project"_s, savedProject(dir, p), u"--json"_s});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.json[u"outcome"].toString(), u"refused");
+        EXPECT_EQ(run.json[u"stopped_at_page"].toInt(), c.page);
+        EXPECT_EQ(run.json[u"messages"].toArray().toVariantList(), QVariantList {c.message});
+        EXPECT_TRUE(run.json[u"fans"].toArray().isEmpty());
+        EXPECT_TRUE(run.json[u"values"].toObject()[u"Qsh"].isNull());
+    }
+}
+
 TEST(SupplyCliTest, WritesTheReportAsRtfPagesAndPdf)
 {
     QTemporaryDir dir;
     pressurization::SupplyProject p = projectWithDucts();
     p.schemeShaft = false;
     p.schemeZones = true;
+    p.zoneFloors = u"6"_s;
     const QString rtf = dir.filePath(u"report.rtf"_s);
     const QString pdf = dir.filePath(u"report.pdf"_s);
     const CliRun run = runCli({u"--project"_s, savedProject(dir, p), u"--report-rtf"_s, rtf, u"--pages"_s,

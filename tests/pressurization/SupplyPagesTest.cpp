@@ -56,6 +56,44 @@ TEST(SupplyPages, GeneralPageReadsInOrderAndStopsAtTheFirstBadBox)
     }
 }
 
+TEST(SupplyPages, GeneralPageRefusesValuesTheFormulasHaveNoCaseFor)
+{
+    struct Case {
+        QString SupplyProject::*box;
+        QString text;
+        SupplyField focus;
+        QString message;
+        int linesBefore;
+    };
+    const QString lifts = u"Число лифтов в секции m должно быть от 2 до 4."_s;
+    const QString absoluteZero = u"Температура наружного воздуха должна быть выше -273 °C."_s;
+    const Case cases[] = {
+        {&SupplyProject::outdoorTemperature, u"-273"_s, SupplyField::OutdoorTemperature, absoluteZero, 1},
+        {&SupplyProject::outdoorTemperature, u"-300"_s, SupplyField::OutdoorTemperature, absoluteZero, 1},
+        {&SupplyProject::lifts, u"1"_s, SupplyField::Lifts, lifts, 7},
+        {&SupplyProject::lifts, u"5"_s, SupplyField::Lifts, lifts, 7},
+        {&SupplyProject::lifts, u"4.6"_s, SupplyField::Lifts, lifts, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        SupplyProject p;
+        p.*c.box = c.text;
+        calcreport::InputLines lines;
+        const SupplyPageReading reading = readPage(1, p, lines);
+        EXPECT_FALSE(reading.ok);
+        EXPECT_EQ(reading.focus, c.focus);
+        EXPECT_EQ(reading.messages, QStringList {c.message});
+        EXPECT_EQ(static_cast<int>(lines.size()), c.linesBefore);
+    }
+    // Values the formulas provide for: four lifts, twenty doors, a frosty day.
+    SupplyProject p;
+    p.lifts = u"4"_s;
+    p.doors = u"20"_s;
+    p.outdoorTemperature = u"-50"_s;
+    calcreport::InputLines lines;
+    EXPECT_TRUE(readPage(1, p, lines).ok);
+}
+
 TEST(SupplyPages, GeneralPageAcceptsAndWritesTheTambour)
 {
     SupplyProject p;
@@ -85,13 +123,26 @@ TEST(SupplyPages, ZoneSchemeChecksItsStoreysBeforeWritingTheScheme)
     EXPECT_EQ(reading.focus, SupplyField::ZoneFloors);
     EXPECT_TRUE(lines.empty());
 
-    p.zoneFloors = u"6"_s;
+    // A zone taller than the building (ten storeys, as page 1 accepted them).
+    p.zoneFloors = u"11"_s;
     reading = readPage(2, p, lines);
-    EXPECT_TRUE(reading.ok);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].value, supplySchemeText(SupplyScheme::Zones));
-    EXPECT_EQ(lines[1].caption, u"Число этажей в зоне, Nз"_s);
-    EXPECT_EQ(lines[1].value, u"6"_s);
+    EXPECT_FALSE(reading.ok);
+    EXPECT_EQ(reading.focus, SupplyField::ZoneFloors);
+    EXPECT_EQ(supplyFieldControl(reading.focus), u"Input_Nz"_s);
+    EXPECT_EQ(reading.messages,
+        QStringList {u"Число этажей в зоне Nз не может быть больше числа этажей в здании N."_s});
+    EXPECT_TRUE(lines.empty());
+
+    for (const QString& zone : {u"6"_s, u"10"_s}) {
+        p.zoneFloors = zone;
+        lines.clear();
+        reading = readPage(2, p, lines);
+        EXPECT_TRUE(reading.ok);
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0].value, supplySchemeText(SupplyScheme::Zones));
+        EXPECT_EQ(lines[1].caption, u"Число этажей в зоне, Nз"_s);
+        EXPECT_EQ(lines[1].value, zone);
+    }
 }
 
 TEST(SupplyPages, SectionTablesOfTheThreeFans)
@@ -130,6 +181,12 @@ TEST(SupplyPages, SectionTablesOfTheThreeFans)
     EXPECT_TRUE(lines.front().caption.isEmpty());
     EXPECT_EQ(lines[1].caption, u"Число участков разного проходного сечения"_s);
     EXPECT_EQ(lines.back().caption, u"Коэфф. сопротивлениия участка 2"_s);
+    // A straight section is given by its diameter, the others by their area.
+    EXPECT_EQ(lines[2].caption, u"Диаметр участка 1"_s);
+    EXPECT_EQ(lines[2].value, u"0.5"_s);
+    EXPECT_EQ(lines[2].unit, calcreport::ReportUnit::Metre);
+    EXPECT_EQ(lines[6].caption, u"Площадь сечения участка 2"_s);
+    EXPECT_EQ(lines[6].unit, calcreport::ReportUnit::SquareMetre);
 }
 
 TEST(SupplyWizard, RunsThePagesOfTheSchemeUpToTheCalculation)
@@ -144,6 +201,7 @@ TEST(SupplyWizard, RunsThePagesOfTheSchemeUpToTheCalculation)
         SupplyProject p = projectWithDucts();
         p.schemeShaft = false;
         p.*c.scheme = true;
+        p.zoneFloors = u"6"_s;
         const SupplyRun run = runSupplyProject(p, dot);
         ASSERT_TRUE(run.wizard.result()) << c.fans << run.messages.join(u'\n').toStdString();
         EXPECT_FALSE(run.stoppedAtPage);
@@ -156,6 +214,24 @@ TEST(SupplyWizard, RunsThePagesOfTheSchemeUpToTheCalculation)
     EXPECT_FALSE(empty.wizard.result());
     EXPECT_EQ(empty.stoppedAtPage, 3);
     EXPECT_EQ(empty.messages, QStringList {u"Не задана площадь сечения и/или длина участка!"_s});
+}
+
+// A refused fan duty ends the run on the scheme's last page: the report keeps the calculation that led
+// to it, nothing is handed on.
+TEST(SupplyWizard, RefusedDutyKeepsTheCalculationInTheReportAndHandsNothingOn)
+{
+    SupplyProject p = projectWithDucts();
+    p.schemeShaft = false;
+    p.schemeZones = true;
+    const SupplyRun run = runSupplyProject(p, dot);
+    EXPECT_FALSE(run.wizard.result());
+    EXPECT_EQ(run.stoppedAtPage, 5);
+    ASSERT_EQ(run.messages.size(), 1);
+    EXPECT_TRUE(run.messages.first().startsWith(u"Расход вентилятора 1 получается равным нулю"_s));
+    const QByteArray& report = run.wizard.report().document();
+    EXPECT_TRUE(report.contains("(14c)")) << "the whole calculation up to the fans' summary";
+    EXPECT_TRUE(report.contains("-3975")) << "fan 1's flow as computed";
+    EXPECT_FALSE(report.contains("nan"));
 }
 
 } // namespace

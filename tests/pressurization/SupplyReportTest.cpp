@@ -1,5 +1,6 @@
 #include "SupplyFixtures.h"
 #include "calcreport/ReportBlocks.h"
+#include "pressurization/SupplyForm.h"
 #include "pressurization/SupplyWizard.h"
 #include "support/TestSupport.h"
 
@@ -78,8 +79,10 @@ TEST(SupplyReportTest, BlocksFollowTheScheme)
                 u"14b"_s, u"14c"_s}},
     };
     for (const Case& c : cases) {
-        const SupplyRun run = runSupplyProject(withScheme(c.scheme), QLatin1Char('.'));
-        ASSERT_TRUE(run.wizard.result());
+        SupplyProject p = withScheme(c.scheme);
+        p.zoneFloors = u"6"_s;
+        const SupplyRun run = runSupplyProject(p, QLatin1Char('.'));
+        ASSERT_TRUE(run.wizard.result()) << run.messages.join(u'\n').toStdString();
         const QByteArray document = run.wizard.report().document();
         EXPECT_EQ(blockLabels(document), c.labels);
         // The first block follows the heading after a single paragraph mark; the part closes its group.
@@ -118,6 +121,23 @@ TEST(SupplyReportTest, BlocksThatDependOnTheInputs)
     separate.windSpeed = u"10"_s;
     separate.doors = u"16"_s;
     EXPECT_TRUE(document(separate).contains(QByteArray(plainTitle + tableTitle + R"(\par P)")));
+}
+
+// The smoke flow removed is Gд with the Cyrillic д, in the box's label, the input line and the formulas.
+TEST(SupplyReportTest, SmokeFlowIsWrittenGWithTheCyrillicDe)
+{
+    const QString gd = u"G"_s + QChar(0x0434);
+    QString label;
+    for (const auto& input : supplyFormInputs()) {
+        if (input.control == u"Input_G"_s)
+            label = input.label;
+    }
+    EXPECT_TRUE(label.endsWith(gd + u":"_s)) << label.toStdString();
+    const SupplyRun run = runSupplyProject(withScheme(&SupplyProject::schemeJoint), QLatin1Char('.'));
+    const QByteArray document = run.wizard.report().document();
+    EXPECT_TRUE(document.contains(QByteArray(escaped(u"противодымной вентиляцией, "_s + gd) + ":")));
+    EXPECT_TRUE(document.contains(QByteArray("+ G" + escaped(u"д"_s) + " = "))) << "block 6";
+    EXPECT_FALSE(document.contains("Gd"));
 }
 
 } // namespace

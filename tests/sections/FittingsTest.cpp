@@ -1,4 +1,5 @@
 #include "sections/Fittings.h"
+#include "calcreport/ReportNumbers.h"
 #include "common/NumberText.h"
 #include "sections/SectionDialogInput.h"
 
@@ -30,6 +31,34 @@ TEST(FittingsTest, CoefficientOfEveryKind)
     EXPECT_LT(fittingCoefficient(FittingKind::Diffuser, 1, 1, 10), 0);
     EXPECT_LT(fittingCoefficient(FittingKind::Confuser, 1, 0.73, 1), 0);
     EXPECT_GT(fittingCoefficient(FittingKind::Confuser, 1, 0.74, 1), 0);
+}
+
+// Where a formula's terms cancel (0.2 − 0.8 + 0.6 at Fc = 1), the coefficient is zero, not the binary
+// remainder -1.11022e-16: in the box after "> Расчет <" and in the message of "ОК".
+TEST(FittingsTest, CoefficientZeroByItsFormulaIsZero)
+{
+    const struct {
+        FittingKind kind;
+        QString ratio;
+    } cases[] = {
+        {FittingKind::SuddenContraction, u"1"_s},
+        {FittingKind::SuddenContraction, u"3"_s},
+        {FittingKind::SuddenExpansion, u"1"_s},
+        {FittingKind::SuddenExpansion, u"1.25"_s},
+    };
+    const QChar dot = QLatin1Char('.');
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ratio.toStdString());
+        SectionDialogTexts t;
+        applyKindChange(t, c.kind);
+        t.parameter = c.ratio;
+        const SectionDialogOutcome computed = computeSectionCoefficient(t, dot);
+        ASSERT_TRUE(computed.coefficient);
+        EXPECT_EQ(*computed.coefficient, 0.0);
+        t.coefficient = calcreport::generalText(*computed.coefficient, 6, dot);
+        EXPECT_EQ(t.coefficient, u"0");
+        EXPECT_EQ(acceptSection(t, dot).messages, QStringList {u"0 не может быть меньше или равно нулю?!"_s});
+    }
 }
 
 TEST(FittingsTest, KindDecidesTheBoxesAndTheirLabels)

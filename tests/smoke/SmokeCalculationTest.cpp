@@ -184,3 +184,85 @@ TEST(SmokeCalculationTest, InputsTheFormulasCannotTakeAreRefusedWithAMessage)
         EXPECT_FALSE(run.wizard.report().document().contains("inf")) << c.what;
     }
 }
+
+// A typed whole number beyond the cases of its formula is refused on its page with the focus on its box:
+// ΣA has formulas for one to three doors in a row, and a corridor or a residential floor takes at most two
+// valves.
+TEST(SmokeCalculationTest, WholeNumbersBeyondTheirFormulasAreRefusedOnTheirPage)
+{
+    const QString doors = u"Количество последовательных дверей Kd должно быть от 1 до 3."_s;
+    const QString valves2 = u"Количество клапанов дымоудаления на одном этаже Nк должно быть от 1 до 2."_s;
+    const QString valves4 = u"Количество клапанов дымоудаления на одном этаже Nк должно быть от 1 до 4."_s;
+    const auto largeFire = [](const QString& doorCount) {
+        SmokeProject p = roomProject(u"5"_s, u"12"_s);
+        p.doorCount = doorCount;
+        p.heightDifference = u"1"_s;
+        return p;
+    };
+    const auto valves = [](SmokeProject p, const QString& count) {
+        p.valvesPerFloor = count;
+        return p;
+    };
+    // A low shaft, so that the small fire's losses outweigh the draught of its hot smoke.
+    SmokeProject room = roomProject(u"2"_s, u"5"_s);
+    room.heightDifference = u"1"_s;
+    const struct {
+        const char* what;
+        SmokeProject project;
+        int page;
+        QString message;
+        SmokeField focus;
+    } refused[] = {
+        {"four doors in a row", largeFire(u"4"_s), 2, doors, SmokeField::DoorCount},
+        {"three and a half doors", largeFire(u"3.6"_s), 2, doors, SmokeField::DoorCount},
+        {"three valves in a corridor", valves(corridorProject(), u"3"_s), 3, valves2,
+            SmokeField::ValvesPerFloor},
+        {"three valves on a residential floor", valves(residentialProject(), u"3"_s), 3, valves2,
+            SmokeField::ValvesPerFloor},
+        {"five valves in a room", valves(room, u"5"_s), 3, valves4, SmokeField::ValvesPerFloor},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.what);
+        const SmokeRun run = runSmokeProject(c.project, dot);
+        EXPECT_FALSE(run.wizard.result());
+        EXPECT_EQ(run.stoppedAtPage, c.page);
+        EXPECT_EQ(run.messages, QStringList {c.message});
+        SmokeWizard wizard;
+        for (int page = 1; page < c.page; ++page)
+            ASSERT_TRUE(wizard.next(c.project, dot).ok);
+        EXPECT_EQ(wizard.next(c.project, dot).focus, c.focus);
+    }
+
+    // The largest values the formulas take: three doors, two valves in a corridor, four in a room.
+    for (const SmokeProject& p :
+        {largeFire(u"3"_s), valves(corridorProject(), u"2"_s), valves(room, u"4"_s)}) {
+        const SmokeRun run = runSmokeProject(p, dot);
+        EXPECT_TRUE(run.wizard.result()) << run.messages.join(u'\n').toStdString();
+    }
+}
+
+// A duty no fan can be selected for is not handed on: the report shows how it came about.
+TEST(SmokeCalculationTest, DutyOfZeroOrLessIsRefusedWithItsCause)
+{
+    for (const QString& difference : {u"100"_s, u"50"_s}) {
+        SCOPED_TRACE(difference.toStdString());
+        SmokeProject p = corridorProject();
+        p.heightDifference = difference;
+        const SmokeRun run = runSmokeProject(p, dot);
+        EXPECT_FALSE(run.wizard.result());
+        EXPECT_FALSE(run.wizard.duty());
+        EXPECT_EQ(run.stoppedAtPage, 5);
+        ASSERT_EQ(run.messages.size(), 1);
+        EXPECT_TRUE(run.messages.first().startsWith(
+            u"Давление вентилятора получается равным нулю или меньше нуля ("_s))
+            << run.messages.first().toStdString();
+        EXPECT_TRUE(run.messages.first().contains(
+            u"Естественная тяга Pт при перепаде высот dH больше потерь давления в сети."_s));
+        EXPECT_TRUE(
+            run.messages.first().endsWith(u"Исходные данные вне области применения методики расчета."_s));
+        EXPECT_TRUE(run.wizard.report().document().contains("(45)"));
+    }
+    SmokeProject p = corridorProject();
+    p.heightDifference = u"100"_s;
+    EXPECT_TRUE(runSmokeProject(p, dot).messages.first().contains(u"(-230 Па)"_s));
+}

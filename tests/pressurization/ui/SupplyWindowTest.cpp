@@ -8,11 +8,13 @@
 #include "pressurization/SupplyProjectFile.h"
 #include "pressurization/ui/TMDIChildPodpor.h"
 #include "pressurization/ui/TdgPodporYchastok.h"
+#include "support/CliRunner.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/RadioGroupWidget.h"
 #include "ui/SpinEditWidget.h"
 
+#include <QJsonArray>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -49,6 +51,25 @@ public: // the cases of a table act through these helpers
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();
     }
+    // Presses "Далее" until a press leaves the page as it was (the calculation ran or a step refused);
+    // the messages the window showed on the way.
+    QStringList stepThrough()
+    {
+        messages.clear();
+        for (int step = 0; step < 6; ++step) {
+            const int before = page();
+            click(u"bNext"_s);
+            if (page() == before)
+                break;
+        }
+        return messages;
+    }
+    QStringList stepThrough(const SupplyProject& p)
+    {
+        window->applyInputs(p);
+        return stepThrough();
+    }
+
     void TearDown() override
     {
         window.reset();
@@ -86,6 +107,7 @@ public: // the cases of a table act through these helpers
         SupplyProject p = projectWithDucts();
         p.schemeShaft = false;
         p.*scheme = true;
+        p.zoneFloors = u"6"_s; // zones of four would give fan 1 no air
         window->applyInputs(p);
         for (int step = 0; step < 5 && !run()->isEnabled(); ++step)
             click(u"bNext"_s);
@@ -164,6 +186,16 @@ TEST_F(SupplyWindowTest, PagesRefuseWithTheirMessagesAndFocus)
             badNumberMessages(u"десять"_s), u"Input_N"_s},
         {"smoke flow negative", 1, [](SupplyWindowTest& t) { t.type(u"Input_G"_s, u"-5"_s); },
             {u"-5 не может быть меньше или равно нулю!"_s}, u"Input_G"_s},
+        {"outdoor air at absolute zero", 1, [](SupplyWindowTest& t) { t.type(u"Input_tn"_s, u"-273"_s); },
+            {u"Температура наружного воздуха должна быть выше -273 °C."_s}, u"Input_tn"_s},
+        {"five lifts", 1, [](SupplyWindowTest& t) { t.type(u"Input_m"_s, u"5"_s); },
+            {u"Число лифтов в секции m должно быть от 2 до 4."_s}, u"Input_m"_s},
+        {"zone taller than the building", 2,
+            [](SupplyWindowTest& t) {
+                t.choose(u"RB_Vozduh_L2"_s);
+                t.type(u"Input_Nz"_s, u"11"_s);
+            },
+            {u"Число этажей в зоне Nз не может быть больше числа этажей в здании N."_s}, u"Input_Nz"_s},
         {"zone storeys of zero", 2,
             [](SupplyWindowTest& t) {
                 t.choose(u"RB_Vozduh_L2"_s);
@@ -245,6 +277,74 @@ TEST_F(SupplyWindowTest, FinishedCalculationHandsTheSelectedRowToFanSelection)
     EXPECT_EQ(opened.size(), 2);
 }
 
+// A fan whose flow comes out at zero or below: the message names it, the report shows the calculation
+// that led there, and no row goes to fan selection.
+TEST_F(SupplyWindowTest, RefusedFanDutyIsReportedAndNotHandedOn)
+{
+    SupplyProject p = projectWithDucts();
+    p.schemeShaft = false;
+    p.schemeZones = true; // the window's ten storeys in zones of four
+    EXPECT_EQ(stepThrough(p),
+        QStringList {
+            u"Расход вентилятора 1 получается равным нулю или меньше нуля (-3975 м3/ч). В зоне слишком "
+            u"мало этажей для здания. Исходные данные вне области применения методики расчета."_s});
+    EXPECT_EQ(page(), 5);
+    EXPECT_FALSE(run()->isEnabled());
+    EXPECT_EQ(results()->rowCount(), 0);
+    const QString report = child<QTextEdit>(u"JvRichEditOut"_s)->toPlainText();
+    EXPECT_TRUE(report.contains(u"(14c)"_s));
+    EXPECT_TRUE(report.contains(u"Qш = -3975.07 м3/ч"_s)) << report.toStdString();
+    window->openFanSelection();
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+// zfn-cli pressurization lists the messages the window shows, in its order.
+TEST_F(SupplyWindowTest, CliListsTheMessagesTheWindowShows)
+{
+    const auto project = [](void (*change)(SupplyProject&)) {
+        SupplyProject p = projectWithDucts();
+        change(p);
+        return p;
+    };
+    const SupplyProject projects[] = {
+        project([](SupplyProject& p) { p.windSpeed = u"2.2.2"_s; }),
+        project([](SupplyProject& p) { p.lifts = u"1"_s; }),
+        project([](SupplyProject& p) {
+            p.schemeShaft = false;
+            p.schemeZones = true;
+            p.zoneFloors = u"12"_s;
+        }),
+        project([](SupplyProject& p) {
+            p.schemeShaft = false;
+            p.schemeSeparate = true;
+            p.floors = u"3"_s;
+        }),
+        project([](SupplyProject& p) {
+            sections::SectionTable table = straightDuctTable();
+            sections::SectionRow bad = table.row(0);
+            bad[sections::NumberColumn] = u"2"_s;
+            bad[sections::AreaColumn] = u"0.3x"_s;
+            table.setRows({table.row(0), bad});
+            p.sections[0] = table;
+        }),
+        project([](SupplyProject&) {}),
+    };
+    QTemporaryDir dir;
+    for (const SupplyProject& p : projects) {
+        // The file the window loads is the one zfn-cli reads.
+        const QString path = dir.filePath(u"p.podporprj"_s);
+        ASSERT_FALSE(pressurization::saveSupplyProject(path, p, QLatin1Char('.')));
+        ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
+        window->loadProject();
+        const QStringList shown = stepThrough();
+        const clirunner::JsonRun cli
+            = clirunner::runCliJson({u"pressurization"_s, u"--project"_s, path, u"--json"_s});
+        EXPECT_EQ(cli.json[u"messages"].toArray().toVariantList(), QVariant(shown).toList())
+            << shown.join(u'\n').toStdString();
+        EXPECT_EQ(cli.json[u"outcome"].toString() == u"ok", run()->isEnabled());
+    }
+}
+
 TEST_F(SupplyWindowTest, LoadedZoneProjectComesBackOnPageOne)
 {
     QTemporaryDir dir;
@@ -294,5 +394,10 @@ TEST_F(SupplyWindowTest, SectionDialogOfTheSupplyDuct)
     EXPECT_EQ(dialog->findChild<SpinEditWidget*>(u"Input_G"_s)->text(), u"1");
     kinds->setItemIndex(3); // "Отвод 90 градусов": no length of its own
     EXPECT_FALSE(dialog->findChild<SpinEditWidget*>(u"Input_Li"_s)->isVisibleTo(dialog));
+    // "Резкое сужение" with equal areas: 0.2 − 0.8 + 0.6 is zero, shown as such.
+    kinds->setItemIndex(7);
+    dialog->findChild<SpinEditWidget*>(u"Input_Value"_s)->setText(u"1"_s);
+    QTest::mouseClick(dialog->findChild<QPushButton*>(u"CalckBtn"_s), Qt::LeftButton);
+    EXPECT_EQ(dialog->findChild<SpinEditWidget*>(u"Input_G"_s)->text(), u"0");
     kinds->setItemIndex(0);
 }

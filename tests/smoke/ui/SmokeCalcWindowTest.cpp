@@ -6,6 +6,7 @@
 #include "smoke/SmokeProjectFile.h"
 #include "smoke/ui/TMDIChildSmkCalk.h"
 #include "smoke/ui/TdgSMKCalkYchastok.h"
+#include "support/CliRunner.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/RadioGroupWidget.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QJsonArray>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -76,6 +78,24 @@ protected:
         return {};
     }
     QString report() { return child<QTextEdit>(u"JvRichEditOut"_s)->toPlainText(); }
+    // Presses "Далее" until a press leaves the page as it was (the calculation ran or a step refused);
+    // the messages the window showed on the way.
+    QStringList stepThrough()
+    {
+        messages.clear();
+        for (int step = 0; step < 6; ++step) {
+            const int before = page();
+            click(u"bNext"_s);
+            if (page() == before)
+                break;
+        }
+        return messages;
+    }
+    QStringList stepThrough(const smoke::SmokeProject& p)
+    {
+        window->applyInputs(p);
+        return stepThrough();
+    }
 
     QTemporaryDir dir;
     ProgramContext program;
@@ -250,4 +270,66 @@ TEST_F(SmokeCalcWindowTest, ReportGoesToPageImagesOrPdf)
     chosen = dir.filePath(u"Отчет.pdf"_s);
     click(u"bSaveToFile"_s);
     EXPECT_TRUE(QFile::exists(chosen));
+}
+
+// Values the formulas have no case for are refused on their page with the focus on their box; a duty no
+// fan can be selected for is reported and not handed on.
+TEST_F(SmokeCalcWindowTest, ValuesAndDutiesOutsideTheMethodAreRefused)
+{
+    smoke::SmokeProject doors = smoke::roomProject(u"5"_s, u"12"_s);
+    doors.doorCount = u"4"_s;
+    EXPECT_EQ(
+        stepThrough(doors), QStringList {u"Количество последовательных дверей Kd должно быть от 1 до 3."_s});
+    EXPECT_EQ(page(), 2);
+    EXPECT_EQ(focused(), u"Input_Kd");
+
+    smoke::SmokeProject valves = smoke::corridorProject();
+    valves.valvesPerFloor = u"3"_s;
+    EXPECT_EQ(stepThrough(valves),
+        QStringList {u"Количество клапанов дымоудаления на одном этаже Nк должно быть от 1 до 2."_s});
+    EXPECT_EQ(page(), 3);
+    EXPECT_EQ(focused(), u"Input_Nk");
+
+    smoke::SmokeProject tall = smoke::corridorProject();
+    tall.heightDifference = u"100"_s;
+    EXPECT_EQ(stepThrough(tall),
+        QStringList {
+            u"Давление вентилятора получается равным нулю или меньше нуля (-230 Па). Естественная тяга Pт "
+            u"при перепаде высот dH больше потерь давления в сети. Исходные данные вне области применения "
+            u"методики расчета."_s});
+    EXPECT_EQ(page(), 5);
+    EXPECT_FALSE(child<QPushButton>(u"bRun"_s)->isEnabled());
+    EXPECT_TRUE(report().contains(u"-230.29 Па"_s)) << report().toStdString();
+    window->openFanSelection();
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+// zfn-cli smoke lists the messages the window shows, in its order.
+TEST_F(SmokeCalcWindowTest, CliListsTheMessagesTheWindowShows)
+{
+    const auto project = [](smoke::SmokeProject p, void (*change)(smoke::SmokeProject&)) {
+        change(p);
+        return p;
+    };
+    const smoke::SmokeProject projects[] = {
+        project(smoke::corridorProject(), [](smoke::SmokeProject& p) { p.doorHeight = u"3.5.1"_s; }),
+        // An unreadable room area is shown at every step and does not stop it.
+        project(smoke::roomProject(u"2"_s, u"5"_s), [](smoke::SmokeProject& p) { p.roomArea = u"abc"_s; }),
+        project(smoke::roomProject(u"5"_s, u"12"_s), [](smoke::SmokeProject& p) { p.doorCount = u"4"_s; }),
+        project(smoke::corridorProject(), [](smoke::SmokeProject& p) { p.heightDifference = u"100"_s; }),
+        smoke::withSectionCell(smoke::corridorProject(), 1, sections::AreaColumn, u"x"_s),
+        smoke::corridorProject(),
+    };
+    for (const smoke::SmokeProject& p : projects) {
+        // The file the window loads is the one zfn-cli reads.
+        const QString path = dir.filePath(u"p.smkprj"_s);
+        ASSERT_FALSE(smoke::saveSmokeProject(path, p, QLatin1Char('.')));
+        ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
+        window->loadProject();
+        const QStringList shown = stepThrough();
+        const clirunner::JsonRun cli = clirunner::runCliJson({u"smoke"_s, u"--project"_s, path, u"--json"_s});
+        EXPECT_EQ(cli.json[u"messages"].toArray().toVariantList(), QVariant(shown).toList())
+            << shown.join(u'\n').toStdString();
+        EXPECT_EQ(cli.json[u"outcome"].toString() == u"ok", child<QPushButton>(u"bRun"_s)->isEnabled());
+    }
 }
