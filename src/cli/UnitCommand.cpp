@@ -287,7 +287,7 @@ int unitCommand(cli::Arguments& args)
         const unit::UnitPageRead read = unit::readUnitPage(
             p, unit::UnitKind(kind), !water.isEmpty() || !electric.isEmpty(), projectSeparator);
         if (read.badNumber)
-            return fail({badNumberMessages(read.badText).constFirst()});
+            return fail(badNumberMessages(read.badText));
         if (read.problem)
             return fail({read.problem->message});
         const unit::UnitInputs& in = *read.inputs;
@@ -296,12 +296,33 @@ int unitCommand(cli::Arguments& args)
             = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
         for (int k = 0; k < 5; ++k)
             ticks.ticked[k] = unit::tickPositions(*stored[k]);
+        if (p.pieceCounts) {
+            ticks.counts[int(unit::AccessoryKind::Silencer)] = p.pieceCounts->silencers;
+            ticks.counts[int(unit::AccessoryKind::Connector)] = p.pieceCounts->connectors;
+        }
         const unit::UnitRun run = unit::calculateUnit(store, in, water, electric, p.heaterColumn, ticks);
+        if (!run.variants.refusal.isEmpty())
+            return fail({run.variants.refusal});
         const std::vector<unit::UnitElementRow> rows = unit::unitElementRows(store, run, in);
-        QJsonObject result = runJson(&run, rows, kind, {});
+        // What the window says once the unit is calculated, in its order.
+        QStringList messages;
+        if (!run.section.coolerMessage.isEmpty())
+            messages << run.section.coolerMessage;
+        if (const QString shortfall = unit::chosenHeaterShortfall(run, projectSeparator);
+            !shortfall.isEmpty())
+            messages << shortfall;
+        QJsonObject result = runJson(&run, rows, kind, messages);
         FanPart fan;
-        if (selectFan) {
-            fan = unitFanPart(rows, unit::unitFanDuty(run, unit::unitAirFlow(in)), chosenFan);
+        fan.messages = messages;
+        const unit::UnitFanDuty duty = unit::unitFanDuty(run, unit::unitAirFlow(in));
+        const QString dutyProblem = selectFan ? unit::unitFanDutyProblem(duty) : QString();
+        if (!dutyProblem.isEmpty()) {
+            fan.messages << dutyProblem;
+            fan.ok = false;
+            result.insert(u"messages"_s, QJsonArray::fromStringList(fan.messages));
+        } else if (selectFan) {
+            fan = unitFanPart(rows, duty, chosenFan);
+            fan.messages = messages + fan.messages;
             if (pdf && fan.result) {
                 const QStringList printed = unitPdf(*pdf, p, unit::UnitKind(kind), run, in, *fan.result);
                 fan.messages << printed;
@@ -315,7 +336,7 @@ int unitCommand(cli::Arguments& args)
             cli::printJson(result);
         } else {
             printText(run, rows);
-            if (selectFan)
+            if (selectFan && dutyProblem.isEmpty())
                 printFanText(result);
             for (const QString& m : fan.messages)
                 cli::printError(m);

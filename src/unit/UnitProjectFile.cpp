@@ -14,6 +14,47 @@ namespace {
 constexpr int nameCapacity = 100;
 constexpr int numberCapacity = 16;
 constexpr int listCapacity = 254; // also the capacity of the cooler's number fields
+constexpr char countsMarker[] = "KOL1";
+constexpr int countsMarkerSize = 4;
+// The largest block of counts: the marker and two full lists.
+constexpr int countsBlockCapacity = countsMarkerSize + 2 * 4 * (1 + maxStoredCounts);
+
+void writeCounts(RecordWriter& w, const std::vector<int>& counts)
+{
+    const int n = std::min(int(counts.size()), maxStoredCounts);
+    w.int32(n);
+    for (int i = 0; i < n; ++i)
+        w.int32(counts[size_t(i)]);
+}
+
+std::optional<std::vector<int>> readCounts(RecordReader& r)
+{
+    const qint32 n = r.int32();
+    if (!r.ok() || n < 0 || n > maxStoredCounts)
+        return std::nullopt;
+    std::vector<int> counts;
+    for (int i = 0; i < n; ++i) {
+        const qint32 count = r.int32();
+        if (!r.ok() || count < 1 || count > largestPieceCount)
+            return std::nullopt;
+        counts.push_back(count);
+    }
+    return counts;
+}
+
+// The block after the record: nothing there (or bytes that are no block) gives no counts; a damaged block
+// makes the whole file unreadable.
+std::optional<std::optional<PieceCounts>> decodeCounts(const QByteArray& tail)
+{
+    if (!tail.startsWith(countsMarker))
+        return std::optional<PieceCounts>();
+    RecordReader r(tail.mid(countsMarkerSize));
+    const std::optional<std::vector<int>> silencers = readCounts(r);
+    const std::optional<std::vector<int>> connectors = silencers ? readCounts(r) : std::nullopt;
+    if (!connectors || !r.finishedExactly())
+        return std::nullopt;
+    return std::optional<PieceCounts>(PieceCounts {*silencers, *connectors});
+}
 
 } // namespace
 
@@ -50,7 +91,12 @@ QByteArray encodeUnitProject(const UnitProject& p, QChar decimalSeparator)
         w.numberText(*box, listCapacity);
     w.padding(1).int32(p.coolerSeries);
     Q_ASSERT(w.size() == unitProjectRecordSize);
-    return w.bytes();
+    if (!p.pieceCounts)
+        return w.bytes();
+    RecordWriter block;
+    writeCounts(block, p.pieceCounts->silencers);
+    writeCounts(block, p.pieceCounts->connectors);
+    return w.bytes() + QByteArray(countsMarker, countsMarkerSize) + block.bytes();
 }
 
 std::optional<UnitProject> decodeUnitProject(const QByteArray& bytes, QChar decimalSeparator)
@@ -75,6 +121,10 @@ std::optional<UnitProject> decodeUnitProject(const QByteArray& bytes, QChar deci
     p.coolerSeries = r.int32();
     if (!r.finishedExactly())
         return std::nullopt;
+    const std::optional<std::optional<PieceCounts>> counts = decodeCounts(bytes.mid(unitProjectRecordSize));
+    if (!counts)
+        return std::nullopt;
+    p.pieceCounts = *counts;
     return p;
 }
 
@@ -120,9 +170,10 @@ QString unitProjectSuffix()
 
 UnitProjectLoad loadUnitProject(const QString& path, QChar decimalSeparator)
 {
-    return loadProjectRecord<UnitProject>(path, unitProjectRecordSize,
-        u"Выберите существующий файл с расширением *.pritochprj"_s,
-        [decimalSeparator](const QByteArray& bytes) { return decodeUnitProject(bytes, decimalSeparator); });
+    return loadProjectRecord<UnitProject>(
+        path, unitProjectRecordSize, u"Выберите существующий файл с расширением *.pritochprj"_s,
+        [decimalSeparator](const QByteArray& bytes) { return decodeUnitProject(bytes, decimalSeparator); },
+        countsBlockCapacity);
 }
 
 SaveOutcome saveUnitProject(const QString& path, const UnitProject& project, QChar decimalSeparator)

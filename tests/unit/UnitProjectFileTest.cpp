@@ -55,6 +55,67 @@ TEST(UnitProjectFile, FixtureBytesAreTheLayoutOnEitherSeparator)
     EXPECT_EQ(loadUnitProject(fixture, u',').project, fixtureProject());
 }
 
+// The piece counts follow the record in a block of their own; a file of the record alone loads as before
+// and keeps the window's counts.
+TEST(UnitProjectFile, PieceCountsFollowTheRecord)
+{
+    UnitProject counted = fixtureProject();
+    counted.pieceCounts = PieceCounts {{1, 3, 1}, {2}};
+    const QString fixture = testSourcePath(u"unit/fixtures/counts.pritochprj"_s);
+    EXPECT_EQ(encodeUnitProject(counted, u','), fileBytes(fixture));
+    EXPECT_EQ(fileBytes(fixture).left(unitProjectRecordSize),
+        fileBytes(testSourcePath(u"unit/fixtures/comma.pritochprj"_s)));
+    EXPECT_EQ(loadUnitProject(fixture, u',').project, counted);
+
+    const UnitProjectLoad old = loadUnitProject(testSourcePath(u"unit/fixtures/comma.pritochprj"_s), u',');
+    ASSERT_TRUE(old.project);
+    EXPECT_FALSE(old.project->pieceCounts);
+
+    const QByteArray record = encodeUnitProject(fixtureProject(), u'.');
+    const QByteArray block = encodeUnitProject(counted, u'.').mid(unitProjectRecordSize);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool loads;
+        bool counts;
+    } cases[] = {
+        {"bytes after the record that are no block", record + QByteArray("anything"), true, false},
+        {"empty lists",
+            encodeUnitProject(
+                [] {
+                    UnitProject p = fixtureProject();
+                    p.pieceCounts = PieceCounts {};
+                    return p;
+                }(),
+                u'.'),
+            true, true},
+        {"a block cut short", record + block.chopped(1), false, false},
+        {"a block with more after it", record + block + QByteArray(1, '\0'), false, false},
+        {"a count of 0",
+            record + QByteArray("KOL1")
+                + QByteArray::fromHex("0100000000000000"
+                                      "00000000"),
+            false, false},
+        {"a count of 11",
+            record + QByteArray("KOL1")
+                + QByteArray::fromHex("01000000"
+                                      "0b000000"
+                                      "00000000"),
+            false, false},
+        {"a negative length",
+            record + QByteArray("KOL1")
+                + QByteArray::fromHex("ffffffff"
+                                      "00000000"),
+            false, false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<UnitProject> p = decodeUnitProject(c.bytes, u'.');
+        EXPECT_EQ(p.has_value(), c.loads) << c.what;
+        if (p)
+            EXPECT_EQ(p->pieceCounts.has_value(), c.counts) << c.what;
+    }
+}
+
 TEST(UnitProjectFile, SaveLoadSaveIsIdenticalAndNamesAreCut)
 {
     QTemporaryDir dir;

@@ -14,6 +14,7 @@
 #include "ui/UserSettings.h"
 #include "unit/CategoryTree.h"
 #include "unit/UnitGridTexts.h"
+#include "unit/UnitHandover.h"
 #include "unit/UnitHeaters.h"
 #include "unit/ui/TFormDialogKolich.h"
 #include "unit/ui/TFormPritochVovazu.h"
@@ -229,12 +230,20 @@ bool TMDIChildPritoch::next()
         reportRefusal(read);
         return false;
     }
-    return guarded([&] {
-        ui::BusyScope busy(m_program.busyIndicator(), u"Подбор теплообменников и охладителя..."_s);
+    bool refused = false;
+    const bool done = guarded([&] {
+        std::optional<ui::BusyScope> busy;
+        busy.emplace(m_program.busyIndicator(), u"Подбор теплообменников и охладителя..."_s);
         const UnitInputs& in = *read.inputs;
         // Everything is read from the catalogue before the window changes: an error leaves it as it was.
         UnitRun run;
         run.variants = calculateVariants(store(), in, water, electric, m_sections);
+        if (!run.variants.refusal.isEmpty()) {
+            busy.reset();
+            refused = true;
+            ui::showMessage(run.variants.refusal, ui::MessageKind::Warning);
+            return;
+        }
         const int variantCount = int(run.variants.heaters.size());
         if (hasHeater(m_kind) && variantCount > 0) {
             // The column chosen before stays chosen while there is one.
@@ -274,9 +283,31 @@ bool TMDIChildPritoch::next()
         m_pages->setCurrentIndex(ElementPage);
         if (m_heaterGrid->isVisible())
             m_heaterGrid->setFocus();
+        busy.reset();
         if (!m_run.section.coolerMessage.isEmpty())
             ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
+        reportHeaterShortfall();
     });
+    return done && !refused;
+}
+
+void TMDIChildPritoch::reportHeaterShortfall() const
+{
+    const QString shortfall = chosenHeaterShortfall(m_run, systemDecimalSeparator());
+    if (!shortfall.isEmpty())
+        ui::showMessage(shortfall, ui::MessageKind::Warning);
+}
+
+void TMDIChildPritoch::requestFanSelection()
+{
+    if (!m_calculated)
+        return;
+    const QString problem = unitFanDutyProblem(unitFanDuty(m_run, m_flow));
+    if (!problem.isEmpty()) {
+        ui::showMessage(problem, ui::MessageKind::Warning);
+        return;
+    }
+    Q_EMIT fanSelectionRequested();
 }
 
 void TMDIChildPritoch::showCooler(const std::optional<CoolerResult>& cooler)
@@ -354,6 +385,7 @@ void TMDIChildPritoch::chooseHeater(int column)
         composeUnit();
         if (!m_run.section.coolerMessage.isEmpty())
             ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
+        reportHeaterShortfall();
     });
 }
 
@@ -474,6 +506,8 @@ UnitProject TMDIChildPritoch::projectAsTyped() const
     QString* ticks[] = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
     for (AccessoryKind kind : accessoryKinds)
         *ticks[int(kind)] = tickPositionsText(tickedPositions(elementList(kind)));
+    p.pieceCounts
+        = PieceCounts {m_counts[int(AccessoryKind::Silencer)], m_counts[int(AccessoryKind::Connector)]};
     return p;
 }
 
@@ -483,6 +517,11 @@ void TMDIChildPritoch::applyProject(const UnitProject& p)
     // The stored types are the ticked ones, all others are unticked.
     setTicks(m_waterTypes, tickPositions(p.waterHeaterTicks));
     setTicks(m_electricTypes, tickPositions(p.electricHeaterTicks));
+    // A file written before the counts were kept leaves the window's own.
+    if (p.pieceCounts) {
+        m_counts[int(AccessoryKind::Silencer)] = p.pieceCounts->silencers;
+        m_counts[int(AccessoryKind::Connector)] = p.pieceCounts->connectors;
+    }
     if (p.heaterColumn <= 0 || !next())
         return;
     if (p.heaterColumn < m_heaterGrid->columnCount())

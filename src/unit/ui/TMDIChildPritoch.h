@@ -66,6 +66,8 @@ public Q_SLOTS:
     void nextWithoutHeating(); // "Далее>>" of the page without heating and cooling
     bool next(); // "Далее >>" of the heater-and-cooler page; false when refused
     void chooseHeater(int column);
+    // "Подбор вентилятора>>": hands the unit on unless its fan duty is refused.
+    void requestFanSelection();
     void back();
     void loadProject();
     void saveProject();
@@ -88,6 +90,8 @@ private:
     bool guarded(const std::function<void()>& action);
     void refreshSectionGrid();
     void reportRefusal(const unit::UnitPageRead& read);
+    // Says so when the chosen heater's output falls short of its duty.
+    void reportHeaterShortfall() const;
     QWidget* boxOf(unit::UnitField field) const;
 
     void showCooler(const std::optional<unit::CoolerResult>& cooler);
