@@ -152,6 +152,7 @@ TEST(HeatingUnitCalcTest, InputsOutsideTheFormulasAreRefusedWithAMessage)
         {"room at absolute zero", with([](auto& in) {
              in.tn = -300;
              in.tv = -273;
+             in.gains = 0;
          }),
             u"Результат расчета выходит"_s, HeatingUnitField::None},
     };

@@ -180,8 +180,9 @@ TEST(UnitHandover, FanDutyOfZeroOrLessGoesNowhere)
         UnitRun run;
         run.composition.pressure = c.pressure;
         const QString problem = unitFanDutyProblem(unitFanDuty(run, c.flow));
-        EXPECT_TRUE(problem.startsWith(QString::fromUtf16(c.messageStart))) << c.flow << " " << c.pressure;
-        EXPECT_EQ(problem.isEmpty(), QString::fromUtf16(c.messageStart).isEmpty()) << c.pressure;
+        const QString start = QString::fromUtf16(c.messageStart);
+        EXPECT_EQ(problem.isEmpty(), start.isEmpty()) << c.flow << " " << c.pressure;
+        EXPECT_TRUE(problem.startsWith(start) || start.isEmpty()) << c.flow << " " << c.pressure;
     }
 }
 

@@ -111,8 +111,9 @@ TEST(UnitProjectFile, PieceCountsFollowTheRecord)
     for (const auto& c : cases) {
         const std::optional<UnitProject> p = decodeUnitProject(c.bytes, u'.');
         EXPECT_EQ(p.has_value(), c.loads) << c.what;
-        if (p)
+        if (p) {
             EXPECT_EQ(p->pieceCounts.has_value(), c.counts) << c.what;
+        }
     }
 }
 
