@@ -284,15 +284,16 @@ bool TMDIChildPritoch::next()
         if (m_heaterGrid->isVisible())
             m_heaterGrid->setFocus();
         busy.reset();
-        if (!m_run.section.coolerMessage.isEmpty())
-            ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
-        reportHeaterShortfall();
+        if (!m_quietNotes)
+            reportRunNotes();
     });
     return done && !refused;
 }
 
-void TMDIChildPritoch::reportHeaterShortfall() const
+void TMDIChildPritoch::reportRunNotes() const
 {
+    if (!m_run.section.coolerMessage.isEmpty())
+        ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
     const QString shortfall = chosenHeaterShortfall(m_run, systemDecimalSeparator());
     if (!shortfall.isEmpty())
         ui::showMessage(shortfall, ui::MessageKind::Warning);
@@ -360,12 +361,12 @@ void TMDIChildPritoch::markChosenHeater()
     }
 }
 
-void TMDIChildPritoch::chooseHeater(int column)
+bool TMDIChildPritoch::chooseHeater(int column)
 {
     // A heater is chosen only among the variants of a calculation of the heater-and-cooler page.
     if (!m_calculated || m_lastPage != InputPage || !hasHeater(m_kind) || column < 1
         || column > int(m_run.variants.heaters.size()))
-        return;
+        return false;
     guarded([&] {
         UnitSection section = unitSection(store(), m_inputs, m_run.variants, column);
         // Another heater of the same section keeps the lists and their ticks.
@@ -383,10 +384,9 @@ void TMDIChildPritoch::chooseHeater(int column)
         if (!sameLists)
             showLists(lists);
         composeUnit();
-        if (!m_run.section.coolerMessage.isEmpty())
-            ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
-        reportHeaterShortfall();
+        reportRunNotes();
     });
+    return true;
 }
 
 void TMDIChildPritoch::showLists(const ElementLists& lists)
@@ -522,10 +522,14 @@ void TMDIChildPritoch::applyProject(const UnitProject& p)
         m_counts[int(AccessoryKind::Silencer)] = p.pieceCounts->silencers;
         m_counts[int(AccessoryKind::Connector)] = p.pieceCounts->connectors;
     }
-    if (p.heaterColumn <= 0 || !next())
+    m_quietNotes = true;
+    const bool calculated = p.heaterColumn > 0 && next();
+    m_quietNotes = false;
+    if (!calculated)
         return;
-    if (p.heaterColumn < m_heaterGrid->columnCount())
-        chooseHeater(p.heaterColumn);
+    // The notes once, for the heater the project chose (or the first when it chose none of these).
+    if (p.heaterColumn >= m_heaterGrid->columnCount() || !chooseHeater(p.heaterColumn))
+        reportRunNotes();
     const QString* ticks[]
         = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
     m_filling = true;
