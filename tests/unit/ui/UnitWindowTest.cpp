@@ -381,6 +381,7 @@ TEST_F(UnitWindowTest, ProjectRestoresHeaterTicksAndTotalsInEveryKind)
 {
     for (UnitKind kind : {UnitKind::Plain, UnitKind::HeaterAndCooler, UnitKind::Heater, UnitKind::Cooler}) {
         SCOPED_TRACE(int(kind));
+        messages.clear();
         const QString path = dir.filePath(u"unit%1.pritochprj"_s.arg(int(kind)));
         UnitProject saved;
         double length = 0;
@@ -401,6 +402,8 @@ TEST_F(UnitWindowTest, ProjectRestoresHeaterTicksAndTotalsInEveryKind)
                 auto* grid = child<QTableWidget>(window.get(), u"StringGridResult"_s);
                 ASSERT_EQ(grid->columnCount(), 4);
                 window->chooseHeater(2);
+                EXPECT_EQ(messages.size(), 1); // the 5 kW heater is short of the duty
+                messages.clear();
             }
             list(window.get(), AccessoryKind::Valve)->item(0)->setCheckState(Qt::Checked);
             list(window.get(), AccessoryKind::Filter)->item(1)->setCheckState(Qt::Checked);
@@ -432,8 +435,9 @@ TEST_F(UnitWindowTest, ProjectRestoresHeaterTicksAndTotalsInEveryKind)
         click(window.get(), u"SpeedButtonOpen"_s);
         // The second column is the 5 kW electric heater, short of the 55 kW duty, and says so again.
         EXPECT_EQ(messages.size(), hasHeater(kind) ? 1 : 0) << messages.join(u'\n').toStdString();
-        if (hasHeater(kind))
+        if (hasHeater(kind)) {
             EXPECT_TRUE(messages.first().startsWith(u"Тепловая мощность выбранного теплообменника"_s));
+        }
         EXPECT_EQ(window->unitRun().heaterColumn, heaterColumn);
         EXPECT_EQ(window->projectAsTyped(), saved);
         EXPECT_DOUBLE_EQ(window->totalLength(), length);
