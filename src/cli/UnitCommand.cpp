@@ -283,9 +283,13 @@ int unitCommand(cli::Arguments& args)
         const QStringList water = typesAt(store.heaterTypes(unit::HeaterKind::Water), p.waterHeaterTicks);
         const QStringList electric
             = typesAt(store.heaterTypes(unit::HeaterKind::Electric), p.electricHeaterTicks);
-        // The numbers and checks of the window's page, read as the window reads them.
-        const unit::UnitPageRead read = unit::readUnitPage(
-            p, unit::UnitKind(kind), !water.isEmpty() || !electric.isEmpty(), projectSeparator);
+        // The numbers and checks of the window's page, read as the window reads them: the page without
+        // heating and cooling when the project was calculated there.
+        const int plainSection = p.windowState ? p.windowState->plainSection : 0;
+        const unit::UnitPageRead read = plainSection > 0
+            ? unit::readPlainPage({p.flow, p.freePressure, p.windowState->plainMaxSpeed}, projectSeparator)
+            : unit::readUnitPage(
+                p, unit::UnitKind(kind), !water.isEmpty() || !electric.isEmpty(), projectSeparator);
         if (read.badNumber)
             return fail(badNumberMessages(read.badText));
         if (read.problem)
@@ -296,11 +300,13 @@ int unitCommand(cli::Arguments& args)
             = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
         for (int k = 0; k < 5; ++k)
             ticks.ticked[k] = unit::tickPositions(*stored[k]);
-        if (p.pieceCounts) {
-            ticks.counts[int(unit::AccessoryKind::Silencer)] = p.pieceCounts->silencers;
-            ticks.counts[int(unit::AccessoryKind::Connector)] = p.pieceCounts->connectors;
+        if (p.windowState) {
+            ticks.counts[int(unit::AccessoryKind::Silencer)] = p.windowState->silencers;
+            ticks.counts[int(unit::AccessoryKind::Connector)] = p.windowState->connectors;
         }
-        const unit::UnitRun run = unit::calculateUnit(store, in, water, electric, p.heaterColumn, ticks);
+        const unit::UnitRun run = plainSection > 0
+            ? unit::calculatePlainUnit(store, in, plainSection, ticks)
+            : unit::calculateUnit(store, in, water, electric, p.heaterColumn, ticks);
         if (!run.variants.refusal.isEmpty())
             return fail({run.variants.refusal});
         const std::vector<unit::UnitElementRow> rows = unit::unitElementRows(store, run, in);

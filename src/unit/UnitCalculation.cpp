@@ -225,6 +225,21 @@ UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringLi
     return run;
 }
 
+UnitRun calculatePlainUnit(
+    ElementStore& store, const UnitInputs& in, int kanalIndex, const ElementTicks& ticks)
+{
+    UnitRun run;
+    run.section.kanalIndex = kanalIndex;
+    run.section.basePressure = in.freePressure;
+    for (const SectionRecord& s : store.sections()) {
+        if (s.num == kanalIndex)
+            run.sectionText = s.text;
+    }
+    run.lists = elementListsFor(store, kanalIndex, in.heater.flow, LineStyle::PlainPath);
+    run.composition = composeUnit(store, kanalIndex, in.heater.flow, run.lists, ticks, 0, in.freePressure);
+    return run;
+}
+
 std::vector<UnitElementRow> unitElementRows(ElementStore& store, const UnitRun& run, const UnitInputs& in)
 {
     std::vector<UnitElementRow> rows;

@@ -151,6 +151,11 @@ QString chosenHeaterShortfall(const UnitRun& run, QChar decimalSeparator);
 UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringList& waterTypes,
     const QStringList& electricTypes, int heaterColumn, const ElementTicks& ticks);
 
+// A unit calculated on the page without heating and cooling: the section chosen there, no heater or cooler,
+// the free pressure and the elements of that section at the unit's flow.
+UnitRun calculatePlainUnit(
+    ElementStore& store, const UnitInputs& in, int kanalIndex, const ElementTicks& ticks);
+
 // The rows handed to the unit's fan selection: heater, cooler and its condensing unit, then the ticked
 // elements in list order.
 std::vector<UnitElementRow> unitElementRows(ElementStore& store, const UnitRun& run, const UnitInputs& in);

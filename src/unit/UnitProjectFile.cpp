@@ -14,10 +14,10 @@ namespace {
 constexpr int nameCapacity = 100;
 constexpr int numberCapacity = 16;
 constexpr int listCapacity = 254; // also the capacity of the cooler's number fields
-constexpr char countsMarker[] = "KOL1";
-constexpr int countsMarkerSize = 4;
-// The largest block of counts: the marker and two full lists.
-constexpr int countsBlockCapacity = countsMarkerSize + 2 * 4 * (1 + maxStoredCounts);
+constexpr char stateMarker[] = "PRT1";
+constexpr int stateMarkerSize = 4;
+// The largest block: the marker, two full lists of counts, the section and the speed.
+constexpr int stateBlockCapacity = stateMarkerSize + 2 * 4 * (1 + maxStoredCounts) + 4 + 1 + numberCapacity;
 
 void writeCounts(RecordWriter& w, const std::vector<int>& counts)
 {
@@ -42,18 +42,32 @@ std::optional<std::vector<int>> readCounts(RecordReader& r)
     return counts;
 }
 
-// The block after the record: nothing there (or bytes that are no block) gives no counts; a damaged block
-// makes the whole file unreadable.
-std::optional<std::optional<PieceCounts>> decodeCounts(const QByteArray& tail)
+QByteArray encodeState(const UnitWindowState& state, QChar decimalSeparator)
 {
-    if (!tail.startsWith(countsMarker))
-        return std::optional<PieceCounts>();
-    RecordReader r(tail.mid(countsMarkerSize));
+    RecordWriter w(decimalSeparator);
+    writeCounts(w, state.silencers);
+    writeCounts(w, state.connectors);
+    w.int32(state.plainSection).numberText(state.plainMaxSpeed, numberCapacity);
+    return QByteArray(stateMarker, stateMarkerSize) + w.bytes();
+}
+
+// The block after the record: nothing there (or bytes that are no block) gives no state; a damaged block
+// makes the whole file unreadable.
+std::optional<std::optional<UnitWindowState>> decodeState(const QByteArray& tail, QChar decimalSeparator)
+{
+    if (!tail.startsWith(stateMarker))
+        return std::optional<UnitWindowState>();
+    RecordReader r(tail.mid(stateMarkerSize), decimalSeparator);
     const std::optional<std::vector<int>> silencers = readCounts(r);
     const std::optional<std::vector<int>> connectors = silencers ? readCounts(r) : std::nullopt;
-    if (!connectors || !r.finishedExactly())
+    if (!connectors)
         return std::nullopt;
-    return std::optional<PieceCounts>(PieceCounts {*silencers, *connectors});
+    UnitWindowState state {*silencers, *connectors, 0, {}};
+    state.plainSection = r.int32();
+    state.plainMaxSpeed = r.numberText(numberCapacity);
+    if (!r.finishedExactly() || state.plainSection < 0)
+        return std::nullopt;
+    return std::optional<UnitWindowState>(state);
 }
 
 } // namespace
@@ -91,12 +105,9 @@ QByteArray encodeUnitProject(const UnitProject& p, QChar decimalSeparator)
         w.numberText(*box, listCapacity);
     w.padding(1).int32(p.coolerSeries);
     Q_ASSERT(w.size() == unitProjectRecordSize);
-    if (!p.pieceCounts)
+    if (!p.windowState)
         return w.bytes();
-    RecordWriter block;
-    writeCounts(block, p.pieceCounts->silencers);
-    writeCounts(block, p.pieceCounts->connectors);
-    return w.bytes() + QByteArray(countsMarker, countsMarkerSize) + block.bytes();
+    return w.bytes() + encodeState(*p.windowState, decimalSeparator);
 }
 
 std::optional<UnitProject> decodeUnitProject(const QByteArray& bytes, QChar decimalSeparator)
@@ -121,10 +132,11 @@ std::optional<UnitProject> decodeUnitProject(const QByteArray& bytes, QChar deci
     p.coolerSeries = r.int32();
     if (!r.finishedExactly())
         return std::nullopt;
-    const std::optional<std::optional<PieceCounts>> counts = decodeCounts(bytes.mid(unitProjectRecordSize));
-    if (!counts)
+    const std::optional<std::optional<UnitWindowState>> state
+        = decodeState(bytes.mid(unitProjectRecordSize), decimalSeparator);
+    if (!state)
         return std::nullopt;
-    p.pieceCounts = *counts;
+    p.windowState = *state;
     return p;
 }
 
@@ -173,7 +185,7 @@ UnitProjectLoad loadUnitProject(const QString& path, QChar decimalSeparator)
     return loadProjectRecord<UnitProject>(
         path, unitProjectRecordSize, u"Выберите существующий файл с расширением *.pritochprj"_s,
         [decimalSeparator](const QByteArray& bytes) { return decodeUnitProject(bytes, decimalSeparator); },
-        countsBlockCapacity);
+        stateBlockCapacity);
 }
 
 SaveOutcome saveUnitProject(const QString& path, const UnitProject& project, QChar decimalSeparator)

@@ -357,7 +357,7 @@ TEST(UnitCli, StoredPieceCountsCount)
 {
     QTemporaryDir dir;
     const QString counted = projectFile(dir, u"counted"_s, [](unit::UnitProject& p) {
-        p.pieceCounts = unit::PieceCounts {{4}, {3}};
+        p.windowState = unit::UnitWindowState {{4}, {3}, 0, u"4"_s};
     });
     const CliRun one = cli({u"unit"_s, u"--project"_s, fixtureProject, u"--kind"_s, u"1"_s});
     const CliRun more = cli({u"unit"_s, u"--project"_s, counted, u"--kind"_s, u"1"_s});
@@ -381,4 +381,32 @@ TEST(UnitCli, StoredPieceCountsCount)
         one.json[u"total_length"_s].toDouble() + 3 * silencerLength + 2 * connectorLength, 1e-9);
     EXPECT_NEAR(more.json[u"total_pressure"_s].toDouble(),
         one.json[u"total_pressure"_s].toDouble() + 3 * silencerLoss, 1e-9);
+}
+
+// A project calculated on the page without heating and cooling is composed in the section chosen there,
+// whatever the kind asked for.
+TEST(UnitCli, ProjectOfThePageWithoutHeating)
+{
+    QTemporaryDir dir;
+    const QString plain = projectFile(dir, u"plain"_s, [](unit::UnitProject& p) {
+        p.windowState = unit::UnitWindowState {{}, {}, 4, u"6"_s};
+    });
+    for (int kind : {0, 1}) {
+        const CliRun run = cli({u"unit"_s, u"--project"_s, plain, u"--kind"_s, QString::number(kind)});
+        ASSERT_EQ(run.exitCode, 0) << kind;
+        EXPECT_EQ(run.json[u"section"_s].toInt(), 4) << kind;
+        EXPECT_TRUE(run.json[u"heaters"_s].toArray().isEmpty()) << kind;
+        EXPECT_TRUE(run.json[u"cooler"_s].isNull()) << kind;
+        double pressure = 150.5; // the fixture's free pressure and its ticked elements
+        for (const QJsonValue& e : run.json[u"elements"_s].toArray())
+            pressure += e[u"loss"_s].toDouble() * e[u"count"_s].toInt();
+        EXPECT_NEAR(run.json[u"total_pressure"_s].toDouble(), pressure, 1e-9) << kind;
+    }
+    const QString tooFast = projectFile(dir, u"fast"_s, [](unit::UnitProject& p) {
+        p.windowState = unit::UnitWindowState {{}, {}, 4, u"16"_s};
+    });
+    const CliRun refused = cli({u"unit"_s, u"--project"_s, tooFast, u"--kind"_s, u"0"_s});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(messagesOf(refused),
+        QStringList {u"Максимально возможная скорость воздуха не может быть больше 15 м/с!"_s});
 }

@@ -167,24 +167,21 @@ void TMDIChildPritoch::reportRefusal(const UnitPageRead& read)
     }
 }
 
-void TMDIChildPritoch::nextWithoutHeating()
+bool TMDIChildPritoch::nextWithoutHeating()
 {
     const PlainPageText typed {boxText(m_form.control(u"Input_Gv_without"_s)),
         boxText(m_form.control(u"Input_Psvob_without"_s)), boxText(m_form.control(u"InputVmax_without"_s))};
     const UnitPageRead read = readPlainPage(typed, systemDecimalSeparator());
     if (!read.inputs) {
         reportRefusal(read);
-        return;
+        return false;
     }
     const int row = m_sectionGrid->currentRow();
-    guarded([&] {
+    return guarded([&] {
         // Everything is read from the catalogue before the window changes: an error leaves it as it was.
-        UnitRun run;
-        run.section.kanalIndex = row >= 0 && row < int(m_sections.size()) ? m_sections[row].num : 0;
-        run.section.basePressure = read.inputs->freePressure;
-        run.sectionText = sectionText(run.section.kanalIndex);
-        const ElementLists lists = elementListsFor(
-            store(), run.section.kanalIndex, read.inputs->heater.flow, LineStyle::PlainPath);
+        const int kanalIndex = row >= 0 && row < int(m_sections.size()) ? m_sections[row].num : 0;
+        UnitRun run = calculatePlainUnit(store(), *read.inputs, kanalIndex, {});
+        const ElementLists lists = run.lists;
         m_inputs = *read.inputs;
         m_flow = read.inputs->heater.flow;
         m_run = std::move(run);
@@ -506,8 +503,12 @@ UnitProject TMDIChildPritoch::projectAsTyped() const
     QString* ticks[] = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
     for (AccessoryKind kind : accessoryKinds)
         *ticks[int(kind)] = tickPositionsText(tickedPositions(elementList(kind)));
-    p.pieceCounts
-        = PieceCounts {m_counts[int(AccessoryKind::Silencer)], m_counts[int(AccessoryKind::Connector)]};
+    UnitWindowState state {
+        m_counts[int(AccessoryKind::Silencer)], m_counts[int(AccessoryKind::Connector)], 0, {}};
+    if (m_calculated && m_lastPage == PlainPage)
+        state.plainSection = m_run.section.kanalIndex;
+    state.plainMaxSpeed = boxText(m_form.control(u"InputVmax_without"_s));
+    p.windowState = state;
     return p;
 }
 
@@ -518,18 +519,30 @@ void TMDIChildPritoch::applyProject(const UnitProject& p)
     setTicks(m_waterTypes, tickPositions(p.waterHeaterTicks));
     setTicks(m_electricTypes, tickPositions(p.electricHeaterTicks));
     // A file written before the counts were kept leaves the window's own.
-    if (p.pieceCounts) {
-        m_counts[int(AccessoryKind::Silencer)] = p.pieceCounts->silencers;
-        m_counts[int(AccessoryKind::Connector)] = p.pieceCounts->connectors;
+    if (p.windowState) {
+        m_counts[int(AccessoryKind::Silencer)] = p.windowState->silencers;
+        m_counts[int(AccessoryKind::Connector)] = p.windowState->connectors;
     }
-    m_quietNotes = true;
-    const bool calculated = p.heaterColumn > 0 && next();
-    m_quietNotes = false;
-    if (!calculated)
-        return;
-    // The notes once, for the heater the project chose (or the first when it chose none of these).
-    if (p.heaterColumn >= m_heaterGrid->columnCount() || !chooseHeater(p.heaterColumn))
-        reportRunNotes();
+    if (p.windowState)
+        setBoxText(m_form.control(u"InputVmax_without"_s), p.windowState->plainMaxSpeed);
+    if (p.windowState && p.windowState->plainSection > 0) {
+        // Calculated on the page without heating and cooling: its section and its "Далее>>".
+        for (int row = 0; row < int(m_sections.size()); ++row) {
+            if (m_sections[row].num == p.windowState->plainSection)
+                m_sectionGrid->selectRow(row);
+        }
+        if (!nextWithoutHeating())
+            return;
+    } else {
+        m_quietNotes = true;
+        const bool calculated = p.heaterColumn > 0 && next();
+        m_quietNotes = false;
+        if (!calculated)
+            return;
+        // The notes once, for the heater the project chose (or the first when it chose none of these).
+        if (p.heaterColumn >= m_heaterGrid->columnCount() || !chooseHeater(p.heaterColumn))
+            reportRunNotes();
+    }
     const QString* ticks[]
         = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
     m_filling = true;

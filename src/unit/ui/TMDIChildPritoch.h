@@ -63,7 +63,7 @@ Q_SIGNALS:
     void fanSelectionRequested();
 
 public Q_SLOTS:
-    void nextWithoutHeating(); // "Далее>>" of the page without heating and cooling
+    bool nextWithoutHeating(); // "Далее>>" of the page without heating and cooling; false when refused
     bool next(); // "Далее >>" of the heater-and-cooler page; false when refused
     // False when there is no such heater to choose.
     bool chooseHeater(int column);

@@ -427,7 +427,7 @@ TEST_F(UnitWindowTest, ProjectRestoresHeaterTicksAndTotalsInEveryKind)
         EXPECT_EQ(saved.valveTicks, u"0;"_s);
         EXPECT_EQ(saved.filterTicks, u"1;"_s);
 
-        EXPECT_EQ(saved.pieceCounts->silencers.at(0), 4);
+        EXPECT_EQ(saved.windowState->silencers.at(0), 4);
 
         auto window = makeWindow(kind);
         messages.clear();
@@ -445,6 +445,46 @@ TEST_F(UnitWindowTest, ProjectRestoresHeaterTicksAndTotalsInEveryKind)
         EXPECT_EQ(window->unitRun().composition.elements.size(), 4u);
         expectTotalsShown(window.get());
     }
+}
+
+// A unit calculated on the page without heating and cooling in a section the user picked comes back in
+// that section, with its ticks and piece counts.
+TEST_F(UnitWindowTest, ProjectOfThePageWithoutHeatingComesBackOnIt)
+{
+    const QString path = dir.filePath(u"plain.pritochprj"_s);
+    UnitProject saved;
+    double length = 0;
+    double pressure = 0;
+    {
+        auto window = makeWindow(UnitKind::Heater); // the page is reached by its tab in any kind
+        setText(window.get(), u"InputVmax_without"_s, u"6"_s);
+        setText(window.get(), u"Input_Psvob_without"_s, u"120"_s);
+        child<QTableWidget>(window.get(), u"StringGrid_Kanal"_s)->selectRow(3); // not the row the speed gives
+        click(window.get(), u"bNextWithout"_s);
+        ASSERT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+        ASSERT_EQ(window->unitRun().section.kanalIndex, 4);
+        list(window.get(), AccessoryKind::Valve)->item(0)->setCheckState(Qt::Checked);
+        tickCounted(window.get(), AccessoryKind::Silencer, 0, 2);
+        saved = window->projectAsTyped();
+        length = window->totalLength();
+        pressure = window->totalPressure();
+        ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
+        click(window.get(), u"SpeedButtonSave"_s);
+    }
+    EXPECT_EQ(saved.windowState->plainSection, 4);
+
+    auto window = makeWindow(UnitKind::Heater);
+    ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
+    click(window.get(), u"SpeedButtonOpen"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(window->unitRun().section.kanalIndex, 4);
+    EXPECT_EQ(window->unitRun().heaterColumn, 0);
+    EXPECT_EQ(window->projectAsTyped(), saved);
+    EXPECT_DOUBLE_EQ(window->totalLength(), length);
+    EXPECT_DOUBLE_EQ(window->totalPressure(), pressure);
+    EXPECT_EQ(window->unitRun().composition.elements.size(), 2u);
+    click(window.get(), u"bBack"_s);
+    EXPECT_EQ(child<QTabWidget>(window.get(), u"PageControl"_s)->currentIndex(), 0);
 }
 
 // A heater short of its duty keeps its numbers and says so; a unit without a fan duty goes nowhere.
