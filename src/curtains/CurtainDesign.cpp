@@ -132,6 +132,11 @@ std::optional<CurtainRefusal> checkCurtainInputs(const CurtainInputs& in, QChar 
             u"Температура воздуха внутри помещения не может быть равна температуре воздуха "
             u"снаружи. Расчет не имеет смысла. Уточните исходные данные."_s,
             CurtainField::Tv};
+    // Water no warmer than the room would cool the curtain's air: the heater rise has no case for it.
+    if (in.heater == HeaterKind::Water && in.tw1 <= in.tv)
+        return CurtainRefusal {u"Температура воды на входе должна быть больше температуры воздуха внутри "
+                               u"помещения?! Уточните исходные данные."_s,
+            CurtainField::Tw1};
     const HeaterRise rise = heaterRise(in);
     if (auto refusal = checkJetTemperature(in, rise.dt, sep))
         return refusal;

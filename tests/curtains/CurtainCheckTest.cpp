@@ -88,6 +88,23 @@ TEST(CurtainCheckTest, RefusalsSayWhyAndNameTheField)
             u"исходные "
             u"данные."_s,
             CurtainField::Tw1},
+        {"water no warmer than the room", Series::Ork,
+            [](CurtainInputs& in) {
+                in.heater = HeaterKind::Water;
+                in.tw1 = 20;
+                in.tw2 = 10;
+            },
+            u"Температура воды на входе должна быть больше температуры воздуха внутри помещения?! Уточните "
+            u"исходные данные."_s,
+            CurtainField::Tw1},
+        {"ПЛН water colder than the room", Series::Pln,
+            [](CurtainInputs& in) {
+                in.heater = HeaterKind::Water;
+                in.tw1 = 15;
+                in.tw2 = 10;
+            },
+            u"Температура воды на входе должна быть больше температуры воздуха внутри помещения?!…"_s,
+            CurtainField::Tw1},
         {"no air through the gate", Series::Ork,
             [](CurtainInputs& in) {
                 in.tn = 30;
