@@ -169,15 +169,18 @@ int curtain(cli::Arguments& args)
         return cli::BadArguments;
     const CurtainReading reading = readCurtainInputs(typed, *series, projectSeparator);
     if (!reading.inputs)
-        return report(json, nullptr, {badNumberMessages(reading.text).constFirst()}, false);
+        return report(json, nullptr, badNumberMessages(reading.text), false);
 
     try {
         const CurtainCatalogue catalogue = storeCurtainCatalogue();
         CurtainOutcome outcome = calculateCurtain(*reading.inputs, catalogue, projectSeparator);
         if (outcome.run && index)
             outcome = reindexCurtain(*outcome.run, *index, catalogue);
-        if (outcome.run)
-            return report(json, &*outcome.run, {}, true);
+        if (outcome.run) {
+            const QString shortfall = curtainShortfallMessage(*outcome.run);
+            return report(
+                json, &*outcome.run, shortfall.isEmpty() ? QStringList() : QStringList {shortfall}, true);
+        }
         const CurtainRun* partial = outcome.partial ? &*outcome.partial : nullptr;
         return report(json, partial, {outcome.refusal.message}, false);
     } catch (const CatalogueError& error) {

@@ -99,6 +99,11 @@ int heater(cli::Arguments& args)
     else if (!outcome.choice->found)
         messages << u"Ни одна модель типа \"%1\" не обеспечивает требуемую мощность в допустимом сечении: "
                     u"показана последняя модель типа"_s.arg(type->trimmed());
+    if (outcome.choice) {
+        if (const QString shortfall = unit::heaterShortfallMessage(outcome.choice->variant, QLatin1Char('.'));
+            !shortfall.isEmpty())
+            messages << shortfall;
+    }
     if (json)
         cli::printJson(heaterJson(in, outcome, kind, messages));
     else {

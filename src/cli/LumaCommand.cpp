@@ -143,7 +143,7 @@ int luma(cli::Arguments& args)
     // The window's rule: the numbers the demand mode uses, the first that is not a number ends the run.
     const auto read = heating::heatingUnitInputsOf(record, projectSeparator);
     if (!read.inputs) {
-        messages << badNumberMessages(read.badText).constFirst();
+        messages << badNumberMessages(read.badText);
         return fail();
     }
     const heating::HeatingUnitInputs& inputs = *read.inputs;

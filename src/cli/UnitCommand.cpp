@@ -283,11 +283,15 @@ int unitCommand(cli::Arguments& args)
         const QStringList water = typesAt(store.heaterTypes(unit::HeaterKind::Water), p.waterHeaterTicks);
         const QStringList electric
             = typesAt(store.heaterTypes(unit::HeaterKind::Electric), p.electricHeaterTicks);
-        // The numbers and checks of the window's page, read as the window reads them.
-        const unit::UnitPageRead read = unit::readUnitPage(
-            p, unit::UnitKind(kind), !water.isEmpty() || !electric.isEmpty(), projectSeparator);
+        // The numbers and checks of the window's page, read as the window reads them: the page without
+        // heating and cooling when the project was calculated there.
+        const int plainSection = p.windowState ? p.windowState->plainSection : 0;
+        const unit::UnitPageRead read = plainSection > 0
+            ? unit::readPlainPage({p.flow, p.freePressure, p.windowState->plainMaxSpeed}, projectSeparator)
+            : unit::readUnitPage(
+                p, unit::UnitKind(kind), !water.isEmpty() || !electric.isEmpty(), projectSeparator);
         if (read.badNumber)
-            return fail({badNumberMessages(read.badText).constFirst()});
+            return fail(badNumberMessages(read.badText));
         if (read.problem)
             return fail({read.problem->message});
         const unit::UnitInputs& in = *read.inputs;
@@ -296,12 +300,35 @@ int unitCommand(cli::Arguments& args)
             = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
         for (int k = 0; k < 5; ++k)
             ticks.ticked[k] = unit::tickPositions(*stored[k]);
-        const unit::UnitRun run = unit::calculateUnit(store, in, water, electric, p.heaterColumn, ticks);
+        if (p.windowState) {
+            ticks.counts[int(unit::AccessoryKind::Silencer)] = p.windowState->silencers;
+            ticks.counts[int(unit::AccessoryKind::Connector)] = p.windowState->connectors;
+        }
+        const unit::UnitRun run = plainSection > 0
+            ? unit::calculatePlainUnit(store, in, plainSection, ticks)
+            : unit::calculateUnit(store, in, water, electric, p.heaterColumn, ticks);
+        if (!run.variants.refusal.isEmpty())
+            return fail({run.variants.refusal});
         const std::vector<unit::UnitElementRow> rows = unit::unitElementRows(store, run, in);
-        QJsonObject result = runJson(&run, rows, kind, {});
+        // What the window says once the unit is calculated, in its order.
+        QStringList messages;
+        if (!run.section.coolerMessage.isEmpty())
+            messages << run.section.coolerMessage;
+        if (const QString shortfall = unit::chosenHeaterShortfall(run, projectSeparator);
+            !shortfall.isEmpty())
+            messages << shortfall;
+        QJsonObject result = runJson(&run, rows, kind, messages);
         FanPart fan;
-        if (selectFan) {
-            fan = unitFanPart(rows, unit::unitFanDuty(run, unit::unitAirFlow(in)), chosenFan);
+        fan.messages = messages;
+        const unit::UnitFanDuty duty = unit::unitFanDuty(run, unit::unitAirFlow(in));
+        const QString dutyProblem = selectFan ? unit::unitFanDutyProblem(duty) : QString();
+        if (!dutyProblem.isEmpty()) {
+            fan.messages << dutyProblem;
+            fan.ok = false;
+            result.insert(u"messages"_s, QJsonArray::fromStringList(fan.messages));
+        } else if (selectFan) {
+            fan = unitFanPart(rows, duty, chosenFan);
+            fan.messages = messages + fan.messages;
             if (pdf && fan.result) {
                 const QStringList printed = unitPdf(*pdf, p, unit::UnitKind(kind), run, in, *fan.result);
                 fan.messages << printed;
@@ -315,7 +342,7 @@ int unitCommand(cli::Arguments& args)
             cli::printJson(result);
         } else {
             printText(run, rows);
-            if (selectFan)
+            if (selectFan && dutyProblem.isEmpty())
                 printFanText(result);
             for (const QString& m : fan.messages)
                 cli::printError(m);

@@ -102,13 +102,13 @@ void RecordReader::skip(int bytes)
     take(bytes);
 }
 
-std::optional<QByteArray> readRecordFile(const QString& path, int size)
+std::optional<QByteArray> readRecordFile(const QString& path, int size, int optionalTail)
 {
     QFile file(path);
-    if (size < 0 || !file.open(QIODevice::ReadOnly))
+    if (size < 0 || optionalTail < 0 || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray record = file.read(size);
-    if (record.size() != size)
+    QByteArray record = file.read(qint64(size) + optionalTail);
+    if (record.size() < size)
         return std::nullopt;
     return record;
 }

@@ -66,9 +66,10 @@ private:
     bool m_ok = true;
 };
 
-// Project files hold one record and nothing else. Reads the first `size` bytes of the file; nothing
-// when the file cannot be opened or is shorter than a record.
-std::optional<QByteArray> readRecordFile(const QString& path, int size);
+// Project files hold one record, some followed by an optional block that older programs never read. Reads
+// the first `size` bytes of the file and up to `optionalTail` bytes more; nothing when the file cannot be
+// opened or is shorter than a record.
+std::optional<QByteArray> readRecordFile(const QString& path, int size, int optionalTail = 0);
 
 // Replaces the file by the record through a temporary file, so that a failed save leaves the
 // previous file as it was.

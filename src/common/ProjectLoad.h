@@ -20,17 +20,17 @@ inline QStringList projectReadErrorMessages()
         QStringLiteral("Проверьте расширение открываемого файла")};
 }
 
-// Loads a project file of one record of `size` bytes through `decode` (bytes → optional project): a path
-// that names no file gives `missingFileMessage`; a file that cannot be read, is shorter than a record or
-// does not decode gives the read-error messages.
+// Loads a project file of one record of `size` bytes (and up to `optionalTail` bytes of a trailing block)
+// through `decode` (bytes → optional project): a path that names no file gives `missingFileMessage`; a file
+// that cannot be read, is shorter than a record or does not decode gives the read-error messages.
 template <typename Project, typename Decode>
 ProjectLoad<Project> loadProjectRecord(
-    const QString& path, int size, const QString& missingFileMessage, Decode decode)
+    const QString& path, int size, const QString& missingFileMessage, Decode decode, int optionalTail = 0)
 {
     if (!QFileInfo(path).isFile())
         return {std::nullopt, {missingFileMessage}};
     std::optional<Project> project;
-    if (const std::optional<QByteArray> bytes = readRecordFile(path, size))
+    if (const std::optional<QByteArray> bytes = readRecordFile(path, size, optionalTail))
         project = decode(*bytes);
     if (!project)
         return {std::nullopt, projectReadErrorMessages()};

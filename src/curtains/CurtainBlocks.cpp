@@ -1,6 +1,7 @@
 #include "curtains/CurtainCalc.h"
 #include "curtains/CurtainSizes.h"
 
+#include "common/FiniteResult.h"
 #include "common/NumberText.h"
 
 #include <cmath>
@@ -19,8 +20,7 @@ constexpr double lengthTolerance = 1e-6;
 
 CurtainRefusal outOfRange()
 {
-    return {u"Результат расчета выходит за пределы допустимых значений?! Уточните исходные данные."_s,
-        CurtainField::None};
+    return {finiteResultMessage(), CurtainField::None};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "curtains/CurtainCalc.h"
 
+#include "common/FiniteResult.h"
 #include "common/NumberText.h"
 #include "curtains/CurtainSizes.h"
 
@@ -212,6 +213,12 @@ CurtainOutcome finishRun(CurtainRun run, const CurtainCatalogue& catalogue)
         }
     }
 
+    const std::optional<CurtainHeater>& h = run.heater;
+    if (!allFinite(run.choice.flow, run.choice.slot, run.jet.outletVelocity, run.jet.endTemperature,
+            run.balance.gateLoss, run.balance.efficiency, run.soundPressure)
+        || (h && !allFinite(h->output, h->waterFlow, h->waterLoss, h->power)))
+        return refuse({finiteResultMessage(), CurtainField::None}, run.choice.smallestBlockItem);
+
     CurtainOutcome outcome;
     outcome.smallestBlockItem = run.choice.smallestBlockItem;
     if (!run.balance.efficiency) {
@@ -255,6 +262,7 @@ CurtainOutcome calculateCurtain(const CurtainInputs& in, const CurtainCatalogue&
     case Series::Ork: {
         const CurtainModel& model = orkModelFor(required);
         chooseModel(run, model, model.nominalFlow);
+        c.servedFlow = servedFlow(model);
         break;
     }
     case Series::Tem: {
@@ -265,6 +273,7 @@ CurtainOutcome calculateCurtain(const CurtainInputs& in, const CurtainCatalogue&
         c.blockCount = blocks.count;
         c.smallestBlockItem = blocks.smallestBlockItem;
         chooseModel(run, model, blocks.count * model.nominalFlow);
+        c.servedFlow = blocks.count * servedFlow(model);
         break;
     }
     case Series::Pln: {
@@ -286,10 +295,21 @@ CurtainOutcome calculateCurtain(const CurtainInputs& in, const CurtainCatalogue&
         c.blocksB = composition.blocksB;
         c.assembledLength = composition.length;
         c.flow = type.specificFlow * composition.length;
+        c.servedFlow = type.servedSpecificFlow * composition.length;
         break;
     }
     }
     return finishRun(std::move(run), catalogue);
+}
+
+QString curtainShortfallMessage(const CurtainRun& run)
+{
+    // A thousandth of a cubic metre per hour is no difference.
+    if (!(run.design.requiredFlow > run.choice.servedFlow + 1e-3))
+        return {};
+    return u"Расход воздуха завесы %1 м3/час меньше требуемого %2 м3/час: завеса не обеспечивает расчетный "
+           u"расход воздуха. Измените исходные данные или ограничения."_s.arg(
+               integerText(run.choice.flow), integerText(run.design.requiredFlow));
 }
 
 CurtainOutcome reindexCurtain(

@@ -26,6 +26,8 @@ struct CurtainChoice {
     int blocksA = 0, blocksB = 0; // ПЛН: blocks А and Б
     double assembledLength = 0; // ПЛН: length of the blocks together, m
     double specificFlow = 0; // ПЛН: g, m³/h per metre
+    // The largest required flow the selection tables let this curtain serve, m³/h (same basis as `flow`).
+    double servedFlow = 0;
 };
 
 // Heater of the chosen curtain, for each unit of a two-post curtain. ОРК and ТЕМ compute it from the heater
@@ -67,6 +69,11 @@ CurtainOutcome calculateCurtain(
 // the model's largest. An index that is not one of "01".."10" is refused.
 CurtainOutcome reindexCurtain(
     const CurtainRun& previous, const QString& index, const CurtainCatalogue& catalogue);
+
+// The message of a curtain whose air flow falls short of the required flow beyond what the selection
+// tables allow the chosen curtain (e.g. ТЕМ blocks held to a small section); empty when it serves the
+// required flow. Flows are written as whole numbers.
+QString curtainShortfallMessage(const CurtainRun& run);
 
 // ТЕМ blocks for a required flow: the count of blocks, the flow the model is chosen for, and the section
 // limit as lowered; a refusal when no block of the limit fits the gate.

@@ -1,5 +1,6 @@
 #include "curtains/CurtainDesign.h"
 
+#include "common/FiniteResult.h"
 #include "common/NumberText.h"
 
 #include <QLocale>
@@ -110,11 +111,17 @@ std::optional<CurtainRefusal> checkCurtainInputs(const CurtainInputs& in, QChar 
     if (in.B <= 0)
         return CurtainRefusal {
             u"Ширина воротного проема, B не может быть меньше или равна 0?!"_s, CurtainField::B};
+    if (in.B > largestBoxValue)
+        return CurtainRefusal {u"Ширина воротного проема, B не может быть больше 50 м?!"_s, CurtainField::B};
     if (in.H <= 0)
         return CurtainRefusal {
             u"Высота воротного проема, H не может быть меньше или равна 0?!"_s, CurtainField::H};
+    if (in.H > largestBoxValue)
+        return CurtainRefusal {u"Высота воротного проема, H не может быть больше 50 м?!"_s, CurtainField::H};
     if (in.v < 0)
         return CurtainRefusal {u"Скорость ветра, v: не может быть меньше нуля?!"_s, CurtainField::V};
+    if (in.v > largestBoxValue)
+        return CurtainRefusal {u"Скорость ветра, v: не может быть больше 50 м/с?!"_s, CurtainField::V};
     if (in.series != Series::Pln && in.heater != HeaterKind::None && in.tn >= in.tv)
         return CurtainRefusal {
             u"Температура воздуха внутри помещения должна быть больше чем снаружи?! Исправьте "
@@ -125,6 +132,11 @@ std::optional<CurtainRefusal> checkCurtainInputs(const CurtainInputs& in, QChar 
             u"Температура воздуха внутри помещения не может быть равна температуре воздуха "
             u"снаружи. Расчет не имеет смысла. Уточните исходные данные."_s,
             CurtainField::Tv};
+    // Water no warmer than the room would cool the curtain's air: the heater rise has no case for it.
+    if (in.heater == HeaterKind::Water && in.tw1 <= in.tv)
+        return CurtainRefusal {u"Температура воды на входе должна быть больше температуры воздуха внутри "
+                               u"помещения?! Уточните исходные данные."_s,
+            CurtainField::Tw1};
     const HeaterRise rise = heaterRise(in);
     if (auto refusal = checkJetTemperature(in, rise.dt, sep))
         return refusal;
@@ -167,10 +179,8 @@ CurtainDesignOutcome designCurtain(const CurtainInputs& in)
     d.requiredFlow = 1914.0 * in.H * in.B * d.q * d.gateVelocity / std::sqrt(K);
     if (in.side && !in.onePost)
         d.requiredFlow *= 0.5;
-    if (!std::isfinite(d.requiredFlow) || !std::isfinite(d.requiredSlot))
-        return {std::nullopt,
-            {u"Результат расчета выходит за пределы допустимых значений?! Уточните исходные данные."_s,
-                CurtainField::None}};
+    if (!allFinite(d.requiredFlow, d.requiredSlot))
+        return {std::nullopt, {finiteResultMessage(), CurtainField::None}};
     return {d, {}};
 }
 

@@ -23,6 +23,9 @@ struct HeaterRise {
 };
 HeaterRise heaterRise(const CurtainInputs& in);
 
+// The largest gate width, gate height and wind speed the boxes take (m, m/s).
+inline constexpr double largestBoxValue = 50;
+
 // The checks before anything is computed (gate size, wind, temperature order, the mean jet temperature
 // and the water temperatures), in the order the window reports them; nothing when the inputs are sound.
 std::optional<CurtainRefusal> checkCurtainInputs(const CurtainInputs& in, QChar decimalSeparator);

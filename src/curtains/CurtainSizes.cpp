@@ -108,6 +108,11 @@ const CurtainModel& temModelFor(double flow)
     return rowFor(temModels, flow, &CurtainModel::upToFlow);
 }
 
+double servedFlow(const CurtainModel& model)
+{
+    return model.upToFlow > 0 ? model.upToFlow : model.nominalFlow;
+}
+
 int sizeIndexFor(double slotWidthMm)
 {
     const SizeIndex& row = rowFor(sizeIndices, slotWidthMm, &SizeIndex::upToMm);
@@ -143,13 +148,18 @@ const TemBlock& temBlock(int item)
 
 PlnType plnTypeFor(double specificFlow, HeaterKind heater)
 {
+    const auto typeOf = [](const PlnTypeRow& row) {
+        PlnType type = row.type;
+        type.servedSpecificFlow = row.upTo > 0 ? row.upTo : type.specificFlow;
+        return type;
+    };
     switch (heater) {
     case HeaterKind::Water:
-        return rowFor(plnWater, specificFlow, &PlnTypeRow::upTo).type;
+        return typeOf(rowFor(plnWater, specificFlow, &PlnTypeRow::upTo));
     case HeaterKind::Electric:
-        return rowFor(plnElectric, specificFlow, &PlnTypeRow::upTo).type;
+        return typeOf(rowFor(plnElectric, specificFlow, &PlnTypeRow::upTo));
     default:
-        return rowFor(plnPlain, specificFlow, &PlnTypeRow::upTo).type;
+        return typeOf(rowFor(plnPlain, specificFlow, &PlnTypeRow::upTo));
     }
 }
 

@@ -21,6 +21,9 @@ struct CurtainModel {
 // The model serving a required flow: ОРК and ТЕМ.
 const CurtainModel& orkModelFor(double flow);
 const CurtainModel& temModelFor(double flow);
+// The largest required flow the table gives the model: the bound of its row, for the last row (which takes
+// everything above) its nominal flow.
+double servedFlow(const CurtainModel& model);
 
 // Size indices "01".."10" by the required slot width (mm), and the slot width of an index (m). An index
 // text that is not one of the ten has no slot width.
@@ -43,6 +46,8 @@ inline constexpr double temBlockFlowLimit = 17000; // m³/h of one block without
 struct PlnType {
     int number; // 1..5
     double specificFlow; // g, m³/h per metre of curtain
+    // The largest required specific flow the table gives the type (its row's bound; g for the last row).
+    double servedSpecificFlow = 0;
 };
 // The type for a required specific flow (m³/h per metre) and heater (none, water or electric).
 PlnType plnTypeFor(double specificFlow, HeaterKind heater);

@@ -1,5 +1,7 @@
 #include "heating/HeatingUnitCalc.h"
 
+#include "common/FiniteResult.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -32,12 +34,10 @@ HeatingUnitOutcome refuse(QString message, HeatingUnitField field)
     return {std::nullopt, std::move(message), field};
 }
 
-bool allFinite(const HeatingUnitResult& r)
+bool isFinite(const HeatingUnitResult& r)
 {
-    return std::isfinite(r.waterFlow) && std::isfinite(r.output) && std::isfinite(r.waterLoss)
-        && std::isfinite(r.outletTemp) && std::isfinite(r.hmin) && std::isfinite(r.spread)
-        && std::isfinite(r.area) && (!r.xmax || std::isfinite(*r.xmax))
-        && (!r.xmin || std::isfinite(*r.xmin));
+    return allFinite(
+        r.waterFlow, r.output, r.waterLoss, r.outletTemp, r.hmin, r.spread, r.area, r.xmax, r.xmin);
 }
 
 // Fixed-point iteration on the heat output of one unit. Returns false when it does not settle.
@@ -139,11 +139,20 @@ HeatingUnitOutcome calculateHeatingUnits(const HeatingUnitInputs& in)
             return refuse(u"Выберите тип здания."_s, HeatingUnitField::None);
         run.demand = buildingHeatDemand(in.tn, in.tv, in.volume, in.gains, in.buildingType);
     }
-    const QString outOfRange
-        = u"Результат расчета выходит за пределы допустимых значений?! Уточните исходные "
-          u"данные."_s;
+    const QString outOfRange = finiteResultMessage();
     if (!std::isfinite(run.demand))
         return refuse(outOfRange, HeatingUnitField::None);
+    // No heat to give: the units would be counted as zero or fewer.
+    if (!(run.demand > 0)) {
+        if (in.mode == DemandMode::Given)
+            return refuse(u"Необходимая мощность для нагрева, Q должна быть больше нуля?! Уточните исходные "
+                          u"данные."_s,
+                HeatingUnitField::Demand);
+        return refuse(
+            u"Теплопритоки не меньше теплопотерь здания: необходимая мощность для нагрева не больше "
+            u"нуля, агрегаты не нужны?! Уточните исходные данные."_s,
+            HeatingUnitField::Gains);
+    }
 
     const auto& models = heatingUnitModels();
     for (std::size_t i = 0; i < models.size(); ++i) {
@@ -162,7 +171,7 @@ HeatingUnitOutcome calculateHeatingUnits(const HeatingUnitInputs& in)
             return refuse(outOfRange, HeatingUnitField::None);
         result.units = static_cast<long long>(units);
         computeJet(model, in, result);
-        if (!allFinite(result))
+        if (!isFinite(result))
             return refuse(outOfRange, HeatingUnitField::None);
     }
     return {std::move(run), {}, HeatingUnitField::None};

@@ -37,7 +37,7 @@ struct HeatingUnitResult {
     double output = 0; // Q, kW, one unit
     double waterLoss = 0; // Δpw, kPa
     double outletTemp = 0; // tout, °C
-    long long units = 0; // N, may be zero or negative when the gains cover the loss
+    long long units = 0; // N, at least 1
     double hmin = 0; // smallest mounting height, m
     std::optional<double> xmax; // far jet boundary on the working zone, m (not for a horizontal jet)
     std::optional<double> xmin; // near jet boundary, m (not for a horizontal jet)
@@ -63,8 +63,8 @@ struct HeatingUnitOutcome {
 // Bound on the passes of the heat-output iteration; it normally settles in a few dozen.
 inline constexpr int maxOutputPasses = 1000;
 
-// Checks the inputs and computes every model. Inputs outside the range where the formulas hold give a
-// message and no results.
+// Checks the inputs and computes every model. Inputs outside the range where the formulas hold, a heat
+// demand of zero or less and a result that is not a finite number give a message and no results.
 HeatingUnitOutcome calculateHeatingUnits(const HeatingUnitInputs& inputs);
 
 // Heat demand of the building, kW: the transmission loss from the outer volume less the heat gains.

@@ -1,5 +1,6 @@
 #include "unit/CoolerSelection.h"
 
+#include "common/FiniteResult.h"
 #include "unit/ElementRecords.h"
 #include "unit/StandardSections.h"
 #include "unit/UnitMessages.h"
@@ -17,6 +18,11 @@ constexpr double coolerDesignSpeed = 3;
 
 } // namespace
 
+bool humidityInRange(double humidity)
+{
+    return humidity >= 0 && humidity <= 100;
+}
+
 QString coolerTypeName(CoolerSeries series)
 {
     return series == CoolerSeries::Water ? u"ХРСА"_s : u"ХРСБ"_s;
@@ -28,6 +34,8 @@ CoolerOutcome selectCooler(const CoolerInputs& in, std::optional<int> section)
         return {std::nullopt, messages::coolerFlowNotPositive()};
     if (!(in.airOut < in.airIn))
         return {std::nullopt, messages::coolerAirNotCooled()};
+    if (!humidityInRange(in.humidity))
+        return {std::nullopt, messages::humidityOutOfRange()};
     CoolerResult r;
     if (section) {
         const std::optional<StandardSection> given = standardSection(*section);
@@ -61,6 +69,8 @@ CoolerOutcome selectCooler(const CoolerInputs& in, std::optional<int> section)
         r.airLoss = 10 * powerOf(r.airSpeed, 1.7);
     }
     r.condensingUnit = condensingUnitFor(r.total);
+    if (!allFinite(r.airSpeed, r.sensible, r.latent, r.total, r.airLoss, r.waterFlow, r.waterLoss))
+        return {std::nullopt, finiteResultMessage()};
     return {r, {}};
 }
 

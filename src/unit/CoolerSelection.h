@@ -40,9 +40,13 @@ struct CoolerOutcome {
 
 QString coolerTypeName(CoolerSeries series); // "ХРСА", "ХРСБ"
 
+// A relative humidity the cooler's formulas take: 0 … 100 %.
+bool humidityInRange(double humidity);
+
 // The cooler for the inputs, in the section of the given index or, without one, in the smallest standard
-// section at which the air passes at no more than 3 m/s. A section index outside the cooler's table and
-// inputs that give no duty (flow not above 0, outlet not below inlet) are refused with a message.
+// section at which the air passes at no more than 3 m/s. A section index outside the cooler's table,
+// inputs that give no duty (flow not above 0, outlet not below inlet), a humidity outside 0 … 100 % and a
+// result that is not a finite number are refused with a message.
 CoolerOutcome selectCooler(const CoolerInputs& in, std::optional<int> section = std::nullopt);
 
 } // namespace unit

@@ -1,7 +1,10 @@
 #include "unit/HeaterSelection.h"
 
+#include "common/FiniteResult.h"
+#include "common/NumberText.h"
 #include "unit/UnitMessages.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +37,8 @@ QString commonProblem(const HeaterInputs& in)
         return messages::flowNotPositive();
     if (!(in.maxSpeed > 0))
         return messages::speedNotPositive();
+    if (in.maxSpeed > largestAirSpeed)
+        return messages::speedTooHigh();
     if (!(in.airOut > in.airIn))
         return messages::heaterAirNotWarmed();
     return {};
@@ -93,7 +98,9 @@ HeaterOutcome selectWaterHeater(
         }
     }
     const double kA = kAOf(*chosen);
-    const double output = (in.waterIn - in.airIn) * kA;
+    // The transfer law (tj1 − t1)·kA holds while neither stream reaches the other's inlet temperature.
+    const double greatestOutput = std::min(f, c) * (in.waterIn - in.airIn);
+    const double output = std::min((in.waterIn - in.airIn) * kA, greatestOutput);
     THeaterVariant& v = choice.variant = variantOf(*chosen);
     v.waterFlow = water;
     v.heatOutput = output;
@@ -101,7 +108,11 @@ HeaterOutcome selectWaterHeater(
     v.waterLoss = chosen->waterC * powerOf(water / 100, chosen->waterK);
     v.airOutlet = output / f + in.airIn;
     v.waterOutlet = in.waterIn - output / c;
+    v.requiredOutput = duty;
+    v.coversDuty = output - duty >= -transferTolerance * (in.waterIn - in.airIn);
     choice.kA = kA;
+    if (!allFinite(kA, v.waterFlow, v.heatOutput, v.airLoss, v.waterLoss, v.airOutlet, v.waterOutlet))
+        return {std::nullopt, finiteResultMessage()};
     return {choice, {}};
 }
 
@@ -131,7 +142,20 @@ HeaterOutcome selectElectricHeater(
     v.heatOutput = chosen->power;
     v.airLoss = chosen->airLoss(in.flow);
     v.airOutlet = chosen->power * electricHeaterDivisor / in.flow + in.airIn;
+    v.requiredOutput = duty;
+    v.coversDuty = chosen->power >= duty;
+    if (!allFinite(v.heatOutput, v.airLoss, v.airOutlet, duty))
+        return {std::nullopt, finiteResultMessage()};
     return {choice, {}};
+}
+
+QString heaterShortfallMessage(const THeaterVariant& heater, QChar decimalSeparator)
+{
+    if (heater.coversDuty)
+        return {};
+    return messages::heaterBelowDuty(heater.model.trimmed(),
+        generalText4(heater.heatOutput, decimalSeparator),
+        generalText4(heater.requiredOutput, decimalSeparator));
 }
 
 } // namespace unit

@@ -34,6 +34,8 @@ struct THeaterVariant {
     double heatOutput = 0; // kW
     double length = 0; // mm
     qint64 price = 0; // roubles
+    double requiredOutput = 0; // kW, the heating duty (t2 − t1) of the air the model was chosen for
+    bool coversDuty = true; // its output meets the duty (within the tolerance of the selection)
 };
 
 struct HeaterChoice {
@@ -55,17 +57,27 @@ using SectionArea = std::function<double(int kanalIndex)>;
 // (kW/K) still covers the duty.
 inline constexpr double transferTolerance = 0.001;
 
+// The highest air speed the unit's boxes take, m/s.
+inline constexpr double largestAirSpeed = 15;
+
 // The narrowest heater section, G/3600/Vmax, never narrower than the unit's cooler.
 double requiredHeaterArea(const HeaterInputs& in);
 
-// Checks of the inputs that the formulas need, with the window's messages; empty when they hold.
+// Checks of the inputs that the formulas and boxes provide for, with the window's messages; empty when
+// they hold.
 QString waterHeaterInputProblem(const HeaterInputs& in);
 QString electricHeaterInputProblem(const HeaterInputs& in);
 
-// Candidates are the models of one type ordered by section index and model.
+// Candidates are the models of one type ordered by section index and model. The water heater gives at
+// most what its smaller capacity rate can take up across the whole temperature difference,
+// min(f, c)·(tj1 − t1): the air never leaves warmer than the water enters, the water never leaves colder
+// than the air enters. A result that is not a finite number is refused.
 HeaterOutcome selectWaterHeater(
     const HeaterInputs& in, const std::vector<HeaterRecord>& candidates, const SectionArea& sectionArea);
 HeaterOutcome selectElectricHeater(
     const HeaterInputs& in, const std::vector<HeaterRecord>& candidates, const SectionArea& sectionArea);
+
+// The message of a chosen heater whose output falls short of its duty; empty when it covers the duty.
+QString heaterShortfallMessage(const THeaterVariant& heater, QChar decimalSeparator);
 
 } // namespace unit

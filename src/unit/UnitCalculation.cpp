@@ -30,7 +30,9 @@ std::optional<UnitInputProblem> unitInputProblem(const UnitInputs& in, bool anyH
     const HeaterInputs& h = in.heater;
     const CoolerInputs& c = in.cooler;
     std::vector<Check> checks {{in.freePressure < 0, UnitField::FreePressure, messages::freePressureNegative},
-        {!(h.maxSpeed > 0), UnitField::MaxSpeed, messages::speedNotPositive}};
+        {in.freePressure > largestFreePressure, UnitField::FreePressure, messages::freePressureTooHigh},
+        {!(h.maxSpeed > 0), UnitField::MaxSpeed, messages::speedNotPositive},
+        {h.maxSpeed > largestAirSpeed, UnitField::MaxSpeed, messages::speedTooHigh}};
     if (in.kind == UnitKind::Plain)
         checks.push_back({!(h.flow > 0), UnitField::Flow, messages::flowNotPositive});
     if (hasHeater(in.kind)) {
@@ -42,6 +44,7 @@ std::optional<UnitInputProblem> unitInputProblem(const UnitInputs& in, bool anyH
     if (hasCooler(in.kind)) {
         checks.push_back({!(c.flow > 0), UnitField::CoolerFlow, messages::coolerFlowNotPositive});
         checks.push_back({!(c.airOut < c.airIn), UnitField::CoolerAirOut, messages::coolerAirNotCooled});
+        checks.push_back({!humidityInRange(c.humidity), UnitField::Humidity, messages::humidityOutOfRange});
     }
     if (hasHeater(in.kind))
         checks.push_back({!anyHeaterType, UnitField::HeaterTypes, messages::noHeaterType});
@@ -58,15 +61,22 @@ UnitVariants calculateVariants(ElementStore& store, const UnitInputs& in, const 
     UnitVariants v;
     HeaterInputs heater = in.heater;
     if (hasCooler(in.kind)) {
-        v.cooler = selectCooler(in.cooler).result;
+        const CoolerOutcome cooler = selectCooler(in.cooler);
+        v.cooler = cooler.result;
+        if (!cooler.message.isEmpty())
+            v.refusal = cooler.message;
         if (v.cooler)
             heater.coolerArea = v.cooler->area;
     }
-    if (!hasHeater(in.kind))
+    if (!hasHeater(in.kind) || !v.refusal.isEmpty())
         return v;
     for (HeaterKind kind : {HeaterKind::Water, HeaterKind::Electric}) {
         for (const QString& type : kind == HeaterKind::Water ? waterTypes : electricTypes) {
             const HeaterOutcome outcome = selectCatalogueHeater(store, kind, type, heater, sections);
+            if (!outcome.message.isEmpty()) {
+                v.refusal = outcome.message;
+                return v;
+            }
             if (outcome.choice)
                 v.heaters.push_back(outcome.choice->variant);
         }
@@ -178,12 +188,21 @@ std::optional<int> sectionForSpeed(const std::vector<SectionRecord>& sections, d
     return std::nullopt;
 }
 
+QString chosenHeaterShortfall(const UnitRun& run, QChar decimalSeparator)
+{
+    if (run.heaterColumn < 1 || run.heaterColumn > int(run.variants.heaters.size()))
+        return {};
+    return heaterShortfallMessage(run.variants.heaters[size_t(run.heaterColumn - 1)], decimalSeparator);
+}
+
 UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringList& waterTypes,
     const QStringList& electricTypes, int heaterColumn, const ElementTicks& ticks)
 {
     UnitRun run;
     const std::vector<SectionRecord> sections = store.sections();
     run.variants = calculateVariants(store, in, waterTypes, electricTypes, sections);
+    if (!run.variants.refusal.isEmpty())
+        return run;
     // A stored column beyond the variants leaves the first one chosen.
     const int variants = int(run.variants.heaters.size());
     if (hasHeater(in.kind) && variants > 0)
@@ -203,6 +222,21 @@ UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringLi
     run.lists = elementListsFor(store, run.section.kanalIndex, unitAirFlow(in), style, heaterChosen);
     run.composition = composeUnit(store, run.section.kanalIndex, unitAirFlow(in), run.lists, ticks,
         run.section.baseLength, run.section.basePressure);
+    return run;
+}
+
+UnitRun calculatePlainUnit(
+    ElementStore& store, const UnitInputs& in, int kanalIndex, const ElementTicks& ticks)
+{
+    UnitRun run;
+    run.section.kanalIndex = kanalIndex;
+    run.section.basePressure = in.freePressure;
+    for (const SectionRecord& s : store.sections()) {
+        if (s.num == kanalIndex)
+            run.sectionText = s.text;
+    }
+    run.lists = elementListsFor(store, kanalIndex, in.heater.flow, LineStyle::PlainPath);
+    run.composition = composeUnit(store, kanalIndex, in.heater.flow, run.lists, ticks, 0, in.freePressure);
     return run;
 }
 

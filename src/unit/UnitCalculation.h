@@ -27,6 +27,9 @@ inline bool hasCooler(UnitKind kind)
     return kind == UnitKind::HeaterAndCooler || kind == UnitKind::Cooler;
 }
 
+// The largest free pressure the unit's boxes take, Pa.
+inline constexpr double largestFreePressure = 10000;
+
 struct UnitInputs {
     UnitKind kind = UnitKind::HeaterAndCooler;
     double freePressure = 0; // Pa
@@ -68,10 +71,12 @@ struct UnitInputProblem {
 std::optional<UnitInputProblem> unitInputProblem(const UnitInputs& in, bool anyHeaterType);
 
 // The heater variants (one per ticked type that has models, in list order, water types first) and the cooler
-// sized without a given section.
+// sized without a given section. A heater or cooler refused (a result that is not a finite number) refuses
+// the whole calculation with its message.
 struct UnitVariants {
     std::vector<THeaterVariant> heaters;
     std::optional<CoolerResult> cooler;
+    QString refusal;
 };
 UnitVariants calculateVariants(ElementStore& store, const UnitInputs& in, const QStringList& waterTypes,
     const QStringList& electricTypes, const std::vector<SectionRecord>& sections);
@@ -138,9 +143,18 @@ struct UnitRun {
     ElementLists lists;
     Composition composition;
 };
+// The message of the chosen heater when its output falls short of the duty; empty otherwise.
+QString chosenHeaterShortfall(const UnitRun& run, QChar decimalSeparator);
+
 // A unit of kind 0 takes the first section that passes the air at the highest speed, else the first one.
+// A refused calculation (variants.refusal) ends after the variants.
 UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringList& waterTypes,
     const QStringList& electricTypes, int heaterColumn, const ElementTicks& ticks);
+
+// A unit calculated on the page without heating and cooling: the section chosen there, no heater or cooler,
+// the free pressure and the elements of that section at the unit's flow.
+UnitRun calculatePlainUnit(
+    ElementStore& store, const UnitInputs& in, int kanalIndex, const ElementTicks& ticks);
 
 // The rows handed to the unit's fan selection: heater, cooler and its condensing unit, then the ticked
 // elements in list order.

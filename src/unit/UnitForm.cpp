@@ -2,6 +2,8 @@
 
 #include "unit/UnitMessages.h"
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace unit {
@@ -156,13 +158,15 @@ UnitPageRead readPlainPage(const PlainPageText& typed, QChar decimalSeparator)
         double& target;
         bool (*fails)(double);
         QString (*message)();
+        double largest; // the box's upper bound
+        QString (*tooHigh)();
     } boxes[] = {
         {UnitField::PlainFlow, typed.flow, in.heater.flow, [](double g) { return !(g > 0); },
-            messages::plainFlowNotPositive},
+            messages::plainFlowNotPositive, std::numeric_limits<double>::infinity(), nullptr},
         {UnitField::PlainFreePressure, typed.freePressure, in.freePressure, [](double p) { return p < 0; },
-            messages::plainFreePressureNegative},
+            messages::plainFreePressureNegative, largestFreePressure, messages::plainFreePressureTooHigh},
         {UnitField::PlainMaxSpeed, typed.maxSpeed, in.heater.maxSpeed, [](double v) { return !(v > 0); },
-            messages::plainSpeedNotPositive},
+            messages::plainSpeedNotPositive, largestAirSpeed, messages::plainSpeedTooHigh},
     };
     for (const auto& box : boxes) {
         const std::optional<double> value = parseNumber(box.text, decimalSeparator);
@@ -170,6 +174,8 @@ UnitPageRead readPlainPage(const PlainPageText& typed, QChar decimalSeparator)
             return {std::nullopt, box.field, box.text, std::nullopt};
         if (box.fails(*value))
             return {std::nullopt, std::nullopt, {}, UnitInputProblem {box.field, box.message()}};
+        if (*value > box.largest)
+            return {std::nullopt, std::nullopt, {}, UnitInputProblem {box.field, box.tooHigh()}};
         box.target = *value;
     }
     return {in, std::nullopt, {}, std::nullopt};

@@ -1,7 +1,9 @@
 #include "unit/UnitHandover.h"
 
+#include "common/FiniteResult.h"
 #include "common/NumberText.h"
 #include "unit/UnitGridTexts.h"
+#include "unit/UnitMessages.h"
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +50,17 @@ UnitHandover unitHandover(
 UnitFanDuty unitFanDuty(const UnitRun& run, double flow)
 {
     return {roundHalfEven(flow), roundHalfEven(run.composition.pressure), run.sectionText};
+}
+
+QString unitFanDutyProblem(const UnitFanDuty& duty)
+{
+    if (!(duty.flow > 0))
+        return messages::fanFlowNotPositive();
+    if (!(duty.pressure > 0))
+        return messages::fanPressureNotPositive();
+    if (!allFinite(duty.flow, duty.pressure))
+        return finiteResultMessage();
+    return {};
 }
 
 } // namespace unit

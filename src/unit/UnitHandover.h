@@ -73,5 +73,8 @@ struct UnitFanDuty {
     QString section; // "600*300"
 };
 UnitFanDuty unitFanDuty(const UnitRun& run, double flow);
+// Why the duty cannot go on to a fan selection (a flow or pressure of zero or less, or not a finite
+// number); empty when it can.
+QString unitFanDutyProblem(const UnitFanDuty& duty);
 
 } // namespace unit

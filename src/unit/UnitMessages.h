@@ -15,6 +15,14 @@ inline QString speedNotPositive()
 {
     return u"Максимально возможная скорость воздуха не может быть меньше или равна нулю!!!"_s;
 }
+inline QString speedTooHigh()
+{
+    return u"Максимально возможная скорость воздуха не может быть больше 15 м/с!!!"_s;
+}
+inline QString freePressureTooHigh()
+{
+    return u"Свободное давление не может быть больше 10000 Па!!!"_s;
+}
 inline QString flowNotPositive()
 {
     return u"Расход воздуха должен быть больше нуля!!!"_s;
@@ -44,6 +52,27 @@ inline QString coolerAirNotCooled()
     return u"Температура воздуха на выходе из приточной системы должна быть меньше, чем на входе при подборе "
            u"охладителя."_s;
 }
+inline QString humidityOutOfRange()
+{
+    return u"Относительная влажность воздуха должна быть от 0 до 100 %!!!"_s;
+}
+// A chosen heater that cannot give the duty: the air leaves colder than asked for.
+inline QString heaterBelowDuty(const QString& model, const QString& output, const QString& duty)
+{
+    return u"Тепловая мощность выбранного теплообменника %1 (%2 кВт) меньше требуемой (%3 кВт): воздух на "
+           u"выходе не нагреется до заданной температуры. Выберите другую модель теплообменника."_s.arg(
+               model, output, duty);
+}
+// The unit's fan needs a duty above zero: a unit without free pressure and losses has none.
+inline QString fanPressureNotPositive()
+{
+    return u"Суммарное сопротивление модульной системы должно быть больше нуля: задайте свободное "
+           u"давление или отметьте элементы, чтобы подобрать вентилятор!"_s;
+}
+inline QString fanFlowNotPositive()
+{
+    return u"Расход воздуха модульной системы должен быть больше нуля, чтобы подобрать вентилятор!"_s;
+}
 inline QString noHeaterType()
 {
     return u"Отметьте галочкой хотя бы один! тип теплообменника, чтобы произвести подбор?!"_s;
@@ -61,6 +90,14 @@ inline QString plainFreePressureNegative()
 inline QString plainSpeedNotPositive()
 {
     return u"Максимально возможная скорость воздуха не может быть меньше или равна нулю!"_s;
+}
+inline QString plainSpeedTooHigh()
+{
+    return u"Максимально возможная скорость воздуха не может быть больше 15 м/с!"_s;
+}
+inline QString plainFreePressureTooHigh()
+{
+    return u"Свободное давление не может быть больше 10000 Па!"_s;
 }
 
 } // namespace unit::messages

@@ -14,6 +14,61 @@ namespace {
 constexpr int nameCapacity = 100;
 constexpr int numberCapacity = 16;
 constexpr int listCapacity = 254; // also the capacity of the cooler's number fields
+constexpr char stateMarker[] = "PRT1";
+constexpr int stateMarkerSize = 4;
+// The largest block: the marker, two full lists of counts, the section and the speed.
+constexpr int stateBlockCapacity = stateMarkerSize + 2 * 4 * (1 + maxStoredCounts) + 4 + 1 + numberCapacity;
+
+void writeCounts(RecordWriter& w, const std::vector<int>& counts)
+{
+    const int n = std::min(int(counts.size()), maxStoredCounts);
+    w.int32(n);
+    for (int i = 0; i < n; ++i)
+        w.int32(counts[size_t(i)]);
+}
+
+std::optional<std::vector<int>> readCounts(RecordReader& r)
+{
+    const qint32 n = r.int32();
+    if (!r.ok() || n < 0 || n > maxStoredCounts)
+        return std::nullopt;
+    std::vector<int> counts;
+    for (int i = 0; i < n; ++i) {
+        const qint32 count = r.int32();
+        if (!r.ok() || count < 1 || count > largestPieceCount)
+            return std::nullopt;
+        counts.push_back(count);
+    }
+    return counts;
+}
+
+QByteArray encodeState(const UnitWindowState& state, QChar decimalSeparator)
+{
+    RecordWriter w(decimalSeparator);
+    writeCounts(w, state.silencers);
+    writeCounts(w, state.connectors);
+    w.int32(state.plainSection).numberText(state.plainMaxSpeed, numberCapacity);
+    return QByteArray(stateMarker, stateMarkerSize) + w.bytes();
+}
+
+// The block after the record: nothing there (or bytes that are no block) gives no state; a damaged block
+// makes the whole file unreadable.
+std::optional<std::optional<UnitWindowState>> decodeState(const QByteArray& tail, QChar decimalSeparator)
+{
+    if (!tail.startsWith(stateMarker))
+        return std::optional<UnitWindowState>();
+    RecordReader r(tail.mid(stateMarkerSize), decimalSeparator);
+    const std::optional<std::vector<int>> silencers = readCounts(r);
+    const std::optional<std::vector<int>> connectors = silencers ? readCounts(r) : std::nullopt;
+    if (!connectors)
+        return std::nullopt;
+    UnitWindowState state {*silencers, *connectors, 0, {}};
+    state.plainSection = r.int32();
+    state.plainMaxSpeed = r.numberText(numberCapacity);
+    if (!r.finishedExactly() || state.plainSection < 0)
+        return std::nullopt;
+    return std::optional<UnitWindowState>(state);
+}
 
 } // namespace
 
@@ -50,7 +105,9 @@ QByteArray encodeUnitProject(const UnitProject& p, QChar decimalSeparator)
         w.numberText(*box, listCapacity);
     w.padding(1).int32(p.coolerSeries);
     Q_ASSERT(w.size() == unitProjectRecordSize);
-    return w.bytes();
+    if (!p.windowState)
+        return w.bytes();
+    return w.bytes() + encodeState(*p.windowState, decimalSeparator);
 }
 
 std::optional<UnitProject> decodeUnitProject(const QByteArray& bytes, QChar decimalSeparator)
@@ -75,6 +132,11 @@ std::optional<UnitProject> decodeUnitProject(const QByteArray& bytes, QChar deci
     p.coolerSeries = r.int32();
     if (!r.finishedExactly())
         return std::nullopt;
+    const std::optional<std::optional<UnitWindowState>> state
+        = decodeState(bytes.mid(unitProjectRecordSize), decimalSeparator);
+    if (!state)
+        return std::nullopt;
+    p.windowState = *state;
     return p;
 }
 
@@ -120,9 +182,10 @@ QString unitProjectSuffix()
 
 UnitProjectLoad loadUnitProject(const QString& path, QChar decimalSeparator)
 {
-    return loadProjectRecord<UnitProject>(path, unitProjectRecordSize,
-        u"Выберите существующий файл с расширением *.pritochprj"_s,
-        [decimalSeparator](const QByteArray& bytes) { return decodeUnitProject(bytes, decimalSeparator); });
+    return loadProjectRecord<UnitProject>(
+        path, unitProjectRecordSize, u"Выберите существующий файл с расширением *.pritochprj"_s,
+        [decimalSeparator](const QByteArray& bytes) { return decodeUnitProject(bytes, decimalSeparator); },
+        stateBlockCapacity);
 }
 
 SaveOutcome saveUnitProject(const QString& path, const UnitProject& project, QChar decimalSeparator)

@@ -32,6 +32,13 @@ TEST(CurtainCheckTest, RefusalsSayWhyAndNameTheField)
             u"Высота воротного проема, H не может быть меньше или равна 0?!"_s, CurtainField::H},
         {"wind", Series::Tem, [](CurtainInputs& in) { in.v = -0.5; },
             u"Скорость ветра, v: не может быть меньше нуля?!"_s, CurtainField::V},
+        // The boxes stop at 50: a value beyond is refused like the other box values.
+        {"width beyond its box", Series::Ork, [](CurtainInputs& in) { in.B = 60; },
+            u"Ширина воротного проема, B не может быть больше 50 м?!"_s, CurtainField::B},
+        {"height beyond its box", Series::Tem, [](CurtainInputs& in) { in.H = 50.5; },
+            u"Высота воротного проема, H не может быть больше 50 м?!"_s, CurtainField::H},
+        {"wind beyond its box", Series::Pln, [](CurtainInputs& in) { in.v = 51; },
+            u"Скорость ветра, v: не может быть больше 50 м/с?!"_s, CurtainField::V},
         {"heater in a warm climate", Series::Ork,
             [](CurtainInputs& in) {
                 in.heater = HeaterKind::Electric;
@@ -81,6 +88,23 @@ TEST(CurtainCheckTest, RefusalsSayWhyAndNameTheField)
             u"исходные "
             u"данные."_s,
             CurtainField::Tw1},
+        {"water no warmer than the room", Series::Ork,
+            [](CurtainInputs& in) {
+                in.heater = HeaterKind::Water;
+                in.tw1 = 20;
+                in.tw2 = 10;
+            },
+            u"Температура воды на входе должна быть больше температуры воздуха внутри помещения?! Уточните "
+            u"исходные данные."_s,
+            CurtainField::Tw1},
+        {"ПЛН water colder than the room", Series::Pln,
+            [](CurtainInputs& in) {
+                in.heater = HeaterKind::Water;
+                in.tw1 = 15;
+                in.tw2 = 10;
+            },
+            u"Температура воды на входе должна быть больше температуры воздуха внутри помещения?!…"_s,
+            CurtainField::Tw1},
         {"no air through the gate", Series::Ork,
             [](CurtainInputs& in) {
                 in.tn = 30;
@@ -119,6 +143,48 @@ TEST(CurtainCheckTest, WindThatBreaksThroughTheJetGivesNoEfficiency)
     const CurtainRun held = runOf(in);
     EXPECT_GE(held.balance.lambda, 0);
     EXPECT_TRUE(held.balance.efficiency);
+}
+
+// A curtain whose flow falls short of the required flow beyond what its selection table allows keeps its
+// numbers and says so.
+TEST(CurtainCheckTest, CurtainShortOfTheRequiredFlowIsSaid)
+{
+    struct Case {
+        const char* what;
+        Series series;
+        std::function<void(CurtainInputs&)> change;
+        double flow; // of the chosen curtain, m³/h
+        bool short_;
+    };
+    const Case cases[] = {
+        {"ОРК defaults: 16500 serves 16259", Series::Ork, [](CurtainInputs&) {}, 16500, false},
+        {"ОРК two posts: 8000 serves 8130 by its table", Series::Ork,
+            [](CurtainInputs& in) { in.onePost = false; }, 8000, false},
+        {"ОРК beyond its largest model", Series::Ork, [](CurtainInputs& in) { in.B = 6; }, 24000, true},
+        {"ТЕМ unrestricted", Series::Tem, [](CurtainInputs&) {}, 17000, false},
+        {"ТЕМ held to 600 mm blocks", Series::Tem,
+            [](CurtainInputs& in) {
+                in.blockLimit = true;
+                in.smallestBlockItem = 3;
+            },
+            8300, true},
+        {"ПЛН defaults", Series::Pln, [](CurtainInputs&) {}, 23969.52, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CurtainInputs in = defaultCurtainInputs(c.series);
+        c.change(in);
+        const CurtainRun run = runOf(in);
+        EXPECT_NEAR(run.choice.flow, c.flow, 1e-6);
+        const QString message = curtainShortfallMessage(run);
+        EXPECT_EQ(!message.isEmpty(), c.short_) << message.toStdString();
+    }
+    CurtainInputs tem = defaultCurtainInputs(Series::Tem);
+    tem.blockLimit = true;
+    tem.smallestBlockItem = 3;
+    EXPECT_EQ(curtainShortfallMessage(runOf(tem)),
+        u"Расход воздуха завесы 8300 м3/час меньше требуемого 16259 м3/час: завеса не обеспечивает расчетный "
+        u"расход воздуха. Измените исходные данные или ограничения."_s);
 }
 
 TEST(CurtainCheckTest, BoxesAreReadInTheWindowsOrder)

@@ -141,6 +141,52 @@ TEST_F(CurtainCliTest, IndexRefusalsAndBadArguments)
     EXPECT_EQ(curtain({u"--project"_s, plnPath, u"--series"_s, u"ork"_s}).exitCode, 1);
 }
 
+// What the window refuses or says, the command says too, with the window's messages in its order.
+TEST_F(CurtainCliTest, RefusalsAndShortfallGiveTheWindowsMessages)
+{
+    CurtainProject badNumber = defaultCurtainProject(Series::Ork);
+    badNumber.B = u"3.5.1"_s;
+    CurtainProject limited = defaultCurtainProject(Series::Tem);
+    limited.blockLimit = 0;
+    limited.smallestBlock = 3; // "600мм"
+    const struct {
+        const char* what;
+        QStringList arguments;
+        int exitCode;
+        QStringList messages; // each the whole message or, ending in "…", its beginning
+    } cases[] = {
+        {"a number error with its two hints", {u"--project"_s, project(Series::Ork, badNumber, u"bad"_s)}, 1,
+            {u"Ошибочная запись числа: 3.5.1"_s, u" В десятичной записи числа…"_s, u" Разделитель…"_s}},
+        {"a gate wider than its box", {u"--series"_s, u"ork"_s, u"--width"_s, u"60"_s}, 1,
+            {u"Ширина воротного проема, B не может быть больше 50 м?!"_s}},
+        {"a wind beyond its box", {u"--series"_s, u"pln"_s, u"--wind"_s, u"50.5"_s}, 1,
+            {u"Скорость ветра, v: не может быть больше 50 м/с?!"_s}},
+        {"ТЕМ blocks held to 600 mm", {u"--project"_s, project(Series::Tem, limited, u"limited"_s)}, 0,
+            {u"Расход воздуха завесы 8300 м3/час меньше требуемого 16259 м3/час: завеса не обеспечивает "
+             u"расчетный расход воздуха. Измените исходные данные или ограничения."_s}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CliRun run = curtain(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(run.json[u"status"_s].toString(), c.exitCode == 0 ? u"ok"_s : u"refused"_s);
+        const QJsonArray messages = run.json[u"messages"_s].toArray();
+        ASSERT_EQ(messages.size(), c.messages.size());
+        for (qsizetype i = 0; i < messages.size(); ++i) {
+            const QString& expected = c.messages[i];
+            if (expected.endsWith(u'…'))
+                EXPECT_TRUE(messages[i].toString().startsWith(expected.chopped(1)));
+            else
+                EXPECT_EQ(messages[i].toString(), expected);
+        }
+    }
+    // The short curtain keeps its numbers.
+    const CliRun tem = curtain({u"--project"_s, project(Series::Tem, limited, u"limited"_s)});
+    EXPECT_EQ(tem.json[u"flow"_s].toDouble(), 8300);
+    EXPECT_EQ(qRound(tem.json[u"required_flow"_s].toDouble()), 16259);
+    EXPECT_FALSE(tem.json[u"efficiency"_s].isNull());
+}
+
 } // namespace
 
 // Without a project the series' defaults run; the box options act as if typed over the defaults or the

@@ -75,9 +75,8 @@ TEST(HeatingUnitCalcTest, ModelWhoseFirstGuessFitsStopsAfterOnePass)
     EXPECT_DOUBLE_EQ(m.waterFlow, 337.5);
 }
 
-TEST(HeatingUnitCalcTest, GivenDemandIgnoresTheBuildingAndMayBeNegative)
+TEST(HeatingUnitCalcTest, GivenDemandIgnoresTheBuilding)
 {
-    const double output = runOf({}).models[0].output;
     HeatingUnitInputs inputs;
     inputs.mode = DemandMode::Given;
     inputs.tn = 5; // the building loss is not computed, so a mild outdoor temperature is fine
@@ -86,18 +85,8 @@ TEST(HeatingUnitCalcTest, GivenDemandIgnoresTheBuildingAndMayBeNegative)
     HeatingUnitRun run = runOf(inputs);
     EXPECT_DOUBLE_EQ(run.demand, 100.0);
     EXPECT_EQ(run.models[0].units, 9); // 100 / 12.07
-    inputs.givenDemand = -2.5 * output;
-    EXPECT_EQ(runOf(inputs).models[0].units, -2);
-}
-
-TEST(HeatingUnitCalcTest, GainsAboveTheLossGiveNoUnits)
-{
-    HeatingUnitInputs inputs;
-    inputs.gains = 80;
-    const HeatingUnitRun run = runOf(inputs);
-    EXPECT_LT(run.demand, 0.0);
-    for (const HeatingUnitResult& m : run.models)
-        EXPECT_LE(m.units, 0);
+    inputs.givenDemand = 0.5;
+    EXPECT_EQ(runOf(inputs).models[0].units, 1); // a small demand still needs one unit
 }
 
 TEST(HeatingUnitCalcTest, BuildingTypesLoseLessHeatWithBetterInsulation)
@@ -143,9 +132,27 @@ TEST(HeatingUnitCalcTest, InputsOutsideTheFormulasAreRefusedWithAMessage)
             HeatingUnitField::Volume},
         {"huge V", with([](auto& in) { in.volume = 1e308; }), u"Результат расчета выходит"_s,
             HeatingUnitField::None},
+        // No heat to give: the units would be counted as zero or fewer.
+        {"gains above the loss", with([](auto& in) { in.gains = 80; }),
+            u"Теплопритоки не меньше теплопотерь"_s, HeatingUnitField::Gains},
+        {"gains equal to the loss", with([](auto& in) {
+             in.gains = buildingHeatDemand(in.tn, in.tv, in.volume, 0, in.buildingType);
+         }),
+            u"Теплопритоки не меньше теплопотерь"_s, HeatingUnitField::Gains},
+        {"given demand below zero", with([](auto& in) {
+             in.mode = DemandMode::Given;
+             in.givenDemand = -30;
+         }),
+            u"Необходимая мощность для нагрева, Q должна быть больше нуля"_s, HeatingUnitField::Demand},
+        {"given demand of zero", with([](auto& in) {
+             in.mode = DemandMode::Given;
+             in.givenDemand = 0;
+         }),
+            u"Необходимая мощность для нагрева, Q должна быть больше нуля"_s, HeatingUnitField::Demand},
         {"room at absolute zero", with([](auto& in) {
              in.tn = -300;
              in.tv = -273;
+             in.gains = 0;
          }),
             u"Результат расчета выходит"_s, HeatingUnitField::None},
     };

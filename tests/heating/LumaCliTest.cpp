@@ -1,8 +1,10 @@
+#include "heating/HeatingUnitForm.h"
 #include "support/CliRunner.h"
 #include "support/TestSupport.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +21,17 @@ CliRun luma(const QStringList& arguments)
 QString g4(const QJsonValue& value)
 {
     return QString::number(value.toDouble(), 'g', 4);
+}
+
+// A project whose indoor temperature is no number.
+QString badNumberProject()
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(u"bad.lumaprj"_s);
+    heating::HeatingUnitProject p = heating::defaultHeatingUnitProject();
+    p.tv = u"2..5"_s;
+    EXPECT_FALSE(heating::saveHeatingUnitProject(path, p, u'.'));
+    return path;
 }
 
 QJsonObject firstModel(const CliRun& run)
@@ -56,12 +69,12 @@ TEST(LumaCliTest, DefaultsAndInclinedJetGiveTheKnownFirstModel)
     EXPECT_EQ(vertical[u"hmin"_s].toDouble(), 1.5);
 }
 
-TEST(LumaCliTest, GivenDemandAndNegativeCounts)
+TEST(LumaCliTest, GivenDemand)
 {
-    const CliRun given = luma({u"--mode"_s, u"given"_s, u"--demand"_s, u"-30"_s});
+    const CliRun given = luma({u"--mode"_s, u"given"_s, u"--demand"_s, u"30"_s});
     ASSERT_EQ(given.exitCode, 0);
-    EXPECT_EQ(given.json[u"demand"_s].toDouble(), -30.0);
-    EXPECT_EQ(firstModel(given)[u"units"_s].toInt(), -2); // -30 / 12.07 = -2.49
+    EXPECT_EQ(given.json[u"demand"_s].toDouble(), 30.0);
+    EXPECT_EQ(firstModel(given)[u"units"_s].toInt(), 3); // 30 / 12.07 = 2.49
 }
 
 TEST(LumaCliTest, ProjectFileIsLoadedAndFlagsOverrideIt)
@@ -87,6 +100,13 @@ TEST(LumaCliTest, RefusalsGiveMessagesAndNoNumbers)
         {{u"--tw2"_s, u"80"_s}, {u"Температура воды на выходе не может быть"_s}},
         {{u"--tn"_s, u"5"_s}, {u"Расчет теплопотерь здания"_s}},
         {{u"--volume"_s, u"0"_s}, {u"Внешний объем здания должен"_s}},
+        // No heat demand: no count of units.
+        {{u"--mode"_s, u"given"_s, u"--demand"_s, u"-30"_s},
+            {u"Необходимая мощность для нагрева, Q должна быть больше нуля"_s}},
+        {{u"--gains"_s, u"80"_s}, {u"Теплопритоки не меньше теплопотерь"_s}},
+        // A number that cannot be read gives the window's three messages.
+        {{u"--project"_s, badNumberProject()},
+            {u"Ошибочная запись числа: 2..5"_s, u" В десятичной записи числа"_s, u" Разделитель"_s}},
     };
     for (const auto& c : cases) {
         const CliRun run = luma(c.arguments);

@@ -262,3 +262,105 @@ TEST(Heaters, InputsThatCannotHeatAreRefused)
     }
     EXPECT_FALSE(selectWaterHeater(unitInputs(), {}, fixtureArea).choice);
 }
+
+// The output (tj1 − t1)·kA is held to what the smaller capacity rate can take up: the air never leaves
+// warmer than the water enters, the water never colder than the air enters. An output within that stays.
+TEST(WaterHeater, OutputCappedByTheSmallerCapacityRate)
+{
+    const struct {
+        double kA; // kW/K
+        double waterOut; // °C; f = 1 kW/K, c = 20/(80 − tj2) kW/K
+        double output, airOut, waterOutlet;
+    } cases[] = {
+        {0.3, 60, 24, 24, 56}, // within the cap: as the transfer law gives it
+        {5, 60, 80, 80, 0}, // f = c: both streams reach the other's inlet
+        {5, 70, 80, 80, 40}, // air the smaller rate: air leaves at tj1
+        {5, 20, 80.0 / 3, 80.0 / 3, 0}, // water the smaller rate: water leaves at t1
+    };
+    for (const auto& c : cases) {
+        HeaterInputs in = unitInputs();
+        in.waterOut = c.waterOut;
+        const THeaterVariant v
+            = selectWaterHeater(in, {waterModel(5, u"A"_s, c.kA)}, fixtureArea).choice.value().variant;
+        EXPECT_NEAR(v.heatOutput, c.output, 1e-9) << c.kA << " " << c.waterOut;
+        EXPECT_NEAR(v.airOutlet, c.airOut, 1e-9) << c.kA << " " << c.waterOut;
+        EXPECT_NEAR(v.waterOutlet, c.waterOutlet, 1e-9) << c.kA << " " << c.waterOut;
+        EXPECT_LE(v.airOutlet, in.waterIn + 1e-9);
+        EXPECT_GE(v.waterOutlet, in.airIn - 1e-9);
+    }
+}
+
+TEST(Heaters, ShortfallOfTheChosenModelIsSaid)
+{
+    const HeaterInputs in = unitInputs(); // water: 20 kW; electric: 19.71 kW
+    const struct {
+        const char* what;
+        HeaterChoice choice;
+        bool covers;
+    } cases[] = {
+        {"water heater of enough transfer",
+            selectWaterHeater(in, {waterModel(5, u"A"_s, 1)}, fixtureArea).choice.value(), true},
+        {"water heater short within the tolerance",
+            selectWaterHeater(in, {waterModel(5, u"A"_s, 0.25 - 0.0005)}, fixtureArea).choice.value(), true},
+        {"only a small water heater",
+            selectWaterHeater(in, {waterModel(5, u"A"_s, 0.1)}, fixtureArea).choice.value(), false},
+        {"electric heater above the duty",
+            selectElectricHeater(in, {electricModel(5, u"E"_s, 22.5)}, fixtureArea).choice.value(), true},
+        {"the nearest electric heater below the duty",
+            selectElectricHeater(in, {electricModel(5, u"E"_s, 5)}, fixtureArea).choice.value(), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.choice.variant.coversDuty, c.covers) << c.what;
+        EXPECT_EQ(heaterShortfallMessage(c.choice.variant, u'.').isEmpty(), c.covers) << c.what;
+    }
+    const THeaterVariant small
+        = selectElectricHeater(in, {electricModel(5, u"ЭНВ 5"_s, 5)}, fixtureArea).choice->variant;
+    EXPECT_EQ(heaterShortfallMessage(small, u','),
+        u"Тепловая мощность выбранного теплообменника ЭНВ 5 (5 кВт) меньше требуемой (19,71 кВт): воздух на "
+        u"выходе не нагреется до заданной температуры. Выберите другую модель теплообменника."_s);
+}
+
+TEST(Heaters, InputsBeyondTheBoxesAndResultsNotFiniteAreRefused)
+{
+    const struct {
+        const char* what;
+        void (*change)(HeaterInputs&);
+        const char16_t* message;
+    } cases[] = {
+        {"air speed above the box", [](HeaterInputs& in) { in.maxSpeed = 15.5; },
+            u"Максимально возможная скорость воздуха не может быть больше 15 м/с!!!"},
+        {"air far below anything", [](HeaterInputs& in) { in.airIn = -1e308; },
+            u"Результат расчета выходит за пределы допустимых значений?! Уточните исходные данные."},
+    };
+    for (const auto& c : cases) {
+        HeaterInputs in = unitInputs();
+        c.change(in);
+        const HeaterOutcome water = selectWaterHeater(in, {waterModel(5, u"A"_s, 1)}, fixtureArea);
+        EXPECT_FALSE(water.choice) << c.what;
+        EXPECT_EQ(water.message, QString::fromUtf16(c.message)) << c.what;
+    }
+    HeaterInputs in = unitInputs();
+    in.maxSpeed = 15; // the box's bound itself is taken
+    EXPECT_TRUE(selectElectricHeater(in, {electricModel(5, u"E"_s, 20)}, fixtureArea).choice);
+    in.maxSpeed = 16;
+    EXPECT_FALSE(selectElectricHeater(in, {electricModel(5, u"E"_s, 20)}, fixtureArea).choice);
+}
+
+TEST(Cooler, HumidityOutsideZeroToHundredIsRefused)
+{
+    const struct {
+        double humidity;
+        bool refused;
+    } cases[] = {{150, true}, {100.01, true}, {-1, true}, {0, false}, {100, false}, {80, false}};
+    for (const auto& c : cases) {
+        for (CoolerSeries series : {CoolerSeries::Freon, CoolerSeries::Water}) {
+            const CoolerOutcome outcome = selectCooler({3500, 35, 18, c.humidity, series});
+            EXPECT_EQ(!outcome.result, c.refused) << c.humidity;
+            EXPECT_EQ(outcome.message,
+                c.refused ? u"Относительная влажность воздуха должна быть от 0 до 100 %!!!"_s : QString())
+                << c.humidity;
+        }
+    }
+    EXPECT_EQ(selectCooler({1e307, 35, 18, 80, CoolerSeries::Water}).message,
+        u"Результат расчета выходит за пределы допустимых значений?! Уточните исходные данные."_s);
+}

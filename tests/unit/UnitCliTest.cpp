@@ -1,5 +1,6 @@
 #include "support/CliRunner.h"
 #include "support/PdfText.h"
+#include "unit/UnitProjectFile.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -17,6 +18,26 @@ using CliRun = clirunner::JsonRun;
 CliRun cli(const QStringList& arguments)
 {
     return clirunner::runCliJson(arguments + QStringList {u"--json"_s});
+}
+
+const QString fixtureProject = QStringLiteral(ZFN_TEST_SOURCE_DIR "/unit/fixtures/comma.pritochprj");
+
+// The fixture's project changed as `change` says, saved into `dir`.
+template <typename Change> QString projectFile(const QTemporaryDir& dir, const QString& name, Change change)
+{
+    unit::UnitProject p = unit::loadUnitProject(fixtureProject, u'.').project.value();
+    change(p);
+    const QString path = dir.filePath(name + u".pritochprj"_s);
+    EXPECT_TRUE(unit::saveUnitProject(path, p, u'.'));
+    return path;
+}
+
+QStringList messagesOf(const CliRun& run)
+{
+    QStringList texts;
+    for (const QJsonValue& m : run.json[u"messages"_s].toArray())
+        texts << m.toString();
+    return texts;
 }
 
 QStringList keys(const QJsonObject& o)
@@ -217,4 +238,175 @@ TEST(UnitCli, PrintedUnitAsPdf)
     EXPECT_TRUE(unwritten.json[u"messages"_s].toArray().first().toString().contains(u"PDF"_s));
     EXPECT_FALSE(QFileInfo::exists(nowhere));
     EXPECT_EQ(cli(unitArgs + QStringList {u"--report-pdf"_s, pdf}).exitCode, 2);
+}
+
+// The water heater's output is held to what its smaller capacity rate takes up: here the air's, so the air
+// leaves at the water's inlet temperature and not above it.
+TEST(UnitCli, HeaterOutputCappedAndShortfallSaid)
+{
+    const QStringList water {u"heater"_s, u"--kind"_s, u"water"_s, u"--type"_s, u"ВНВ 4 ряда"_s, u"--t1"_s,
+        u"-26"_s, u"--t2"_s, u"21"_s, u"--tj1"_s, u"80"_s, u"--tj2"_s, u"40"_s, u"--vmax"_s, u"4"_s,
+        u"--cooler-area"_s, u"0.5"_s};
+    for (const char16_t* flow : {u"500", u"1000"}) {
+        const CliRun capped = cli(water + QStringList {u"--flow"_s, QString::fromUtf16(flow)});
+        ASSERT_EQ(capped.exitCode, 0);
+        EXPECT_DOUBLE_EQ(capped.json[u"air_out"_s].toDouble(), 80); // was 107.1 and 87.5 °C
+        EXPECT_GE(capped.json[u"water_out"_s].toDouble(), -26);
+        const double f = QString::fromUtf16(flow).toDouble() / 2956;
+        EXPECT_NEAR(capped.json[u"heat_output"_s].toDouble(), f * (80 + 26), 1e-9);
+    }
+
+    // The 5 kW heaters of "ЭНВ 220 В" cannot give 55 kW: the model stands and the shortfall is said.
+    const CliRun small = cli({u"heater"_s, u"--kind"_s, u"electric"_s, u"--type"_s, u"ЭНВ 220 В"_s});
+    EXPECT_EQ(small.exitCode, 0);
+    EXPECT_EQ(small.json[u"heat_output"_s].toDouble(), 5);
+    ASSERT_FALSE(messagesOf(small).isEmpty());
+    EXPECT_TRUE(messagesOf(small).last().startsWith(u"Тепловая мощность выбранного теплообменника"_s));
+    EXPECT_TRUE(messagesOf(small).last().contains(u"(5 кВт) меньше требуемой (54.83 кВт)"_s));
+}
+
+TEST(UnitCli, InputsNoFormulaGivesAreRefused)
+{
+    const QString finite
+        = u"Результат расчета выходит за пределы допустимых значений?! Уточните исходные данные."_s;
+    const struct {
+        const char* what;
+        QStringList arguments;
+        QString message;
+    } cases[] = {
+        {"heater: air far below anything",
+            {u"heater"_s, u"--kind"_s, u"water"_s, u"--type"_s, u"ВНВ 2 ряда"_s, u"--t1"_s, u"-1e308"_s},
+            finite},
+        {"heater: speed above the box",
+            {u"heater"_s, u"--kind"_s, u"electric"_s, u"--type"_s, u"ЭНВ 380 В"_s, u"--vmax"_s, u"16"_s},
+            u"Максимально возможная скорость воздуха не может быть больше 15 м/с!!!"_s},
+        {"cooler: humidity above 100 %", {u"cooler"_s, u"--humidity"_s, u"150"_s},
+            u"Относительная влажность воздуха должна быть от 0 до 100 %!!!"_s},
+        {"cooler: humidity below 0 %", {u"cooler"_s, u"--series"_s, u"water"_s, u"--humidity"_s, u"-1"_s},
+            u"Относительная влажность воздуха должна быть от 0 до 100 %!!!"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CliRun run = cli(c.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(messagesOf(run), QStringList {c.message});
+        for (const char16_t* number : {u"heat_output", u"air_out", u"total"})
+            EXPECT_FALSE(run.json[QString::fromUtf16(number)].isDouble())
+                << QString::fromUtf16(number).toStdString();
+    }
+    EXPECT_FALSE(cli(cases[0].arguments).json[u"found"_s].toBool());
+}
+
+TEST(UnitCli, ProjectRefusalsAndNotesAreTheWindows)
+{
+    QTemporaryDir dir;
+    const QString humid = projectFile(dir, u"humid"_s, [](unit::UnitProject& p) { p.humidity = u"150"_s; });
+    const QString badNumber = projectFile(dir, u"bad"_s, [](unit::UnitProject& p) { p.airIn = u"-26..5"_s; });
+    const struct {
+        const char* what;
+        QString project;
+        int kind;
+        int exitCode;
+        QStringList messageStarts;
+    } cases[] = {
+        {"humidity above 100 % with a cooler", humid, 3, 1,
+            {u"Относительная влажность воздуха должна быть от 0 до 100 %!!!"_s}},
+        {"humidity not read without a cooler", humid, 2, 0, {}},
+        {"a number error and its two hints", badNumber, 2, 1,
+            {u"Ошибочная запись числа: -26..5"_s, u" В десятичной записи"_s, u" Разделитель"_s}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CliRun run = cli({u"unit"_s, u"--project"_s, c.project, u"--kind"_s, QString::number(c.kind)});
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        const QStringList messages = messagesOf(run);
+        ASSERT_EQ(messages.size(), c.messageStarts.size()) << messages.join(u'\n').toStdString();
+        for (qsizetype i = 0; i < messages.size(); ++i)
+            EXPECT_TRUE(messages[i].startsWith(c.messageStarts[i])) << messages[i].toStdString();
+    }
+
+    // The 5 kW electric heater chosen for the 55 kW duty: the unit stands, the shortfall is said.
+    const QString small = projectFile(dir, u"small"_s, [](unit::UnitProject& p) {
+        p.waterHeaterTicks.clear();
+        p.electricHeaterTicks = u"0;"_s; // "ЭНВ 220 В"
+        p.heaterColumn = 1;
+        p.maxSpeed = u"4"_s;
+        p.airIn = u"-26"_s;
+        p.flow = u"3500"_s;
+    });
+    const CliRun shortHeater = cli({u"unit"_s, u"--project"_s, small, u"--kind"_s, u"2"_s});
+    EXPECT_EQ(shortHeater.exitCode, 0);
+    ASSERT_EQ(messagesOf(shortHeater).size(), 1);
+    EXPECT_TRUE(messagesOf(shortHeater).first().startsWith(u"Тепловая мощность выбранного теплообменника"_s));
+
+    // Without heating and cooling, free pressure and elements the fan would get 0 Pa: no run.
+    const QString empty = projectFile(dir, u"empty"_s, [](unit::UnitProject& p) {
+        p.freePressure = u"0"_s;
+        p.valveTicks = p.filterTicks = p.silencerTicks = p.louvreTicks = p.connectorTicks = QString();
+    });
+    const CliRun noDuty = cli({u"unit"_s, u"--project"_s, empty, u"--kind"_s, u"0"_s, u"--select-fan"_s});
+    EXPECT_EQ(noDuty.exitCode, 1);
+    EXPECT_FALSE(noDuty.json.contains(u"fan_selection"_s));
+    ASSERT_EQ(messagesOf(noDuty).size(), 1);
+    EXPECT_TRUE(messagesOf(noDuty).first().startsWith(u"Суммарное сопротивление модульной системы"_s));
+    EXPECT_EQ(noDuty.json[u"total_pressure"_s].toDouble(), 0);
+}
+
+// The piece counts the project keeps count in the totals; a project without them counts one of each.
+TEST(UnitCli, StoredPieceCountsCount)
+{
+    QTemporaryDir dir;
+    const QString counted = projectFile(dir, u"counted"_s, [](unit::UnitProject& p) {
+        p.windowState = unit::UnitWindowState {{4}, {3}, 0, u"4"_s};
+    });
+    const CliRun one = cli({u"unit"_s, u"--project"_s, fixtureProject, u"--kind"_s, u"1"_s});
+    const CliRun more = cli({u"unit"_s, u"--project"_s, counted, u"--kind"_s, u"1"_s});
+    ASSERT_EQ(one.exitCode, 0);
+    ASSERT_EQ(more.exitCode, 0);
+    double silencerLength = 0, silencerLoss = 0, connectorLength = 0;
+    for (const QJsonValue& e : more.json[u"elements"_s].toArray()) {
+        const QJsonObject o = e.toObject();
+        if (o[u"name"_s].toString() == u"Глушитель"_s) {
+            EXPECT_EQ(o[u"count"_s].toInt(), 4);
+            silencerLength = o[u"length"_s].toDouble();
+            silencerLoss = o[u"loss"_s].toDouble();
+        }
+        if (o[u"name"_s].toString() == u"Мягкая вставка"_s) {
+            EXPECT_EQ(o[u"count"_s].toInt(), 3);
+            connectorLength = o[u"length"_s].toDouble();
+        }
+    }
+    ASSERT_GT(silencerLength, 0);
+    EXPECT_NEAR(more.json[u"total_length"_s].toDouble(),
+        one.json[u"total_length"_s].toDouble() + 3 * silencerLength + 2 * connectorLength, 1e-9);
+    EXPECT_NEAR(more.json[u"total_pressure"_s].toDouble(),
+        one.json[u"total_pressure"_s].toDouble() + 3 * silencerLoss, 1e-9);
+}
+
+// A project calculated on the page without heating and cooling is composed in the section chosen there,
+// whatever the kind asked for.
+TEST(UnitCli, ProjectOfThePageWithoutHeating)
+{
+    QTemporaryDir dir;
+    const QString plain = projectFile(dir, u"plain"_s, [](unit::UnitProject& p) {
+        p.windowState = unit::UnitWindowState {{}, {}, 4, u"6"_s};
+    });
+    for (int kind : {0, 1}) {
+        const CliRun run = cli({u"unit"_s, u"--project"_s, plain, u"--kind"_s, QString::number(kind)});
+        ASSERT_EQ(run.exitCode, 0) << kind;
+        EXPECT_EQ(run.json[u"section"_s].toInt(), 4) << kind;
+        EXPECT_TRUE(run.json[u"heaters"_s].toArray().isEmpty()) << kind;
+        EXPECT_TRUE(run.json[u"cooler"_s].isNull()) << kind;
+        double pressure = 150.5; // the fixture's free pressure and its ticked elements
+        for (const QJsonValue& e : run.json[u"elements"_s].toArray())
+            pressure += e[u"loss"_s].toDouble() * e[u"count"_s].toInt();
+        EXPECT_NEAR(run.json[u"total_pressure"_s].toDouble(), pressure, 1e-9) << kind;
+    }
+    const QString tooFast = projectFile(dir, u"fast"_s, [](unit::UnitProject& p) {
+        p.windowState = unit::UnitWindowState {{}, {}, 4, u"16"_s};
+    });
+    const CliRun refused = cli({u"unit"_s, u"--project"_s, tooFast, u"--kind"_s, u"0"_s});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(messagesOf(refused),
+        QStringList {u"Максимально возможная скорость воздуха не может быть больше 15 м/с!"_s});
 }

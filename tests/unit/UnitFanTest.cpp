@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace unit;
 using namespace Qt::StringLiterals;
@@ -159,6 +160,30 @@ TEST(UnitHandover, FanDutyOfTheUnit)
     run.composition.pressure = 252.5; // halves to even
     EXPECT_EQ(unitFanDuty(run, 2500.5).pressure, 252);
     EXPECT_EQ(unitFanDuty(run, 2500.5).flow, 2500);
+}
+
+TEST(UnitHandover, FanDutyOfZeroOrLessGoesNowhere)
+{
+    const struct {
+        double flow;
+        double pressure;
+        const char16_t* messageStart; // empty: handed on
+    } cases[] = {
+        {3500, 0.4, u"Суммарное сопротивление модульной системы"}, // 0 Pa once rounded
+        {3500, -20, u"Суммарное сопротивление модульной системы"},
+        {0.4, 250, u"Расход воздуха модульной системы"},
+        {3500, std::numeric_limits<double>::infinity(), u"Результат расчета выходит за пределы"},
+        {3500, 0.5, u"Суммарное сопротивление модульной системы"}, // halves to even: 0
+        {3500, 1.5, u""},
+    };
+    for (const auto& c : cases) {
+        UnitRun run;
+        run.composition.pressure = c.pressure;
+        const QString problem = unitFanDutyProblem(unitFanDuty(run, c.flow));
+        const QString start = QString::fromUtf16(c.messageStart);
+        EXPECT_EQ(problem.isEmpty(), start.isEmpty()) << c.flow << " " << c.pressure;
+        EXPECT_TRUE(problem.startsWith(start) || start.isEmpty()) << c.flow << " " << c.pressure;
+    }
 }
 
 TEST(UnitResult, FanTypeAndModel)

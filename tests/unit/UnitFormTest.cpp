@@ -50,6 +50,22 @@ TEST(UnitPages, HeaterPageChecksEachBoxWhenItIsRead)
         {"types asked last", UnitKind::HeaterAndCooler, [](UnitProject& p) { p.coolerAirOut = u"40"_s; },
             false, {}, UnitField::CoolerAirOut},
         {"no type", UnitKind::Heater, [](UnitProject&) {}, false, {}, UnitField::HeaterTypes},
+        // Values beyond what the boxes and formulas provide for.
+        {"free pressure above its box", UnitKind::Heater, [](UnitProject& p) { p.freePressure = u"10001"_s; },
+            true, {}, UnitField::FreePressure},
+        {"air speed above its box", UnitKind::Cooler, [](UnitProject& p) { p.maxSpeed = u"16"_s; }, false, {},
+            UnitField::MaxSpeed},
+        {"humidity above 100 %", UnitKind::Cooler, [](UnitProject& p) { p.humidity = u"150"_s; }, false, {},
+            UnitField::Humidity},
+        {"humidity below 0 %", UnitKind::HeaterAndCooler, [](UnitProject& p) { p.humidity = u"-5"_s; }, true,
+            {}, UnitField::Humidity},
+        {"the bounds themselves", UnitKind::HeaterAndCooler,
+            [](UnitProject& p) {
+                p.freePressure = u"10000"_s;
+                p.maxSpeed = u"15"_s;
+                p.humidity = u"100"_s;
+            },
+            true, {}, {}},
     };
     for (const auto& c : cases) {
         UnitProject p = defaultUnitProject();
@@ -80,6 +96,10 @@ TEST(UnitPages, PlainPageAndSectionGridWordTheirRefusals)
         {{u"3500"_s, u"0"_s, u"0"_s}, {},
             u"Максимально возможная скорость воздуха не может быть меньше или равна нулю!"_s},
         {{u"3500"_s, u"ноль"_s, u"4"_s}, UnitField::PlainFreePressure, {}},
+        {{u"3500"_s, u"10050"_s, u"4"_s}, {}, u"Свободное давление не может быть больше 10000 Па!"_s},
+        {{u"3500"_s, u"0"_s, u"15,5"_s}, UnitField::PlainMaxSpeed, {}},
+        {{u"3500"_s, u"0"_s, u"15.5"_s}, {},
+            u"Максимально возможная скорость воздуха не может быть больше 15 м/с!"_s},
         {{u" 3500 "_s, u"50"_s, u"4"_s}, {}, {}},
     };
     for (const auto& c : cases) {

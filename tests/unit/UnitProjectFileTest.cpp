@@ -55,6 +55,81 @@ TEST(UnitProjectFile, FixtureBytesAreTheLayoutOnEitherSeparator)
     EXPECT_EQ(loadUnitProject(fixture, u',').project, fixtureProject());
 }
 
+// What the window shows beyond the record (piece counts, a calculation from the page without heating and
+// cooling) follows it in a block of its own; a file of the record alone loads as before.
+TEST(UnitProjectFile, WindowStateFollowsTheRecord)
+{
+    UnitProject shown = fixtureProject();
+    shown.windowState = UnitWindowState {{1, 3, 1}, {2}, 7, u"3,5"_s};
+    const QString fixture = testSourcePath(u"unit/fixtures/counts.pritochprj"_s);
+    EXPECT_EQ(encodeUnitProject(shown, u','), fileBytes(fixture));
+    EXPECT_EQ(fileBytes(fixture).left(unitProjectRecordSize),
+        fileBytes(testSourcePath(u"unit/fixtures/comma.pritochprj"_s)));
+    EXPECT_EQ(loadUnitProject(fixture, u',').project, shown);
+    EXPECT_EQ(loadUnitProject(fixture, u'.').project->windowState->plainMaxSpeed, u"3.5"_s);
+
+    const UnitProjectLoad old = loadUnitProject(testSourcePath(u"unit/fixtures/comma.pritochprj"_s), u',');
+    ASSERT_TRUE(old.project);
+    EXPECT_FALSE(old.project->windowState);
+
+    const QByteArray record = encodeUnitProject(fixtureProject(), u'.');
+    const QByteArray block = encodeUnitProject(shown, u'.').mid(unitProjectRecordSize);
+    const QByteArray tail = QByteArray::fromHex("00000000"
+                                                "00"
+                                                "00000000000000000000000000000000");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool loads;
+        bool state;
+    } cases[] = {
+        {"bytes after the record that are no block", record + QByteArray("anything"), true, false},
+        {"empty lists",
+            record + QByteArray("PRT1")
+                + QByteArray::fromHex("00000000"
+                                      "00000000")
+                + tail,
+            true, true},
+        {"a block cut short", record + block.chopped(1), false, false},
+        {"a block with more after it", record + block + QByteArray(1, '\0'), false, false},
+        {"a count of 0",
+            record + QByteArray("PRT1")
+                + QByteArray::fromHex("01000000"
+                                      "00000000"
+                                      "00000000")
+                + tail,
+            false, false},
+        {"a count of 11",
+            record + QByteArray("PRT1")
+                + QByteArray::fromHex("01000000"
+                                      "0b000000"
+                                      "00000000")
+                + tail,
+            false, false},
+        {"a negative length",
+            record + QByteArray("PRT1")
+                + QByteArray::fromHex("ffffffff"
+                                      "00000000")
+                + tail,
+            false, false},
+        {"a negative section",
+            record + QByteArray("PRT1")
+                + QByteArray::fromHex("00000000"
+                                      "00000000"
+                                      "ffffffff"
+                                      "00")
+                + QByteArray(16, '\0'),
+            false, false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<UnitProject> p = decodeUnitProject(c.bytes, u'.');
+        EXPECT_EQ(p.has_value(), c.loads) << c.what;
+        if (p) {
+            EXPECT_EQ(p->windowState.has_value(), c.state) << c.what;
+        }
+    }
+}
+
 TEST(UnitProjectFile, SaveLoadSaveIsIdenticalAndNamesAreCut)
 {
     QTemporaryDir dir;

@@ -243,6 +243,8 @@ void CurtainTaskWindow::run()
     }
     CurtainResultsWindow* results = curtainResultsWindow(m_program.windows(), m_series);
     results->showRun(inputsAsTyped().projectName, *outcome.run);
+    if (const QString shortfall = curtainShortfallMessage(*outcome.run); !shortfall.isEmpty())
+        ui::showMessage(shortfall, ui::MessageKind::Warning);
 }
 
 void CurtainTaskWindow::showDescription()

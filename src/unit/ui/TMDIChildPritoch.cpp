@@ -14,6 +14,7 @@
 #include "ui/UserSettings.h"
 #include "unit/CategoryTree.h"
 #include "unit/UnitGridTexts.h"
+#include "unit/UnitHandover.h"
 #include "unit/UnitHeaters.h"
 #include "unit/ui/TFormDialogKolich.h"
 #include "unit/ui/TFormPritochVovazu.h"
@@ -166,24 +167,21 @@ void TMDIChildPritoch::reportRefusal(const UnitPageRead& read)
     }
 }
 
-void TMDIChildPritoch::nextWithoutHeating()
+bool TMDIChildPritoch::nextWithoutHeating()
 {
     const PlainPageText typed {boxText(m_form.control(u"Input_Gv_without"_s)),
         boxText(m_form.control(u"Input_Psvob_without"_s)), boxText(m_form.control(u"InputVmax_without"_s))};
     const UnitPageRead read = readPlainPage(typed, systemDecimalSeparator());
     if (!read.inputs) {
         reportRefusal(read);
-        return;
+        return false;
     }
     const int row = m_sectionGrid->currentRow();
-    guarded([&] {
+    return guarded([&] {
         // Everything is read from the catalogue before the window changes: an error leaves it as it was.
-        UnitRun run;
-        run.section.kanalIndex = row >= 0 && row < int(m_sections.size()) ? m_sections[row].num : 0;
-        run.section.basePressure = read.inputs->freePressure;
-        run.sectionText = sectionText(run.section.kanalIndex);
-        const ElementLists lists = elementListsFor(
-            store(), run.section.kanalIndex, read.inputs->heater.flow, LineStyle::PlainPath);
+        const int kanalIndex = row >= 0 && row < int(m_sections.size()) ? m_sections[row].num : 0;
+        UnitRun run = calculatePlainUnit(store(), *read.inputs, kanalIndex, {});
+        const ElementLists lists = run.lists;
         m_inputs = *read.inputs;
         m_flow = read.inputs->heater.flow;
         m_run = std::move(run);
@@ -229,12 +227,20 @@ bool TMDIChildPritoch::next()
         reportRefusal(read);
         return false;
     }
-    return guarded([&] {
-        ui::BusyScope busy(m_program.busyIndicator(), u"Подбор теплообменников и охладителя..."_s);
+    bool refused = false;
+    const bool done = guarded([&] {
+        std::optional<ui::BusyScope> busy;
+        busy.emplace(m_program.busyIndicator(), u"Подбор теплообменников и охладителя..."_s);
         const UnitInputs& in = *read.inputs;
         // Everything is read from the catalogue before the window changes: an error leaves it as it was.
         UnitRun run;
         run.variants = calculateVariants(store(), in, water, electric, m_sections);
+        if (!run.variants.refusal.isEmpty()) {
+            busy.reset();
+            refused = true;
+            ui::showMessage(run.variants.refusal, ui::MessageKind::Warning);
+            return;
+        }
         const int variantCount = int(run.variants.heaters.size());
         if (hasHeater(m_kind) && variantCount > 0) {
             // The column chosen before stays chosen while there is one.
@@ -274,9 +280,32 @@ bool TMDIChildPritoch::next()
         m_pages->setCurrentIndex(ElementPage);
         if (m_heaterGrid->isVisible())
             m_heaterGrid->setFocus();
-        if (!m_run.section.coolerMessage.isEmpty())
-            ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
+        busy.reset();
+        if (!m_quietNotes)
+            reportRunNotes();
     });
+    return done && !refused;
+}
+
+void TMDIChildPritoch::reportRunNotes() const
+{
+    if (!m_run.section.coolerMessage.isEmpty())
+        ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
+    const QString shortfall = chosenHeaterShortfall(m_run, systemDecimalSeparator());
+    if (!shortfall.isEmpty())
+        ui::showMessage(shortfall, ui::MessageKind::Warning);
+}
+
+void TMDIChildPritoch::requestFanSelection()
+{
+    if (!m_calculated)
+        return;
+    const QString problem = unitFanDutyProblem(unitFanDuty(m_run, m_flow));
+    if (!problem.isEmpty()) {
+        ui::showMessage(problem, ui::MessageKind::Warning);
+        return;
+    }
+    Q_EMIT fanSelectionRequested();
 }
 
 void TMDIChildPritoch::showCooler(const std::optional<CoolerResult>& cooler)
@@ -329,12 +358,12 @@ void TMDIChildPritoch::markChosenHeater()
     }
 }
 
-void TMDIChildPritoch::chooseHeater(int column)
+bool TMDIChildPritoch::chooseHeater(int column)
 {
     // A heater is chosen only among the variants of a calculation of the heater-and-cooler page.
     if (!m_calculated || m_lastPage != InputPage || !hasHeater(m_kind) || column < 1
         || column > int(m_run.variants.heaters.size()))
-        return;
+        return false;
     guarded([&] {
         UnitSection section = unitSection(store(), m_inputs, m_run.variants, column);
         // Another heater of the same section keeps the lists and their ticks.
@@ -352,9 +381,9 @@ void TMDIChildPritoch::chooseHeater(int column)
         if (!sameLists)
             showLists(lists);
         composeUnit();
-        if (!m_run.section.coolerMessage.isEmpty())
-            ui::showMessage(m_run.section.coolerMessage, ui::MessageKind::Warning);
+        reportRunNotes();
     });
+    return true;
 }
 
 void TMDIChildPritoch::showLists(const ElementLists& lists)
@@ -474,6 +503,12 @@ UnitProject TMDIChildPritoch::projectAsTyped() const
     QString* ticks[] = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
     for (AccessoryKind kind : accessoryKinds)
         *ticks[int(kind)] = tickPositionsText(tickedPositions(elementList(kind)));
+    UnitWindowState state {
+        m_counts[int(AccessoryKind::Silencer)], m_counts[int(AccessoryKind::Connector)], 0, {}};
+    if (m_calculated && m_lastPage == PlainPage)
+        state.plainSection = m_run.section.kanalIndex;
+    state.plainMaxSpeed = boxText(m_form.control(u"InputVmax_without"_s));
+    p.windowState = state;
     return p;
 }
 
@@ -483,10 +518,31 @@ void TMDIChildPritoch::applyProject(const UnitProject& p)
     // The stored types are the ticked ones, all others are unticked.
     setTicks(m_waterTypes, tickPositions(p.waterHeaterTicks));
     setTicks(m_electricTypes, tickPositions(p.electricHeaterTicks));
-    if (p.heaterColumn <= 0 || !next())
-        return;
-    if (p.heaterColumn < m_heaterGrid->columnCount())
-        chooseHeater(p.heaterColumn);
+    // A file written before the counts were kept leaves the window's own.
+    if (p.windowState) {
+        m_counts[int(AccessoryKind::Silencer)] = p.windowState->silencers;
+        m_counts[int(AccessoryKind::Connector)] = p.windowState->connectors;
+    }
+    if (p.windowState)
+        setBoxText(m_form.control(u"InputVmax_without"_s), p.windowState->plainMaxSpeed);
+    if (p.windowState && p.windowState->plainSection > 0) {
+        // Calculated on the page without heating and cooling: its section and its "Далее>>".
+        for (int row = 0; row < int(m_sections.size()); ++row) {
+            if (m_sections[row].num == p.windowState->plainSection)
+                m_sectionGrid->selectRow(row);
+        }
+        if (!nextWithoutHeating())
+            return;
+    } else {
+        m_quietNotes = true;
+        const bool calculated = p.heaterColumn > 0 && next();
+        m_quietNotes = false;
+        if (!calculated)
+            return;
+        // The notes once, for the heater the project chose (or the first when it chose none of these).
+        if (p.heaterColumn >= m_heaterGrid->columnCount() || !chooseHeater(p.heaterColumn))
+            reportRunNotes();
+    }
     const QString* ticks[]
         = {&p.valveTicks, &p.filterTicks, &p.silencerTicks, &p.louvreTicks, &p.connectorTicks};
     m_filling = true;

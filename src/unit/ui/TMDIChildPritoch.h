@@ -63,9 +63,12 @@ Q_SIGNALS:
     void fanSelectionRequested();
 
 public Q_SLOTS:
-    void nextWithoutHeating(); // "Далее>>" of the page without heating and cooling
+    bool nextWithoutHeating(); // "Далее>>" of the page without heating and cooling; false when refused
     bool next(); // "Далее >>" of the heater-and-cooler page; false when refused
-    void chooseHeater(int column);
+    // False when there is no such heater to choose.
+    bool chooseHeater(int column);
+    // "Подбор вентилятора>>": hands the unit on unless its fan duty is refused.
+    void requestFanSelection();
     void back();
     void loadProject();
     void saveProject();
@@ -88,6 +91,9 @@ private:
     bool guarded(const std::function<void()>& action);
     void refreshSectionGrid();
     void reportRefusal(const unit::UnitPageRead& read);
+    // What the window says about a calculated unit: the cooler that has no row for the heater's section, the
+    // chosen heater's output below its duty.
+    void reportRunNotes() const;
     QWidget* boxOf(unit::UnitField field) const;
 
     void showCooler(const std::optional<unit::CoolerResult>& cooler);
@@ -119,6 +125,7 @@ private:
     int m_listsSection = -1; // the section the element lists were built for
     std::array<std::vector<int>, 5> m_counts; // piece counts by list position, never reset
     bool m_filling = false; // lists are being filled: ticks do not compose
+    bool m_quietNotes = false; // a project is loading: its own heater choice says what is to say
 
     QTabWidget* m_pages = nullptr;
     QWidget* m_inputPage = nullptr;

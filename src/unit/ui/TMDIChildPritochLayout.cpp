@@ -268,7 +268,7 @@ QWidget* TMDIChildPritoch::buildElementPage()
     m_fanButton->setObjectName(u"bFanSelection"_s);
     m_fanButton->setEnabled(false);
     connect(back, &QPushButton::clicked, this, &TMDIChildPritoch::back);
-    connect(m_fanButton, &QPushButton::clicked, this, &TMDIChildPritoch::fanSelectionRequested);
+    connect(m_fanButton, &QPushButton::clicked, this, &TMDIChildPritoch::requestFanSelection);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
     buttons->addStretch(1);

@@ -160,6 +160,9 @@ TEST_F(CurtainWindowTest, RefusalsFocusTheirFieldAndKeepTheResults)
         {u"Input_B"_s, u"0"_s, u"Ширина воротного проема, B не может"_s, u"Input_B"_s},
         {u"Input_tc"_s, u"25"_s, u"0°C  <  Ср.темп-ра струи 25  <  20°C"_s, u"Input_tc"_s},
         {u"Input_H"_s, u"2a"_s, u"Ошибочная запись числа: 2a"_s, u"Input_H"_s},
+        // Beyond the boxes' bounds.
+        {u"Input_B"_s, u"60"_s, u"Ширина воротного проема, B не может быть больше 50 м?!"_s, u"Input_B"_s},
+        {u"Input_v"_s, u"51"_s, u"Скорость ветра, v: не может быть больше 50 м/с?!"_s, u"Input_v"_s},
     };
     for (const auto& c : cases) {
         const QString before = text(window.get(), c.box);
@@ -176,6 +179,21 @@ TEST_F(CurtainWindowTest, RefusalsFocusTheirFieldAndKeepTheResults)
         setText(window.get(), c.box, before);
     }
     EXPECT_EQ(results->cellText(0, 1), u"ТЕМ-6.10");
+}
+
+TEST_F(CurtainWindowTest, CurtainShortOfTheRequiredFlowShowsItsResultsAndSaysSo)
+{
+    auto window = makeWindow(Series::Tem);
+    group(window.get(), u"RG"_s)->setItemIndex(0); // the block section is limited …
+    group(window.get(), u"RG_I"_s)->setItemIndex(3); // … to "600мм"
+    click(window.get(), u"bRun"_s);
+    CurtainResultsWindow* results = resultsOf(Series::Tem);
+    EXPECT_TRUE(results->isVisible());
+    EXPECT_EQ(results->cellText(3, 1), u"8300 м3/час");
+    EXPECT_EQ(messages,
+        QStringList {
+            u"Расход воздуха завесы 8300 м3/час меньше требуемого 16259 м3/час: завеса не обеспечивает "
+            u"расчетный расход воздуха. Измените исходные данные или ограничения."_s});
 }
 
 TEST_F(CurtainWindowTest, ChoicesShowTheirOwnControls)

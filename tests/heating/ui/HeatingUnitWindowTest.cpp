@@ -94,6 +94,8 @@ TEST_F(HeatingUnitWindowTest, RefusedRunsLeaveTheResultsAsTheyWere)
         {u"Input_tw2"_s, u"80"_s, u"Температура воды на выходе не может быть"_s, u"Input_tw1"_s},
         {u"Input_V"_s, u"0"_s, u"Внешний объем здания должен"_s, u"Input_V"_s},
         {u"Input_tw1"_s, u"8o"_s, u"Ошибочная запись числа: 8o"_s, u"Input_tw1"_s},
+        // Gains above the loss leave no heat to give.
+        {u"Input_Qp"_s, u"80"_s, u"Теплопритоки не меньше теплопотерь здания"_s, u"Input_Qp"_s},
     };
     for (const auto& c : cases) {
         const QString before = text(window.get(), c.box);

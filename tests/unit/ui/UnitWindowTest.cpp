@@ -298,6 +298,13 @@ TEST_F(UnitWindowTest, RefusalsNameTheirBoxAndKeepTheResults)
         {u"Input_Gv_oxl"_s, u"0"_s, u"Расход воздуха для подбора охладителя должен быть больше нуля!!!"_s,
             u"Input_Gv_oxl"_s},
         {u"Input_tv1"_s, u"2,,5"_s, u"Ошибочная запись числа: 2,,5"_s, u"Input_tv1"_s},
+        // Beyond what the boxes and the cooler's formulas provide for.
+        {u"Input_Psvob"_s, u"10001"_s, u"Свободное давление не может быть больше 10000 Па!!!"_s,
+            u"Input_Psvob"_s},
+        {u"Input_Vmax"_s, u"16"_s, u"Максимально возможная скорость воздуха не может быть больше 15 м/с!!!"_s,
+            u"Input_Vmax"_s},
+        {u"Input_VL"_s, u"150"_s, u"Относительная влажность воздуха должна быть от 0 до 100 %!!!"_s,
+            u"Input_VL"_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.box.toStdString());
@@ -374,6 +381,7 @@ TEST_F(UnitWindowTest, ProjectRestoresHeaterTicksAndTotalsInEveryKind)
 {
     for (UnitKind kind : {UnitKind::Plain, UnitKind::HeaterAndCooler, UnitKind::Heater, UnitKind::Cooler}) {
         SCOPED_TRACE(int(kind));
+        messages.clear();
         const QString path = dir.filePath(u"unit%1.pritochprj"_s.arg(int(kind)));
         UnitProject saved;
         double length = 0;
@@ -394,10 +402,14 @@ TEST_F(UnitWindowTest, ProjectRestoresHeaterTicksAndTotalsInEveryKind)
                 auto* grid = child<QTableWidget>(window.get(), u"StringGridResult"_s);
                 ASSERT_EQ(grid->columnCount(), 4);
                 window->chooseHeater(2);
+                EXPECT_EQ(messages.size(), 1); // the 5 kW heater is short of the duty
+                messages.clear();
             }
             list(window.get(), AccessoryKind::Valve)->item(0)->setCheckState(Qt::Checked);
             list(window.get(), AccessoryKind::Filter)->item(1)->setCheckState(Qt::Checked);
             list(window.get(), AccessoryKind::Louvre)->item(0)->setCheckState(Qt::Checked);
+            // The piece counts are kept too: a reload gives the same totals.
+            tickCounted(window.get(), AccessoryKind::Silencer, 0, 4);
             saved = window->projectAsTyped();
             length = window->totalLength();
             pressure = window->totalPressure();
@@ -415,17 +427,101 @@ TEST_F(UnitWindowTest, ProjectRestoresHeaterTicksAndTotalsInEveryKind)
         EXPECT_EQ(saved.valveTicks, u"0;"_s);
         EXPECT_EQ(saved.filterTicks, u"1;"_s);
 
+        EXPECT_EQ(saved.windowState->silencers.at(0), 4);
+
         auto window = makeWindow(kind);
+        messages.clear();
         ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
         click(window.get(), u"SpeedButtonOpen"_s);
-        EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+        // The second column is the 5 kW electric heater, short of the 55 kW duty, and says so again.
+        EXPECT_EQ(messages.size(), hasHeater(kind) ? 1 : 0) << messages.join(u'\n').toStdString();
+        if (hasHeater(kind)) {
+            EXPECT_TRUE(messages.first().startsWith(u"Тепловая мощность выбранного теплообменника"_s));
+        }
         EXPECT_EQ(window->unitRun().heaterColumn, heaterColumn);
         EXPECT_EQ(window->projectAsTyped(), saved);
         EXPECT_DOUBLE_EQ(window->totalLength(), length);
         EXPECT_DOUBLE_EQ(window->totalPressure(), pressure);
-        EXPECT_EQ(window->unitRun().composition.elements.size(), 3u);
+        EXPECT_EQ(window->unitRun().composition.elements.size(), 4u);
         expectTotalsShown(window.get());
     }
+}
+
+// A unit calculated on the page without heating and cooling in a section the user picked comes back in
+// that section, with its ticks and piece counts.
+TEST_F(UnitWindowTest, ProjectOfThePageWithoutHeatingComesBackOnIt)
+{
+    const QString path = dir.filePath(u"plain.pritochprj"_s);
+    UnitProject saved;
+    double length = 0;
+    double pressure = 0;
+    {
+        auto window = makeWindow(UnitKind::Heater); // the page is reached by its tab in any kind
+        setText(window.get(), u"InputVmax_without"_s, u"6"_s);
+        setText(window.get(), u"Input_Psvob_without"_s, u"120"_s);
+        child<QTableWidget>(window.get(), u"StringGrid_Kanal"_s)->selectRow(3); // not the row the speed gives
+        click(window.get(), u"bNextWithout"_s);
+        ASSERT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+        ASSERT_EQ(window->unitRun().section.kanalIndex, 4);
+        list(window.get(), AccessoryKind::Valve)->item(0)->setCheckState(Qt::Checked);
+        tickCounted(window.get(), AccessoryKind::Silencer, 0, 2);
+        saved = window->projectAsTyped();
+        length = window->totalLength();
+        pressure = window->totalPressure();
+        ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
+        click(window.get(), u"SpeedButtonSave"_s);
+    }
+    EXPECT_EQ(saved.windowState->plainSection, 4);
+
+    auto window = makeWindow(UnitKind::Heater);
+    ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
+    click(window.get(), u"SpeedButtonOpen"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(window->unitRun().section.kanalIndex, 4);
+    EXPECT_EQ(window->unitRun().heaterColumn, 0);
+    EXPECT_EQ(window->projectAsTyped(), saved);
+    EXPECT_DOUBLE_EQ(window->totalLength(), length);
+    EXPECT_DOUBLE_EQ(window->totalPressure(), pressure);
+    EXPECT_EQ(window->unitRun().composition.elements.size(), 2u);
+    click(window.get(), u"bBack"_s);
+    EXPECT_EQ(child<QTabWidget>(window.get(), u"PageControl"_s)->currentIndex(), 0);
+}
+
+// A heater short of its duty keeps its numbers and says so; a unit without a fan duty goes nowhere.
+TEST_F(UnitWindowTest, ShortHeaterIsSaidAndAZeroDutyIsNotHandedOn)
+{
+    auto window = makeWindow(UnitKind::Heater);
+    calculate(window.get());
+    ASSERT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    auto* grid = child<QTableWidget>(window.get(), u"StringGridResult"_s);
+    int small = 0; // the column of the 5 kW electric heater, "ЭНВ 220 В"
+    for (int c = 1; c < grid->columnCount(); ++c) {
+        if (grid->item(0, c)->text().contains(u"ЭНВ 220"_s))
+            small = c;
+    }
+    ASSERT_GT(small, 0);
+    window->chooseHeater(small);
+    const THeaterVariant& heater = window->unitRun().variants.heaters[size_t(small - 1)];
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.first(), heaterShortfallMessage(heater, systemDecimalSeparator()));
+    EXPECT_TRUE(messages.first().contains(u"(5 кВт) меньше требуемой"_s)) << messages.first().toStdString();
+    EXPECT_EQ(window->unitRun().heaterColumn, small); // the choice and its numbers stand
+    messages.clear();
+    window->chooseHeater(1);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+
+    // Without heating and cooling, free pressure and elements, the fan would get 0 Pa.
+    auto plain = makeWindow(UnitKind::Plain);
+    setText(plain.get(), u"Input_Psvob_without"_s, u"0"_s);
+    calculate(plain.get());
+    ASSERT_TRUE(messages.isEmpty());
+    bool handedOn = false;
+    QObject::connect(plain.get(), &TMDIChildPritoch::fanSelectionRequested, [&] { handedOn = true; });
+    click(plain.get(), u"bFanSelection"_s);
+    EXPECT_FALSE(handedOn);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(
+        messages.first().startsWith(u"Суммарное сопротивление модульной системы должно быть больше нуля"_s));
 }
 
 TEST_F(UnitWindowTest, UnreadableProjectChangesNothing)
