@@ -1,5 +1,7 @@
 #include "calcreport/MethodRange.h"
 
+#include "common/FiniteResult.h"
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -25,7 +27,7 @@ QString belowAbsoluteZeroMessage()
 std::optional<QString> undefinedQuantity(std::initializer_list<NamedQuantity> quantities)
 {
     for (const NamedQuantity& q : quantities) {
-        if (q.value && !std::isfinite(*q.value))
+        if (!isFiniteResult(q.value))
             return QString::fromUtf16(q.symbol);
     }
     return std::nullopt;
