@@ -47,7 +47,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The optimised build keeps debug information for the benchmarks; the package does without it.
 set(CPACK_STRIP_FILES ON)
-# What the libraries do not tell: Qt's database drivers and window-system plugins, the fonts of the forms.
+# What the libraries do not tell: Qt's database drivers and window-system plugins, Qt's own Russian texts
+# (the buttons and captions of its dialogs), the fonts of the forms.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")
+  "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core")
 include(CPack)

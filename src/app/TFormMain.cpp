@@ -11,6 +11,7 @@
 #include "app/TForm_Nagrev_Dialog.h"
 #include "app/TaskActions.h"
 #include "app/TaskWindowFactory.h"
+#include "app/WindowsMenu.h"
 #include "ui/Hints.h"
 #include "ui/InnerWindowShortcuts.h"
 #include "ui/MenuMerge.h"
@@ -136,6 +137,13 @@ void TFormMain::createMenus()
         if (item.separatorAfter)
             descriptions->addSeparator();
     }
+
+    QMenu* windows
+        = addFrameMenu(QStringLiteral("О&кна"), QStringLiteral("Окна|Открытые окна и их расположение"), 3);
+    windows->setObjectName(QStringLiteral("MenuWindows"));
+    connect(windows, &QMenu::aboutToShow, this,
+        [this, windows] { fillWindowsMenu(windows, m_workspace, m_startMenuWindow); });
+    fillWindowsMenu(windows, m_workspace, m_startMenuWindow);
 
     QMenu* help = addFrameMenu(QStringLiteral("&Справка"), QStringLiteral("Справка"), 3);
     help->setObjectName(QStringLiteral("MenuHelp"));

@@ -265,7 +265,7 @@ TEST_F(Frame, MenusOfTheActiveTaskWindowJoinTheMenuBar)
     auto* own = new QMenu(u"Расчет"_s, withMenu);
     ui::setMergeGroup(own, 1);
     QWidget* without = open(u"ActionSmkFanParams"_s);
-    EXPECT_EQ(frame->menuBar()->actions().size(), 3);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 4);
 
     frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(withMenu->parentWidget()));
     settle();
@@ -273,11 +273,48 @@ TEST_F(Frame, MenusOfTheActiveTaskWindowJoinTheMenuBar)
     for (QAction* item : frame->menuBar()->actions())
         titles.append(item->text());
     // The smoke-exhaust calculation brings its "Файл" menu; the one added here follows it.
-    EXPECT_EQ(titles, QStringList({u"&Открыть"_s, u"Файл"_s, u"Расчет"_s, u"Описание"_s, u"&Справка"_s}));
+    EXPECT_EQ(titles,
+        QStringList({u"&Открыть"_s, u"Файл"_s, u"Расчет"_s, u"Описание"_s, u"О&кна"_s, u"&Справка"_s}));
 
     frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(without->parentWidget()));
     settle();
-    EXPECT_EQ(frame->menuBar()->actions().size(), 3);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 4);
+}
+
+// With maximised task windows the "Окна" menu is the way to the others: it lists every task window, the
+// active one ticked, brings the one chosen forward and arranges them all.
+TEST_F(Frame, WindowsMenuListsTheTaskWindowsAndBringsOneForward)
+{
+    QWidget* first = open(u"ActionDelSmkCalc"_s);
+    QWidget* second = open(u"ActionSmkFanSelect"_s);
+    for (QMdiSubWindow* child : children())
+        child->showMaximized();
+    settle();
+    auto* menu = frame->findChild<QMenu*>(u"MenuWindows"_s);
+    ASSERT_NE(menu, nullptr);
+    Q_EMIT menu->aboutToShow();
+    QStringList listed;
+    QAction* firstItem = nullptr;
+    for (QAction* item : menu->actions()) {
+        if (!item->isCheckable())
+            continue;
+        listed.append(item->text());
+        EXPECT_EQ(item->isChecked(), item->text().endsWith(second->windowTitle()))
+            << item->text().toStdString();
+        if (item->text().endsWith(first->windowTitle()))
+            firstItem = item;
+    }
+    EXPECT_EQ(listed, QStringList({u"&1 "_s + first->windowTitle(), u"&2 "_s + second->windowTitle()}));
+    ASSERT_NE(firstItem, nullptr);
+    firstItem->trigger();
+    settle();
+    EXPECT_EQ(frame->workspace()->activeSubWindow()->widget(), first);
+
+    menu->findChild<QAction*>(u"ActionTile"_s)->trigger();
+    settle();
+    const QRect a = first->parentWidget()->geometry();
+    const QRect b = second->parentWidget()->geometry();
+    EXPECT_FALSE(a.intersects(b)) << "tiled windows lie side by side";
 }
 
 TEST_F(Frame, ClosingTheFrameCreatesNoStartMenu)

@@ -26,6 +26,11 @@ grep -qx 'Exec=zfn' "$desktop" || fail "the desktop entry does not start zfn"
 grep -qx 'Icon=zfn' "$desktop" || fail "the desktop entry names no icon"
 [ -f "$root/usr/share/icons/hicolor/128x128/apps/zfn.png" ] || fail "the icon is not installed"
 
+# The package names what the program needs at run time that no library tells, Qt's Russian texts among them.
+for need in libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins qt6-translations-l10n fonts-liberation2; do
+  grep -q "$need" "$build/CPackConfig.cmake" || fail "the package does not depend on $need"
+done
+
 # Run from elsewhere: the program finds its catalogue beside itself, not in the current folder.
 cd "$root"
 cli="$root/usr/bin/zfn-cli"

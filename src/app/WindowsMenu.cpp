@@ -1,0 +1,45 @@
+#include "app/WindowsMenu.h"
+
+#include "ui/Hints.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+void fillWindowsMenu(QMenu* menu, QMdiArea* workspace, const QMdiSubWindow* startMenu)
+{
+    menu->clear();
+    QList<QMdiSubWindow*> tasks;
+    for (QMdiSubWindow* sub : workspace->subWindowList()) {
+        if (sub != startMenu && sub->widget() && !sub->isHidden())
+            tasks.append(sub);
+    }
+    QAction* cascade = menu->addAction(u"&Каскадом"_s, workspace, &QMdiArea::cascadeSubWindows);
+    cascade->setObjectName(u"ActionCascade"_s);
+    ui::setHint(cascade, u"Каскадом|Расположить окна каскадом"_s);
+    QAction* tile = menu->addAction(u"&Мозаикой"_s, workspace, &QMdiArea::tileSubWindows);
+    tile->setObjectName(u"ActionTile"_s);
+    ui::setHint(tile, u"Мозаикой|Расположить окна рядом, без перекрытия"_s);
+    cascade->setEnabled(!tasks.isEmpty());
+    tile->setEnabled(!tasks.isEmpty());
+    if (tasks.isEmpty())
+        return;
+    menu->addSeparator();
+    for (qsizetype i = 0; i < tasks.size(); ++i) {
+        QMdiSubWindow* sub = tasks[i];
+        const QString number = i < 9 ? u"&"_s + QString::number(i + 1) : QString::number(i + 1);
+        QAction* item = menu->addAction(number + u' ' + sub->widget()->windowTitle());
+        item->setCheckable(true);
+        item->setChecked(sub == workspace->activeSubWindow());
+        QObject::connect(item, &QAction::triggered, workspace, [workspace, sub = QPointer(sub)] {
+            if (!sub)
+                return;
+            if (sub->isMinimized())
+                sub->showNormal();
+            workspace->setActiveSubWindow(sub);
+        });
+    }
+}
