@@ -5,6 +5,7 @@
 #include "app/TForm_Animate.h"
 #include "app/TForm_Foto.h"
 #include "common/ProgramFolder.h"
+#include "ui/DialogOwner.h"
 
 ProgramContext::ProgramContext(QWidget* owner)
     : m_windows(owner, *this)
@@ -28,7 +29,7 @@ bool ProgramContext::showPhoto(const QString& caption, const QString& fileName)
 {
     TForm_Foto* photo = m_windows.get<TForm_Foto>();
     photo->setWindowTitle(caption);
-    photo->show();
+    ui::showAboveRequester(photo);
     photo->setCentred(true);
     return photo->loadPicture(programFilePath(fileName));
 }

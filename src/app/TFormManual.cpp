@@ -3,6 +3,7 @@
 #include "app/DescriptionItems.h"
 #include "app/RichTextFile.h"
 #include "app/WindowPlacement.h"
+#include "ui/DialogOwner.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 
@@ -51,9 +52,7 @@ TFormManual::TFormManual(QWidget* parent)
 
 void TFormManual::showItem(const DescriptionItem& item)
 {
-    show();
-    raise();
-    activateWindow();
+    ui::showAboveRequester(this);
     if (!item.windowCaption.isEmpty())
         setWindowTitle(item.windowCaption);
     if (!loadRichTextFile(m_text, item.rtfFile))

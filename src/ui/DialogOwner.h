@@ -13,4 +13,9 @@ QWidget* dialogOwner(QWidget* raiser = nullptr);
 // a results window), so that it never opens hidden underneath one while it waits for the user.
 void keepAboveStayOnTopWindows(QWidget* dialog);
 
+// Shows a window the user asked for (a description, a photo) above the window that asked for it, even
+// when that one stays on top (the results of a curtain): the shown window stays on top as long as such a
+// window is open, and is an ordinary window again once none is.
+void showAboveRequester(QWidget* window);
+
 } // namespace ui

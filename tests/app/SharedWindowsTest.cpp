@@ -8,6 +8,7 @@
 #include "app/TForm_Foto.h"
 #include "fans/SelectedFan.h"
 #include "fans/ui/FansFoundWindow.h"
+#include "ui/DialogOwner.h"
 #include "ui/Messages.h"
 
 #include <QDesktopServices>
@@ -238,6 +239,29 @@ TEST(DescriptionWindow, PrintHandsOverTheShownTextWithTheItemsTitleAndPicture)
     EXPECT_EQ(print.at(0).at(0).toString(), item.reportTitle);
     EXPECT_EQ(print.at(0).at(1).value<QTextDocument*>(), manual.document());
     EXPECT_EQ(print.at(0).at(2).toString(), item.reportPicture);
+}
+
+// A description or a photo asked for from a window that stays on top (the results of a curtain) opens
+// above it, not hidden underneath; once no such window is open they are ordinary windows again.
+TEST(DescriptionWindow, OpensAboveAStayOnTopRequester)
+{
+    ui::setMessageSink([](const QString&, ui::MessageKind) {});
+    QWidget requester(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint);
+    requester.show();
+    TFormManual manual;
+    TForm_Foto photo;
+    manual.showItem(descriptionItems().at(2));
+    ui::showAboveRequester(&photo);
+    for (const QWidget* shown : {static_cast<QWidget*>(&manual), static_cast<QWidget*>(&photo)}) {
+        EXPECT_TRUE(shown->isVisible());
+        EXPECT_TRUE(shown->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    requester.hide();
+    manual.showItem(descriptionItems().at(2));
+    EXPECT_TRUE(manual.isVisible());
+    EXPECT_FALSE(manual.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ui::setMessageSink({});
 }
 
 #include "SharedWindowsTest.moc"
