@@ -1,5 +1,7 @@
 #include "common/AtomicSave.h"
 
+#include "common/SystemReason.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -8,11 +10,11 @@
 #include <QUuid>
 #include <filesystem>
 
-SaveOutcome SaveOutcome::failed(QString platformError)
+SaveOutcome SaveOutcome::failed(const QString& platformError)
 {
     if (platformError.isEmpty())
-        platformError = QStringLiteral("Unknown error");
-    return SaveOutcome(std::move(platformError), false);
+        return SaveOutcome(QStringLiteral("Неизвестная ошибка"), false);
+    return SaveOutcome(systemReason(platformError), false);
 }
 
 namespace {
@@ -85,7 +87,7 @@ SaveOutcome FileSetSave::commit()
         std::filesystem::rename(
             QFile::encodeName(it->first).toStdString(), QFile::encodeName(it->second).toStdString(), error);
         if (error)
-            return SaveOutcome::failed(QString::fromLocal8Bit(error.message().c_str()));
+            return SaveOutcome::failed(systemReason(error.value()));
     }
     return SaveOutcome::done();
 }

@@ -8,12 +8,12 @@
 
 class QIODevice;
 
-// What became of a save: done, or failed with the platform's text of the fault (e.g. "No space left
-// on device"), which the user sees after the program's own message.
+// What became of a save: done, or failed with the system's reason (in Russian for the common causes,
+// e.g. "Нет места на диске"), which the user sees after the program's own message.
 class SaveOutcome {
 public:
     static SaveOutcome done() { return SaveOutcome(QString()); }
-    static SaveOutcome failed(QString platformError);
+    static SaveOutcome failed(const QString& platformError);
 
     bool saved() const { return m_saved; }
     explicit operator bool() const { return m_saved; }

@@ -1,6 +1,7 @@
 #include "common/SqliteStatement.h"
 
 #include "common/StoreError.h"
+#include "common/SystemReason.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -62,7 +63,7 @@ QString sqliteSystemReason(const QSqlDatabase& db)
 {
     sqlite3* handle = sqliteHandle(db);
     const int error = handle ? sqlite3_system_errno(handle) : 0;
-    return error != 0 ? qt_error_string(error) : QString();
+    return error != 0 ? systemReason(error) : QString();
 }
 
 SqliteStatement::SqliteStatement(sqlite3* db, const QString& sql)

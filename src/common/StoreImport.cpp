@@ -4,6 +4,7 @@
 #include "common/SqliteStatement.h"
 #include "common/StoreDialect.h"
 #include "common/StoreError.h"
+#include "common/SystemReason.h"
 
 #include <QDir>
 #include <QFile>
@@ -220,7 +221,7 @@ std::vector<ImportedTable> writeCatalogue(const std::vector<PreparedTable>& tabl
         QFile::encodeName(QFileInfo(target).absolutePath()).toStdString(), folderError);
     if (folderError)
         throw CatalogueError(QStringLiteral("Не удалось создать папку для %1: %2")
-                                 .arg(target, QString::fromLocal8Bit(folderError.message().c_str())));
+                                 .arg(target, systemReason(folderError.value())));
     const QString building = target + QStringLiteral(".building");
     QFile::remove(building);
 
@@ -230,7 +231,7 @@ std::vector<ImportedTable> writeCatalogue(const std::vector<PreparedTable>& tabl
         // SQLite would only say that it cannot open the database file.
         QFile probe(building);
         if (!probe.open(QIODevice::WriteOnly))
-            throw CatalogueError(QStringLiteral("%1: %2").arg(target, probe.errorString()));
+            throw CatalogueError(QStringLiteral("%1: %2").arg(target, systemReason(probe.errorString())));
         probe.close();
         AliasConfig file;
         file.database = building;
@@ -254,8 +255,7 @@ std::vector<ImportedTable> writeCatalogue(const std::vector<PreparedTable>& tabl
     std::filesystem::rename(building.toStdString(), target.toStdString(), error);
     if (error) {
         QFile::remove(building);
-        throw CatalogueError(
-            QStringLiteral("%1: %2").arg(target, QString::fromLocal8Bit(error.message().c_str())));
+        throw CatalogueError(QStringLiteral("%1: %2").arg(target, systemReason(error.value())));
     }
     return imported;
 }

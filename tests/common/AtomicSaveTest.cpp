@@ -1,5 +1,6 @@
 #include "common/AtomicSave.h"
 #include "common/FixedRecord.h"
+#include "common/SystemReason.h"
 #include "curtains/CurtainProjectFile.h"
 #include "fans/CatalogueGenerator.h"
 #include "fans/CatalogueGeneratorTsv.h"
@@ -34,7 +35,7 @@ QByteArray randomBytes(qsizetype size)
 // large ones written straight through.
 TEST(AtomicSave, AFullDiskKeepsTheOldFileAndSaysWhy)
 {
-    const QString tooLarge = qt_error_string(EFBIG);
+    const QString tooLarge = systemReason(EFBIG);
     const QByteArray large = randomBytes(200'000);
     const struct {
         const char* what;
@@ -106,4 +107,27 @@ TEST(AtomicSave, AFullDiskKeepsTheOldFileAndSaysWhy)
         EXPECT_EQ(s.save(path), QString());
         EXPECT_NE(fileBytes(path), old);
     }
+}
+
+// The user reads why a save failed in Russian for the common causes; a rarer one keeps the system's text.
+TEST(SystemReason, CommonCausesInRussianOthersAsTheSystemSays)
+{
+    const std::pair<int, QString> common[] = {
+        {EACCES, u"Нет прав доступа"_s},
+        {EPERM, u"Операция не разрешена"_s},
+        {ENOSPC, u"Нет места на диске"_s},
+        {EROFS, u"Файловая система доступна только для чтения"_s},
+        {ENOENT, u"Нет такого файла или папки"_s},
+    };
+    for (const auto& [code, russian] : common) {
+        EXPECT_EQ(systemReason(code), russian);
+        EXPECT_EQ(systemReason(qt_error_string(code)), russian) << "the system's text of the same fault";
+    }
+    EXPECT_EQ(systemReason(EBUSY), qt_error_string(EBUSY));
+    EXPECT_EQ(systemReason(u"Ошибка кодировщика JPEG"_s), u"Ошибка кодировщика JPEG"_s);
+
+    // A save into a folder that is not there says so in Russian.
+    QTemporaryDir dir;
+    EXPECT_EQ(saveFileAtomically(dir.filePath(u"missing/file.bin"_s), "x"_ba).error(),
+        u"Нет такого файла или папки"_s);
 }

@@ -3,6 +3,7 @@
 #include "common/StoreImport.h"
 #include "common/StoreQuery.h"
 #include "common/StoreTable.h"
+#include "common/SystemReason.h"
 #include "support/FileSizeLimit.h"
 #include "support/StoreEngines.h"
 
@@ -290,7 +291,7 @@ TEST(Store, ImportOntoAFullDiskOrABadFolderSaysTheSystemsReason)
         return QString();
     });
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, out + u": "_s + qt_error_string(EFBIG));
+    EXPECT_EQ(*error, out + u": "_s + systemReason(EFBIG));
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
@@ -301,7 +302,7 @@ TEST(Store, ImportOntoAFullDiskOrABadFolderSaysTheSystemsReason)
         importTsvFolder(sources, dir.filePath(u"src/big.tsv/out.sqlite"_s), {});
         FAIL() << "no error";
     } catch (const CatalogueError& e) {
-        EXPECT_TRUE(e.message().endsWith(qt_error_string(ENOTDIR))) << e.message().toStdString();
+        EXPECT_TRUE(e.message().endsWith(systemReason(ENOTDIR))) << e.message().toStdString();
     }
 }
 

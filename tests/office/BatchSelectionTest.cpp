@@ -486,7 +486,8 @@ TEST(ScheduleExample, OutThatCannotBeWrittenKeepsTheOldFile)
     old.close();
     const QStringList arguments {u"select-batch"_s, u"--schedule"_s,
         testSourcePath(u"../docs/schedule-example.csv"_s), u"--out"_s, out};
-    // zfn-cli inherits the limit and the ignored signal: its writes past 1 KiB fail with "File too large".
+    // zfn-cli inherits the limit and the ignored signal: its writes past 1 KiB fail with "File too large"
+    // (said in Russian).
     rlimit unlimited {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
     const rlimit limit {1024, unlimited.rlim_max};
@@ -499,7 +500,7 @@ TEST(ScheduleExample, OutThatCannotBeWrittenKeepsTheOldFile)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     EXPECT_TRUE(
-        QString::fromUtf8(run.err).startsWith(u"Не удалось записать "_s + out + u": File too large"_s))
+        QString::fromUtf8(run.err).startsWith(u"Не удалось записать "_s + out + u": Файл слишком велик"_s))
         << run.err.toStdString();
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old\n");

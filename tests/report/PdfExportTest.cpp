@@ -1,4 +1,5 @@
 #include "printing/PdfExport.h"
+#include "common/SystemReason.h"
 #include "printing/ReportEngine.h"
 #include "printing/ReportFile.h"
 #include "report/ReportFixtures.h"
@@ -115,7 +116,7 @@ TEST_F(PdfExport, AFullDiskKeepsTheOldFileAndSaysWhy)
             });
             ASSERT_TRUE(error.has_value());
             EXPECT_TRUE(error->startsWith(s.message)) << error->toStdString();
-            EXPECT_TRUE(error->endsWith(u'\n' + qt_error_string(EFBIG))) << error->toStdString();
+            EXPECT_TRUE(error->endsWith(u'\n' + systemReason(EFBIG))) << error->toStdString();
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
             EXPECT_EQ(file.readAll(), old);

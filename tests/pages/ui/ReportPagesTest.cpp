@@ -1,5 +1,6 @@
 #include "pages/ReportPages.h"
 #include "calcreport/CalculationReport.h"
+#include "common/SystemReason.h"
 #include "pages/Jpeg.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
@@ -115,7 +116,7 @@ TEST(ReportPagesTest, PagesReplaceTheOldSetAllOrNothing)
     const auto error = saveWithFileSizeLimit(
         rlim_t(largest - 1), [&] { return savePageImages(*files, chosen).error.value_or(QString()); });
     ASSERT_TRUE(error.has_value());
-    EXPECT_TRUE(error->endsWith(qt_error_string(EFBIG))) << error->toStdString();
+    EXPECT_TRUE(error->endsWith(systemReason(EFBIG))) << error->toStdString();
     for (int n = 1; n <= 3; ++n)
         EXPECT_EQ(fileBytes(pageImagePath(chosen, n)), old[n - 1]) << "page " << n;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3) << "nothing staged is left";
@@ -138,6 +139,6 @@ TEST(ReportPagesTest, PdfOnAFullDiskKeepsTheOldFile)
     const auto error = saveWithFileSizeLimit(
         rlim_t(old.size() / 2), [&] { return savePdf(pdf, path).error.value_or(QString()); });
     ASSERT_TRUE(error.has_value());
-    EXPECT_TRUE(error->endsWith(qt_error_string(EFBIG))) << error->toStdString();
+    EXPECT_TRUE(error->endsWith(systemReason(EFBIG))) << error->toStdString();
     EXPECT_EQ(fileBytes(path), old);
 }
