@@ -60,8 +60,8 @@ QByteArray encodeJpeg(const QImage& image, JpegStyle style)
     if (style.grey)
         jpeg_set_colorspace(&info, JCS_GRAYSCALE);
     jpeg_set_quality(&info, style.quality, TRUE);
-    // Huffman tables made for the picture: smaller files for the same pixels.
-    info.optimize_coding = TRUE;
+    // Huffman tables made for each picture would save some 5 % at twice the encoding time: the standard
+    // tables stay.
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));
