@@ -52,11 +52,14 @@ QByteArray tenPageReport()
 
 void BM_SaveTenPageImages(benchmark::State& state)
 {
-    static int argc = 1;
-    static char name[] = "zfn_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
+    // Another benchmark may have started the application already.
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "zfn_bench";
+        static char* argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QGuiApplication app(argc, argv);
+    }
     const QByteArray rtf = tenPageReport();
     QTemporaryDir dir;
     for (auto _ : state) {

@@ -16,6 +16,7 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <algorithm>
 
 // Resources of a static library are registered by hand, once, at global scope.
 static void initPagesResources()
@@ -48,6 +49,10 @@ QSizeF framePageSize()
     return {(frameRight - frameLeft) / 15.0, (frameBottom - frameTop) / 15.0};
 }
 
+// Grey pages: the report is black text on white, and the header reads as well in grey. Quality 40 keeps
+// the letters as crisp to the eye as the former colour pages at quality 75 (docs/PERFORMANCE.md).
+constexpr JpegStyle pageJpegStyle {true, 40};
+
 } // namespace
 
 QImage headerPicture()
@@ -62,9 +67,30 @@ QImage headerPicture()
     return picture;
 }
 
+namespace {
+
+// The rows of the header picture down to its last drawn one, in the pixel format of the pages: the rest
+// of the picture is white paper, so pages and PDFs draw and hold only this strip.
+const QImage& headerStrip()
+{
+    static const QImage strip = [] {
+        const QImage picture = headerPicture().convertToFormat(QImage::Format_RGB32);
+        int rows = picture.height();
+        const auto white = [&picture](int y) {
+            const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            return std::all_of(line, line + picture.width(), [](QRgb pixel) { return qGray(pixel) >= 250; });
+        };
+        while (rows > 0 && white(rows - 1))
+            --rows;
+        return picture.copy(0, 0, picture.width(), rows);
+    }();
+    return strip;
+}
+
+} // namespace
+
 ReportPages::ReportPages(const QByteArray& rtf)
     : m_document(std::make_unique<QTextDocument>())
-    , m_header(headerPicture())
 {
     rtf::readRtf(rtf, *m_document);
     m_document->setDocumentMargin(0);
@@ -78,45 +104,45 @@ int ReportPages::pageCount() const
     return std::max(1, m_document->documentLayout()->pageCount());
 }
 
+void ReportPages::paint(QPainter& painter, int number) const
+{
+    painter.save();
+    painter.drawImage(0, 0, headerStrip());
+
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(qRound(12.0 * pagePixelsPerInch / 72.0));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QString label = QString::number(number);
+    const QFontMetrics metrics(font, painter.device());
+    const int x = (pageWidth - metrics.horizontalAdvance(label)) / 2;
+    const int top = pageHeight - metrics.height() - qRound(pagePixelsPerInch * 0.16);
+    painter.drawText(x, top + metrics.ascent(), label);
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QSizeF size = framePageSize();
+    painter.translate(twipsToPagePixels(frameLeft), twipsToPagePixels(frameTop));
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(QPointF(0, 0), size));
+    const double offset = (number - 1) * size.height();
+    painter.translate(0, -offset);
+    m_document->drawContents(&painter, QRectF(QPointF(0, offset), size));
+    painter.restore();
+}
+
 QImage ReportPages::page(int number) const
 {
-    QImage frame(pageWidth, pageHeight, QImage::Format_RGB32);
-    frame.fill(Qt::white);
-    QImage text = frame;
+    QImage image(pageWidth, pageHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
     {
-        QPainter painter(&frame);
-        painter.drawImage(0, 0, m_header);
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(qRound(12.0 * pagePixelsPerInch / 72.0));
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        const QString label = QString::number(number);
-        const QFontMetrics metrics(font);
-        const int x = (pageWidth - metrics.horizontalAdvance(label)) / 2;
-        const int top = pageHeight - metrics.height() - qRound(pagePixelsPerInch * 0.16);
-        painter.drawText(x, top + metrics.ascent(), label);
+        QPainter painter(&image);
+        paint(painter, number);
     }
-    {
-        QPainter painter(&text);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        const QSizeF size = framePageSize();
-        painter.translate(twipsToPagePixels(frameLeft), twipsToPagePixels(frameTop));
-        painter.scale(scale, scale);
-        painter.setClipRect(QRectF(QPointF(0, 0), size));
-        const double offset = (number - 1) * size.height();
-        painter.translate(0, -offset);
-        m_document->drawContents(&painter, QRectF(QPointF(0, offset), size));
-    }
-    // Dark pixels of either picture survive.
-    QPainter combine(&frame);
-    combine.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    combine.drawImage(0, 0, text);
-    combine.end();
     const int dotsPerMeter = qRound(pagePixelsPerInch / 0.0254);
-    frame.setDotsPerMeterX(dotsPerMeter);
-    frame.setDotsPerMeterY(dotsPerMeter);
-    return frame;
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    return image;
 }
 
 QString pageImagePath(const QString& chosenFileName, int number)
@@ -134,7 +160,7 @@ std::optional<QList<QByteArray>> pageImageFiles(const QByteArray& rtf)
     const ReportPages report(rtf);
     QList<QByteArray> files;
     for (int n = 1; n <= report.pageCount(); ++n) {
-        files << encodeJpeg(report.page(n));
+        files << encodeJpeg(report.page(n), pageJpegStyle);
         if (files.last().isEmpty())
             return std::nullopt;
     }
@@ -188,16 +214,19 @@ ReportPdf reportPdf(const QByteArray& rtf)
     QBuffer device;
     device.open(QIODevice::WriteOnly);
     {
+        // The pages keep their 7.5 × 10 inch size, centred on A4; text stays text, in embedded fonts.
         QPdfWriter pdf(&device);
         pdf.setResolution(pagePixelsPerInch);
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(QSizeF(7.5, 10), QPageSize::Inch), QPageLayout::Portrait, QMarginsF()));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         pdf.setTitle(QStringLiteral("Отчет"));
+        pdf.setCreator(QStringLiteral("ЗФН-подбор"));
+        const QSizeF paper = QPageSize(QPageSize::A4).sizePoints() * (pagePixelsPerInch / 72.0);
         QPainter painter(&pdf);
+        painter.translate((paper.width() - pageWidth) / 2.0, (paper.height() - pageHeight) / 2.0);
         for (int n = 1; n <= report.pageCount(); ++n) {
             if (n > 1)
                 pdf.newPage();
-            painter.drawImage(QRect(0, 0, pageWidth, pageHeight), report.page(n));
+            report.paint(painter, n);
         }
     }
     return {device.data(), report.pageCount()};

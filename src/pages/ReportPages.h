@@ -7,11 +7,13 @@
 #include <memory>
 #include <optional>
 
+class QPainter;
 class QTextDocument;
 
 // The calculation report as pages: 7.5 × 10 inch pages at 150 pixels per inch (1125 × 1500 pixels) with
 // the maker's header picture, the report text in its frame and the page number centred at the foot,
-// saved as JPEG images (base_1.jpg, base_2.jpg, …) or as one PDF of the same pages.
+// saved as JPEG images (base_1.jpg, base_2.jpg, …) or as one PDF of the same pages on A4, whose text
+// stays text. Both are drawn by one routine, so the pictures and the PDF cannot differ.
 namespace pages {
 
 inline constexpr int pageWidth = 1125;
@@ -27,12 +29,13 @@ public:
     ~ReportPages();
 
     int pageCount() const;
-    // Page n, counted from 1.
+    // Page n, counted from 1, as a picture.
     QImage page(int number) const;
+    // Draws page n on white paper in page pixels (the painter maps 1125 × 1500 onto the page).
+    void paint(QPainter& painter, int number) const;
 
 private:
     std::unique_ptr<QTextDocument> m_document;
-    QImage m_header;
 };
 
 // The file of page n: the chosen name without its extension, "_", n and ".jpg" ("Отчет.txt" gives
@@ -51,7 +54,7 @@ std::optional<QList<QByteArray>> pageImageFiles(const QByteArray& rtf);
 PagesWritten savePageImages(const QList<QByteArray>& files, const QString& chosenFileName);
 PagesWritten writePageImages(const QByteArray& rtf, const QString& chosenFileName);
 
-// Every page in one PDF document.
+// Every page in one PDF document: A4 paper with each 7.5 × 10 inch page centred at its own size.
 struct ReportPdf {
     QByteArray bytes;
     int pages = 0;

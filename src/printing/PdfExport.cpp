@@ -3,8 +3,10 @@
 #include "common/AtomicSave.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 
 namespace report {
 
@@ -23,6 +25,22 @@ QPageSize paperPageSize(const PreparedReport& report)
     return QPageSize(report.paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
 }
 
+QPageSize systemPaper()
+{
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                        : QPageSize::A4);
+}
+
+QRectF fittedPage(const QSizeF& formMm, const QSizeF& paperMm)
+{
+    if (formMm.isEmpty() || paperMm.isEmpty())
+        return {};
+    const double scale
+        = std::min({1.0, paperMm.width() / formMm.width(), paperMm.height() / formMm.height()});
+    const QSizeF size = formMm * scale;
+    return {QPointF((paperMm.width() - size.width()) / 2.0, 0.0), size};
+}
+
 bool exportPdf(const PreparedReport& report, const QString& path, QString* error)
 {
     const QString failure
@@ -36,12 +54,14 @@ bool exportPdf(const PreparedReport& report, const QString& path, QString* error
         writer.setTitle(report.title);
         writer.setCreator(QStringLiteral("ЗФН-подбор"));
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(paperPageSize(report), QPageLayout::Portrait, QMarginsF()));
+        const QPageSize paper = systemPaper();
+        writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
             return false;
-        const QRectF target(0, 0, report.paperMm.width() / 25.4 * kPdfResolution,
-            report.paperMm.height() / 25.4 * kPdfResolution);
+        const QRectF fitted = fittedPage(report.paperMm, paper.size(QPageSize::Millimeter));
+        const double pixelsPerMm = kPdfResolution / 25.4;
+        const QRectF target(fitted.topLeft() * pixelsPerMm, fitted.size() * pixelsPerMm);
         for (int i = 0; i < report.pageCount(); ++i) {
             if (i > 0)
                 writer.newPage();

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 
 namespace ui {
 
@@ -23,12 +24,15 @@ QString withDefaultSuffix(const QString& path, const QString& defaultSuffix)
     return path + QLatin1Char('.') + defaultSuffix;
 }
 
-QString runDialog(QWidget* parent, const FileDialogRequest& request)
+FileDialogChoice runDialog(QWidget* parent, const FileDialogRequest& request)
 {
-    if (const FileDialogAnswer& answer = answerOverride())
-        return withDefaultSuffix(answer(request), request.defaultSuffix);
+    if (const FileDialogAnswer& answer = answerOverride()) {
+        const FileDialogChoice choice = answer(request);
+        return {withDefaultSuffix(choice.path, request.defaultSuffix), choice.filter};
+    }
 
-    QFileDialog dialog(dialogOwner(parent), request.caption, QString(), toQtFilter(request.filter));
+    const QString filters = toQtFilter(request.filter);
+    QFileDialog dialog(dialogOwner(parent), request.caption, QString(), filters);
     keepAboveStayOnTopWindows(&dialog);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (request.kind == FileDialogKind::Open) {
@@ -45,7 +49,9 @@ QString runDialog(QWidget* parent, const FileDialogRequest& request)
         dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return withDefaultSuffix(dialog.selectedFiles().constFirst(), request.defaultSuffix);
+    const int filter = int(filters.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter()));
+    return {
+        withDefaultSuffix(dialog.selectedFiles().constFirst(), request.defaultSuffix), std::max(0, filter)};
 }
 
 } // namespace
@@ -75,13 +81,19 @@ void setFileDialogAnswer(FileDialogAnswer answer)
 QString getOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
     const QString& defaultSuffix, const QString& initialName)
 {
-    return runDialog(parent, {FileDialogKind::Open, caption, filter, defaultSuffix, initialName});
+    return runDialog(parent, {FileDialogKind::Open, caption, filter, defaultSuffix, initialName}).path;
 }
 
 QString getSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
     const QString& defaultSuffix, const QString& initialName)
 {
-    return runDialog(parent, {FileDialogKind::Save, caption, filter, defaultSuffix, initialName});
+    return runDialog(parent, {FileDialogKind::Save, caption, filter, defaultSuffix, initialName}).path;
+}
+
+FileDialogChoice getSaveFileChoice(
+    QWidget* parent, const QString& caption, const QString& filter, const QString& initialName)
+{
+    return runDialog(parent, {FileDialogKind::Save, caption, filter, QString(), initialName});
 }
 
 } // namespace ui

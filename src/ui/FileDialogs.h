@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QWidget;
 
@@ -20,6 +21,20 @@ QString getOpenFileName(QWidget* parent, const QString& caption, const QString& 
 QString getSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
     const QString& defaultSuffix, const QString& initialName = {});
 
+// A save dialog whose filter decides what is written: the path as typed (no extension is added) and the
+// filter chosen, counted from 0 in the order of `filter`.
+struct FileDialogChoice {
+    FileDialogChoice(QString chosenPath = {}, int chosenFilter = 0)
+        : path(std::move(chosenPath))
+        , filter(chosenFilter)
+    {
+    }
+    QString path; // empty = cancel
+    int filter;
+};
+FileDialogChoice getSaveFileChoice(
+    QWidget* parent, const QString& caption, const QString& filter, const QString& initialName = {});
+
 // What a dialog was asked; tests receive it in their answering function.
 enum class FileDialogKind { Open, Save };
 struct FileDialogRequest {
@@ -30,9 +45,9 @@ struct FileDialogRequest {
     QString initialName;
 };
 
-// Replaces the dialogs by a function returning the chosen path (empty = cancel). An empty function
-// restores the dialogs.
-using FileDialogAnswer = std::function<QString(const FileDialogRequest& request)>;
+// Replaces the dialogs by a function returning the chosen path (empty = cancel), and for
+// getSaveFileChoice the chosen filter. An empty function restores the dialogs.
+using FileDialogAnswer = std::function<FileDialogChoice(const FileDialogRequest& request)>;
 void setFileDialogAnswer(FileDialogAnswer answer);
 
 // Turns the program's "Caption|pattern|Caption|pattern" filter into Qt's "Caption (pattern);;..." form;

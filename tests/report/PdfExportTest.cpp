@@ -2,6 +2,7 @@
 #include "common/SystemReason.h"
 #include "printing/ReportEngine.h"
 #include "printing/ReportFile.h"
+#include "printing/ReportUnits.h"
 #include "report/ReportFixtures.h"
 #include "support/FileSizeLimit.h"
 #include "support/PdfText.h"
@@ -10,7 +11,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -70,6 +74,48 @@ TEST_F(PdfExport, PrintingGoesThroughTheSamePages)
     ASSERT_TRUE(host.report().printTo(printer, false));
     expectDescriptionPages(path, prepareReport(host.report()).pageCount());
     EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+}
+
+// A form laid out on Letter goes on the system's A4 whole: scaled to the paper's width, never cut at its
+// right edge, its text still text in embedded fonts.
+TEST_F(PdfExport, LetterFormIsFittedToA4)
+{
+    const QSizeF letter(215.9, 279.4);
+    const QSizeF a4(210.0, 297.0);
+    EXPECT_EQ(fittedPage(letter, a4), QRectF(0, 0, 210.0, 279.4 * 210.0 / 215.9));
+    EXPECT_EQ(fittedPage(a4, a4), QRectF(QPointF(0, 0), a4));
+    EXPECT_EQ(fittedPage(QSizeF(105.0, 148.5), a4), QRectF(52.5, 0, 105.0, 148.5));
+
+    PreparedReport form;
+    form.title = QStringLiteral("Бланк");
+    form.paperMm = letter;
+    QPicture page;
+    {
+        QPainter painter(&page);
+        painter.setFont(reportFont(10));
+        // The last word ends 3 mm before the right edge of Letter, beyond the width of A4.
+        painter.drawText(QRectF(0, toUnits(100), toUnits(letter.width() - 3), toUnits(10)),
+            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Правый край"));
+    }
+    form.pages = {page};
+    const QString path = dir.filePath(QStringLiteral("бланк.pdf"));
+    QString error;
+    ASSERT_EQ(systemPaper().id(), QPageSize::A4);
+    ASSERT_TRUE(exportPdf(form, path, &error)) << error.toStdString();
+
+    QProcess info;
+    info.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QString boxes = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(boxes.contains(QStringLiteral("<page width=\"595.000000\" height=\"842.000000\">")))
+        << boxes.toStdString();
+    const QRegularExpression word(QStringLiteral("xMax=\"([0-9.]+)\"[^>]*>край<"));
+    const QRegularExpressionMatch found = word.match(boxes);
+    ASSERT_TRUE(found.hasMatch()) << boxes.toStdString();
+    EXPECT_LT(found.captured(1).toDouble(), 595.0);
+    EXPECT_GT(found.captured(1).toDouble(), 560.0);
+    for (const QString& font : pdfFonts(path))
+        EXPECT_TRUE(font.endsWith(QStringLiteral(" yes"))) << font.toStdString();
 }
 
 TEST_F(PdfExport, AFileThatCannotBeWrittenIsReported)

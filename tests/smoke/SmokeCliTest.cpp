@@ -1,4 +1,5 @@
 #include "support/CliRunner.h"
+#include "support/PdfText.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -54,6 +55,21 @@ TEST(SmokeCliTest, ProjectGivesTheDutyValuesAndReport)
     QFile written(rtf), stored(fixturePath(u"corridor.rtf"_s));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly) && stored.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), stored.readAll());
+}
+
+// The report's PDF is text a reader finds, formulas with their indices and Greek letters included.
+TEST(SmokeCliTest, ReportPdfHoldsTheReportAsText)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"Отчет.pdf"_s);
+    const CliRun run = runCli({u"--project"_s, fixturePath(u"comma.smkprj"_s), u"--report-pdf"_s, pdf,
+        u"--pages"_s, dir.filePath(u"Отчет"_s), u"--json"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    const QString text = lettersAndDigits(pdfText(pdf));
+    for (const QString& line : {u"РАСЧЕТ СИСТЕМЫ ДЫМОУДАЛЕНИЯ"_s, u"ИСХОДНЫЕ ДАННЫЕ"_s,
+             u"РАСЧЕТНЫЕ ВЕЛИЧИНЫ"_s, u"Принято: Параметры дыма: T = 300 °C, Y = 6 Н/м3"_s})
+        EXPECT_TRUE(text.contains(lettersAndDigits(line))) << line.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(u"Отчет_1.jpg"_s)));
 }
 
 TEST(SmokeCliTest, RefusalsAndBadArguments)

@@ -1,6 +1,6 @@
 #include "calcreport/ui/CalculationWizardFrame.h"
 
-#include "pages/ReportPages.h"
+#include "pages/ReportFile.h"
 #include "printing/RtfReader.h"
 #include "ui/FileDialogs.h"
 #include "ui/Hints.h"
@@ -9,7 +9,6 @@
 #include "ui/ProjectNameGroup.h"
 
 #include <QEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -94,13 +93,12 @@ void CalculationWizardFrame::showReport(const QByteArray& rtf) const
 
 void CalculationWizardFrame::saveReportPages(const QByteArray& rtf, const QString& projectName) const
 {
-    const QString path = ui::getSaveFileName(m_window, u"Сохранить отчет как текстовый файл"_s,
-        u"Рисунок JPEG (*.jpg)|*.jpg|Документ PDF (*.pdf)|*.pdf"_s, u"txt"_s, projectName);
-    if (path.isEmpty())
+    const ui::FileDialogChoice chosen = ui::getSaveFileChoice(
+        m_window, u"Сохранить отчет как текстовый файл"_s, pages::reportFileFilter(), projectName);
+    if (chosen.path.isEmpty())
         return;
-    const pages::PagesWritten written = QFileInfo(path).suffix().compare(u"pdf"_s, Qt::CaseInsensitive) == 0
-        ? pages::writePagesPdf(rtf, path)
-        : pages::writePageImages(rtf, path);
+    const pages::PagesWritten written
+        = pages::writeReportFile(rtf, pages::reportFile(chosen.path, chosen.filter));
     if (written.error)
         ui::showMessage(*written.error, ui::MessageKind::Error);
 }

@@ -18,7 +18,7 @@ void setError(QString* error, const QString& text)
 void setUpPrinter(QPrinter& printer, const PreparedReport& report)
 {
     printer.setDocName(report.title);
-    printer.setPageSize(paperPageSize(report));
+    printer.setPageSize(systemPaper());
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
     printer.setCopyCount(1);
@@ -32,8 +32,12 @@ bool printPages(const PreparedReport& report, QPrinter& printer, const PageProgr
         setError(error, QStringLiteral("Не удается начать печать на принтере!"));
         return false;
     }
-    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
-    const QRectF target(0, 0, paper.width(), paper.height());
+    // The form keeps its proportions on the printer's paper, fitted as in its PDF.
+    const QRectF paperPixels = printer.paperRect(QPrinter::DevicePixel);
+    const QSizeF paperMm = printer.paperRect(QPrinter::Millimeter).size();
+    const QRectF fitted = fittedPage(report.paperMm, paperMm);
+    const double pixelsPerMm = paperPixels.width() / paperMm.width();
+    const QRectF target(fitted.topLeft() * pixelsPerMm, fitted.size() * pixelsPerMm);
     for (int i = 0; i < report.pageCount(); ++i) {
         if (progress && !progress(i, report.pageCount())) {
             printer.abort();

@@ -2,12 +2,17 @@
 #include "calcreport/CalculationReport.h"
 #include "common/SystemReason.h"
 #include "pages/Jpeg.h"
+#include "pages/ReportFile.h"
+#include "printing/RtfReader.h"
 #include "support/FileSizeLimit.h"
+#include "support/PdfText.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <algorithm>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -41,6 +46,13 @@ double darkShare(const QImage& image, const QRect& area)
     return double(dark) / (area.width() * area.height());
 }
 
+// The number of colour components of a baseline JPEG (1 for grey pictures), 0 when there is no frame.
+int jpegComponents(const QByteArray& jpeg)
+{
+    const qsizetype frame = jpeg.indexOf("\xff\xc0");
+    return frame < 0 || frame + 9 >= jpeg.size() ? 0 : int(uchar(jpeg[frame + 9]));
+}
+
 } // namespace
 
 TEST(ReportPagesTest, PageFilesAreNamedFromTheChosenName)
@@ -67,6 +79,7 @@ TEST(ReportPagesTest, ThreePageReportGivesThreeJpegPagesWithHeaderTextAndNumber)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
         QStringList({u"base_1.jpg"_s, u"base_2.jpg"_s, u"base_3.jpg"_s}));
     for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(jpegComponents(fileBytes(pageImagePath(chosen, n))), 1) << "grey picture, page " << n;
         const QImage page = decodeJpeg(fileBytes(pageImagePath(chosen, n)));
         ASSERT_EQ(page.size(), QSize(pageWidth, pageHeight)) << n;
         EXPECT_GT(darkShare(page, QRect(40, 20, 110, 100)), 0.1) << "emblem of the header, page " << n;
@@ -86,6 +99,70 @@ TEST(ReportPagesTest, PdfHoldsTheSamePages)
     const QByteArray pdf = fileBytes(path);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 2);
+}
+
+// The PDF of the smoke-exhaust and of the pressurization report holds every line the report pane shows as
+// text a reader finds (formulas with their Greek letters and indices included), in embedded fonts, on A4,
+// at a few tens of kilobytes a page.
+TEST(ReportPagesTest, ReportPdfHoldsEveryLineOfTheReportAsText)
+{
+    const QStringList reports {u"smoke/fixtures/corridor.rtf"_s, u"pressurization/fixtures/zones.rtf"_s};
+    for (const QString& report : reports) {
+        SCOPED_TRACE(report.toStdString());
+        const QByteArray rtf = fileBytes(testSourcePath(report));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Отчет.pdf"_s);
+        const PagesWritten written = writePagesPdf(rtf, path);
+        ASSERT_FALSE(written.error);
+        EXPECT_GE(written.pages, 2);
+
+        const QString text = lettersAndDigits(pdfText(path));
+        QTextDocument shown;
+        rtf::readRtf(rtf, shown);
+        int lines = 0;
+        for (QTextBlock block = shown.begin(); block.isValid(); block = block.next()) {
+            const QString line = lettersAndDigits(block.text());
+            if (line.isEmpty())
+                continue;
+            ++lines;
+            EXPECT_TRUE(text.contains(line)) << block.text().toStdString();
+        }
+        EXPECT_GT(lines, 40);
+
+        const QStringList fonts = pdfFonts(path);
+        EXPECT_FALSE(fonts.isEmpty());
+        for (const QString& font : fonts)
+            EXPECT_TRUE(font.endsWith(u" yes"_s)) << font.toStdString();
+        const QByteArray pdf = fileBytes(path);
+        EXPECT_EQ(pdf.count("/MediaBox [0 0 595.000000 842.000000]"), written.pages);
+        EXPECT_LT(pdf.size() / written.pages, 60 * 1024);
+    }
+}
+
+// "Отчет в файл": a name with the extension of one of the formats is written in that format; any other
+// name in the format of the filter chosen, a PDF getting its extension.
+TEST(ReportPagesTest, ChosenFilterDecidesTheFormatOfANameWithoutItsExtension)
+{
+    struct Case {
+        QString name;
+        int filter;
+        ReportFormat format;
+        QString path;
+    };
+    const Case cases[] = {
+        {u"/tmp/Отчет"_s, 1, ReportFormat::Pdf, u"/tmp/Отчет.pdf"_s},
+        {u"/tmp/Отчет"_s, 0, ReportFormat::PageImages, u"/tmp/Отчет"_s},
+        {u"/tmp/Отчет.txt"_s, 0, ReportFormat::PageImages, u"/tmp/Отчет.txt"_s},
+        {u"/tmp/Корпус 2.1"_s, 1, ReportFormat::Pdf, u"/tmp/Корпус 2.1.pdf"_s},
+        {u"/tmp/Отчет.PDF"_s, 0, ReportFormat::Pdf, u"/tmp/Отчет.PDF"_s},
+        {u"/tmp/Отчет.jpg"_s, 1, ReportFormat::PageImages, u"/tmp/Отчет.jpg"_s},
+    };
+    for (const Case& c : cases) {
+        const ReportFile file = reportFile(c.name, c.filter);
+        EXPECT_EQ(file.format, c.format) << c.name.toStdString();
+        EXPECT_EQ(file.path, c.path);
+    }
+    EXPECT_EQ(reportFileFilter(), u"Рисунок JPEG (*.jpg)|*.jpg|Документ PDF (*.pdf)|*.pdf");
 }
 
 TEST(ReportPagesTest, UnwritableFolderIsReported)

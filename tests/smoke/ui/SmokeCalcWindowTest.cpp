@@ -7,6 +7,7 @@
 #include "smoke/ui/TMDIChildSmkCalk.h"
 #include "smoke/ui/TdgSMKCalkYchastok.h"
 #include "support/CliRunner.h"
+#include "support/PdfText.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/RadioGroupWidget.h"
@@ -270,6 +271,20 @@ TEST_F(SmokeCalcWindowTest, ReportGoesToPageImagesOrPdf)
     chosen = dir.filePath(u"Отчет.pdf"_s);
     click(u"bSaveToFile"_s);
     EXPECT_TRUE(QFile::exists(chosen));
+
+    // A name typed without extension is written in the format of the filter chosen: the PDF filter gives
+    // the report as a PDF of text, not pictures.
+    ui::setFileDialogAnswer([&](const ui::FileDialogRequest& request) {
+        EXPECT_TRUE(request.filter.contains(u"Документ PDF (*.pdf)"_s));
+        return ui::FileDialogChoice(dir.filePath(u"Сводка"_s), 1);
+    });
+    click(u"bSaveToFile"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    const QString text = lettersAndDigits(pdfText(dir.filePath(u"Сводка.pdf"_s)));
+    EXPECT_TRUE(text.contains(lettersAndDigits(u"РАСЧЕТ СИСТЕМЫ ДЫМОУДАЛЕНИЯ"_s))) << text.toStdString();
+    EXPECT_TRUE(
+        text.contains(lettersAndDigits(u"Задано: Количество клапанов дымоудаления на одном этаже, Nк: 2"_s)));
+    EXPECT_TRUE(QDir(dir.path()).entryList({u"Сводка*.jpg"_s}, QDir::Files).isEmpty());
 }
 
 // Values the formulas have no case for are refused on their page with the focus on their box; a duty no
