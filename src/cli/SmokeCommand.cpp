@@ -101,7 +101,7 @@ int smokeCommand(cli::Arguments& args)
         return cli::BadArguments;
     }
     const bool json = args.has(u"--json"_s);
-    const smoke::SmokeProjectLoad load = smoke::loadSmokeProject(*path, projectSeparator);
+    const auto load = loadProjectFile(smoke::smokeProjectFile(), *path, projectSeparator);
     if (!load.project) {
         printResult(json, load.messages, nullptr);
         return cli::Failure;

@@ -10,10 +10,10 @@
 #include "pressurization/ui/TdgPodporYchastok.h"
 #include "sections/ui/SectionTableWidget.h"
 #include "ui/DescriptionItem.h"
-#include "ui/FileDialogs.h"
 #include "ui/HandOver.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
+#include "ui/ProjectFileDialogs.h"
 #include "ui/SharedWindows.h"
 
 #include <QGridLayout>
@@ -367,28 +367,14 @@ void TMDIChildPodpor::saveReport()
 
 void TMDIChildPodpor::loadProject()
 {
-    const QString path = ui::getOpenFileName(this, pressurization::supplyProjectOpenTitle(),
-        pressurization::supplyProjectFilter(), pressurization::supplyProjectSuffix());
-    if (path.isEmpty())
-        return;
-    const pressurization::SupplyProjectLoad load
-        = pressurization::loadSupplyProject(path, systemDecimalSeparator());
-    for (const QString& message : load.messages)
-        ui::showMessage(message, ui::MessageKind::Warning);
-    if (load.project)
-        applyInputs(*load.project);
+    if (const std::optional<pressurization::SupplyProject> project
+        = ui::openProjectFile(this, pressurization::supplyProjectFile()))
+        applyInputs(*project);
 }
 
 void TMDIChildPodpor::saveProject()
 {
-    const pressurization::SupplyProject project = inputsAsTyped();
-    const QString path = ui::getSaveFileName(this, pressurization::supplyProjectSaveTitle(),
-        pressurization::supplyProjectFilter(), pressurization::supplyProjectSuffix(),
-        project.projectName + u".podporprj"_s);
-    if (path.isEmpty())
-        return;
-    if (const auto error = pressurization::saveSupplyProject(path, project, systemDecimalSeparator()))
-        ui::showMessage(*error, ui::MessageKind::Error);
+    ui::saveProjectFileAs(this, pressurization::supplyProjectFile(), inputsAsTyped());
 }
 
 void TMDIChildPodpor::showDescription()

@@ -8,11 +8,11 @@
 #include "smoke/SmokeProjectFile.h"
 #include "smoke/ui/TdgSMKCalkYchastok.h"
 #include "ui/DescriptionItem.h"
-#include "ui/FileDialogs.h"
 #include "ui/HandOver.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
+#include "ui/ProjectFileDialogs.h"
 #include "ui/RadioGroupWidget.h"
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
@@ -394,25 +394,14 @@ void TMDIChildSmkCalk::saveReport()
 
 void TMDIChildSmkCalk::loadProject()
 {
-    const QString path = ui::getOpenFileName(
-        this, smoke::smokeProjectOpenTitle(), smoke::smokeProjectFilter(), smoke::smokeProjectSuffix());
-    if (path.isEmpty())
-        return;
-    const smoke::SmokeProjectLoad load = smoke::loadSmokeProject(path, systemDecimalSeparator());
-    for (const QString& message : load.messages)
-        ui::showMessage(message, ui::MessageKind::Warning);
-    if (load.project)
-        applyInputs(*load.project);
+    if (const std::optional<smoke::SmokeProject> project
+        = ui::openProjectFile(this, smoke::smokeProjectFile()))
+        applyInputs(*project);
 }
 
 void TMDIChildSmkCalk::saveProject()
 {
-    const QString path = ui::getSaveFileName(this, smoke::smokeProjectSaveTitle(),
-        smoke::smokeProjectFilter(), smoke::smokeProjectSuffix(), inputsAsTyped().projectName + u".smkprj"_s);
-    if (path.isEmpty())
-        return;
-    if (const auto error = smoke::saveSmokeProject(path, inputsAsTyped(), systemDecimalSeparator()))
-        ui::showMessage(*error, ui::MessageKind::Error);
+    ui::saveProjectFileAs(this, smoke::smokeProjectFile(), inputsAsTyped());
 }
 
 void TMDIChildSmkCalk::showDescription()

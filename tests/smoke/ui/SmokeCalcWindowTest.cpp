@@ -7,6 +7,7 @@
 #include "smoke/ui/TMDIChildSmkCalk.h"
 #include "smoke/ui/TdgSMKCalkYchastok.h"
 #include "support/CliRunner.h"
+#include "support/WindowTesting.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/RadioGroupWidget.h"
@@ -253,6 +254,25 @@ TEST_F(SmokeCalcWindowTest, ProjectFileSavesLoadsAndRefusesDamage)
     EXPECT_EQ(window->inputsAsTyped(), smoke::residentialProject());
 }
 
+TEST_F(SmokeCalcWindowTest, ProjectDialogsAndAFailedSave)
+{
+    window->applyInputs(smoke::corridorProject());
+    const QString unwritable = dir.filePath(u"missing/p.smkprj"_s);
+    const windowtesting::ProjectDialogsAsked asked
+        = windowtesting::askProjectDialogs([&] { windowtesting::click(window.get(), u"SpeedButtonSave"_s); },
+            [&] { windowtesting::click(window.get(), u"SpeedButtonOpen"_s); }, unwritable);
+    EXPECT_EQ(asked.save.caption, u"Сохранение файла проекта расчета дымоудаления *.smkprj");
+    EXPECT_EQ(asked.open.caption, u"Открытие файла проекта расчета дымоудаления *.smkprj");
+    for (const ui::FileDialogRequest& request : {asked.save, asked.open}) {
+        EXPECT_EQ(request.filter, u"Проект расчета дымоудаления (*.smkprj) |*.smkprj");
+        EXPECT_EQ(request.defaultSuffix, u"smkprj");
+    }
+    EXPECT_EQ(asked.save.initialName, smoke::corridorProject().projectName + u".smkprj"_s);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().startsWith(u"Не удается сохранить файл:"_s + unwritable + u"\n"_s))
+        << messages.first().toStdString();
+}
+
 TEST_F(SmokeCalcWindowTest, ReportGoesToPageImagesOrPdf)
 {
     window->applyInputs(smoke::corridorProject());
@@ -323,7 +343,7 @@ TEST_F(SmokeCalcWindowTest, CliListsTheMessagesTheWindowShows)
     for (const smoke::SmokeProject& p : projects) {
         // The file the window loads is the one zfn-cli reads.
         const QString path = dir.filePath(u"p.smkprj"_s);
-        ASSERT_FALSE(smoke::saveSmokeProject(path, p, QLatin1Char('.')));
+        ASSERT_FALSE(saveProjectFile(smoke::smokeProjectFile(), path, p, QLatin1Char('.')));
         ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
         window->loadProject();
         const QStringList shown = stepThrough();
