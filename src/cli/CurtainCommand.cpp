@@ -36,7 +36,7 @@ std::optional<Series> seriesOfFile(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (const Series series : {Series::Ork, Series::Tem, Series::Pln}) {
-        if (suffix == curtainProjectTexts(series).suffix)
+        if (suffix == curtainProjectFile(series).suffix)
             return series;
     }
     return std::nullopt;
@@ -159,7 +159,7 @@ int curtain(cli::Arguments& args)
     // The defaults of a new window, the project over them, the options over both, as if typed.
     CurtainProject typed = defaultCurtainProject(*series);
     if (project) {
-        const CurtainProjectLoad load = loadCurtainProject(*series, *project, projectSeparator);
+        const auto load = loadProjectFile(curtainProjectFile(*series), *project, projectSeparator);
         if (!load.project)
             return report(json, nullptr, load.messages, false);
         typed = *load.project;

@@ -20,7 +20,7 @@ constexpr QChar projectSeparator = QLatin1Char('.');
 // Takes the inputs of a project file as typed; a file that cannot be read is reported and ends the command.
 bool applyProject(const QString& path, HeatingUnitProject& record, QStringList& messages)
 {
-    const heating::HeatingProjectLoad load = heating::loadHeatingUnitProject(path, projectSeparator);
+    const auto load = loadProjectFile(heating::heatingProjectFile(), path, projectSeparator);
     if (!load.project) {
         messages << load.messages;
         return false;

@@ -109,7 +109,7 @@ int pressurizationCommand(cli::Arguments& args)
         return cli::BadArguments;
     }
     const bool json = args.has(u"--json"_s);
-    const pressurization::SupplyProjectLoad load = pressurization::loadSupplyProject(*path, projectSeparator);
+    const auto load = loadProjectFile(pressurization::supplyProjectFile(), *path, projectSeparator);
     if (!load.project) {
         printResult(json, load.messages, nullptr);
         return cli::Failure;

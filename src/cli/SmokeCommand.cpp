@@ -70,7 +70,7 @@ void printResult(bool json, const QStringList& messages, const smoke::SmokeRun* 
     if (json) {
         QJsonObject out = cli::calculationRunJson(
             result != nullptr, messages, run ? run->stoppedAtPage : std::optional<int>(1));
-        out.insert(u"duty"_s, dutyJson(run ? run->wizard.duty() : std::nullopt));
+        out.insert(u"duty"_s, dutyJson(run ? smoke::smokeDuty(run->wizard) : std::nullopt));
         out.insert(u"values"_s, valuesJson(result));
         cli::printJson(out);
         return;
@@ -79,7 +79,7 @@ void printResult(bool json, const QStringList& messages, const smoke::SmokeRun* 
         cli::printError(m);
     if (!result)
         return;
-    const SmokeDuty duty = *run->wizard.duty();
+    const SmokeDuty duty = *smoke::smokeDuty(run->wizard);
     cli::printLine(u"Требуемый расход вентилятора, м³/ч: "_s + QString::number(duty.flow, 'f', 0));
     cli::printLine(u"Требуемое давление вентилятора, Па: "_s + QString::number(duty.pressure, 'f', 0));
     cli::printLine(
@@ -101,7 +101,7 @@ int smokeCommand(cli::Arguments& args)
         return cli::BadArguments;
     }
     const bool json = args.has(u"--json"_s);
-    const smoke::SmokeProjectLoad load = smoke::loadSmokeProject(*path, projectSeparator);
+    const auto load = loadProjectFile(smoke::smokeProjectFile(), *path, projectSeparator);
     if (!load.project) {
         printResult(json, load.messages, nullptr);
         return cli::Failure;

@@ -157,40 +157,37 @@ std::optional<CurtainProject> decodeCurtainProject(
     return p;
 }
 
-CurtainProjectTexts curtainProjectTexts(Series series)
+namespace {
+
+ProjectFileKind<CurtainProject> curtainKind(Series series, const QString& name, const QString& suffix)
 {
-    switch (series) {
-    case Series::Ork:
-        return {u"Открытие файла проекта расчета воздушной завесы ОРК *.orkprj"_s,
-            u"Сохранение файла проекта расчета воздушной завесы ОРК *.orkprj"_s,
-            u"Проект расчета воздушной завесы ОРК (*.orkprj) |*.orkprj"_s, u"orkprj"_s,
-            u"Выберите существующий файл с расширением *.orkprj"_s};
-    case Series::Tem:
-        return {u"Открытие файла проекта расчета воздушной завесы ТЕМ *.temprj"_s,
-            u"Сохранение файла проекта расчета воздушной завесы ТЕМ *.temprj"_s,
-            u"Проект расчета воздушной завесы ТЕМ (*.temprj) |*.temprj"_s, u"temprj"_s,
-            u"Выберите существующий файл с расширением *.temprj"_s};
-    case Series::Pln:
-        break;
-    }
-    return {u"Открытие файла проекта расчета воздушной завесы ТЭРНА *.ternaprj"_s,
-        u"Сохранение файла проекта расчета воздушной завесы ТЭРНА *.ternaprj"_s,
-        u"Проект расчета воздушной завесы ТЭРНА (*.ternaprj) |*.ternaprj"_s, u"ternaprj"_s,
-        u"Выберите существующий файл с расширением *.ternaprj"_s};
+    const QString files = u" *."_s + suffix;
+    return {
+        .openTitle = u"Открытие файла проекта расчета воздушной завесы "_s + name + files,
+        .saveTitle = u"Сохранение файла проекта расчета воздушной завесы "_s + name + files,
+        .filter = u"Проект расчета воздушной завесы "_s + name + u" (*."_s + suffix + u") |*."_s + suffix,
+        .suffix = suffix,
+        .recordSize = curtainRecordSize(series),
+        .decode = [series](const QByteArray& bytes,
+                      QChar separator) { return decodeCurtainProject(series, bytes, separator); },
+        .encode =
+            [series](const CurtainProject& project, QChar separator) {
+                return ProjectEncoding {encodeCurtainProject(series, project, separator), {}};
+            },
+    };
 }
 
-CurtainProjectLoad loadCurtainProject(Series series, const QString& path, QChar decimalSeparator)
-{
-    return loadProjectRecord<CurtainProject>(path, curtainRecordSize(series),
-        curtainProjectTexts(series).missingFile, [series, decimalSeparator](const QByteArray& bytes) {
-            return decodeCurtainProject(series, bytes, decimalSeparator);
-        });
-}
+} // namespace
 
-SaveOutcome saveCurtainProject(
-    Series series, const QString& path, const CurtainProject& project, QChar decimalSeparator)
+const ProjectFileKind<CurtainProject>& curtainProjectFile(Series series)
 {
-    return writeRecordFile(path, encodeCurtainProject(series, project, decimalSeparator));
+    // In the order of the series.
+    static const ProjectFileKind<CurtainProject> kinds[] = {
+        curtainKind(Series::Ork, u"ОРК"_s, u"orkprj"_s),
+        curtainKind(Series::Tem, u"ТЕМ"_s, u"temprj"_s),
+        curtainKind(Series::Pln, u"ТЭРНА"_s, u"ternaprj"_s),
+    };
+    return kinds[static_cast<int>(series)];
 }
 
 } // namespace curtains

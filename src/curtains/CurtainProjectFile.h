@@ -1,7 +1,6 @@
 #pragma once
 
-#include "common/AtomicSave.h"
-#include "common/ProjectLoad.h"
+#include "common/ProjectFile.h"
 #include "curtains/CurtainInputs.h"
 
 #include <QByteArray>
@@ -24,22 +23,7 @@ QByteArray encodeCurtainProject(Series series, const CurtainProject& project, QC
 std::optional<CurtainProject> decodeCurtainProject(
     Series series, const QByteArray& bytes, QChar decimalSeparator);
 
-// Texts of the file dialogs.
-struct CurtainProjectTexts {
-    QString openTitle;
-    QString saveTitle;
-    QString filter;
-    QString suffix; // "orkprj", without the dot
-    QString missingFile; // the message for a file that does not exist
-};
-CurtainProjectTexts curtainProjectTexts(Series series);
-
-using CurtainProjectLoad = ProjectLoad<CurtainProject>;
-CurtainProjectLoad loadCurtainProject(Series series, const QString& path, QChar decimalSeparator);
-
-// Writes the project atomically: the previous file stays intact when writing fails, and the outcome
-// carries the platform's text of the fault.
-SaveOutcome saveCurtainProject(
-    Series series, const QString& path, const CurtainProject& project, QChar decimalSeparator);
+// Loaded and saved through loadProjectFile and saveProjectFile.
+const ProjectFileKind<CurtainProject>& curtainProjectFile(Series series);
 
 } // namespace curtains

@@ -53,41 +53,21 @@ std::optional<HeatingUnitProject> decodeHeatingUnitProject(const QByteArray& byt
     return p;
 }
 
-QString heatingProjectOpenTitle()
+const ProjectFileKind<HeatingUnitProject>& heatingProjectFile()
 {
-    return u"Открытие файла проекта расчета воздушных агрегатов ЛУМА *.lumaprj"_s;
-}
-
-QString heatingProjectSaveTitle()
-{
-    return u"Сохранение файла проекта расчета воздушных агрегатов ЛУМА *.lumaprj"_s;
-}
-
-QString heatingProjectFilter()
-{
-    return u"Проект расчета воздушных агрегатов ЛУМА (*.lumaprj) |*.lumaprj"_s;
-}
-
-QString heatingProjectSuffix()
-{
-    return u"lumaprj"_s;
-}
-
-HeatingProjectLoad loadHeatingUnitProject(const QString& path, QChar decimalSeparator)
-{
-    return loadProjectRecord<HeatingUnitProject>(path, heatingProjectRecordSize,
-        u"Выберите существующий файл с расширением *.lumaprj"_s, [decimalSeparator](const QByteArray& bytes) {
-            return decodeHeatingUnitProject(bytes, decimalSeparator);
-        });
-}
-
-std::optional<QString> saveHeatingUnitProject(
-    const QString& path, const HeatingUnitProject& project, QChar decimalSeparator)
-{
-    const SaveOutcome outcome = writeRecordFile(path, encodeHeatingUnitProject(project, decimalSeparator));
-    if (!outcome)
-        return outcome.error();
-    return std::nullopt;
+    static const ProjectFileKind<HeatingUnitProject> kind {
+        .openTitle = u"Открытие файла проекта расчета воздушных агрегатов ЛУМА *.lumaprj"_s,
+        .saveTitle = u"Сохранение файла проекта расчета воздушных агрегатов ЛУМА *.lumaprj"_s,
+        .filter = u"Проект расчета воздушных агрегатов ЛУМА (*.lumaprj) |*.lumaprj"_s,
+        .suffix = u"lumaprj"_s,
+        .recordSize = heatingProjectRecordSize,
+        .decode = decodeHeatingUnitProject,
+        .encode =
+            [](const HeatingUnitProject& project, QChar separator) {
+                return ProjectEncoding {encodeHeatingUnitProject(project, separator), {}};
+            },
+    };
+    return kind;
 }
 
 } // namespace heating

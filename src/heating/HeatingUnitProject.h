@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ProjectLoad.h"
+#include "common/ProjectFile.h"
 #include <QByteArray>
 #include <QChar>
 #include <QString>
@@ -32,18 +32,7 @@ QByteArray encodeHeatingUnitProject(const HeatingUnitProject& project, QChar dec
 // Reads the first record; a shorter or malformed record gives nothing. Bytes after the record are ignored.
 std::optional<HeatingUnitProject> decodeHeatingUnitProject(const QByteArray& bytes, QChar decimalSeparator);
 
-// Texts of the file dialogs and messages.
-QString heatingProjectOpenTitle();
-QString heatingProjectSaveTitle();
-QString heatingProjectFilter();
-QString heatingProjectSuffix();
-
-using HeatingProjectLoad = ProjectLoad<HeatingUnitProject>;
-HeatingProjectLoad loadHeatingUnitProject(const QString& path, QChar decimalSeparator);
-
-// Writes the project atomically: the previous file stays intact when writing fails. Returns an error
-// text on failure.
-std::optional<QString> saveHeatingUnitProject(
-    const QString& path, const HeatingUnitProject& project, QChar decimalSeparator);
+// Loaded and saved through loadProjectFile and saveProjectFile.
+const ProjectFileKind<HeatingUnitProject>& heatingProjectFile();
 
 } // namespace heating

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcreport/CalculationReport.h"
+#include "calcreport/PagedCalculation.h"
 #include "pressurization/SupplyInputs.h"
 #include "pressurization/SupplyProject.h"
 
@@ -12,11 +13,7 @@
 // reader stops at the first value that fails.
 namespace pressurization {
 
-struct SupplyPageReading {
-    bool ok = true;
-    QStringList messages; // shown one after another
-    SupplyField focus = SupplyField::None;
-};
+using SupplyPageReading = calcreport::PageReading<SupplyField>;
 
 // Reads page 1..5 of the project into `values` and appends its report lines to `lines`. Page 2 also
 // takes the scheme; pages 3 to 5 read the section tables of fans 1 to 3.

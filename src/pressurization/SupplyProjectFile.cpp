@@ -97,41 +97,18 @@ std::optional<SupplyProject> decodeSupplyProject(const QByteArray& bytes, QChar 
     return p;
 }
 
-QString supplyProjectOpenTitle()
+const ProjectFileKind<SupplyProject>& supplyProjectFile()
 {
-    return u"Открытие файла проекта расчета дымоудаления *.podporprj"_s;
-}
-
-QString supplyProjectSaveTitle()
-{
-    return u"Сохранение файла проекта расчета дымоудаления *.podporprj"_s;
-}
-
-QString supplyProjectFilter()
-{
-    return u"Проект расчета дымоудаления (*.podporprj) |*.podporprj"_s;
-}
-
-QString supplyProjectSuffix()
-{
-    return u"podporprj"_s;
-}
-
-SupplyProjectLoad loadSupplyProject(const QString& path, QChar separator)
-{
-    return loadProjectRecord<SupplyProject>(path, supplyProjectRecordSize,
-        u"Выберите существующий файл с расширением *.podporprj"_s,
-        [separator](const QByteArray& bytes) { return decodeSupplyProject(bytes, separator); });
-}
-
-std::optional<QString> saveSupplyProject(const QString& path, const SupplyProject& project, QChar separator)
-{
-    const SupplyProjectEncoding encoding = encodeSupplyProject(project, separator);
-    if (!encoding.record)
-        return encoding.message;
-    if (const SaveOutcome saved = writeRecordFile(path, *encoding.record); !saved)
-        return u"Не удалось записать файл проекта: "_s + path + u"\n"_s + saved.error();
-    return std::nullopt;
+    static const ProjectFileKind<SupplyProject> kind {
+        .openTitle = u"Открытие файла проекта расчета дымоудаления *.podporprj"_s,
+        .saveTitle = u"Сохранение файла проекта расчета дымоудаления *.podporprj"_s,
+        .filter = u"Проект расчета дымоудаления (*.podporprj) |*.podporprj"_s,
+        .suffix = u"podporprj"_s,
+        .recordSize = supplyProjectRecordSize,
+        .decode = decodeSupplyProject,
+        .encode = encodeSupplyProject,
+    };
+    return kind;
 }
 
 } // namespace pressurization

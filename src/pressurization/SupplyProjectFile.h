@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ProjectLoad.h"
+#include "common/ProjectFile.h"
 #include "pressurization/SupplyProject.h"
 
 #include <QByteArray>
@@ -16,10 +16,7 @@ namespace pressurization {
 
 inline constexpr int supplyProjectRecordSize = 6372;
 
-struct SupplyProjectEncoding {
-    std::optional<QByteArray> record;
-    QString message; // why the project cannot be written
-};
+using SupplyProjectEncoding = ProjectEncoding;
 
 // `decimalSeparator` is the separator of the box texts. A whole-number box that holds no whole
 // number is written as the box's lower limit. A section table whose column lists would not fit their
@@ -28,17 +25,7 @@ SupplyProjectEncoding encodeSupplyProject(const SupplyProject& project, QChar de
 // Reads the first record; a shorter or damaged record gives nothing. Bytes after it are ignored.
 std::optional<SupplyProject> decodeSupplyProject(const QByteArray& bytes, QChar decimalSeparator);
 
-QString supplyProjectOpenTitle();
-QString supplyProjectSaveTitle();
-QString supplyProjectFilter();
-QString supplyProjectSuffix();
-
-using SupplyProjectLoad = ProjectLoad<SupplyProject>;
-SupplyProjectLoad loadSupplyProject(const QString& path, QChar decimalSeparator);
-
-// Writes the project atomically; the previous file stays intact when writing fails. Returns the
-// message on failure.
-std::optional<QString> saveSupplyProject(
-    const QString& path, const SupplyProject& project, QChar decimalSeparator);
+// Loaded and saved through loadProjectFile and saveProjectFile.
+const ProjectFileKind<SupplyProject>& supplyProjectFile();
 
 } // namespace pressurization

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calcreport/CalculationReport.h"
+#include "calcreport/PagedCalculation.h"
 #include "smoke/SmokeInputs.h"
 #include "smoke/SmokeProject.h"
 
@@ -12,11 +13,7 @@
 // that fails.
 namespace smoke {
 
-struct PageReading {
-    bool ok = true;
-    QStringList messages; // shown one after another
-    SmokeField focus = SmokeField::None;
-};
+using PageReading = calcreport::PageReading<SmokeField>;
 
 inline constexpr int smokePageCount = 5;
 

@@ -144,41 +144,18 @@ std::optional<SmokeProject> decodeSmokeProject(const QByteArray& bytes, QChar se
     return p;
 }
 
-QString smokeProjectOpenTitle()
+const ProjectFileKind<SmokeProject>& smokeProjectFile()
 {
-    return u"Открытие файла проекта расчета дымоудаления *.smkprj"_s;
-}
-
-QString smokeProjectSaveTitle()
-{
-    return u"Сохранение файла проекта расчета дымоудаления *.smkprj"_s;
-}
-
-QString smokeProjectFilter()
-{
-    return u"Проект расчета дымоудаления (*.smkprj) |*.smkprj"_s;
-}
-
-QString smokeProjectSuffix()
-{
-    return u"smkprj"_s;
-}
-
-SmokeProjectLoad loadSmokeProject(const QString& path, QChar separator)
-{
-    return loadProjectRecord<SmokeProject>(path, smokeProjectRecordSize,
-        u"Выберите существующий файл с расширением *.smkprj"_s,
-        [separator](const QByteArray& bytes) { return decodeSmokeProject(bytes, separator); });
-}
-
-std::optional<QString> saveSmokeProject(const QString& path, const SmokeProject& project, QChar separator)
-{
-    const SmokeProjectEncoding encoding = encodeSmokeProject(project, separator);
-    if (!encoding.record)
-        return encoding.message;
-    if (const SaveOutcome saved = writeRecordFile(path, *encoding.record); !saved)
-        return u"Не удалось записать файл проекта: "_s + path + u"\n"_s + saved.error();
-    return std::nullopt;
+    static const ProjectFileKind<SmokeProject> kind {
+        .openTitle = u"Открытие файла проекта расчета дымоудаления *.smkprj"_s,
+        .saveTitle = u"Сохранение файла проекта расчета дымоудаления *.smkprj"_s,
+        .filter = u"Проект расчета дымоудаления (*.smkprj) |*.smkprj"_s,
+        .suffix = u"smkprj"_s,
+        .recordSize = smokeProjectRecordSize,
+        .decode = decodeSmokeProject,
+        .encode = encodeSmokeProject,
+    };
+    return kind;
 }
 
 } // namespace smoke

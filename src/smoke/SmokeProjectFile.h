@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ProjectLoad.h"
+#include "common/ProjectFile.h"
 #include "smoke/SmokeProject.h"
 
 #include <QByteArray>
@@ -16,10 +16,7 @@ namespace smoke {
 inline constexpr int smokeProjectRecordSize = 2820;
 inline constexpr int columnListCapacity = 255;
 
-struct SmokeProjectEncoding {
-    std::optional<QByteArray> record;
-    QString message; // why the project cannot be written
-};
+using SmokeProjectEncoding = ProjectEncoding;
 
 // `decimalSeparator` is the separator of the box texts. A section table whose column lists would not
 // fit their fields is refused with a message.
@@ -28,17 +25,7 @@ SmokeProjectEncoding encodeSmokeProject(const SmokeProject& project, QChar decim
 // than the length list, gives nothing. Bytes after the record are ignored.
 std::optional<SmokeProject> decodeSmokeProject(const QByteArray& bytes, QChar decimalSeparator);
 
-QString smokeProjectOpenTitle();
-QString smokeProjectSaveTitle();
-QString smokeProjectFilter();
-QString smokeProjectSuffix();
-
-using SmokeProjectLoad = ProjectLoad<SmokeProject>;
-SmokeProjectLoad loadSmokeProject(const QString& path, QChar decimalSeparator);
-
-// Writes the project atomically: nothing is written when the record cannot be formed, and the previous
-// file stays intact when writing fails. Returns the message on failure.
-std::optional<QString> saveSmokeProject(
-    const QString& path, const SmokeProject& project, QChar decimalSeparator);
+// Loaded and saved through loadProjectFile and saveProjectFile.
+const ProjectFileKind<SmokeProject>& smokeProjectFile();
 
 } // namespace smoke

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "calcreport/CalculationReport.h"
-#include "calcreport/WizardSteps.h"
+#include "calcreport/PagedCalculation.h"
 #include "smoke/SmokeCalculation.h"
 #include "smoke/SmokeDuty.h"
 #include "smoke/SmokePages.h"
@@ -9,43 +8,40 @@
 #include <QChar>
 #include <optional>
 
-// The five-page input of the smoke-exhaust calculation: the current page, the values the page steps
-// accepted, the report and the last result. "Далее" runs the readers of the pages up to the current
-// one and moves on; on the last page it runs the calculation. The window and zfn-cli step through it
-// alike.
+// The five-page input of the smoke-exhaust calculation as a paged calculation. "<< Назад" keeps the
+// result: "Подбор вентилятора" stays available until the next "Далее".
 namespace smoke {
 
-using SmokeStep = calcreport::WizardStep<SmokeField>;
+struct SmokeWizardPages {
+    using Project = SmokeProject;
+    using Values = SmokeValues;
+    using Result = SmokeResult;
+    using Field = SmokeField;
+    static constexpr calcreport::BackStep back = calcreport::BackStep::KeepsResult;
 
-class SmokeWizard {
-public:
-    int page() const { return m_page; }
-    // "<< Назад": one page back, never before page 1.
-    void back();
-    // A loaded project starts again from page 1; the report and the result stay as they are.
-    void restart() { m_page = 1; }
-
-    SmokeStep next(const SmokeProject& project, QChar decimalSeparator);
-
-    const calcreport::CalculationReport& report() const { return m_report; }
-    const SmokeValues& values() const { return m_values; }
-    // The result of the last calculation, while no later step has run.
-    const std::optional<SmokeResult>& result() const { return m_result; }
-    std::optional<SmokeDuty> duty() const;
-
-private:
-    int m_page = 1;
-    SmokeValues m_values;
-    calcreport::CalculationReport m_report;
-    std::optional<SmokeResult> m_result;
+    static QString reportTitle();
+    static int lastPage(const SmokeValues&) { return smokePageCount; }
+    static PageReading readPage(int page, const SmokeProject& project, SmokeValues& values,
+        calcreport::InputLines& lines, QChar separator)
+    {
+        return readSmokePage(page, project, values, lines, separator);
+    }
+    static SmokeCalculation calculate(const SmokeValues& values) { return calculateSmoke(values); }
+    static void writeCalculation(calcreport::CalculationReport& report, const SmokeValues& values,
+        const SmokeResult& result, QChar separator);
 };
+
+using SmokeWizard = calcreport::PagedCalculation<SmokeWizardPages>;
+using SmokeStep = SmokeWizard::Step;
 
 // The duty of a result.
 SmokeDuty smokeDutyOf(const SmokeResult& result, FanType fanType);
+// The duty of the last calculation, while no later step has run.
+std::optional<SmokeDuty> smokeDuty(const SmokeWizard& wizard);
 
 // Steps through every page as the window's "Далее" would, up to the calculation or the first step
 // that fails.
-using SmokeRun = calcreport::WizardRun<SmokeWizard>;
+using SmokeRun = calcreport::PagedRun<SmokeWizardPages>;
 SmokeRun runSmokeProject(const SmokeProject& project, QChar decimalSeparator);
 
 } // namespace smoke

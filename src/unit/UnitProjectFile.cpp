@@ -160,32 +160,47 @@ std::vector<int> tickPositions(const QString& text)
     return positions;
 }
 
+const ProjectFileKind<UnitProject>& unitProjectFile()
+{
+    static const ProjectFileKind<UnitProject> kind {
+        .openTitle = u"Открытие файла проекта расчета модульных систем *.pritochprj"_s,
+        .saveTitle = u"Сохранение файла проекта расчета модульных систем *.pritochprj"_s,
+        .filter = u"Проект расчета модульных систем (*.pritochprj) |*.pritochprj"_s,
+        .suffix = u"pritochprj"_s,
+        .recordSize = unitProjectRecordSize,
+        .optionalTail = stateBlockCapacity,
+        .decode = decodeUnitProject,
+        .encode =
+            [](const UnitProject& project, QChar separator) {
+                return ProjectEncoding {encodeUnitProject(project, separator), {}};
+            },
+    };
+    return kind;
+}
+
 QString unitProjectOpenTitle()
 {
-    return u"Открытие файла проекта расчета модульных систем *.pritochprj"_s;
+    return unitProjectFile().openTitle;
 }
 
 QString unitProjectSaveTitle()
 {
-    return u"Сохранение файла проекта расчета модульных систем *.pritochprj"_s;
+    return unitProjectFile().saveTitle;
 }
 
 QString unitProjectFilter()
 {
-    return u"Проект расчета модульных систем (*.pritochprj) |*.pritochprj"_s;
+    return unitProjectFile().filter;
 }
 
 QString unitProjectSuffix()
 {
-    return u"pritochprj"_s;
+    return unitProjectFile().suffix;
 }
 
 UnitProjectLoad loadUnitProject(const QString& path, QChar decimalSeparator)
 {
-    return loadProjectRecord<UnitProject>(
-        path, unitProjectRecordSize, u"Выберите существующий файл с расширением *.pritochprj"_s,
-        [decimalSeparator](const QByteArray& bytes) { return decodeUnitProject(bytes, decimalSeparator); },
-        stateBlockCapacity);
+    return loadProjectFile(unitProjectFile(), path, decimalSeparator);
 }
 
 SaveOutcome saveUnitProject(const QString& path, const UnitProject& project, QChar decimalSeparator)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/AtomicSave.h"
-#include "common/ProjectLoad.h"
+#include "common/ProjectFile.h"
 
 #include <QByteArray>
 #include <QChar>
@@ -73,6 +73,10 @@ std::optional<UnitProject> decodeUnitProject(const QByteArray& bytes, QChar deci
 QString tickPositionsText(const std::vector<int>& positions);
 std::vector<int> tickPositions(const QString& text);
 
+// Loaded and saved through loadProjectFile and saveProjectFile.
+const ProjectFileKind<UnitProject>& unitProjectFile();
+
+// The kind's texts and its loading and saving as the unit window calls them until it takes the kind.
 QString unitProjectOpenTitle();
 QString unitProjectSaveTitle();
 QString unitProjectFilter();

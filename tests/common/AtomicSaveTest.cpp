@@ -71,13 +71,14 @@ TEST(AtomicSave, AFullDiskKeepsTheOldFileAndSaysWhy)
             [](const QString& path) {
                 heating::HeatingUnitProject project;
                 project.projectName = u"Склад"_s;
-                return heating::saveHeatingUnitProject(path, project, QLatin1Char(',')).value_or(QString());
+                return saveProjectFile(heating::heatingProjectFile(), path, project, QLatin1Char(','))
+                    .value_or(QString());
             }},
         {"air-curtain project",
             [](const QString& path) {
-                return curtains::saveCurtainProject(
-                    curtains::Series::Ork, path, curtains::CurtainProject(), QLatin1Char(','))
-                    .error();
+                return saveProjectFile(curtains::curtainProjectFile(curtains::Series::Ork), path,
+                    curtains::CurtainProject(), QLatin1Char(','))
+                    .value_or(QString());
             }},
         {"catalogue source",
             [](const QString& path) {
@@ -99,7 +100,8 @@ TEST(AtomicSave, AFullDiskKeepsTheOldFileAndSaysWhy)
         }
         const auto error = saveWithFileSizeLimit(s.limit, [&] { return s.save(path); });
         ASSERT_TRUE(error.has_value()) << "the saving process did not end normally";
-        EXPECT_EQ(*error, tooLarge);
+        // The platform's reason, after the program's own words where a window shows it.
+        EXPECT_TRUE(error->endsWith(tooLarge)) << error->toStdString();
         EXPECT_EQ(fileBytes(path), old);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {u"old.bin"_s}); // no temporary left
 

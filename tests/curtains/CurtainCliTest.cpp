@@ -30,8 +30,8 @@ protected:
     // A project of the series in the test folder, saved the way the window saves it.
     QString project(Series series, const CurtainProject& p, const QString& name)
     {
-        const QString path = m_dir.filePath(name + u"."_s + curtainProjectTexts(series).suffix);
-        EXPECT_TRUE(saveCurtainProject(series, path, p, QLatin1Char(',')));
+        const QString path = m_dir.filePath(name + u"."_s + curtainProjectFile(series).suffix);
+        EXPECT_FALSE(saveProjectFile(curtainProjectFile(series), path, p, QLatin1Char(',')));
         return path;
     }
     QString project(Series series) { return project(series, defaultCurtainProject(series), u"defaults"_s); }

@@ -96,16 +96,18 @@ TEST(CurtainProjectFileTest, MissingShortAndEmptyFilesGiveTheProgramsMessages)
     QTemporaryDir dir;
     const QString empty = dir.filePath(u"empty.temprj"_s);
     QFile(empty).open(QIODevice::WriteOnly);
-    EXPECT_EQ(loadCurtainProject(Series::Tem, empty, QLatin1Char('.')).messages, readError);
-    EXPECT_EQ(
-        loadCurtainProject(Series::Ork, testSourcePath(u"curtains/fixtures/short.orkprj"_s), QLatin1Char('.'))
-            .messages,
+    EXPECT_EQ(loadProjectFile(curtainProjectFile(Series::Tem), empty, QLatin1Char('.')).messages, readError);
+    EXPECT_EQ(loadProjectFile(curtainProjectFile(Series::Ork),
+                  testSourcePath(u"curtains/fixtures/short.orkprj"_s), QLatin1Char('.'))
+                  .messages,
         readError);
-    EXPECT_EQ(loadCurtainProject(Series::Pln, dir.filePath(u"none.ternaprj"_s), QLatin1Char('.')).messages,
+    EXPECT_EQ(
+        loadProjectFile(curtainProjectFile(Series::Pln), dir.filePath(u"none.ternaprj"_s), QLatin1Char('.'))
+            .messages,
         QStringList {u"Выберите существующий файл с расширением *.ternaprj"_s});
     // A file of another series long enough is read at this series' offsets.
-    const auto other = loadCurtainProject(
-        Series::Pln, testSourcePath(u"curtains/fixtures/comma.orkprj"_s), QLatin1Char('.'));
+    const auto other = loadProjectFile(curtainProjectFile(Series::Pln),
+        testSourcePath(u"curtains/fixtures/comma.orkprj"_s), QLatin1Char('.'));
     ASSERT_TRUE(other.project.has_value());
     EXPECT_EQ(other.project->B, u"2.5");
 }
@@ -115,12 +117,12 @@ TEST(CurtainProjectFileTest, SaveReplacesTheFileWhole)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"a.orkprj"_s);
     const CurtainProject p = commaProject(Series::Ork);
-    ASSERT_TRUE(saveCurtainProject(Series::Ork, path, p, QLatin1Char(',')));
-    const auto loaded = loadCurtainProject(Series::Ork, path, QLatin1Char(','));
+    ASSERT_FALSE(saveProjectFile(curtainProjectFile(Series::Ork), path, p, QLatin1Char(',')));
+    const auto loaded = loadProjectFile(curtainProjectFile(Series::Ork), path, QLatin1Char(','));
     ASSERT_TRUE(loaded.project.has_value());
     EXPECT_EQ(*loaded.project, p);
     // A folder in the way: the save fails and says so.
-    EXPECT_FALSE(saveCurtainProject(Series::Ork, dir.path(), p, QLatin1Char(',')));
+    EXPECT_TRUE(saveProjectFile(curtainProjectFile(Series::Ork), dir.path(), p, QLatin1Char(',')));
 }
 
 TEST(CurtainProjectFileTest, LoadersSurviveArbitraryBytes)

@@ -85,7 +85,8 @@ TEST(HeatingUnitProjectTest, ShortEmptyOrMissingFilesGiveTheProgramsMessages)
         {dir.path(), {u"Выберите существующий файл с расширением *.lumaprj"_s}},
     };
     for (const auto& c : cases) {
-        const HeatingProjectLoad load = loadHeatingUnitProject(c.path, QLatin1Char('.'));
+        const ProjectLoad<HeatingUnitProject> load
+            = loadProjectFile(heatingProjectFile(), c.path, QLatin1Char('.'));
         EXPECT_FALSE(load.project.has_value()) << c.path.toStdString();
         EXPECT_EQ(load.messages, c.messages) << c.path.toStdString();
     }
@@ -100,15 +101,15 @@ TEST(HeatingUnitProjectTest, SavingReplacesTheFileAndAFailedSaveKeepsTheOldOne)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(500, 'x'));
     }
-    EXPECT_FALSE(saveHeatingUnitProject(path, commaProject(), QLatin1Char(',')).has_value());
+    EXPECT_FALSE(saveProjectFile(heatingProjectFile(), path, commaProject(), QLatin1Char(',')).has_value());
     EXPECT_EQ(fixtureBytes(u"heating"_s, u"comma.lumaprj"_s), [&] {
         QFile f(path);
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }());
-    EXPECT_TRUE(
-        saveHeatingUnitProject(dir.filePath(u"no/such/folder/p.lumaprj"_s), commaProject(), QLatin1Char(','))
-            .has_value());
+    EXPECT_TRUE(saveProjectFile(
+        heatingProjectFile(), dir.filePath(u"no/such/folder/p.lumaprj"_s), commaProject(), QLatin1Char(','))
+                    .has_value());
 }
 
 TEST(HeatingUnitProjectTest, ArbitraryBytesNeverBreakTheReader)

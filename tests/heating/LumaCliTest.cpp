@@ -30,7 +30,7 @@ QString badNumberProject()
     const QString path = dir.filePath(u"bad.lumaprj"_s);
     heating::HeatingUnitProject p = heating::defaultHeatingUnitProject();
     p.tv = u"2..5"_s;
-    EXPECT_FALSE(heating::saveHeatingUnitProject(path, p, u'.'));
+    EXPECT_FALSE(saveProjectFile(heating::heatingProjectFile(), path, p, u'.'));
     return path;
 }
 

@@ -24,7 +24,7 @@ CliRun runCli(const QStringList& arguments)
 QString savedProject(const QTemporaryDir& dir, const pressurization::SupplyProject& project)
 {
     const QString path = dir.filePath(u"p.podporprj"_s);
-    EXPECT_FALSE(pressurization::saveSupplyProject(path, project, QLatin1Char('.')));
+    EXPECT_FALSE(saveProjectFile(pressurization::supplyProjectFile(), path, project, QLatin1Char('.')));
     return path;
 }
 

@@ -105,14 +105,14 @@ TEST(SupplyProjectFileTest, SaveLoadSaveAndRefusals)
 {
     QTemporaryDir dir;
     const QString first = dir.filePath(u"a.podporprj"_s), second = dir.filePath(u"b.podporprj"_s);
-    ASSERT_FALSE(saveSupplyProject(first, commaProject(), comma));
-    const SupplyProjectLoad load = loadSupplyProject(first, comma);
+    ASSERT_FALSE(saveProjectFile(supplyProjectFile(), first, commaProject(), comma));
+    const ProjectLoad<SupplyProject> load = loadProjectFile(supplyProjectFile(), first, comma);
     ASSERT_TRUE(load.project);
     EXPECT_EQ(load.project->projectName, u"Корпус 2"_s);
     EXPECT_EQ(load.project->windSpeed, u"3,5"_s);
     EXPECT_TRUE(load.project->schemeZones);
     EXPECT_EQ(load.project->sections[2].rowCount(), 2);
-    ASSERT_FALSE(saveSupplyProject(second, *load.project, comma));
+    ASSERT_FALSE(saveProjectFile(supplyProjectFile(), second, *load.project, comma));
     QFile a(first), b(second);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     const QByteArray bytes = a.readAll();
@@ -125,8 +125,8 @@ TEST(SupplyProjectFileTest, SaveLoadSaveAndRefusals)
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(bytes.left(supplyProjectRecordSize - 1));
     out.close();
-    EXPECT_EQ(loadSupplyProject(shortFile, dot).messages, readError);
-    EXPECT_EQ(loadSupplyProject(dir.filePath(u"none.podporprj"_s), dot).messages,
+    EXPECT_EQ(loadProjectFile(supplyProjectFile(), shortFile, dot).messages, readError);
+    EXPECT_EQ(loadProjectFile(supplyProjectFile(), dir.filePath(u"none.podporprj"_s), dot).messages,
         QStringList {u"Выберите существующий файл с расширением *.podporprj"_s});
 
     // A table too long for its fields is refused and the file on disk stays as it was.
@@ -135,7 +135,7 @@ TEST(SupplyProjectFileTest, SaveLoadSaveAndRefusals)
     for (int i = 0; i < 60; ++i)
         rows << straightDuctTable().row(0);
     tooLong.sections[1].setRows(rows);
-    const std::optional<QString> refused = saveSupplyProject(first, tooLong, comma);
+    const std::optional<QString> refused = saveProjectFile(supplyProjectFile(), first, tooLong, comma);
     ASSERT_TRUE(refused);
     EXPECT_TRUE(refused->startsWith(u"Таблица участков вентилятора 2 не помещается в файл проекта"_s));
     ASSERT_TRUE(a.seek(0));

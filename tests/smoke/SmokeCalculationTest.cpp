@@ -81,7 +81,7 @@ TEST(SmokeCalculationTest, CorridorWithTwoSectionsAndOutlet)
     for (const auto& v : values)
         EXPECT_NEAR(v.actual, v.expected, 1e-9 * std::max(1.0, std::abs(v.expected))) << v.name;
     EXPECT_TRUE(r.roughShaft); // the last section is brick
-    EXPECT_EQ(*run.wizard.duty(), (SmokeDuty {r.fanFlow, r.fanPressure, false, false}));
+    EXPECT_EQ(*smokeDuty(run.wizard), (SmokeDuty {r.fanFlow, r.fanPressure, false, false}));
 }
 
 TEST(SmokeCalculationTest, CaseRulesOfTheFormulas)
@@ -250,7 +250,7 @@ TEST(SmokeCalculationTest, DutyOfZeroOrLessIsRefusedWithItsCause)
         p.heightDifference = difference;
         const SmokeRun run = runSmokeProject(p, dot);
         EXPECT_FALSE(run.wizard.result());
-        EXPECT_FALSE(run.wizard.duty());
+        EXPECT_FALSE(smokeDuty(run.wizard));
         EXPECT_EQ(run.stoppedAtPage, 5);
         ASSERT_EQ(run.messages.size(), 1);
         EXPECT_TRUE(run.messages.first().startsWith(

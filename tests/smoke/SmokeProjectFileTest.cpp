@@ -71,10 +71,10 @@ TEST(SmokeProjectFileTest, SaveLoadSaveGivesTheSameBytes)
     QTemporaryDir dir;
     const QString first = dir.filePath(u"first.smkprj"_s);
     const QString second = dir.filePath(u"second.smkprj"_s);
-    ASSERT_FALSE(saveSmokeProject(first, corridorProject(), dot));
-    const SmokeProjectLoad load = loadSmokeProject(first, QLatin1Char(','));
+    ASSERT_FALSE(saveProjectFile(smokeProjectFile(), first, corridorProject(), dot));
+    const ProjectLoad<SmokeProject> load = loadProjectFile(smokeProjectFile(), first, QLatin1Char(','));
     ASSERT_TRUE(load.project);
-    ASSERT_FALSE(saveSmokeProject(second, *load.project, QLatin1Char(',')));
+    ASSERT_FALSE(saveProjectFile(smokeProjectFile(), second, *load.project, QLatin1Char(',')));
     QFile a(first), b(second);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
@@ -83,7 +83,7 @@ TEST(SmokeProjectFileTest, SaveLoadSaveGivesTheSameBytes)
 TEST(SmokeProjectFileTest, MissingShortOrInconsistentFilesGiveTheMessages)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(loadSmokeProject(dir.filePath(u"none.smkprj"_s), dot).messages,
+    EXPECT_EQ(loadProjectFile(smokeProjectFile(), dir.filePath(u"none.smkprj"_s), dot).messages,
         QStringList {u"Выберите существующий файл с расширением *.smkprj"_s});
 
     const QByteArray good = fixtureBytes(u"smoke"_s, u"comma.smkprj"_s);
@@ -109,7 +109,7 @@ TEST(SmokeProjectFileTest, MissingShortOrInconsistentFilesGiveTheMessages)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c.bytes);
         file.close();
-        const SmokeProjectLoad load = loadSmokeProject(path, dot);
+        const ProjectLoad<SmokeProject> load = loadProjectFile(smokeProjectFile(), path, dot);
         EXPECT_FALSE(load.project) << c.what;
         EXPECT_EQ(load.messages, readError) << c.what;
     }
@@ -124,7 +124,7 @@ TEST(SmokeProjectFileTest, TableTooLongForItsFieldsIsNotSaved)
     p.sections.setRows(rows);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"long.smkprj"_s);
-    const std::optional<QString> message = saveSmokeProject(path, p, dot);
+    const std::optional<QString> message = saveProjectFile(smokeProjectFile(), path, p, dot);
     ASSERT_TRUE(message);
     EXPECT_TRUE(message->contains(u"не помещается в файл проекта"_s)) << message->toStdString();
     EXPECT_FALSE(QFile::exists(path));

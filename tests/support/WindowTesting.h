@@ -80,4 +80,25 @@ protected:
     QStringList messages;
 };
 
+// What a window's project-file dialogs asked: `save` runs the saving with `savePath` as the answer, `open`
+// the loading, which is cancelled.
+struct ProjectDialogsAsked {
+    ui::FileDialogRequest save {};
+    ui::FileDialogRequest open {};
+};
+inline ProjectDialogsAsked askProjectDialogs(
+    const std::function<void()>& save, const std::function<void()>& open, const QString& savePath)
+{
+    ProjectDialogsAsked asked;
+    ui::setFileDialogAnswer([&](const ui::FileDialogRequest& request) {
+        const bool saving = request.kind == ui::FileDialogKind::Save;
+        (saving ? asked.save : asked.open) = request;
+        return saving ? savePath : QString();
+    });
+    save();
+    open();
+    ui::setFileDialogAnswer({});
+    return asked;
+}
+
 } // namespace windowtesting

@@ -7,10 +7,10 @@
 #include "curtains/CurtainProjectFile.h"
 #include "curtains/ui/CurtainResultsWindow.h"
 #include "ui/DescriptionItem.h"
-#include "ui/FileDialogs.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
+#include "ui/ProjectFileDialogs.h"
 #include "ui/ProjectNameGroup.h"
 #include "ui/RadioGroupWidget.h"
 
@@ -269,28 +269,13 @@ void CurtainTaskWindow::showPhoto()
 
 void CurtainTaskWindow::loadProject()
 {
-    const CurtainProjectTexts texts = curtainProjectTexts(m_series);
-    const QString path = ui::getOpenFileName(this, texts.openTitle, texts.filter, texts.suffix);
-    if (path.isEmpty())
-        return;
-    const CurtainProjectLoad load = loadCurtainProject(m_series, path, systemDecimalSeparator());
-    for (const QString& message : load.messages)
-        ui::showMessage(message, ui::MessageKind::Warning);
-    if (load.project)
-        applyInputs(*load.project);
+    if (const std::optional<CurtainProject> project = ui::openProjectFile(this, curtainProjectFile(m_series)))
+        applyInputs(*project);
 }
 
 void CurtainTaskWindow::saveProject()
 {
-    const CurtainProjectTexts texts = curtainProjectTexts(m_series);
-    const QString path = ui::getSaveFileName(this, texts.saveTitle, texts.filter, texts.suffix,
-        inputsAsTyped().projectName + u"."_s + texts.suffix);
-    if (path.isEmpty())
-        return;
-    const SaveOutcome saved = saveCurtainProject(m_series, path, inputsAsTyped(), systemDecimalSeparator());
-    if (!saved)
-        ui::showMessage(
-            u"Не удается сохранить файл:"_s + path + u"\n"_s + saved.error(), ui::MessageKind::Error);
+    ui::saveProjectFileAs(this, curtainProjectFile(m_series), inputsAsTyped());
 }
 
 void CurtainTaskWindow::closeEvent(QCloseEvent* event)

@@ -5,10 +5,10 @@
 #include "heating/HeatingUnitTable.h"
 #include "heating/ui/HeatingUnitResultsWindow.h"
 #include "ui/DescriptionItem.h"
-#include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
+#include "ui/ProjectFileDialogs.h"
 #include "ui/ProjectNameGroup.h"
 #include "ui/RadioGroupWidget.h"
 #include "ui/SharedWindows.h"
@@ -149,26 +149,13 @@ void TMDIChildVozdAgregatLUMA::showDescription()
 
 void TMDIChildVozdAgregatLUMA::loadProject()
 {
-    const QString path = ui::getOpenFileName(this, heating::heatingProjectOpenTitle(),
-        heating::heatingProjectFilter(), heating::heatingProjectSuffix());
-    if (path.isEmpty())
-        return;
-    const heating::HeatingProjectLoad load = heating::loadHeatingUnitProject(path, systemDecimalSeparator());
-    for (const QString& message : load.messages)
-        ui::showMessage(message, ui::MessageKind::Warning);
-    if (load.project)
-        applyInputs(*load.project);
+    if (const auto project = ui::openProjectFile(this, heating::heatingProjectFile()))
+        applyInputs(*project);
 }
 
 void TMDIChildVozdAgregatLUMA::saveProject()
 {
-    const QString path
-        = ui::getSaveFileName(this, heating::heatingProjectSaveTitle(), heating::heatingProjectFilter(),
-            heating::heatingProjectSuffix(), inputsAsTyped().projectName + u".lumaprj"_s);
-    if (path.isEmpty())
-        return;
-    if (const auto error = heating::saveHeatingUnitProject(path, inputsAsTyped(), systemDecimalSeparator()))
-        ui::showMessage(u"Не удается сохранить файл:"_s + path + u"\n"_s + *error, ui::MessageKind::Error);
+    ui::saveProjectFileAs(this, heating::heatingProjectFile(), inputsAsTyped());
 }
 
 void TMDIChildVozdAgregatLUMA::closeEvent(QCloseEvent* event)

@@ -1,7 +1,6 @@
 #include "pressurization/ui/TMDIChildPodpor.h"
 
 #include "calcreport/ReportNumbers.h"
-#include "calcreport/ui/CalculationWizardFrame.h"
 #include "common/NumberText.h"
 #include "pressurization/SupplyDuty.h"
 #include "pressurization/SupplyForm.h"
@@ -10,7 +9,6 @@
 #include "pressurization/ui/TdgPodporYchastok.h"
 #include "sections/ui/SectionTableWidget.h"
 #include "ui/DescriptionItem.h"
-#include "ui/FileDialogs.h"
 #include "ui/HandOver.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
@@ -56,15 +54,24 @@ QString fanControlName(const QString& base, int fan)
     return fan == 0 ? base : base + u"_"_s + QString::number(fan + 1);
 }
 
+ui::DescriptionItem supplyDescription()
+{
+    ui::DescriptionItem item;
+    item.windowCaption = u"Методика расчета приточной противодымной вентиляции:"_s;
+    item.rtfFile = u"Podpor.rtf"_s;
+    item.reportTitle = u"Расчет приточной противодымной вентиляции:"_s;
+    item.reportPicture = u"Manual.bmp"_s;
+    item.missingFileMessage = u"Не удается найти файл Podpor.rtf?!"_s;
+    return item;
+}
+
 } // namespace
 
 TMDIChildPodpor::TMDIChildPodpor(ui::Program& program, QWidget* parent)
-    : QWidget(parent)
-    , m_program(program)
+    : PagedCalculationWindow(program, 480, pressurization::supplyProjectFile(), supplyDescription(), parent)
     , m_form(pressurization::supplyFormInputs(), {})
 {
     setObjectName(u"MDIChildPodpor"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Расчет системы противодымной защиты:"_s);
     buildControls();
     applyInputs(pressurization::SupplyProject());
@@ -73,7 +80,6 @@ TMDIChildPodpor::TMDIChildPodpor(ui::Program& program, QWidget* parent)
 
 void TMDIChildPodpor::buildControls()
 {
-    m_frame = new CalculationWizardFrame(this, 480);
     m_form.build(m_frame->panelIn);
     QTabWidget* pages = m_frame->pages;
     pages->addTab(buildFirstPage(), u"1"_s);
@@ -81,13 +87,6 @@ void TMDIChildPodpor::buildControls()
     for (int fan = 0; fan < pressurization::supplyFanLimit; ++fan)
         pages->addTab(buildSectionsPage(fan), QString::number(fan + 3));
     m_frame->outColumn->addWidget(buildResults(m_frame->report->parentWidget()));
-
-    connect(m_frame->next, &QPushButton::clicked, this, &TMDIChildPodpor::nextStep);
-    connect(m_frame->prev, &QPushButton::clicked, this, &TMDIChildPodpor::previousStep);
-    connect(m_frame->description, &QPushButton::clicked, this, &TMDIChildPodpor::showDescription);
-    connect(m_frame->saveReport, &QPushButton::clicked, this, &TMDIChildPodpor::saveReport);
-    connect(m_frame->openProject, &QAction::triggered, this, &TMDIChildPodpor::loadProject);
-    connect(m_frame->saveProject, &QAction::triggered, this, &TMDIChildPodpor::saveProject);
 }
 
 QWidget* TMDIChildPodpor::buildFirstPage()
@@ -221,7 +220,7 @@ pressurization::SupplyProject TMDIChildPodpor::inputsAsTyped() const
     return p;
 }
 
-void TMDIChildPodpor::applyInputs(const pressurization::SupplyProject& p)
+void TMDIChildPodpor::setInputs(const pressurization::SupplyProject& p)
 {
     m_form.apply(p);
     // Each choice acts as if the user had made it, so the scheme rule runs.
@@ -232,10 +231,8 @@ void TMDIChildPodpor::applyInputs(const pressurization::SupplyProject& p)
     }
     for (int fan = 0; fan < pressurization::supplyFanLimit; ++fan)
         m_sections[fan]->setTable(p.sections[fan]);
-    m_wizard.restart();
-    clearResults();
+    clearResult();
     updateSchemePage();
-    updatePageButtons();
 }
 
 void TMDIChildPodpor::updateSchemePage()
@@ -251,21 +248,7 @@ void TMDIChildPodpor::updateSchemePage()
     m_secondFanTitle->setText(secondFanTitle(scheme));
 }
 
-void TMDIChildPodpor::updatePageButtons()
-{
-    const int page = m_wizard.page();
-    m_frame->pages->setCurrentIndex(page - 1);
-    m_frame->prev->setEnabled(page > 1);
-    const SupplyScheme scheme = pressurization::supplySchemeOf(inputsAsTyped());
-    m_frame->next->setText(page == pressurization::supplyLastPage(scheme) ? u"Расчет"_s : u"Далее >>"_s);
-}
-
-void TMDIChildPodpor::showReport()
-{
-    m_frame->showReport(m_wizard.report().document());
-}
-
-void TMDIChildPodpor::clearResults()
+void TMDIChildPodpor::clearResult()
 {
     m_resultsActive = false;
     m_results->setRowCount(0);
@@ -273,9 +256,9 @@ void TMDIChildPodpor::clearResults()
     m_run->setEnabled(false);
 }
 
-void TMDIChildPodpor::showResults()
+void TMDIChildPodpor::showResult()
 {
-    const auto& result = m_wizard.result();
+    const auto& result = wizard().result();
     const QChar separator = systemDecimalSeparator();
     m_results->setRowCount(static_cast<int>(result->fans.size()));
     for (int row = 0; row < m_results->rowCount(); ++row) {
@@ -290,6 +273,8 @@ void TMDIChildPodpor::showResults()
     }
     m_results->setCurrentCell(0, 1);
     followSelectedRow();
+    m_resultsActive = true;
+    m_run->setEnabled(true);
 }
 
 void TMDIChildPodpor::followSelectedRow()
@@ -318,33 +303,15 @@ void TMDIChildPodpor::focusField(SupplyField field)
         control->setFocus(Qt::OtherFocusReason);
 }
 
-void TMDIChildPodpor::nextStep()
+void TMDIChildPodpor::applyPageRules(int page)
 {
-    if (m_wizard.page() == 2)
+    if (page == 2)
         updateSchemePage();
-    clearResults();
-    const pressurization::SupplyStep step = m_wizard.next(inputsAsTyped(), systemDecimalSeparator());
-    showReport();
-    for (const QString& message : step.messages)
-        ui::showMessage(message, ui::MessageKind::Warning);
-    focusField(step.focus);
-    if (!step.ok)
-        return;
-    if (step.calculated) {
-        showResults();
-        m_resultsActive = true;
-        m_run->setEnabled(true);
-        return;
-    }
-    updateSchemePage();
-    updatePageButtons();
 }
 
-void TMDIChildPodpor::previousStep()
+void TMDIChildPodpor::pageEntered()
 {
-    m_wizard.back();
-    clearResults();
-    updatePageButtons();
+    updateSchemePage();
 }
 
 void TMDIChildPodpor::openFanSelection()
@@ -358,46 +325,4 @@ void TMDIChildPodpor::openFanSelection()
     if (!flow || !pressure)
         return;
     ui::handOver(m_program, u"ActionUniFanSelect"_s, pressurization::SupplyDuty {*flow, *pressure});
-}
-
-void TMDIChildPodpor::saveReport()
-{
-    m_frame->saveReportPages(m_wizard.report().document(), inputsAsTyped().projectName);
-}
-
-void TMDIChildPodpor::loadProject()
-{
-    const QString path = ui::getOpenFileName(this, pressurization::supplyProjectOpenTitle(),
-        pressurization::supplyProjectFilter(), pressurization::supplyProjectSuffix());
-    if (path.isEmpty())
-        return;
-    const pressurization::SupplyProjectLoad load
-        = pressurization::loadSupplyProject(path, systemDecimalSeparator());
-    for (const QString& message : load.messages)
-        ui::showMessage(message, ui::MessageKind::Warning);
-    if (load.project)
-        applyInputs(*load.project);
-}
-
-void TMDIChildPodpor::saveProject()
-{
-    const pressurization::SupplyProject project = inputsAsTyped();
-    const QString path = ui::getSaveFileName(this, pressurization::supplyProjectSaveTitle(),
-        pressurization::supplyProjectFilter(), pressurization::supplyProjectSuffix(),
-        project.projectName + u".podporprj"_s);
-    if (path.isEmpty())
-        return;
-    if (const auto error = pressurization::saveSupplyProject(path, project, systemDecimalSeparator()))
-        ui::showMessage(*error, ui::MessageKind::Error);
-}
-
-void TMDIChildPodpor::showDescription()
-{
-    ui::DescriptionItem item;
-    item.windowCaption = u"Методика расчета приточной противодымной вентиляции:"_s;
-    item.rtfFile = u"Podpor.rtf"_s;
-    item.reportTitle = u"Расчет приточной противодымной вентиляции:"_s;
-    item.reportPicture = u"Manual.bmp"_s;
-    item.missingFileMessage = u"Не удается найти файл Podpor.rtf?!"_s;
-    m_program.showDescription(item);
 }

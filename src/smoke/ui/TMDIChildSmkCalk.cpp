@@ -1,6 +1,5 @@
 #include "smoke/ui/TMDIChildSmkCalk.h"
 
-#include "calcreport/ui/CalculationWizardFrame.h"
 #include "common/NumberText.h"
 #include "sections/ui/SectionTableWidget.h"
 #include "smoke/SmokeCase.h"
@@ -8,7 +7,6 @@
 #include "smoke/SmokeProjectFile.h"
 #include "smoke/ui/TdgSMKCalkYchastok.h"
 #include "ui/DescriptionItem.h"
-#include "ui/FileDialogs.h"
 #include "ui/HandOver.h"
 #include "ui/Hints.h"
 #include "ui/Messages.h"
@@ -83,13 +81,26 @@ void setEnabledAll(const QList<QWidget*>& widgets, bool enabled)
 
 } // namespace
 
+namespace {
+
+ui::DescriptionItem smokeDescription()
+{
+    ui::DescriptionItem item;
+    item.windowCaption = u"Методика расчета системы дымоудаления:"_s;
+    item.rtfFile = u"SmkCalk.rtf"_s;
+    item.reportTitle = u"Методика расчета системы дымоудаления:"_s;
+    item.reportPicture = u"Manualsmk.bmp"_s;
+    item.missingFileMessage = u"Не удается найти файл SmkCalk.rtf?!"_s;
+    return item;
+}
+
+} // namespace
+
 TMDIChildSmkCalk::TMDIChildSmkCalk(ui::Program& program, QWidget* parent)
-    : QWidget(parent)
-    , m_program(program)
+    : PagedCalculationWindow(program, 470, smoke::smokeProjectFile(), smokeDescription(), parent)
     , m_form(smoke::smokeInputs(), QString())
 {
     setObjectName(u"MDIChildSmkCalk"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Расчет системы дымоудаления:"_s);
     buildControls();
     applyInputs(smoke::defaultSmokeProject());
@@ -101,7 +112,6 @@ void TMDIChildSmkCalk::buildControls()
     m_form.build(this);
     // The valve name is kept to the length the report and the project file hold.
     m_form.control<QLineEdit>(u"Input_Name_Klapan"_s)->setMaxLength(128);
-    m_frame = new CalculationWizardFrame(this, 470);
     QTabWidget* pages = m_frame->pages;
     pages->addTab(buildFirstPage(), u"1"_s);
     pages->addTab(buildSecondPage(), u"2"_s);
@@ -112,14 +122,7 @@ void TMDIChildSmkCalk::buildControls()
     m_run->setObjectName(u"bRun"_s);
     m_run->setEnabled(false);
     m_frame->saveRow->addWidget(m_run);
-
-    connect(m_frame->next, &QPushButton::clicked, this, &TMDIChildSmkCalk::nextStep);
-    connect(m_frame->prev, &QPushButton::clicked, this, &TMDIChildSmkCalk::previousStep);
-    connect(m_frame->description, &QPushButton::clicked, this, &TMDIChildSmkCalk::showDescription);
-    connect(m_frame->saveReport, &QPushButton::clicked, this, &TMDIChildSmkCalk::saveReport);
     connect(m_run, &QPushButton::clicked, this, &TMDIChildSmkCalk::openFanSelection);
-    connect(m_frame->openProject, &QAction::triggered, this, &TMDIChildSmkCalk::loadProject);
-    connect(m_frame->saveProject, &QAction::triggered, this, &TMDIChildSmkCalk::saveProject);
 }
 
 QRadioButton* TMDIChildSmkCalk::firstButton(const QString& pair) const
@@ -260,17 +263,14 @@ smoke::SmokeProject TMDIChildSmkCalk::inputsAsTyped() const
     return p;
 }
 
-void TMDIChildSmkCalk::applyInputs(const smoke::SmokeProject& p)
+void TMDIChildSmkCalk::setInputs(const smoke::SmokeProject& p)
 {
     // Each button receives its stored state, as the project file keeps them.
     m_form.apply(p);
     m_sections->setTable(p.sections);
-    m_wizard.restart();
-    m_frame->pages->setCurrentIndex(0);
     updateFirstPage();
     updateThirdPage();
     updateFifthPage();
-    updatePageButtons();
 }
 
 void TMDIChildSmkCalk::updateFirstPage()
@@ -288,7 +288,7 @@ void TMDIChildSmkCalk::updateFirstPage()
 void TMDIChildSmkCalk::updateSecondPage()
 {
     const smoke::SmokeCase c = smoke::smokeCase(inputsAsTyped());
-    const smoke::SecondPageLayout layout = smoke::secondPageLayout(c, m_wizard.values().largeFire,
+    const smoke::SecondPageLayout layout = smoke::secondPageLayout(c, wizard().values().largeFire,
         parseNumber(ui::inputText(m_form.control(u"Input_Kd"_s)), systemDecimalSeparator()));
     m_evacueesGroup->setVisible(layout.evacuees);
     m_outdoorGroup->setVisible(layout.outdoor);
@@ -309,19 +309,6 @@ void TMDIChildSmkCalk::updateFifthPage()
     m_outletGroup->setVisible(other);
 }
 
-void TMDIChildSmkCalk::updatePageButtons()
-{
-    const int page = m_wizard.page();
-    m_frame->pages->setCurrentIndex(page - 1);
-    m_frame->prev->setEnabled(page > 1);
-    m_frame->next->setText(page == smoke::smokePageCount ? u"Расчет"_s : u"Далее >>"_s);
-}
-
-void TMDIChildSmkCalk::showReport()
-{
-    m_frame->showReport(m_wizard.report().document());
-}
-
 void TMDIChildSmkCalk::focusField(SmokeField field)
 {
     if (field == SmokeField::Sections)
@@ -330,9 +317,9 @@ void TMDIChildSmkCalk::focusField(SmokeField field)
         m_form.focus(static_cast<int>(field));
 }
 
-void TMDIChildSmkCalk::nextStep()
+void TMDIChildSmkCalk::applyPageRules(int page)
 {
-    switch (m_wizard.page()) {
+    switch (page) {
     case 1:
         updateFirstPage();
         break;
@@ -348,26 +335,22 @@ void TMDIChildSmkCalk::nextStep()
     default:
         break;
     }
-    m_run->setEnabled(false);
-    const smoke::SmokeStep step = m_wizard.next(inputsAsTyped(), systemDecimalSeparator());
-    showReport();
-    for (const QString& message : step.messages)
-        ui::showMessage(message, ui::MessageKind::Warning);
-    focusField(step.focus);
-    if (!step.ok)
-        return;
-    if (step.calculated) {
-        m_run->setEnabled(true);
-        return;
-    }
-    updateSecondPage();
-    updatePageButtons();
 }
 
-void TMDIChildSmkCalk::previousStep()
+void TMDIChildSmkCalk::pageEntered()
 {
-    m_wizard.back();
-    updatePageButtons();
+    // Page 2 follows the fire that page 1 found.
+    updateSecondPage();
+}
+
+void TMDIChildSmkCalk::showResult()
+{
+    m_run->setEnabled(true);
+}
+
+void TMDIChildSmkCalk::clearResult()
+{
+    m_run->setEnabled(false);
 }
 
 void TMDIChildSmkCalk::proposeFirePerimeter()
@@ -383,45 +366,6 @@ void TMDIChildSmkCalk::proposeFirePerimeter()
 
 void TMDIChildSmkCalk::openFanSelection()
 {
-    if (const std::optional<SmokeDuty> duty = m_wizard.duty())
+    if (const std::optional<SmokeDuty> duty = smoke::smokeDuty(wizard()))
         ui::handOver(m_program, u"ActionSmkFanSelect"_s, *duty);
-}
-
-void TMDIChildSmkCalk::saveReport()
-{
-    m_frame->saveReportPages(m_wizard.report().document(), inputsAsTyped().projectName);
-}
-
-void TMDIChildSmkCalk::loadProject()
-{
-    const QString path = ui::getOpenFileName(
-        this, smoke::smokeProjectOpenTitle(), smoke::smokeProjectFilter(), smoke::smokeProjectSuffix());
-    if (path.isEmpty())
-        return;
-    const smoke::SmokeProjectLoad load = smoke::loadSmokeProject(path, systemDecimalSeparator());
-    for (const QString& message : load.messages)
-        ui::showMessage(message, ui::MessageKind::Warning);
-    if (load.project)
-        applyInputs(*load.project);
-}
-
-void TMDIChildSmkCalk::saveProject()
-{
-    const QString path = ui::getSaveFileName(this, smoke::smokeProjectSaveTitle(),
-        smoke::smokeProjectFilter(), smoke::smokeProjectSuffix(), inputsAsTyped().projectName + u".smkprj"_s);
-    if (path.isEmpty())
-        return;
-    if (const auto error = smoke::saveSmokeProject(path, inputsAsTyped(), systemDecimalSeparator()))
-        ui::showMessage(*error, ui::MessageKind::Error);
-}
-
-void TMDIChildSmkCalk::showDescription()
-{
-    ui::DescriptionItem item;
-    item.windowCaption = u"Методика расчета системы дымоудаления:"_s;
-    item.rtfFile = u"SmkCalk.rtf"_s;
-    item.reportTitle = u"Методика расчета системы дымоудаления:"_s;
-    item.reportPicture = u"Manualsmk.bmp"_s;
-    item.missingFileMessage = u"Не удается найти файл SmkCalk.rtf?!"_s;
-    m_program.showDescription(item);
 }

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "calcreport/ui/PagedCalculationWindow.h"
 #include "smoke/SmokeProject.h"
 #include "smoke/SmokeWizard.h"
 #include "ui/InputForm.h"
 
-#include <QWidget>
-
-class CalculationWizardFrame;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
@@ -19,31 +17,27 @@ class Program;
 // The smoke-exhaust system calculation: five numbered input pages stepped through with "Далее >>" and
 // "<< Назад", the report of the inputs and the calculation in the pane on the right, the report saved
 // as page images, the project file, and the hand-over of the fan duty to a smoke-exhaust fan selection.
-class TMDIChildSmkCalk : public QWidget {
+class TMDIChildSmkCalk : public calcreport::PagedCalculationWindow<smoke::SmokeWizardPages> {
     Q_OBJECT
 public:
     TMDIChildSmkCalk(ui::Program& program, QWidget* parent = nullptr);
 
-    // The inputs as typed, in the form the project file keeps them.
-    smoke::SmokeProject inputsAsTyped() const;
-    // Sets every control as if the user had typed and chosen it.
-    void applyInputs(const smoke::SmokeProject& inputs);
-
-    const smoke::SmokeWizard& wizard() const { return m_wizard; }
+    smoke::SmokeProject inputsAsTyped() const override;
 
     QSize sizeHint() const override { return {1040, 640}; }
 
 public Q_SLOTS:
-    void nextStep();
-    void previousStep();
     void proposeFirePerimeter();
     void openFanSelection();
-    void saveReport();
-    void loadProject();
-    void saveProject();
-    void showDescription();
 
 private:
+    void setInputs(const smoke::SmokeProject& inputs) override;
+    void applyPageRules(int page) override;
+    void pageEntered() override;
+    void showResult() override;
+    void clearResult() override;
+    void focusField(smoke::SmokeField field) override;
+
     void buildControls();
     QWidget* buildFirstPage();
     QWidget* buildSecondPage();
@@ -54,19 +48,12 @@ private:
     void updateSecondPage();
     void updateThirdPage();
     void updateFifthPage();
-    void updatePageButtons();
-    void showReport();
-    void focusField(smoke::SmokeField field);
     // The first button of a pair of the form.
     QRadioButton* firstButton(const QString& pair) const;
 
     using SmokeForm = ui::InputForm<smoke::SmokeProject, smoke::SmokeValues>;
 
-    ui::Program& m_program;
-    smoke::SmokeWizard m_wizard;
     SmokeForm m_form;
-
-    CalculationWizardFrame* m_frame = nullptr;
     QPushButton* m_run = nullptr;
 
     // Groups and rows shown, hidden or disabled by the visibility rules of the pages.

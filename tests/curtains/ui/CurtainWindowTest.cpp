@@ -318,6 +318,43 @@ TEST_F(CurtainWindowTest, ProjectsAreSavedAndLoadedThroughTheDialogs)
     EXPECT_EQ(other->inputsAsTyped(), before);
 }
 
+TEST_F(CurtainWindowTest, ProjectDialogsOfEachSeriesAndAFailedSave)
+{
+    const struct {
+        Series series;
+        QString name; // as the dialogs name the series
+        QString suffix;
+    } cases[] = {
+        {Series::Ork, u"ОРК"_s, u"orkprj"_s},
+        {Series::Tem, u"ТЕМ"_s, u"temprj"_s},
+        {Series::Pln, u"ТЭРНА"_s, u"ternaprj"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.suffix.toStdString());
+        messages.clear();
+        auto window = makeWindow(c.series);
+        child<QLineEdit>(window.get(), u"Input_ProjectName"_s)->setText(u"Ворота"_s);
+        const QString unwritable = dir.filePath(u"missing/p."_s + c.suffix);
+        const windowtesting::ProjectDialogsAsked asked
+            = windowtesting::askProjectDialogs([&] { click(window.get(), u"SpeedButton2"_s); },
+                [&] { click(window.get(), u"SpeedButton1"_s); }, unwritable);
+        const QString files = u" *."_s + c.suffix;
+        EXPECT_EQ(
+            asked.save.caption, u"Сохранение файла проекта расчета воздушной завесы "_s + c.name + files);
+        EXPECT_EQ(asked.open.caption, u"Открытие файла проекта расчета воздушной завесы "_s + c.name + files);
+        for (const ui::FileDialogRequest& request : {asked.save, asked.open}) {
+            EXPECT_EQ(request.filter,
+                u"Проект расчета воздушной завесы "_s + c.name + u" (*."_s + c.suffix + u") |*."_s
+                    + c.suffix);
+            EXPECT_EQ(request.defaultSuffix, c.suffix);
+        }
+        EXPECT_EQ(asked.save.initialName, u"Ворота."_s + c.suffix);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages.first().startsWith(u"Не удается сохранить файл:"_s + unwritable + u"\n"_s))
+            << messages.first().toStdString();
+    }
+}
+
 TEST_F(CurtainWindowTest, PrintFillsTheFormAndPreviewsIt)
 {
     auto window = makeWindow(Series::Pln);

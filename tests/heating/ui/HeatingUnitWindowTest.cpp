@@ -207,6 +207,26 @@ TEST_F(HeatingUnitWindowTest, StoredInputsStopAtTheFirstBadValue)
     EXPECT_EQ(text(window.get(), u"Input_V"_s), u"1000");
 }
 
+TEST_F(HeatingUnitWindowTest, ProjectDialogsAndAFailedSave)
+{
+    auto window = makeWindow();
+    child<QLineEdit>(window.get(), u"Input_ProjectName"_s)->setText(u"Склад"_s);
+    const QString unwritable = dir.filePath(u"missing/p.lumaprj"_s);
+    const windowtesting::ProjectDialogsAsked asked
+        = windowtesting::askProjectDialogs([&] { click(window.get(), u"SpeedButton2"_s); },
+            [&] { click(window.get(), u"SpeedButton1"_s); }, unwritable);
+    EXPECT_EQ(asked.save.caption, u"Сохранение файла проекта расчета воздушных агрегатов ЛУМА *.lumaprj");
+    EXPECT_EQ(asked.open.caption, u"Открытие файла проекта расчета воздушных агрегатов ЛУМА *.lumaprj");
+    for (const ui::FileDialogRequest& request : {asked.save, asked.open}) {
+        EXPECT_EQ(request.filter, u"Проект расчета воздушных агрегатов ЛУМА (*.lumaprj) |*.lumaprj");
+        EXPECT_EQ(request.defaultSuffix, u"lumaprj");
+    }
+    EXPECT_EQ(asked.save.initialName, u"Склад.lumaprj");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().startsWith(u"Не удается сохранить файл:"_s + unwritable + u"\n"_s))
+        << messages.first().toStdString();
+}
+
 TEST_F(HeatingUnitWindowTest, ProjectsAreSavedAndLoadedThroughTheDialogs)
 {
     auto window = makeWindow();

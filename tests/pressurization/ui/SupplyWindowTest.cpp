@@ -9,6 +9,7 @@
 #include "pressurization/ui/TMDIChildPodpor.h"
 #include "pressurization/ui/TdgPodporYchastok.h"
 #include "support/CliRunner.h"
+#include "support/WindowTesting.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/RadioGroupWidget.h"
@@ -327,13 +328,24 @@ TEST_F(SupplyWindowTest, CliListsTheMessagesTheWindowShows)
             table.setRows({table.row(0), bad});
             p.sections[0] = table;
         }),
+        // A section without area is reported at its page's step and again at every later one.
+        project([](SupplyProject& p) {
+            p.schemeShaft = false;
+            p.schemeSeparate = true;
+            sections::SectionTable table = straightDuctTable();
+            sections::SectionRow empty = table.row(0);
+            empty[sections::NumberColumn] = u"2"_s;
+            empty[sections::AreaColumn] = u"0"_s;
+            table.setRows({table.row(0), empty});
+            p.sections[0] = table;
+        }),
         project([](SupplyProject&) {}),
     };
     QTemporaryDir dir;
     for (const SupplyProject& p : projects) {
         // The file the window loads is the one zfn-cli reads.
         const QString path = dir.filePath(u"p.podporprj"_s);
-        ASSERT_FALSE(pressurization::saveSupplyProject(path, p, QLatin1Char('.')));
+        ASSERT_FALSE(saveProjectFile(pressurization::supplyProjectFile(), path, p, QLatin1Char('.')));
         ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
         window->loadProject();
         const QStringList shown = stepThrough();
@@ -345,6 +357,26 @@ TEST_F(SupplyWindowTest, CliListsTheMessagesTheWindowShows)
     }
 }
 
+TEST_F(SupplyWindowTest, ProjectDialogsAndAFailedSave)
+{
+    QTemporaryDir dir;
+    window->applyInputs(projectWithDucts());
+    const QString unwritable = dir.filePath(u"missing/p.podporprj"_s);
+    const windowtesting::ProjectDialogsAsked asked = windowtesting::askProjectDialogs(
+        [&] { click(u"SpeedButtonSave"_s); }, [&] { click(u"SpeedButtonOpen"_s); }, unwritable);
+    // The texts the pressurization file has always had, "дымоудаления" included.
+    EXPECT_EQ(asked.save.caption, u"Сохранение файла проекта расчета дымоудаления *.podporprj");
+    EXPECT_EQ(asked.open.caption, u"Открытие файла проекта расчета дымоудаления *.podporprj");
+    for (const ui::FileDialogRequest& request : {asked.save, asked.open}) {
+        EXPECT_EQ(request.filter, u"Проект расчета дымоудаления (*.podporprj) |*.podporprj");
+        EXPECT_EQ(request.defaultSuffix, u"podporprj");
+    }
+    EXPECT_EQ(asked.save.initialName, projectWithDucts().projectName + u".podporprj"_s);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().startsWith(u"Не удается сохранить файл:"_s + unwritable + u"\n"_s))
+        << messages.first().toStdString();
+}
+
 TEST_F(SupplyWindowTest, LoadedZoneProjectComesBackOnPageOne)
 {
     QTemporaryDir dir;
@@ -354,7 +386,7 @@ TEST_F(SupplyWindowTest, LoadedZoneProjectComesBackOnPageOne)
     p.zoneFloors = u"7"_s;
     p.projectName = u"Башня"_s;
     const QString path = dir.filePath(u"tower.podporprj"_s);
-    ASSERT_FALSE(pressurization::saveSupplyProject(path, p, QLatin1Char('.')));
+    ASSERT_FALSE(saveProjectFile(pressurization::supplyProjectFile(), path, p, QLatin1Char('.')));
     calculate(&SupplyProject::schemeShaft);
     ui::setFileDialogAnswer([&](const ui::FileDialogRequest& request) {
         EXPECT_EQ(request.caption, u"Открытие файла проекта расчета дымоудаления *.podporprj");

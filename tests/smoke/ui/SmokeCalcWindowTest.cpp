@@ -8,6 +8,7 @@
 #include "smoke/ui/TdgSMKCalkYchastok.h"
 #include "support/CliRunner.h"
 #include "support/PdfText.h"
+#include "support/WindowTesting.h"
 #include "ui/FileDialogs.h"
 #include "ui/Messages.h"
 #include "ui/RadioGroupWidget.h"
@@ -198,7 +199,7 @@ TEST_F(SmokeCalcWindowTest, CalculationHandsTheDutyToFanSelection)
     EXPECT_TRUE(report().contains(u"РАСЧЕТНЫЕ ВЕЛИЧИНЫ"_s));
     EXPECT_TRUE(report().contains(u"175.65 Па"_s)) << report().toStdString();
     ASSERT_TRUE(child<QPushButton>(u"bRun"_s)->isEnabled());
-    const std::optional<SmokeDuty> duty = window->wizard().duty();
+    const std::optional<SmokeDuty> duty = smoke::smokeDuty(window->wizard());
     ASSERT_TRUE(duty);
     EXPECT_NEAR(duty->flow, 17861.703007504988, 1e-6);
     EXPECT_FALSE(duty->roofFan);
@@ -220,8 +221,13 @@ TEST_F(SmokeCalcWindowTest, CalculationHandsTheDutyToFanSelection)
     for (int i = 0; i < series->count(); ++i)
         EXPECT_EQ(series->item(i)->checkState(), Qt::Checked) << series->item(i)->text().toStdString();
 
-    // The next step starts again: no duty button until the next calculation.
+    // Back keeps the duty: it is handed on until the next step.
     click(u"bPrev"_s);
+    EXPECT_EQ(page(), 4);
+    EXPECT_TRUE(child<QPushButton>(u"bRun"_s)->isEnabled());
+    click(u"bRun"_s);
+    EXPECT_EQ(opened.size(), 2);
+    // The next step starts again: no duty button until the next calculation.
     click(u"bNext"_s);
     EXPECT_FALSE(child<QPushButton>(u"bRun"_s)->isEnabled());
     EXPECT_FALSE(report().contains(u"РАСЧЕТНЫЕ ВЕЛИЧИНЫ"_s));
@@ -252,6 +258,25 @@ TEST_F(SmokeCalcWindowTest, ProjectFileSavesLoadsAndRefusesDamage)
     EXPECT_EQ(messages,
         QStringList({u"Произошла ошибка чтения файла!"_s, u"Проверьте расширение открываемого файла"_s}));
     EXPECT_EQ(window->inputsAsTyped(), smoke::residentialProject());
+}
+
+TEST_F(SmokeCalcWindowTest, ProjectDialogsAndAFailedSave)
+{
+    window->applyInputs(smoke::corridorProject());
+    const QString unwritable = dir.filePath(u"missing/p.smkprj"_s);
+    const windowtesting::ProjectDialogsAsked asked
+        = windowtesting::askProjectDialogs([&] { windowtesting::click(window.get(), u"SpeedButtonSave"_s); },
+            [&] { windowtesting::click(window.get(), u"SpeedButtonOpen"_s); }, unwritable);
+    EXPECT_EQ(asked.save.caption, u"Сохранение файла проекта расчета дымоудаления *.smkprj");
+    EXPECT_EQ(asked.open.caption, u"Открытие файла проекта расчета дымоудаления *.smkprj");
+    for (const ui::FileDialogRequest& request : {asked.save, asked.open}) {
+        EXPECT_EQ(request.filter, u"Проект расчета дымоудаления (*.smkprj) |*.smkprj");
+        EXPECT_EQ(request.defaultSuffix, u"smkprj");
+    }
+    EXPECT_EQ(asked.save.initialName, smoke::corridorProject().projectName + u".smkprj"_s);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().startsWith(u"Не удается сохранить файл:"_s + unwritable + u"\n"_s))
+        << messages.first().toStdString();
 }
 
 TEST_F(SmokeCalcWindowTest, ReportGoesToPageImagesOrPdf)
@@ -338,7 +363,7 @@ TEST_F(SmokeCalcWindowTest, CliListsTheMessagesTheWindowShows)
     for (const smoke::SmokeProject& p : projects) {
         // The file the window loads is the one zfn-cli reads.
         const QString path = dir.filePath(u"p.smkprj"_s);
-        ASSERT_FALSE(smoke::saveSmokeProject(path, p, QLatin1Char('.')));
+        ASSERT_FALSE(saveProjectFile(smoke::smokeProjectFile(), path, p, QLatin1Char('.')));
         ui::setFileDialogAnswer([&](const ui::FileDialogRequest&) { return path; });
         window->loadProject();
         const QStringList shown = stepThrough();
