@@ -41,8 +41,8 @@ void TFormGrVovazuSMK::showDetails()
     const int row = gridRow() ? gridRow() : 2;
     const QStringList& cells = content().fans[size_t(row - 2)].row;
     const fans::SelectedFan fan = fans::selectedFanOf(cells, m_run);
-    const fanviews::SmokeRunFacts facts {m_run.requiredFlow, m_run.requiredPressure, m_run.roofRun,
+    const fans::SmokeRunFacts facts {m_run.requiredFlow, m_run.requiredPressure, m_run.roofRun,
         int(m_run.fireClass), m_run.gasTemperatureText};
     program().records().get<fans::SmokeSelectedFan>() = fans::SmokeSelectedFan {fan};
-    Q_EMIT smokeDetailsRequested(fan, fanviews::smokeSheetValuesOf(cells, facts));
+    Q_EMIT smokeDetailsRequested(fan, fans::smokeSheetValuesOf(cells, facts));
 }

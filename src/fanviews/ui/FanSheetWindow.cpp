@@ -249,7 +249,7 @@ void TForm_ResImage::printOf(const fans::SelectedFan& fan, const fanviews::FanCu
 }
 
 TForm_ResImageSMK::TForm_ResImageSMK(ui::Program& program, QWidget* parent)
-    : FanSheetWindow(program, fanviews::SmokeSheetValues::rowCount,
+    : FanSheetWindow(program, fans::SmokeSheetValues::rowCount,
         u"ЗФН: Характеристики вентилятора дымоудаления"_s,
         u" Характеристики выбранного вентилятора дымоудаления: "_s, parent)
 {
@@ -257,7 +257,7 @@ TForm_ResImageSMK::TForm_ResImageSMK(ui::Program& program, QWidget* parent)
     resize(640, 420);
 }
 
-void TForm_ResImageSMK::showFan(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values)
+void TForm_ResImageSMK::showFan(const fans::SelectedFan& fan, const fans::SmokeSheetValues& values)
 {
     m_values = values;
     showRows(fan, values.caption, values.rows);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fans/SelectedFan.h"
+#include "fans/SmokeSheet.h"
 #include "fanviews/FanCurveSet.h"
-#include "fanviews/SmokeSheet.h"
 
 #include <QWidget>
 #include <functional>
@@ -91,7 +91,7 @@ public:
     TForm_ResImageSMK(ui::Program& program, QWidget* parent = nullptr);
 
     // "Подробно" of the smoke-exhaust fans-found window.
-    void showFan(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values);
+    void showFan(const fans::SelectedFan& fan, const fans::SmokeSheetValues& values);
 
 protected:
     void openGraphsOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves) override;
@@ -99,5 +99,5 @@ protected:
     void printOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves) override;
 
 private:
-    fanviews::SmokeSheetValues m_values;
+    fans::SmokeSheetValues m_values;
 };

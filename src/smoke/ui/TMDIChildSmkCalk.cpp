@@ -2,6 +2,7 @@
 
 #include "calcreport/ui/CalculationWizardFrame.h"
 #include "common/NumberText.h"
+#include "fans/HandedDuty.h"
 #include "sections/ui/SectionTableWidget.h"
 #include "smoke/SmokeCase.h"
 #include "smoke/SmokeForm.h"
@@ -384,7 +385,8 @@ void TMDIChildSmkCalk::proposeFirePerimeter()
 void TMDIChildSmkCalk::openFanSelection()
 {
     if (const std::optional<SmokeDuty> duty = m_wizard.duty())
-        ui::handOver(m_program, u"ActionSmkFanSelect"_s, *duty);
+        ui::handOver(m_program, u"ActionSmkFanSelect"_s,
+            fans::HandedSmokeDuty {duty->flow, duty->pressure, duty->roofFan, duty->hotGas});
 }
 
 void TMDIChildSmkCalk::saveReport()

@@ -197,7 +197,7 @@ TEST_F(FanViewWindows, GeneralAndSmokeSheetsKeepTheirOwnFans)
     auto* generalSheet = shared<TForm_ResImage>();
     auto* smokeSheet = shared<TForm_ResImageSMK>();
     generalSheet->showFan(general);
-    smokeSheet->showFan(smoke, fanviews::smokeSheetValuesOf(smokeRow, {1500, 300, true, 0, u"20"_s}));
+    smokeSheet->showFan(smoke, fans::smokeSheetValuesOf(smokeRow, {1500, 300, true, 0, u"20"_s}));
     EXPECT_TRUE(generalSheet->isVisible());
     EXPECT_TRUE(smokeSheet->isVisible());
     EXPECT_EQ(generalSheet->fan()->designation, general.designation);
@@ -261,7 +261,7 @@ TEST_F(FanViewWindows, SmokeSheetPrintsThroughThePreview)
     const QStringList row {u"1"_s, designation, QString::number(flow), QString::number(pressure)};
     const fans::SelectedFan fan {designation, flow, pressure, flow, pressure - 20, true, {}};
     auto* sheet = shared<TForm_ResImageSMK>();
-    sheet->showFan(fan, fanviews::smokeSheetValuesOf(row, {flow, pressure - 20, true, 1, u"300"_s}));
+    sheet->showFan(fan, fans::smokeSheetValuesOf(row, {flow, pressure - 20, true, 1, u"300"_s}));
 
     auto* form = shared<TQRep_vovazu_FORMSMK>();
     EXPECT_GT(windowtesting::previewedPages(

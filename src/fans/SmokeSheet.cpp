@@ -1,10 +1,10 @@
-#include "fanviews/SmokeSheet.h"
+#include "fans/SmokeSheet.h"
 
 #include "common/NumberText.h"
 
 using namespace Qt::StringLiterals;
 
-namespace fanviews {
+namespace fans {
 namespace {
 
 QString cell(const QStringList& row, int column)
@@ -47,4 +47,4 @@ SmokeSheetValues smokeSheetValuesOf(const QStringList& row, const SmokeRunFacts&
     return sheet;
 }
 
-} // namespace fanviews
+} // namespace fans

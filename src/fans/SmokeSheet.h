@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-namespace fanviews {
+namespace fans {
 
 // The figures of a smoke-exhaust fan as its data sheet and printed sheet show them, taken from a row of
 // the smoke-exhaust fans-found grid (its 14 cells) and the run that listed it.
@@ -36,4 +36,4 @@ struct SmokeRunFacts {
 // columns 1 to 3 of both grids.
 SmokeSheetValues smokeSheetValuesOf(const QStringList& row, const SmokeRunFacts& run);
 
-} // namespace fanviews
+} // namespace fans
