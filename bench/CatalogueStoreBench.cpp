@@ -1,9 +1,9 @@
 #include "common/CatalogueStore.h"
 #include "common/StoreImport.h"
-#include "fans/CatalogueGenerator.h"
-#include "fans/CatalogueGeneratorTsv.h"
 #include "fans/FanCatalogue.h"
 #include "fans/FanCatalogueSchema.h"
+#include "generator/CatalogueGenerator.h"
+#include "generator/CatalogueGeneratorTsv.h"
 
 #include <QCoreApplication>
 #include <QDir>

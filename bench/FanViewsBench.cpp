@@ -1,13 +1,10 @@
-#include "fans/FanCatalogue.h"
-#include "fans/SelectionResultTables.h"
-#include "fanviews/CurveLoading.h"
 #include "fanviews/FanCurveSet.h"
 #include "fanviews/SoundPowerLevels.h"
 
 #include <benchmark/benchmark.h>
 
 // The work of the fan data views apart from painting: drawing a tabulated curve, the working point,
-// the octave table, and reading one fan's curves from the result table of a run.
+// the octave table.
 namespace {
 
 fanviews::FanCurveSet twentyPoints()
@@ -50,23 +47,10 @@ void octaveTable(benchmark::State& state)
 {
     const QString designation = QStringLiteral("ВКК-СКАТ 3,15-4-3");
     for (auto _ : state) {
-        const double level = fanviews::noiseLevel(QStringLiteral("85 dB(A)"), QLatin1Char(','));
+        const double level = 85;
         benchmark::DoNotOptimize(fanviews::soundPowerLevels(designation, level, level - 2, level - 10));
     }
 }
 BENCHMARK(octaveTable);
-
-// A run's RAZMDIAP with 29 fans of the bundled catalogue; the last one is looked up.
-void loadCurvesFromRunTable(benchmark::State& state)
-{
-    const auto records = fans::FanCatalogue::records(fans::CatalogueKind::General);
-    std::vector<FanRecord> listed(records->begin(), records->begin() + std::min<size_t>(29, records->size()));
-    fans::SelectionResultTables::create(fans::CatalogueKind::General);
-    fans::SelectionResultTables::appendAccepted(listed);
-    const QString last = fans::SelectionResultTables::read(fans::ResultTable::Accepted).back().fan.name;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(fanviews::loadCurveSet(last));
-}
-BENCHMARK(loadCurvesFromRunTable)->Unit(benchmark::kMicrosecond);
 
 } // namespace

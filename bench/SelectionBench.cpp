@@ -1,8 +1,8 @@
-#include "fans/CatalogueGenerator.h"
 #include "fans/FanCatalogue.h"
 #include "fans/FanSelection.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SmokeSelection.h"
+#include "generator/CatalogueGenerator.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

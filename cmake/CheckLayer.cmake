@@ -1,7 +1,91 @@
-# Refuses code without windows that reaches into the window layer: a header of src/ui, src/app or a
+# Two checks of a target's sources, run by the build.
+#
+# Folders depend in one direction: a source under src/<folder>/ (its ui/ and print/ subfolders included)
+# may include headers of its own folder and of the folders its line of the table below names, nothing
+# else. The table itself must have no circle, so a new dependency that closes one is refused here rather
+# than found later in the include structure. "*" lets the programs use every folder.
+#
+# Code without windows must not reach into the window layer: a header of src/ui, src/app or a
 # subsystem's ui/ folder, or a header of Qt Gui, Widgets, PrintSupport, Svg or QCustomPlot.
-# Called by the build with SOURCES (a ;-list), QT_HEADERS (Qt's include root), STAMP and ALLOWED
-# (a ,-list of Qt modules the target may use after all, e.g. QtGui for drawing).
+#
+# Called by the build with SOURCES (a ;-list), QT_HEADERS (Qt's include root), STAMP, ALLOWED (a ,-list
+# of Qt modules the target may use after all, e.g. QtGui for drawing) and WINDOWS (ON for window code,
+# which is checked for its folders only).
+cmake_policy(VERSION 3.20)
+
+set(folder_common "")
+set(folder_printing common)
+set(folder_pages common printing)
+set(folder_ui common printing)
+set(folder_calcreport common pages printing ui)
+set(folder_sections common calcreport ui)
+set(folder_fans common ui)
+set(folder_fanviews common fans printing ui)
+set(folder_series common fans fanviews printing ui)
+set(folder_heating common printing ui)
+set(folder_curtains common printing ui)
+set(folder_smoke common calcreport sections fans ui)
+set(folder_pressurization common calcreport sections fans ui)
+set(folder_unit common calcreport fans fanviews printing ui)
+set(folder_office common curtains fans unit)
+set(folder_app "*")
+set(folder_cli "*")
+set(folders common printing pages ui calcreport sections fans fanviews series heating curtains smoke
+  pressurization unit office app cli)
+
+# The table has no circle: peel off, round by round, the folders whose every dependency is already peeled.
+set(left ${folders})
+set(peeled "")
+while(left)
+  set(round "")
+  foreach(folder IN LISTS left)
+    set(ready TRUE)
+    foreach(dependency IN LISTS folder_${folder})
+      if(NOT dependency STREQUAL "*" AND NOT dependency IN_LIST peeled)
+        set(ready FALSE)
+      endif()
+    endforeach()
+    if(ready)
+      list(APPEND round ${folder})
+    endif()
+  endforeach()
+  if(NOT round)
+    string(REPLACE ";" ", " circle "${left}")
+    message(FATAL_ERROR "cmake/CheckLayer.cmake: the folder dependencies form a circle among: ${circle}")
+  endif()
+  list(APPEND peeled ${round})
+  list(REMOVE_ITEM left ${round})
+endwhile()
+
+set(faults "")
+foreach(source IN LISTS SOURCES)
+  if(NOT source MATCHES "/src/([a-z]+)/([a-z]+/)?[^/]+$")
+    continue()
+  endif()
+  set(folder ${CMAKE_MATCH_1})
+  if(NOT folder IN_LIST folders)
+    string(APPEND faults "\n  ${source}: the folder ${folder} has no line in the table of cmake/CheckLayer.cmake")
+    continue()
+  endif()
+  if("*" IN_LIST folder_${folder})
+    continue()
+  endif()
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*$" "\\1" target "${line}")
+    if(NOT target STREQUAL folder AND target IN_LIST folders AND NOT target IN_LIST folder_${folder})
+      string(APPEND faults "\n  ${source}: ${folder} must not include ${target} (${line})")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "Folders depend in one direction (cmake/CheckLayer.cmake):${faults}")
+endif()
+if(WINDOWS)
+  file(TOUCH "${STAMP}")
+  return()
+endif()
+
 set(window_modules QtGui QtWidgets QtPrintSupport QtSvg QtSvgWidgets QtOpenGL QtOpenGLWidgets)
 string(REPLACE "," ";" allowed_modules "${ALLOWED}")
 list(REMOVE_ITEM window_modules ${allowed_modules})

@@ -13,15 +13,22 @@ function(zfn_target_settings target)
   endif()
 endfunction()
 
-# The layer check of a target without windows: runs whenever one of its sources changes and fails the
-# build when one of them includes window code (cmake/CheckLayer.cmake). Qt modules named after the
-# sources are allowed (the printing library draws with QtGui).
+# The layer check of a target: runs whenever one of its sources changes and fails the build when a
+# source includes a folder its own may not depend on, or when code without windows includes window code
+# (cmake/CheckLayer.cmake). WINDOWS after the sources marks window code, checked for its folders only;
+# Qt modules named after the sources are allowed (the printing library draws with QtGui).
 function(zfn_layer_check target sources)
-  string(REPLACE ";" "," allowed "${ARGN}")
+  set(modules ${ARGN})
+  set(windows OFF)
+  if("WINDOWS" IN_LIST modules)
+    set(windows ON)
+    list(REMOVE_ITEM modules WINDOWS)
+  endif()
+  string(REPLACE ";" "," allowed "${modules}")
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.layer-check)
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} "-DSOURCES=${sources}" "-DQT_HEADERS=${ZFN_QT_HEADERS}" -DSTAMP=${stamp}
-      "-DALLOWED=${allowed}"
+      "-DALLOWED=${allowed}" -DWINDOWS=${windows}
       -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayer.cmake
     DEPENDS ${sources} ${PROJECT_SOURCE_DIR}/cmake/CheckLayer.cmake
     COMMENT "Layer check of ${target}" VERBATIM)

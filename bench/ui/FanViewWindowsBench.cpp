@@ -28,11 +28,25 @@ void sheetFillsAndShows(benchmark::State& state)
 {
     auto* sheet = benchProgram().windows().get<TForm_ResImage>();
     fans::SelectedFan fan {QStringLiteral("ВКК-СКАТ 2,5-4-3"), 1000, 442, 1000, 440, false, {}};
-    fan.row = QStringList {QStringLiteral("1"), fan.designation, QStringLiteral("1000"),
-        QStringLiteral("442"), QStringLiteral("250"), QStringLiteral("1380"), QStringLiteral("диам.250"),
-        QStringLiteral("0,23 (на валу)"), QStringLiteral("4"), QStringLiteral("3"),
-        QStringLiteral("0,4 (на валу)"), QStringLiteral("76"), QStringLiteral("79"), QStringLiteral("68"),
-        QStringLiteral("5,66"), QString(), QString(), QStringLiteral("0,55"), QStringLiteral("12")};
+    FanRecord& record = fan.listed.record;
+    record.name = QStringLiteral("ВКК-СКАТ");
+    record.krugl = true;
+    record.a = 250;
+    record.d = 250;
+    record.n = 1380;
+    record.polus = 4;
+    record.fazkol = true;
+    record.lpaInput = 76;
+    record.lpaOutput = 79;
+    record.lpaArround = 68;
+    record.ny = QStringLiteral("0,55");
+    record.massa = 12;
+    fans::FoundFan& found = fan.listed.found;
+    found.operatingFlow = 1000;
+    found.operatingPressure = 442;
+    found.powerAtOperating = 0.23;
+    found.powerAtMaxFlow = 0.4;
+    found.airSpeed = 5.66;
     for (auto _ : state) {
         sheet->showFan(fan);
         benchmark::DoNotOptimize(sheet->grab()); // painted as a whole, exposed or not

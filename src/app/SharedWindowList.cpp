@@ -90,7 +90,7 @@ void registerSharedWindows(ui::SharedWindows& windows)
     windows.add<TFormHelp>();
     windows.add<TFormGrVovazuSMK>([&windows](TFormGrVovazuSMK* found) {
         QObject::connect(found, &TFormGrVovazuSMK::smokeDetailsRequested, found,
-            [&windows](const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values) {
+            [&windows](const fans::SelectedFan& fan, const fans::SmokeSheetValues& values) {
                 windows.get<TForm_ResImageSMK>()->showFan(fan, values);
             });
     });

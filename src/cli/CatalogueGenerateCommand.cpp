@@ -1,6 +1,6 @@
 #include "cli/CliCommand.h"
-#include "fans/CatalogueGenerator.h"
-#include "fans/CatalogueGeneratorTsv.h"
+#include "generator/CatalogueGenerator.h"
+#include "generator/CatalogueGeneratorTsv.h"
 
 #include <QDir>
 #include <QJsonObject>

@@ -104,13 +104,13 @@ fans::SelectionRequest unitRequest(const unit::UnitFanDuty& duty)
     request.pressure = duty.pressure;
     request.rangePercent = unit::unitSearchRangePercent;
     for (const fans::SeriesEntry& s : fans::FanCatalogue::generalSeries()) {
-        if (!s.krugl && !s.krysh && !s.podpor)
+        if (unit::isUnitFanSeries(s))
             request.series.push_back({s.name, false});
     }
     for (const QString& d : fans::FanCatalogue::diameterTexts(fans::CatalogueKind::General))
         request.diameters.push_back({d, true});
     for (const fans::DuctSizeEntry& size : fans::FanCatalogue::ductSizes()) {
-        if (size.text.contains(u'*'))
+        if (unit::isUnitDuctSize(size))
             request.sizes.push_back({size.text, size.text == duty.section});
     }
     return unit::unitFanRequest(request);
@@ -178,8 +178,7 @@ FanPart unitFanPart(const std::vector<unit::UnitElementRow>& rows, const unit::U
         if (fans::generalDesignation(*fan.record) != *chosen)
             continue;
         const QStringList cells = fans::foundFanRow(fan, fans::FanGroup::Duct, int(i + 1), QLatin1Char('.'));
-        const unit::UnitResult result = unit::unitResult(
-            rows, cells, unit::FanDimensions {fan.record->dlina, fan.record->a, fan.record->b});
+        const unit::UnitResult result = unit::unitResult(rows, cells, unit::fanDimensionsOf(*fan.record));
         QJsonObject arrangement = arrangementJson(result);
         arrangement.insert(u"fan"_s, *chosen);
         arrangement.insert(u"unit_length"_s, result.length);

@@ -22,24 +22,10 @@ QString sizeCell(const FanRecord& fan, FanGroup group)
     return ductSizeText(fan);
 }
 
-} // namespace
-
-QString storedRealText(double value, QChar decimalSeparator)
+// The row of a fan whose record is `fan`: a fan of a run, or one kept as values.
+QStringList rowOf(
+    const FanRecord& fan, const FoundFan& found, FanGroup group, int number, QChar decimalSeparator)
 {
-    QString text = QString::number(value, 'g', 15);
-    text.replace(QLatin1Char('.'), decimalSeparator);
-    return text.left(columnTextLength);
-}
-
-QString powerSuffix(const QString& designation)
-{
-    return seriesPrefix(designation) == QStringLiteral("ДЮНА") ? QStringLiteral(" (электрич.)")
-                                                               : QStringLiteral(" (на валу)");
-}
-
-QStringList foundFanRow(const FoundFan& found, FanGroup group, int number, QChar decimalSeparator)
-{
-    const FanRecord& fan = *found.record;
     const QString name = generalDesignation(fan);
     const QString suffix = powerSuffix(name);
     return {
@@ -63,6 +49,31 @@ QStringList foundFanRow(const FoundFan& found, FanGroup group, int number, QChar
         fan.ny.left(columnTextLength),
         integerText(fan.massa),
     };
+}
+
+} // namespace
+
+QString storedRealText(double value, QChar decimalSeparator)
+{
+    QString text = QString::number(value, 'g', 15);
+    text.replace(QLatin1Char('.'), decimalSeparator);
+    return text.left(columnTextLength);
+}
+
+QString powerSuffix(const QString& designation)
+{
+    return seriesPrefix(designation) == QStringLiteral("ДЮНА") ? QStringLiteral(" (электрич.)")
+                                                               : QStringLiteral(" (на валу)");
+}
+
+QStringList foundFanRow(const FoundFan& found, FanGroup group, int number, QChar decimalSeparator)
+{
+    return rowOf(*found.record, found, group, number, decimalSeparator);
+}
+
+QStringList foundFanRow(const ListedFan& listed, FanGroup group, int number, QChar decimalSeparator)
+{
+    return rowOf(listed.record, listed.found, group, number, decimalSeparator);
 }
 
 QStringList foundFanHeaderRow(int row)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fans/FanSelection.h"
+#include "fans/ListedFan.h"
 
 #include <QChar>
 #include <QStringList>
@@ -12,6 +13,8 @@ namespace fans {
 // installed power, mass. Numbers use the given decimal mark.
 constexpr int foundFanColumns = 19;
 QStringList foundFanRow(const FoundFan& fan, FanGroup group, int number, QChar decimalSeparator);
+// The same of a listed fan kept as values.
+QStringList foundFanRow(const ListedFan& fan, FanGroup group, int number, QChar decimalSeparator);
 
 // The two header rows of that grid.
 QStringList foundFanHeaderRow(int row);

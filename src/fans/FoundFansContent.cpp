@@ -15,6 +15,7 @@ FoundFansContent foundFansContentOf(
               return foundFanRow(fan, request.group, number, decimalSeparator);
           });
     content.run = runRecord(outcome, request);
+    content.group = request.group;
     return content;
 }
 
@@ -38,6 +39,7 @@ FoundFansContent foundFansContentOf(
         entry.curve = fan.swept.points;
         entry.label = fan.swept.label;
         entry.operatingPoint = QPointF(fan.operatingFlow, roundHalfEven(fan.operatingPressure));
+        entry.fan = listedFanOf(fan);
         content.fans.push_back(std::move(entry));
     }
     return content;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fans/FanSelection.h"
+#include "fans/ListedFan.h"
 
 #include <QPointF>
 #include <QStringList>
@@ -16,7 +17,8 @@ struct FoundFanEntry {
     std::vector<QPointF> curve; // swept over the band, below pmax
     std::optional<QPointF> label; // where the designation is marked
     QPointF operatingPoint; // (Qop, round(k·Qop²))
-    QStringList row; // the grid cells
+    QStringList row; // the grid cells, made from `fan`
+    ListedFan fan; // the fan itself: the data sheet, its graphs and the unit's fan are made from it
 };
 
 struct FoundFansContent {
@@ -24,6 +26,7 @@ struct FoundFansContent {
     std::vector<QPointF> systemCurve; // 31 points over the band
     QPointF dutyPoint; // (Q, round(k·Q²))
     bool staticPressure = false; // the run selected by static pressure (every roof fan run does)
+    FanGroup group = FanGroup::Duct; // of a general run: the duct size column
     std::vector<FoundFanEntry> fans;
 };
 

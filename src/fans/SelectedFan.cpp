@@ -2,37 +2,37 @@
 
 #include "common/NumberText.h"
 #include "fans/FanDesignation.h"
+#include "fans/FoundFanRow.h"
 
 namespace fans {
-namespace {
 
-QString cell(const QStringList& row, int column)
+SelectedFan selectedFanOf(const FoundFansContent& content, size_t index)
 {
-    return column < row.size() ? row.at(column) : QString();
-}
-
-} // namespace
-
-SelectedFan selectedFanOf(const QStringList& row, const SelectionRun& run)
-{
+    const FoundFanEntry& entry = content.fans.at(index);
     SelectedFan fan;
-    fan.designation = cell(row, 1).trimmed().left(nameLength);
-    // The grid writes these as whole numbers; a cell that is not one reads as 0.
-    fan.flow = cell(row, 2).toDouble();
-    fan.pressure = cell(row, 3).toDouble();
-    fan.requiredFlow = run.requiredFlow;
-    fan.requiredPressure = run.requiredPressure;
-    fan.roofRun = run.roofRun;
-    fan.row = row;
+    fan.designation = entry.designation.trimmed().left(nameLength);
+    // The flow and pressure as the grid lists them: whole numbers.
+    fan.flow = roundHalfEven(entry.fan.found.operatingFlow);
+    fan.pressure = roundHalfEven(entry.fan.found.operatingPressure);
+    fan.requiredFlow = content.run.requiredFlow;
+    fan.requiredPressure = content.run.requiredPressure;
+    fan.roofRun = content.run.roofRun;
+    fan.listed = entry.fan;
+    fan.group = content.group;
     return fan;
 }
 
-FanSheetValues fanSheetValuesOf(const SelectedFan& fan)
+QStringList listedRow(const SelectedFan& fan, QChar decimalSeparator)
 {
-    const QStringList& row = fan.row;
+    return foundFanRow(fan.listed, fan.group, 0, decimalSeparator);
+}
+
+FanSheetValues fanSheetValuesOf(const SelectedFan& fan, QChar decimalSeparator)
+{
+    const QStringList row = listedRow(fan, decimalSeparator);
     const bool roofRun = fan.roofRun;
     FanSheetValues sheet;
-    sheet.caption = QStringLiteral("Характеристики выбранного канального вентилятора:  ") + cell(row, 1);
+    sheet.caption = QStringLiteral("Характеристики выбранного канального вентилятора:  ") + row.at(1);
     sheet.requiredFlowText = integerText(fan.requiredFlow);
     sheet.requiredPressureText = integerText(fan.requiredPressure);
     sheet.pressureLabel = roofRun ? QStringLiteral("Статическое давление - Pв, Па")
@@ -56,7 +56,7 @@ FanSheetValues fanSheetValuesOf(const SelectedFan& fan)
         {u"", 15},
     };
     for (const auto& [label, column] : rows)
-        sheet.rows.emplace_back(label ? QString::fromUtf16(label) : sheet.pressureLabel, cell(row, column));
+        sheet.rows.emplace_back(label ? QString::fromUtf16(label) : sheet.pressureLabel, row.at(column));
     return sheet;
 }
 

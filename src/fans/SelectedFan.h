@@ -1,23 +1,26 @@
 #pragma once
 
+#include "fans/FoundFansContent.h"
+#include "fans/ListedFan.h"
 #include "fans/SelectionRun.h"
 
 #include <QString>
-#include <QStringList>
 #include <utility>
 #include <vector>
 
 namespace fans {
 
-// The fan chosen in the fans-found window, handed to its data sheet.
+// The fan chosen in the fans-found window, handed to its data sheet, graphs and printed sheet and to the
+// unit: the fan itself as values, with the duty of the run that listed it.
 struct SelectedFan {
-    QString designation; // finds the fan's record in RAZMDIAP
-    double flow = 0; // operating flow, m³/h
-    double pressure = 0; // operating pressure, Pa
+    QString designation;
+    double flow = 0; // operating flow, m³/h, a whole number as listed
+    double pressure = 0; // operating pressure, Pa, a whole number as listed
     double requiredFlow = 0;
     double requiredPressure = 0;
     bool roofRun = false; // pressures are static
-    QStringList row; // the fan's 19 cells of the fans-found grid
+    ListedFan listed; // record, curve as the run used it, operating figures
+    FanGroup group = FanGroup::Duct; // of a general run: how the duct size is written
 };
 
 // The figures of the chosen fan as its data sheet and printed sheet show them.
@@ -30,9 +33,11 @@ struct FanSheetValues {
     QString chartPressureTitle;
 };
 
-// The fan of a row of the fans-found grid (its 19 cells) in the run that listed it.
-SelectedFan selectedFanOf(const QStringList& row, const SelectionRun& run);
+// Fan `index` (0-based, in list order) of the run the content shows.
+SelectedFan selectedFanOf(const FoundFansContent& content, size_t index);
+// The chosen fan's cells as the fans-found grid of a general run shows them, in the same 19 columns.
+QStringList listedRow(const SelectedFan& fan, QChar decimalSeparator);
 // What the chosen fan's data sheet shows of it.
-FanSheetValues fanSheetValuesOf(const SelectedFan& fan);
+FanSheetValues fanSheetValuesOf(const SelectedFan& fan, QChar decimalSeparator);
 
 } // namespace fans

@@ -17,6 +17,28 @@ QString shaftPowerText(const std::optional<double>& power, QChar decimalSeparato
     return power ? generalText4(*power, decimalSeparator) + QStringLiteral(" (на валу)") : QString();
 }
 
+// The row of a fan whose record is `fan`: a fan of a run, or one kept as values.
+QStringList rowOf(
+    const FanRecord& fan, const FoundFan& found, FireClass fireClass, int number, QChar decimalSeparator)
+{
+    return {
+        QString::number(number),
+        smokeDesignation(fan),
+        integerText(found.operatingFlow),
+        integerText(found.operatingPressure),
+        QString::number(fan.d),
+        QString::number(fan.n),
+        shaftPowerText(found.powerAtOperating, decimalSeparator),
+        QString::number(fan.polus),
+        fan.fazkol ? QStringLiteral("3") : QStringLiteral("1"),
+        shaftPowerText(largestPower(found.curve), decimalSeparator),
+        fireResistanceCell(fan, fireClass),
+        QString(),
+        fan.ny.left(columnTextLength),
+        integerText(fan.massa),
+    };
+}
+
 } // namespace
 
 std::optional<double> largestPower(const FanCurve& curve)
@@ -34,23 +56,12 @@ QString fireResistanceCell(const FanRecord& fan, FireClass fireClass)
 
 QStringList smokeFoundFanRow(const FoundFan& found, FireClass fireClass, int number, QChar decimalSeparator)
 {
-    const FanRecord& fan = *found.record;
-    return {
-        QString::number(number),
-        smokeDesignation(fan),
-        integerText(found.operatingFlow),
-        integerText(found.operatingPressure),
-        QString::number(fan.d),
-        QString::number(fan.n),
-        shaftPowerText(found.powerAtOperating, decimalSeparator),
-        QString::number(fan.polus),
-        fan.fazkol ? QStringLiteral("3") : QStringLiteral("1"),
-        shaftPowerText(largestPower(found.curve), decimalSeparator),
-        fireResistanceCell(fan, fireClass),
-        QString(),
-        fan.ny.left(columnTextLength),
-        integerText(fan.massa),
-    };
+    return rowOf(*found.record, found, fireClass, number, decimalSeparator);
+}
+
+QStringList smokeFoundFanRow(const ListedFan& listed, FireClass fireClass, int number, QChar decimalSeparator)
+{
+    return rowOf(listed.record, listed.found, fireClass, number, decimalSeparator);
 }
 
 QStringList smokeFoundFanHeaderRow(int row, FireClass fireClass)

@@ -2,6 +2,7 @@
 
 #include "fans/FanSelection.h"
 #include "fans/FoundFansContent.h"
+#include "fans/ListedFan.h"
 #include "fans/SmokeSelectionRequest.h"
 #include "fans/SmokeSelectionRun.h"
 
@@ -15,6 +16,7 @@ namespace fans {
 // empty price cell, installed power, mass. Numbers use the given decimal mark.
 constexpr int smokeFoundFanColumns = 14;
 QStringList smokeFoundFanRow(const FoundFan& fan, FireClass fireClass, int number, QChar decimalSeparator);
+QStringList smokeFoundFanRow(const ListedFan& fan, FireClass fireClass, int number, QChar decimalSeparator);
 
 // The largest power among the curve's points (the grid's Nмакс), nothing without a power curve.
 std::optional<double> largestPower(const FanCurve& curve);

@@ -50,6 +50,16 @@ FanCurveSet curveSetOf(const FanRecord& record)
     return set;
 }
 
+FanCurveSet curveSetOf(const fans::FanCurve& curve)
+{
+    FanCurveSet set;
+    set.pointCount = curve.n;
+    set.flowPoints = curve.x;
+    set.pressurePoints = curve.y;
+    set.powerPoints = curve.w;
+    return set;
+}
+
 std::vector<QPointF> drawnCurve(const FanCurveSet& set, CurveValue value)
 {
     std::vector<QPointF> points;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fans/FanCurve.h"
 #include "fans/FanRecord.h"
 
 #include <QPointF>
@@ -28,6 +29,8 @@ struct FanCurveSet {
 // The curve points of a catalogue or result record: flows up to the first empty flow column, pressures
 // and powers of those points (an empty pressure or power column reads as 0).
 FanCurveSet curveSetOf(const FanRecord& record);
+// The curve a selection run used for a fan it listed (at the gas for a smoke-exhaust run).
+FanCurveSet curveSetOf(const fans::FanCurve& curve);
 
 // The tabulated values drawn as a line: twenty steps per interval, each interval on its own four-node
 // cubic, ending exactly at each next tabulated flow (the first tabulated point is not a vertex).

@@ -1,7 +1,5 @@
 #include "fanviews/SoundPowerLevels.h"
 
-#include "common/NumberText.h"
-
 namespace fanviews {
 namespace {
 
@@ -24,14 +22,6 @@ std::optional<OctaveLevels> spectrum(double level, const OctaveLevels& correctio
 }
 
 } // namespace
-
-double noiseLevel(const QString& cellText, QChar decimalSeparator)
-{
-    QString text = cellText;
-    text.remove(QLatin1Char(' '));
-    text.remove(QStringLiteral("dB(A)"), Qt::CaseInsensitive);
-    return parseNumber(text, decimalSeparator).value_or(0);
-}
 
 SoundPowerLevels soundPowerLevels(
     const QString& designation, double inletLevel, double outletLevel, double casingLevel)

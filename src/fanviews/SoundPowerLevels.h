@@ -12,10 +12,6 @@ using OctaveLevels = std::array<double, 8>;
 
 inline constexpr std::array<int, 8> octaveBands {63, 125, 250, 500, 1000, 2000, 4000, 8000};
 
-// A noise cell of the data sheet ("85 dB(A)", "85"): blanks and every "dB(A)" (in any case) removed,
-// the rest read with the given decimal separator; text that does not read is level 0.
-double noiseLevel(const QString& cellText, QChar decimalSeparator);
-
 // The rows of the octave table; a row is empty when its source level is not above 0 (the centrifugal
 // row also unless "ЛТНС" stands in the designation after its first character).
 struct SoundPowerLevels {

@@ -1,12 +1,15 @@
 #pragma once
 
-// The duty of one fan of a pressurization calculation, as a row of its results table hands it to the
-// general fan selection: the fan's flow, m³/h, and its static pressure, Pa.
+#include "fans/HandedDuty.h"
+#include "pressurization/SupplyCalculation.h"
+
+#include <optional>
+
 namespace pressurization {
 
-struct SupplyDuty {
-    double flow = 0;
-    double pressure = 0;
-};
+// The duty of one fan of the results as it goes to the general fan selection: flow, m³/h, and static
+// pressure, Pa, each rounded as the results table shows it (six significant digits, at most two after
+// the mark). Nothing when a figure does not read back as a number.
+std::optional<fans::HandedDuty> supplyFanDuty(const SupplyFan& fan);
 
 } // namespace pressurization

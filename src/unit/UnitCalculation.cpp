@@ -195,6 +195,28 @@ QString chosenHeaterShortfall(const UnitRun& run, QChar decimalSeparator)
     return heaterShortfallMessage(run.variants.heaters[size_t(run.heaterColumn - 1)], decimalSeparator);
 }
 
+int chosenHeaterColumn(const UnitInputs& in, const UnitVariants& variants, int wanted)
+{
+    // A stored column beyond the variants leaves the first one chosen.
+    const int count = int(variants.heaters.size());
+    if (!hasHeater(in.kind) || count == 0)
+        return 0;
+    return wanted >= 1 && wanted <= count ? wanted : 1;
+}
+
+namespace {
+
+QString sectionTextOf(const std::vector<SectionRecord>& sections, int kanalIndex)
+{
+    for (const SectionRecord& s : sections) {
+        if (s.num == kanalIndex)
+            return s.text;
+    }
+    return {};
+}
+
+} // namespace
+
 UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringList& waterTypes,
     const QStringList& electricTypes, int heaterColumn, const ElementTicks& ticks)
 {
@@ -203,26 +225,35 @@ UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringLi
     run.variants = calculateVariants(store, in, waterTypes, electricTypes, sections);
     if (!run.variants.refusal.isEmpty())
         return run;
-    // A stored column beyond the variants leaves the first one chosen.
-    const int variants = int(run.variants.heaters.size());
-    if (hasHeater(in.kind) && variants > 0)
-        run.heaterColumn = heaterColumn >= 1 && heaterColumn <= variants ? heaterColumn : 1;
+    run.heaterColumn = chosenHeaterColumn(in, run.variants, heaterColumn);
     run.section = unitSection(store, in, run.variants, run.heaterColumn);
     LineStyle style = LineStyle::HeaterPath;
     if (in.kind == UnitKind::Plain) {
+        // Without heater and cooler the flow and the highest speed give the section.
         style = LineStyle::PlainPath;
         const std::optional<int> fitting = sectionForSpeed(sections, unitAirFlow(in), in.heater.maxSpeed);
         run.section.kanalIndex = fitting.value_or(sections.empty() ? 0 : sections.front().num);
     }
-    for (const SectionRecord& s : sections) {
-        if (s.num == run.section.kanalIndex)
-            run.sectionText = s.text;
-    }
+    run.sectionText = sectionTextOf(sections, run.section.kanalIndex);
     const bool heaterChosen = run.heaterColumn > 0;
     run.lists = elementListsFor(store, run.section.kanalIndex, unitAirFlow(in), style, heaterChosen);
     run.composition = composeUnit(store, run.section.kanalIndex, unitAirFlow(in), run.lists, ticks,
         run.section.baseLength, run.section.basePressure);
     return run;
+}
+
+std::optional<UnitRun> withHeater(ElementStore& store, const UnitInputs& in, const UnitRun& run, int column)
+{
+    if (!hasHeater(in.kind) || column < 1 || column > int(run.variants.heaters.size()))
+        return std::nullopt;
+    UnitRun chosen = run;
+    chosen.heaterColumn = column;
+    chosen.section = unitSection(store, in, run.variants, column);
+    chosen.sectionText = sectionTextOf(store.sections(), chosen.section.kanalIndex);
+    if (chosen.section.kanalIndex != run.section.kanalIndex)
+        chosen.lists
+            = elementListsFor(store, chosen.section.kanalIndex, unitAirFlow(in), LineStyle::HeaterPath, true);
+    return chosen;
 }
 
 UnitRun calculatePlainUnit(

@@ -147,9 +147,20 @@ struct UnitRun {
 QString chosenHeaterShortfall(const UnitRun& run, QChar decimalSeparator);
 
 // A unit of kind 0 takes the first section that passes the air at the highest speed, else the first one.
-// A refused calculation (variants.refusal) ends after the variants.
+// A refused calculation (variants.refusal) ends after the variants. The heater is the variant of
+// heaterColumn while there is one, else the first (chosenHeaterColumn).
 UnitRun calculateUnit(ElementStore& store, const UnitInputs& in, const QStringList& waterTypes,
     const QStringList& electricTypes, int heaterColumn, const ElementTicks& ticks);
+
+// The heater column a calculation keeps: `wanted` while it names a variant, else the first; 0 for a unit
+// without a heater or without variants.
+int chosenHeaterColumn(const UnitInputs& in, const UnitVariants& variants, int wanted);
+
+// Another heater chosen among the variants of a calculated unit: its section (with the cooler of that
+// section) and that section's lists; the lists stay as they are while the section stays, so that their
+// ticks keep their meaning. The composition is left to be made again. Nothing for a column that names no
+// variant or a unit without a heater.
+std::optional<UnitRun> withHeater(ElementStore& store, const UnitInputs& in, const UnitRun& run, int column);
 
 // A unit calculated on the page without heating and cooling: the section chosen there, no heater or cooler,
 // the free pressure and the elements of that section at the unit's flow.

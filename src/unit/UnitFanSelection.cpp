@@ -15,6 +15,16 @@ constexpr double unitSettleFlow = 0.01;
 
 } // namespace
 
+bool isUnitFanSeries(const fans::SeriesEntry& series)
+{
+    return !series.krugl && !series.krysh && !series.podpor;
+}
+
+bool isUnitDuctSize(const fans::DuctSizeEntry& size)
+{
+    return size.text.contains(u'*');
+}
+
 fans::SelectionRequest unitFanRequest(fans::SelectionRequest request)
 {
     request.group = fans::FanGroup::Duct;

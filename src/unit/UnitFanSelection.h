@@ -11,6 +11,11 @@ namespace unit {
 // The search band the unit's fan selection opens with, in % of the required flow.
 inline constexpr int unitSearchRangePercent = 20;
 
+// The series a unit's fan comes from: rectangular duct fans, no roof or pressurization fans.
+bool isUnitFanSeries(const fans::SeriesEntry& series);
+// The duct sizes a unit's fan may have: rectangular ones ("600*300").
+bool isUnitDuctSize(const fans::DuctSizeEntry& size);
+
 // A unit's request: the duct group, total pressure, every ticked series taken as rectangular.
 fans::SelectionRequest unitFanRequest(fans::SelectionRequest request);
 

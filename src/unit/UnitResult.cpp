@@ -3,7 +3,6 @@
 #include "common/NumberText.h"
 #include "common/StoreDialect.h"
 #include "common/StoreQuery.h"
-#include "fans/SelectionResultTables.h"
 #include "unit/ElementLines.h"
 
 #include <cmath>
@@ -34,13 +33,9 @@ FanTypeModel fanTypeAndModel(const QString& designation)
     return {designation.left(blank), designation.mid(blank + 1)};
 }
 
-std::optional<FanDimensions> acceptedFanDimensions(const QString& designation, int rpm)
+FanDimensions fanDimensionsOf(const FanRecord& fan)
 {
-    for (const fans::ResultRow& row : fans::SelectionResultTables::read(fans::ResultTable::Accepted)) {
-        if (row.fan.name == designation && row.fan.n == rpm)
-            return FanDimensions {row.fan.dlina, row.fan.a, row.fan.b};
-    }
-    return std::nullopt;
+    return {fan.dlina, fan.a, fan.b};
 }
 
 UnitResult unitResult(const std::vector<UnitElementRow>& elements, const QStringList& fanRow,

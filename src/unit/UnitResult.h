@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fans/FanRecord.h"
 #include "unit/WorkingTables.h"
 
 #include <QSqlDatabase>
@@ -24,13 +25,13 @@ struct FanTypeModel {
 };
 FanTypeModel fanTypeAndModel(const QString& designation);
 
-// Length and duct size of an accepted fan of the unit's run (RAZMDIAP), by designation and speed.
+// Length and duct size of the unit's fan.
 struct FanDimensions {
     double length = 0; // mm
     int a = 0;
     int b = 0;
 };
-std::optional<FanDimensions> acceptedFanDimensions(const QString& designation, int rpm);
+FanDimensions fanDimensionsOf(const FanRecord& fan);
 
 // The unit with its fan.
 struct UnitResult {

@@ -1,9 +1,5 @@
 #include "fanviews/FanCurveSet.h"
-#include "common/CatalogueStore.h"
-#include "common/StoreError.h"
-#include "common/StoreTable.h"
-#include "fans/SelectionResultTables.h"
-#include "fanviews/CurveLoading.h"
+#include "fans/SmokeSelection.h"
 
 #include <gtest/gtest.h>
 
@@ -23,32 +19,6 @@ FanCurveSet falling(int points)
         set.powerPoints[i] = 0.5 + 0.1 * i;
     }
     return set;
-}
-
-// A RAZMDIAP of the general kind holding the given records (field name → value).
-void writeResultTable(const std::vector<std::vector<std::pair<QString, QVariant>>>& records)
-{
-    fans::SelectionResultTables::create(fans::CatalogueKind::General);
-    for (const auto& record : records) {
-        QStringList columns;
-        QVariantList values;
-        for (const auto& [column, value] : record) {
-            columns << column;
-            values << value;
-        }
-        store::appendRecords(store::workingDatabase(), u"RAZMDIAP"_s, columns, {values});
-    }
-}
-
-std::vector<std::pair<QString, QVariant>> curveRecord(const QString& name, int flowsFilled)
-{
-    std::vector<std::pair<QString, QVariant>> record {{u"Name"_s, name}};
-    for (int i = 1; i <= flowsFilled; ++i) {
-        record.emplace_back(QString::number(i), 1000.0 * i);
-        record.emplace_back(QString::number(i + 20), 900.0 - 50 * i);
-        record.emplace_back(QString::number(i + 40), 0.1 * i);
-    }
-    return record;
 }
 
 } // namespace
@@ -111,28 +81,28 @@ TEST(FanSystemCurve, ThroughZeroAndTheWorkingPoint)
     EXPECT_TRUE(systemCurve(0, 400, 20, 22).empty());
 }
 
-TEST(FanCurveLoading, FindsTheDesignationWithoutRegardToCaseAndStopsAtTheFirstEmptyFlow)
+// The graphs and the printed sheet draw the curve the run used; a smoke-exhaust run stored the same
+// curve, at the gas, in its result table.
+TEST(FanCurveOfARun, IsTheCurveTheRunStored)
 {
-    auto gap = curveRecord(u"ВКК 3,15-4-3"_s, 7);
-    gap.emplace_back(u"9"_s, 9000.0); // after the empty flow 8: not read
-    writeResultTable({curveRecord(u"ВКК 3,15-4-3X"_s, 5), gap, curveRecord(u"ДЮНА 2-2-1"_s, 12)});
-
-    const FanCurveSet found = loadCurveSet(u"вкк 3,15-4-3"_s);
-    EXPECT_EQ(found.pointCount, 7) << "whole value, not the longer designation listed first";
-    EXPECT_DOUBLE_EQ(found.flowPoints[6], 7000);
-    EXPECT_DOUBLE_EQ(found.pressurePoints[6], 550);
-    EXPECT_DOUBLE_EQ(found.powerPoints[6], 0.7);
-    EXPECT_EQ(loadCurveSet(u"ДЮНА 2-2-1"_s).pointCount, 12);
-    EXPECT_EQ(loadCurveSet(u"ВКК"_s).pointCount, 0) << "a prefix is no match";
-}
-
-TEST(FanCurveLoading, TextThatIsNoNumberIsAStoreError)
-{
-    auto record = curveRecord(u"ВКК 4-4-3"_s, 6);
-    for (auto& [column, value] : record) {
-        if (column == u"24")
-            value = u"abc"_s;
+    FanRecord record;
+    record.pointCount = 7;
+    for (int i = 0; i < 7; ++i) {
+        record.columns[size_t(i)] = 1000.0 * (i + 1);
+        record.columns[size_t(20 + i)] = 900.0 - 50 * i;
+        if (i != 3) // an empty power: 0 in both
+            record.columns[size_t(40 + i)] = 0.1 * (i + 1);
     }
-    writeResultTable({record});
-    EXPECT_THROW(loadCurveSet(u"ВКК 4-4-3"_s), CatalogueError);
+    for (const double factor : {1.0, 0.7316}) {
+        const auto curve = fans::FanCurve::fromRecord(record, factor);
+        ASSERT_TRUE(curve);
+        const FanCurveSet used = curveSetOf(*curve);
+        const FanCurveSet stored = curveSetOf(fans::rescaledRecord(record, factor));
+        ASSERT_EQ(used.pointCount, 7);
+        ASSERT_EQ(stored.pointCount, 7);
+        EXPECT_EQ(used.flowPoints, stored.flowPoints);
+        EXPECT_EQ(used.pressurePoints, stored.pressurePoints);
+        EXPECT_EQ(used.powerPoints, stored.powerPoints);
+        EXPECT_EQ(used.powerPoints[3], 0);
+    }
 }

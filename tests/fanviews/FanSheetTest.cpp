@@ -1,6 +1,5 @@
 #include "fanviews/FanKind.h"
 #include "fanviews/FanPictures.h"
-#include "fanviews/SmokeSheet.h"
 #include "fanviews/SoundPowerLevels.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +36,7 @@ TEST(FanKindTable, FirstSeriesCodeWinsAndNamesTheTitles)
 
 TEST(SoundPowerLevels, BandCorrectionsByKindAndLevel)
 {
-    const double inlet = noiseLevel(u"85 dB(A)"_s, QLatin1Char(','));
-    EXPECT_EQ(inlet, 85);
+    const double inlet = 85;
     const auto duct = soundPowerLevels(u"ВКК 3,15-4-3"_s, inlet, 0, 0);
     ASSERT_TRUE(duct.inlet);
     EXPECT_EQ(*duct.inlet, (OctaveLevels {75, 78, 72, 85, 78, 77, 75, 70}));
@@ -60,18 +58,6 @@ TEST(SoundPowerLevels, CentrifugalRowOnlyWithTheCodeAfterTheFirstCharacter)
     ASSERT_TRUE(later.casingCentrifugal);
     EXPECT_EQ(*later.casingCentrifugal, (OctaveLevels {75, 70, 65, 65, 63, 63, 62, 58}));
     EXPECT_FALSE(soundPowerLevels(u"ВЛТНС 4-4-3"_s, 0, 0, 0).casingCentrifugal) << "needs a casing level";
-}
-
-TEST(SoundPowerLevels, NoiseCellsReadWithoutUnitsAndBlanks)
-{
-    struct Case {
-        QString text;
-        double level;
-    };
-    for (const Case& c : {Case {u" 7 2 dB(A)"_s, 72}, Case {u"64,5DB(a)"_s, 64.5}, Case {u"64.5"_s, 0},
-             Case {u""_s, 0}, Case {u"шум"_s, 0}}) {
-        EXPECT_EQ(noiseLevel(c.text, QLatin1Char(',')), c.level) << c.text.toStdString();
-    }
 }
 
 TEST(SeriesPhoto, ThreePhaseDunaSizesHaveTheirOwnPhotograph)
@@ -103,29 +89,4 @@ TEST(SeriesPhoto, ThreePhaseDunaSizesHaveTheirOwnPhotograph)
         drawingFileNames(u"ВКК 3,15-4-3"_s), (QStringList {u"ВКК 3,15-4-3.jpg"_s, u"ВКК 3,15-4-3.bmp"_s}));
     EXPECT_EQ(drawingFileNames(u"ВРП-ЩИТ 40-4/0,75"_s).first(), u"ВРП-ЩИТ 40-4_0,75.jpg"_s)
         << "a name no file can carry";
-}
-
-TEST(SmokeSheet, ElevenRowsWithTheFireClassCaptions)
-{
-    const QStringList row {u"1"_s, u"КДУ-ГЭСТ 3,55ДУ-4 "_s, u"1510"_s, u"320"_s, u"355"_s, u"1420"_s,
-        u"0,2"_s, u"4"_s, u"3"_s, u"0,3"_s, u"          -"_s, QString(), u"0,55"_s, u"57"_s};
-    SmokeRunFacts run {1500, 300, true, 1, u" 450 "_s};
-    const SmokeSheetValues hot = smokeSheetValuesOf(row, run);
-    ASSERT_EQ(hot.rows.size(), size_t(SmokeSheetValues::rowCount));
-    EXPECT_EQ(hot.caption, u"Характеристики выбранного вентилятора дымоудаления:  КДУ-ГЭСТ 3,55ДУ-4 "_s);
-    EXPECT_EQ(hot.rows[4], std::pair(u"Полюсность электродвигателя мотор-колеса:"_s, u"4"_s));
-    EXPECT_EQ(hot.rows[6], std::pair(u"Огнестойкость 600°C - 2 часа:"_s, u"-"_s));
-    EXPECT_EQ(hot.rows[8], std::pair(u"Масса, кг:"_s, u"57"_s));
-    EXPECT_EQ(hot.rows[9], std::pair(QString(), QString()));
-    EXPECT_EQ(hot.printedFireLabel, u"Огнестойкость 600°C - 2 час\u0061:"_s) << "printed with a Latin a";
-    EXPECT_EQ(hot.chartPressureTitle, u"Статическое давление при заданной т-ре, Па"_s);
-    EXPECT_EQ(hot.gasTemperatureText, u"450"_s);
-
-    run.fireClass = 0;
-    run.roofRun = false;
-    const SmokeSheetValues normal = smokeSheetValuesOf(row, run);
-    EXPECT_EQ(normal.rows[6].first, u"Огнестойкость 400°C - 2 час\u0061:"_s);
-    EXPECT_EQ(normal.printedFireLabel, normal.rows[6].first);
-    EXPECT_EQ(normal.printedPriceCaption, u"Цена включая НДС (400°C), руб."_s);
-    EXPECT_EQ(normal.chartPressureTitle, u"Полное давление при заданной т-ре, Па"_s);
 }

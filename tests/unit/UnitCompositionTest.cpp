@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace unit;
 using namespace Qt::StringLiterals;
@@ -241,6 +242,58 @@ TEST_F(BundledUnit, EveryKindFindsItsSectionAndLists)
     }
     // A stored column beyond the variants leaves the first chosen.
     EXPECT_EQ(calculateUnit(store, inputs(UnitKind::Heater), water, {}, 9, {}).heaterColumn, 1);
+}
+
+// Choosing another heater in the window gives the unit the calculation gives with that column.
+TEST_F(BundledUnit, AnotherHeaterIsTheCalculationWithThatColumn)
+{
+    ElementStore store = pritoshkaElementStore();
+    const QStringList water = store.heaterTypes(HeaterKind::Water);
+    const QStringList electric = store.heaterTypes(HeaterKind::Electric);
+    const UnitInputs in = inputs(UnitKind::HeaterAndCooler);
+    const UnitRun first = calculateUnit(store, in, water, electric, 1, {});
+    const int count = int(first.variants.heaters.size());
+    ASSERT_GT(count, 2);
+    std::set<int> sections;
+    for (int column = 1; column <= count; ++column) {
+        const std::optional<UnitRun> chosen = withHeater(store, in, first, column);
+        const UnitRun expected = calculateUnit(store, in, water, electric, column, {});
+        ASSERT_TRUE(chosen) << column;
+        EXPECT_EQ(chosen->heaterColumn, column);
+        EXPECT_EQ(chosen->section.kanalIndex, expected.section.kanalIndex) << column;
+        EXPECT_EQ(chosen->sectionText, expected.sectionText) << column;
+        EXPECT_EQ(chosen->section.basePressure, expected.section.basePressure) << column;
+        ASSERT_TRUE(chosen->section.cooler && expected.section.cooler);
+        EXPECT_EQ(chosen->section.cooler->model, expected.section.cooler->model) << column;
+        EXPECT_EQ(chosen->lists, expected.lists) << column;
+        sections.insert(chosen->section.kanalIndex);
+    }
+    EXPECT_GT(sections.size(), 1u) << "the variants stand in more than one section";
+    for (int column : {0, -1, count + 1})
+        EXPECT_FALSE(withHeater(store, in, first, column)) << column;
+    const UnitRun cooled = calculateUnit(store, inputs(UnitKind::Cooler), water, electric, 1, {});
+    EXPECT_FALSE(withHeater(store, inputs(UnitKind::Cooler), cooled, 1)) << "no heater to choose";
+}
+
+TEST(UnitHeaterColumn, KeptWhileItNamesAVariantElseTheFirst)
+{
+    UnitVariants variants;
+    variants.heaters.resize(3);
+    UnitInputs in;
+    struct Case {
+        UnitKind kind;
+        int wanted;
+        int chosen;
+    };
+    const Case cases[] = {{UnitKind::Heater, 2, 2}, {UnitKind::Heater, 3, 3}, {UnitKind::Heater, 4, 1},
+        {UnitKind::Heater, 0, 1}, {UnitKind::HeaterAndCooler, -1, 1}, {UnitKind::Cooler, 2, 0},
+        {UnitKind::Plain, 1, 0}};
+    for (const Case& c : cases) {
+        in.kind = c.kind;
+        EXPECT_EQ(chosenHeaterColumn(in, variants, c.wanted), c.chosen) << int(c.kind) << " " << c.wanted;
+    }
+    in.kind = UnitKind::Heater;
+    EXPECT_EQ(chosenHeaterColumn(in, UnitVariants {}, 2), 0) << "no variants";
 }
 
 TEST_F(BundledUnit, CoolerOnlyUnitCarriesTheCoolersFlow)

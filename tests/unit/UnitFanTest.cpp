@@ -249,12 +249,7 @@ TEST_F(BundledFans, UnitRunAdmitsOnlyTheUnitsSection)
         EXPECT_FALSE(q.hasField(u"Krysh"_s));
         EXPECT_FALSE(q.hasField(u"Podpor"_s));
     }
-    const fans::FoundFan& first = run.outcome.fans.front();
-    const auto dims = acceptedFanDimensions(
-        fans::designation(*first.record, fans::CatalogueKind::General), first.record->n);
-    ASSERT_TRUE(dims);
-    EXPECT_EQ(dims->length, first.record->dlina);
-    EXPECT_GT(dims->length, 0);
+    EXPECT_GT(run.outcome.fans.front().record->dlina, 0);
 
     // The same duty in a general run finds the same fans within half a cubic metre per hour.
     fans::SelectionRequest general = unitFanRequest(r);

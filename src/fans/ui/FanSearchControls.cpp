@@ -1,6 +1,7 @@
 #include "fans/ui/FanSearchControls.h"
 
 #include "fans/ui/SearchBandGroup.h"
+#include "fans/ui/SeriesIcons.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -9,8 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
-#include <QPainterPath>
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -36,62 +35,6 @@ FanSearchControls::FanSearchControls(const FanSearchLook& look, QWidget* owner)
     buildBand(look);
 }
 
-QIcon FanSearchControls::listIcon(int kind)
-{
-    static QIcon icons[5];
-    if (kind < 0 || kind > 4)
-        return QIcon();
-    if (!icons[kind].isNull())
-        return icons[kind];
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor steel(70, 100, 140);
-    p.setPen(QPen(steel, 1.5));
-    switch (kind) {
-    case 0: // a round duct seen from its end, with the impeller hub
-        p.setBrush(QColor(200, 220, 240));
-        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-        p.setBrush(steel);
-        p.drawEllipse(QRectF(6, 6, 4, 4));
-        break;
-    case 1: // a rectangular duct
-        p.setBrush(QColor(220, 230, 200));
-        p.drawRect(QRectF(1.5, 4.5, 13, 7));
-        break;
-    case 2: // rectangular and square sections
-        p.setBrush(QColor(220, 230, 200));
-        p.drawRect(QRectF(0.5, 5.5, 9, 5));
-        p.setBrush(QColor(240, 220, 170));
-        p.drawRect(QRectF(8.5, 2.5, 7, 7));
-        break;
-    case 3: { // a roof with the fan on its ridge
-        QPainterPath roof;
-        roof.moveTo(1, 14);
-        roof.lineTo(8, 8);
-        roof.lineTo(15, 14);
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(roof);
-        p.setBrush(QColor(200, 90, 60));
-        p.drawRect(QRectF(5.5, 2.5, 5, 5));
-        break;
-    }
-    default: { // pressurization: air driven into a staircase
-        p.setBrush(QColor(230, 230, 230));
-        p.drawRect(QRectF(7.5, 1.5, 7, 13));
-        p.setPen(QPen(QColor(200, 40, 40), 2));
-        p.drawLine(QPointF(1, 8), QPointF(7, 8));
-        p.drawLine(QPointF(4.5, 5.5), QPointF(7, 8));
-        p.drawLine(QPointF(4.5, 10.5), QPointF(7, 8));
-        break;
-    }
-    }
-    p.end();
-    icons[kind] = QIcon(pixmap);
-    return icons[kind];
-}
-
 QListWidgetItem* FanSearchControls::checkableItem(
     QListWidget* list, const QString& text, int icon, bool ticked)
 {
@@ -99,7 +42,7 @@ QListWidgetItem* FanSearchControls::checkableItem(
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
     if (icon >= 0) {
-        item->setIcon(listIcon(icon));
+        item->setIcon(fans::generalSeriesIcon(icon));
         item->setData(iconRole, icon);
     }
     return item;

@@ -8,7 +8,6 @@
 
 class QCheckBox;
 class QGroupBox;
-class QIcon;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -53,9 +52,6 @@ public:
     // A list entry with a tick box; `icon` < 0: none.
     static QListWidgetItem* checkableItem(QListWidget* list, const QString& text, int icon, bool ticked);
     static void tickAll(QListWidget* list, bool ticked);
-    // The list icons: 0 round duct fan, 1 rectangular, 2 rectangular with square sections, 3 roof fan,
-    // 4 pressurization fan; the size list uses the first three for round, rectangular and square sizes.
-    static QIcon listIcon(int kind);
     // The data role that keeps an entry's icon kind.
     static constexpr int iconRole = 0x0100; // Qt::UserRole
 

@@ -219,7 +219,7 @@ void TMDIChild::presetDuty(double flow, double pressure, FanGroup group, fans::P
     (m_staticPressure->isChecked() ? m_staticPressureBox : m_pressure)->setValue(pressure);
 }
 
-void TMDIChild::receive(const pressurization::SupplyDuty& duty)
+void TMDIChild::receive(const fans::HandedDuty& duty)
 {
     presetDuty(roundHalfEven(duty.flow), roundHalfEven(duty.pressure), FanGroup::Pressurization,
         fans::PressureKind::Static);

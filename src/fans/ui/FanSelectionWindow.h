@@ -1,7 +1,7 @@
 #pragma once
 
+#include "fans/HandedDuty.h"
 #include "fans/SelectionRequest.h"
-#include "pressurization/SupplyDuty.h"
 #include "ui/HandOver.h"
 
 #include <QWidget>
@@ -21,7 +21,7 @@ class Program;
 // The general-ventilation fan selection task window: the user states the duty point, narrows the
 // catalogue by fan group, series, impeller diameters, duct sizes, motor poles and phases, and
 // "Подбор" runs the selection; the fans found appear in the shared fans-found window.
-class TMDIChild : public QWidget, public ui::Receives<pressurization::SupplyDuty> {
+class TMDIChild : public QWidget, public ui::Receives<fans::HandedDuty> {
     Q_OBJECT
 public:
     explicit TMDIChild(ui::Program& program, QWidget* parent = nullptr);
@@ -33,7 +33,7 @@ public:
     void presetDuty(double flow, double pressure, fans::FanGroup group, fans::PressureKind kind);
     // The duty of a pressurization fan handed over by a pressurization calculation: pressurization fans
     // with every series ticked, static pressure, flow and pressure rounded to whole numbers.
-    void receive(const pressurization::SupplyDuty& duty) override;
+    void receive(const fans::HandedDuty& duty) override;
 
     // Reads and checks the inputs; on a fault shows its message, focuses the field and returns nothing.
     std::optional<fans::SelectionRequest> readRequest();

@@ -429,12 +429,12 @@ void TFormGrVovazu::showDetails()
     if (m_content.fans.empty())
         return;
     const int row = gridRow() ? gridRow() : 2;
-    const fans::SelectedFan fan = fans::selectedFanOf(m_content.fans[size_t(row - 2)].row, m_content.run);
+    const fans::SelectedFan fan = fans::selectedFanOf(m_content, size_t(row - 2));
     m_program.records().get<fans::SelectedFan>() = fan;
     Q_EMIT detailsRequested(fan);
 }
 
-void TFormGrVovazu::offerUnit(std::function<void(const QStringList& cells)> chosen)
+void TFormGrVovazu::offerUnit(std::function<void(const fans::SelectedFan& fan)> chosen)
 {
     m_unitChosen = std::move(chosen);
     m_unitButton->setVisible(bool(m_unitChosen));
@@ -450,5 +450,5 @@ void TFormGrVovazu::chooseForUnit()
     if (!m_unitChosen || m_content.fans.empty())
         return;
     const int row = gridRow() ? gridRow() : 2;
-    m_unitChosen(m_content.fans[size_t(row - 2)].row);
+    m_unitChosen(fans::selectedFanOf(m_content, size_t(row - 2)));
 }

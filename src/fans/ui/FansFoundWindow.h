@@ -64,9 +64,9 @@ public:
     // goes to its data sheet.
     virtual void showDetails();
 
-    // Offers "Модульная система" for the run shown: the button hands the chosen fan's grid cells (the
-    // first fan's when none is chosen) to `chosen`. The next fill() withdraws the offer.
-    void offerUnit(std::function<void(const QStringList& cells)> chosen);
+    // Offers "Модульная система" for the run shown: the button hands the chosen fan (the first when none
+    // is chosen) to `chosen`. The next fill() withdraws the offer.
+    void offerUnit(std::function<void(const fans::SelectedFan& fan)> chosen);
     bool isUnitOffered() const;
     void chooseForUnit();
 
@@ -97,7 +97,7 @@ private:
     QCustomPlot* m_chart = nullptr;
     QTableWidget* m_grid = nullptr;
     QPushButton* m_unitButton = nullptr;
-    std::function<void(const QStringList&)> m_unitChosen;
+    std::function<void(const fans::SelectedFan&)> m_unitChosen;
     std::vector<QCPGraph*> m_series;
     std::vector<QCPItemText*> m_labels; // mark of fan c at c − 1
     QCPItemText* m_operatingMark = nullptr;

@@ -1,5 +1,6 @@
 #include "fans/ui/SmokeFansFoundWindow.h"
 
+#include "common/NumberText.h"
 #include "fans/SmokeSelectedFan.h"
 #include "ui/Program.h"
 #include "ui/SharedRecords.h"
@@ -39,10 +40,7 @@ void TFormGrVovazuSMK::showDetails()
     if (content().fans.empty())
         return;
     const int row = gridRow() ? gridRow() : 2;
-    const QStringList& cells = content().fans[size_t(row - 2)].row;
-    const fans::SelectedFan fan = fans::selectedFanOf(cells, m_run);
-    const fanviews::SmokeRunFacts facts {m_run.requiredFlow, m_run.requiredPressure, m_run.roofRun,
-        int(m_run.fireClass), m_run.gasTemperatureText};
+    const fans::SelectedFan fan = fans::selectedFanOf(content(), size_t(row - 2));
     program().records().get<fans::SmokeSelectedFan>() = fans::SmokeSelectedFan {fan};
-    Q_EMIT smokeDetailsRequested(fan, fanviews::smokeSheetValuesOf(cells, facts));
+    Q_EMIT smokeDetailsRequested(fan, fans::smokeSheetValuesOf(fan, m_run, systemDecimalSeparator()));
 }

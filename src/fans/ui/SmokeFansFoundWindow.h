@@ -2,8 +2,8 @@
 
 #include "fans/SelectedFan.h"
 #include "fans/SmokeFoundFanRow.h"
+#include "fans/SmokeSheet.h"
 #include "fans/ui/FansFoundWindow.h"
-#include "fanviews/SmokeSheet.h"
 
 // The smoke-exhaust fans found by the last smoke-exhaust run: the general fans-found window with the
 // smoke-exhaust grid of 14 columns, its own chart titles and "Закрыть"; "Подробно" hands the chosen fan
@@ -22,7 +22,7 @@ public:
     void showDetails() override;
 
 Q_SIGNALS:
-    void smokeDetailsRequested(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values);
+    void smokeDetailsRequested(const fans::SelectedFan& fan, const fans::SmokeSheetValues& values);
 
 private:
     fans::SmokeSelectionRun m_run;

@@ -8,6 +8,7 @@
 #include "fans/ui/ListedSelection.h"
 #include "fans/ui/SearchBandGroup.h"
 #include "fans/ui/SelectionWindowParts.h"
+#include "fans/ui/SeriesIcons.h"
 #include "fans/ui/SmokeFansFoundWindow.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
@@ -23,8 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
-#include <QPainterPath>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSplitter>
@@ -36,41 +35,6 @@ using fans::SmokeGroup;
 namespace {
 
 const QString seriesHint = u"Отметьте галочкой интересующие Вас серии вентиляторов"_s;
-
-// The list icons: 0 a roof fan blowing the smoke out upwards, 1 a radial fan's scroll casing.
-QIcon seriesIcon(int kind)
-{
-    static QIcon icons[2];
-    if (!icons[kind].isNull())
-        return icons[kind];
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor steel(70, 100, 140);
-    const QColor smoke(120, 120, 120);
-    p.setPen(QPen(steel, 1.5));
-    if (kind == 0) {
-        QPainterPath roof;
-        roof.moveTo(1, 15);
-        roof.lineTo(8, 10);
-        roof.lineTo(15, 15);
-        p.drawPath(roof);
-        p.setBrush(QColor(200, 90, 60));
-        p.drawRect(QRectF(5.5, 5.5, 5, 4));
-        p.setPen(QPen(smoke, 1.5));
-        p.drawLine(QPointF(8, 4.5), QPointF(8, 0.5));
-    } else {
-        p.setBrush(QColor(200, 220, 240));
-        p.drawEllipse(QRectF(1.5, 3.5, 11, 11));
-        p.drawRect(QRectF(9.5, 1.5, 5, 5));
-        p.setBrush(steel);
-        p.drawEllipse(QRectF(5.5, 7.5, 3, 3));
-    }
-    p.end();
-    icons[kind] = QIcon(pixmap);
-    return icons[kind];
-}
 
 QListWidgetItem* checkableItem(QListWidget* list, const QString& text, bool ticked)
 {
@@ -277,7 +241,7 @@ void TMDIChildSMK::fillFromCatalogue()
     try {
         for (const fans::SmokeSeriesEntry& entry : fans::FanCatalogue::smokeSeries()) {
             QListWidgetItem* item = checkableItem(groupControls(entry.group).list, entry.name, false);
-            item->setIcon(seriesIcon(entry.icon));
+            item->setIcon(fans::smokeSeriesIcon(entry.icon));
         }
         for (const QString& d : fans::FanCatalogue::diameterTexts(fans::CatalogueKind::Smoke))
             checkableItem(m_diameters, d, true);
@@ -331,7 +295,7 @@ void TMDIChildSMK::applyGroupRule()
         label->setEnabled(!roof);
 }
 
-void TMDIChildSMK::presetDuty(const SmokeDuty& duty)
+void TMDIChildSMK::presetDuty(const fans::HandedSmokeDuty& duty)
 {
     const SmokeGroup chosen = duty.roofFan ? SmokeGroup::RoofWall : SmokeGroup::RadialAxial;
     selectGroup(chosen);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "fans/HandedDuty.h"
 #include "fans/SmokeSelectionRequest.h"
-#include "smoke/SmokeDuty.h"
 #include "ui/HandOver.h"
 
 #include <QWidget>
@@ -23,7 +23,7 @@ class Program;
 // gas temperature, the fire resistance required, and narrows the catalogue by group, series, impeller
 // diameters and motor poles; "Подбор" runs the selection on curves rescaled to the gas, and the fans found
 // appear in the smoke-exhaust fans-found window.
-class TMDIChildSMK : public QWidget, public ui::Receives<SmokeDuty> {
+class TMDIChildSMK : public QWidget, public ui::Receives<fans::HandedSmokeDuty> {
     Q_OBJECT
 public:
     explicit TMDIChildSMK(ui::Program& program, QWidget* parent = nullptr);
@@ -33,9 +33,9 @@ public:
     fans::SmokeGroup group() const;
     // Fills in the duty a smoke-exhaust calculation hands over: the group of the fan, every series of it
     // ticked, the fire resistance for hot gas, flow and pressure rounded to whole numbers.
-    void presetDuty(const SmokeDuty& duty);
+    void presetDuty(const fans::HandedSmokeDuty& duty);
     // The duty handed over by a smoke-exhaust calculation to the window the program opened for it.
-    void receive(const SmokeDuty& duty) override { presetDuty(duty); }
+    void receive(const fans::HandedSmokeDuty& duty) override { presetDuty(duty); }
 
     // Reads and checks the inputs; on a fault shows its message, focuses the field and returns nothing.
     std::optional<fans::SmokeSelectionRequest> readRequest();

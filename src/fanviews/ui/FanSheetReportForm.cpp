@@ -300,8 +300,8 @@ TQRep_vovazu_FORMSMK::TQRep_vovazu_FORMSMK(QWidget* parent)
 {
 }
 
-void TQRep_vovazu_FORMSMK::fill(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values,
-    const fanviews::FanCurveSet& curves)
+void TQRep_vovazu_FORMSMK::fill(
+    const fans::SelectedFan& fan, const fans::SmokeSheetValues& values, const fanviews::FanCurveSet& curves)
 {
     report().title = u"ЗФН: Печать характеристик вентилятора дымоудаления:  "_s + fan.designation;
     setText(u"QRLabel7"_s, u"Характеристики вентилятора дымоудаления"_s);
@@ -316,8 +316,8 @@ void TQRep_vovazu_FORMSMK::fill(const fans::SelectedFan& fan, const fanviews::Sm
     loadDrawing(fanviews::drawingFileNames(fan.designation));
 }
 
-void TQRep_vovazu_FORMSMK::print(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values,
-    const fanviews::FanCurveSet& curves)
+void TQRep_vovazu_FORMSMK::print(
+    const fans::SelectedFan& fan, const fans::SmokeSheetValues& values, const fanviews::FanCurveSet& curves)
 {
     printFilled([&] { fill(fan, values, curves); });
 }

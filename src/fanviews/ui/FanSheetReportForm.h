@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fans/SelectedFan.h"
+#include "fans/SmokeSheet.h"
 #include "fanviews/FanCurveSet.h"
-#include "fanviews/SmokeSheet.h"
 #include "ui/report/ReportHostWindow.h"
 
 #include <utility>
@@ -81,8 +81,8 @@ class TQRep_vovazu_FORMSMK final : public FanSheetReportForm {
 public:
     explicit TQRep_vovazu_FORMSMK(QWidget* parent = nullptr);
 
-    void fill(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values,
+    void fill(const fans::SelectedFan& fan, const fans::SmokeSheetValues& values,
         const fanviews::FanCurveSet& curves);
-    void print(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values,
+    void print(const fans::SelectedFan& fan, const fans::SmokeSheetValues& values,
         const fanviews::FanCurveSet& curves);
 };

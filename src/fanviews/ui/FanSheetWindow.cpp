@@ -1,8 +1,6 @@
 #include "fanviews/ui/FanSheetWindow.h"
 
 #include "common/NumberText.h"
-#include "common/StoreError.h"
-#include "fanviews/CurveLoading.h"
 #include "fanviews/FanKind.h"
 #include "fanviews/FanPictures.h"
 #include "fanviews/SoundPowerLevels.h"
@@ -127,14 +125,9 @@ std::optional<fanviews::FanCurveSet> FanSheetWindow::loadCurves() const
 {
     if (!m_fan)
         return std::nullopt;
-    try {
-        fanviews::FanCurveSet curves = fanviews::loadCurveSet(m_fan->designation);
-        curves.dutyFlow = m_fan->flow;
-        return curves;
-    } catch (const CatalogueError& error) {
-        ui::showMessage(error.message(), ui::MessageKind::Error);
-        return std::nullopt;
-    }
+    fanviews::FanCurveSet curves = fanviews::curveSetOf(m_fan->listed.found.curve);
+    curves.dutyFlow = m_fan->flow;
+    return curves;
 }
 
 void FanSheetWindow::openGraphs()
@@ -191,7 +184,7 @@ TForm_ResImage::TForm_ResImage(ui::Program& program, QWidget* parent)
 
 void TForm_ResImage::showFan(const fans::SelectedFan& fan)
 {
-    m_values = fans::fanSheetValuesOf(fan);
+    m_values = fans::fanSheetValuesOf(fan, systemDecimalSeparator());
     showRows(fan, m_values.caption, m_values.rows);
     // A sheet already open shows the new fan's spectra at once rather than the previous fan's.
     if (isVisible())
@@ -209,12 +202,11 @@ void TForm_ResImage::showEvent(QShowEvent* event)
 
 void TForm_ResImage::fillOctaves()
 {
-    const QChar separator = systemDecimalSeparator();
-    auto level
-        = [&](int row) { return fanviews::noiseLevel(resultsGrid()->item(row, 1)->text(), separator); };
+    const FanRecord noNoise;
+    const FanRecord& record = fan() ? fan()->listed.record : noNoise;
     const QString designation = fan() ? fan()->designation : QString();
     const fanviews::SoundPowerLevels spectra
-        = fanviews::soundPowerLevels(designation, level(7), level(8), level(9));
+        = fanviews::soundPowerLevels(designation, record.lpaInput, record.lpaOutput, record.lpaArround);
     const QLocale locale = QLocale::system();
     auto fillRow = [&](int row, const std::optional<fanviews::OctaveLevels>& levels) {
         for (int band = 0; band < 8; ++band) {
@@ -249,7 +241,7 @@ void TForm_ResImage::printOf(const fans::SelectedFan& fan, const fanviews::FanCu
 }
 
 TForm_ResImageSMK::TForm_ResImageSMK(ui::Program& program, QWidget* parent)
-    : FanSheetWindow(program, fanviews::SmokeSheetValues::rowCount,
+    : FanSheetWindow(program, fans::SmokeSheetValues::rowCount,
         u"ЗФН: Характеристики вентилятора дымоудаления"_s,
         u" Характеристики выбранного вентилятора дымоудаления: "_s, parent)
 {
@@ -257,7 +249,7 @@ TForm_ResImageSMK::TForm_ResImageSMK(ui::Program& program, QWidget* parent)
     resize(640, 420);
 }
 
-void TForm_ResImageSMK::showFan(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values)
+void TForm_ResImageSMK::showFan(const fans::SelectedFan& fan, const fans::SmokeSheetValues& values)
 {
     m_values = values;
     showRows(fan, values.caption, values.rows);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fans/SelectedFan.h"
+#include "fans/SmokeSheet.h"
 #include "fanviews/FanCurveSet.h"
-#include "fanviews/SmokeSheet.h"
 
 #include <QWidget>
 #include <functional>
@@ -40,8 +40,8 @@ protected:
     // Fills the group caption and the rows, keeps the fan and shows the sheet.
     void showRows(const fans::SelectedFan& fan, const QString& caption,
         const std::vector<std::pair<QString, QString>>& rows);
-    // The fan's curves from the run's result table, at its working flow; nothing when the store fails
-    // (the user has been told why). A sheet of catalogue fans takes them from the catalogue instead.
+    // The fan's curves as its run used them, at its working flow; nothing without a fan.
+    // A sheet of catalogue fans takes them from the catalogue instead.
     virtual std::optional<fanviews::FanCurveSet> loadCurves() const;
     QGroupBox* resultsGroup() const { return m_group; }
     ui::Program& program() const { return m_program; }
@@ -91,7 +91,7 @@ public:
     TForm_ResImageSMK(ui::Program& program, QWidget* parent = nullptr);
 
     // "Подробно" of the smoke-exhaust fans-found window.
-    void showFan(const fans::SelectedFan& fan, const fanviews::SmokeSheetValues& values);
+    void showFan(const fans::SelectedFan& fan, const fans::SmokeSheetValues& values);
 
 protected:
     void openGraphsOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves) override;
@@ -99,5 +99,5 @@ protected:
     void printOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves) override;
 
 private:
-    fanviews::SmokeSheetValues m_values;
+    fans::SmokeSheetValues m_values;
 };

@@ -317,12 +317,9 @@ void TMDIChildPodpor::pageEntered()
 void TMDIChildPodpor::openFanSelection()
 {
     const int row = m_results->currentRow();
-    if (!m_resultsActive || row < 0 || row >= m_results->rowCount())
+    const auto& result = m_wizard.result();
+    if (!m_resultsActive || !result || row < 0 || size_t(row) >= result->fans.size())
         return;
-    const QChar separator = systemDecimalSeparator();
-    const std::optional<double> flow = parseNumber(m_results->item(row, 1)->text(), separator);
-    const std::optional<double> pressure = parseNumber(m_results->item(row, 2)->text(), separator);
-    if (!flow || !pressure)
-        return;
-    ui::handOver(m_program, u"ActionUniFanSelect"_s, pressurization::SupplyDuty {*flow, *pressure});
+    if (const auto duty = pressurization::supplyFanDuty(result->fans[size_t(row)]))
+        ui::handOver(m_program, u"ActionUniFanSelect"_s, *duty);
 }

@@ -4,12 +4,12 @@
 #include "common/ProgramFolder.h"
 #include "common/StoreError.h"
 #include "fans/FanCatalogue.h"
+#include "fans/ui/SeriesIcons.h"
 #include "fanviews/FanPictures.h"
 #include "series/SeriesCurve.h"
 #include "series/SeriesPrintTable.h"
 #include "series/SeriesSheet.h"
 #include "series/ui/SeriesFanViews.h"
-#include "series/ui/SeriesIcons.h"
 #include "series/ui/TForm_YarlykChange.h"
 #include "ui/ChartPoints.h"
 #include "ui/ChartZoom.h"
@@ -201,7 +201,10 @@ void SeriesWindow::fillSeriesList()
         return;
     }
     for (const series::SeriesItem& item : m_items)
-        m_list->addItem(new QListWidgetItem(seriesIcon(item.icon), item.name));
+        m_list->addItem(
+            new QListWidgetItem(m_kind == series::SeriesKind::Smoke ? fans::smokeSeriesIcon(item.icon)
+                                                                    : fans::generalSeriesIcon(item.icon),
+                item.name));
 }
 
 void SeriesWindow::chooseSeries(int row)

@@ -1,6 +1,7 @@
 #include "smoke/ui/TMDIChildSmkCalk.h"
 
 #include "common/NumberText.h"
+#include "fans/HandedDuty.h"
 #include "sections/ui/SectionTableWidget.h"
 #include "smoke/SmokeCase.h"
 #include "smoke/SmokeForm.h"
@@ -367,5 +368,6 @@ void TMDIChildSmkCalk::proposeFirePerimeter()
 void TMDIChildSmkCalk::openFanSelection()
 {
     if (const std::optional<SmokeDuty> duty = smoke::smokeDuty(wizard()))
-        ui::handOver(m_program, u"ActionSmkFanSelect"_s, *duty);
+        ui::handOver(m_program, u"ActionSmkFanSelect"_s,
+            fans::HandedSmokeDuty {duty->flow, duty->pressure, duty->roofFan, duty->hotGas});
 }

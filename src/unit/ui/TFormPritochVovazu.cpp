@@ -5,6 +5,7 @@
 #include "common/StoreError.h"
 #include "fans/FanCatalogue.h"
 #include "fans/FoundFansContent.h"
+#include "fans/SelectedFan.h"
 #include "fans/SelectionValidation.h"
 #include "fans/ui/FanSearchControls.h"
 #include "fans/ui/FansFoundWindow.h"
@@ -115,12 +116,12 @@ void TFormPritochVovazu::fillFromCatalogue()
 {
     try {
         for (const fans::SeriesEntry& entry : fans::FanCatalogue::generalSeries()) {
-            if (!entry.krugl && !entry.krysh && !entry.podpor)
+            if (unit::isUnitFanSeries(entry))
                 FanSearchControls::checkableItem(m_series, entry.name, entry.icon, false);
         }
         std::vector<fans::DuctSizeEntry> sizes;
         for (const fans::DuctSizeEntry& size : fans::FanCatalogue::ductSizes()) {
-            if (size.text.contains(u'*'))
+            if (unit::isUnitDuctSize(size))
                 sizes.push_back(size);
         }
         m_search->fill(fans::FanCatalogue::diameterTexts(fans::CatalogueKind::General), sizes);
@@ -209,15 +210,15 @@ void TFormPritochVovazu::runSelection()
         return;
     auto* found = m_program.windows().get<TFormGrVovazu>();
     found->fill(fans::foundFansContentOf(run->outcome, *request, systemDecimalSeparator()));
-    found->offerUnit([this](const QStringList& cells) { fanChosen(cells); });
+    found->offerUnit([this](const fans::SelectedFan& fan) { fanChosen(fan); });
 }
 
-void TFormPritochVovazu::fanChosen(const QStringList& cells)
+void TFormPritochVovazu::fanChosen(const fans::SelectedFan& fan)
 {
     std::optional<unit::UnitResult> result;
     try {
-        const auto fan = unit::acceptedFanDimensions(cells.value(1), cells.value(5).toInt());
-        result = unit::unitResult(unit::readElementsTable(store::workingDatabase()), cells, fan);
+        result = unit::unitResult(unit::readElementsTable(store::workingDatabase()),
+            fans::listedRow(fan, systemDecimalSeparator()), unit::fanDimensionsOf(fan.listed.record));
     } catch (const CatalogueError& error) {
         ui::showMessage(error.message(), ui::MessageKind::Error);
         return;

@@ -8,6 +8,10 @@
 #include <optional>
 #include <vector>
 
+namespace fans {
+struct SelectedFan;
+}
+
 class FanSearchControls;
 class TMDIChildPritoch;
 class QListWidget;
@@ -51,7 +55,7 @@ private:
     void fillFromCatalogue();
     void toggleSeries();
     // "Модульная система" of the fans-found window with the chosen fan's grid cells.
-    void fanChosen(const QStringList& cells);
+    void fanChosen(const fans::SelectedFan& fan);
 
     ui::Program& m_program;
     QListWidget* m_series = nullptr;

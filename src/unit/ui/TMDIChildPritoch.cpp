@@ -233,31 +233,15 @@ bool TMDIChildPritoch::next()
         busy.emplace(m_program.busyIndicator(), u"Подбор теплообменников и охладителя..."_s);
         const UnitInputs& in = *read.inputs;
         // Everything is read from the catalogue before the window changes: an error leaves it as it was.
-        UnitRun run;
-        run.variants = calculateVariants(store(), in, water, electric, m_sections);
+        // The column chosen before stays chosen while there is one; the lists start without ticks.
+        UnitRun run = calculateUnit(store(), in, water, electric, m_run.heaterColumn, {});
         if (!run.variants.refusal.isEmpty()) {
             busy.reset();
             refused = true;
             ui::showMessage(run.variants.refusal, ui::MessageKind::Warning);
             return;
         }
-        const int variantCount = int(run.variants.heaters.size());
-        if (hasHeater(m_kind) && variantCount > 0) {
-            // The column chosen before stays chosen while there is one.
-            const int previous = m_run.heaterColumn;
-            run.heaterColumn = previous >= 1 && previous <= variantCount ? previous : 1;
-        }
-        run.section = unitSection(store(), in, run.variants, run.heaterColumn);
-        LineStyle style = LineStyle::HeaterPath;
-        if (m_kind == UnitKind::Plain) {
-            // Without heater and cooler the flow and the highest speed give the section.
-            style = LineStyle::PlainPath;
-            run.section.kanalIndex = sectionForSpeed(m_sections, unitAirFlow(in), in.heater.maxSpeed)
-                                         .value_or(m_sections.empty() ? 0 : m_sections.front().num);
-        }
-        run.sectionText = sectionText(run.section.kanalIndex);
-        const ElementLists lists
-            = elementListsFor(store(), run.section.kanalIndex, unitAirFlow(in), style, run.heaterColumn > 0);
+        const ElementLists lists = run.lists;
         std::vector<QStringList> heaterColumns;
         for (const THeaterVariant& v : run.variants.heaters)
             heaterColumns.push_back(
@@ -361,29 +345,27 @@ void TMDIChildPritoch::markChosenHeater()
 bool TMDIChildPritoch::chooseHeater(int column)
 {
     // A heater is chosen only among the variants of a calculation of the heater-and-cooler page.
-    if (!m_calculated || m_lastPage != InputPage || !hasHeater(m_kind) || column < 1
-        || column > int(m_run.variants.heaters.size()))
+    if (!m_calculated || m_lastPage != InputPage)
         return false;
-    guarded([&] {
-        UnitSection section = unitSection(store(), m_inputs, m_run.variants, column);
+    bool isVariant = false;
+    const bool done = guarded([&] {
+        std::optional<UnitRun> chosen = withHeater(store(), m_inputs, m_run, column);
+        if (!chosen)
+            return;
+        isVariant = true;
         // Another heater of the same section keeps the lists and their ticks.
-        const bool sameLists = m_listsSection == section.kanalIndex;
-        const ElementLists lists = sameLists
-            ? m_run.lists
-            : elementListsFor(store(), section.kanalIndex, m_flow, LineStyle::HeaterPath, true);
-        m_run.heaterColumn = column;
-        m_run.section = std::move(section);
-        m_run.sectionText = sectionText(m_run.section.kanalIndex);
+        const bool sameLists = m_listsSection == chosen->section.kanalIndex;
+        m_run = std::move(*chosen);
         markChosenHeater();
         if (hasCooler(m_kind))
             showCooler(m_run.section.cooler);
         m_kindLabel->setText(kindTotalsLabel(m_kind));
         if (!sameLists)
-            showLists(lists);
+            showLists(ElementLists(m_run.lists));
         composeUnit();
         reportRunNotes();
     });
-    return true;
+    return isVariant || !done;
 }
 
 void TMDIChildPritoch::showLists(const ElementLists& lists)

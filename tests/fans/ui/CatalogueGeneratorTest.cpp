@@ -1,6 +1,6 @@
-#include "fans/CatalogueGenerator.h"
-#include "fans/CatalogueGeneratorTsv.h"
+#include "generator/CatalogueGenerator.h"
 #include "fans/FanDesignation.h"
+#include "generator/CatalogueGeneratorTsv.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

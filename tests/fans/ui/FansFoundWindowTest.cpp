@@ -221,7 +221,7 @@ TEST_F(FansFoundWindowTest, DetailsFillTheSelectedFan)
     EXPECT_EQ(selected().pressure, grid->item(0, 3)->text().toDouble());
     EXPECT_EQ(selected().requiredFlow, 5000);
     EXPECT_EQ(selected().requiredPressure, 500);
-    const fans::FanSheetValues sheet = fans::fanSheetValuesOf(selected());
+    const fans::FanSheetValues sheet = fans::fanSheetValuesOf(selected(), QLatin1Char('.'));
     EXPECT_EQ(sheet.rows.size(), 14u);
     EXPECT_EQ(sheet.rows[1].first, u"Полное давление - Pв, Па"_s);
     ASSERT_EQ(handed.size(), 1);
@@ -232,7 +232,7 @@ TEST_F(FansFoundWindowTest, DetailsFillTheSelectedFan)
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(selected().designation, list->item(2)->text());
-    EXPECT_EQ(fans::fanSheetValuesOf(selected()).rows[0].second, grid->item(2, 2)->text());
+    EXPECT_EQ(fans::fanSheetValuesOf(selected(), QLatin1Char('.')).rows[0].second, grid->item(2, 2)->text());
     EXPECT_EQ(handed.size(), 2);
 }
 

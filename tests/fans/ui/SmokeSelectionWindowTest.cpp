@@ -174,7 +174,7 @@ TEST_F(SmokeWindowTest, ValidationMessagesAndFocus)
 TEST_F(SmokeWindowTest, RoofAndRadialRunsFillTheFansFoundWindow)
 {
     struct Case {
-        SmokeDuty duty;
+        fans::HandedSmokeDuty duty;
         const char16_t* temperature;
         const char16_t* pressureBox;
         const char16_t* list;
@@ -236,13 +236,13 @@ TEST_F(SmokeWindowTest, DetailsHandTheChosenFanToTheSmokeSheet)
     found()->findChild<QPushButton*>(u"Button2"_s)->click();
     ASSERT_EQ(spy.size(), 1);
     const auto fan = spy[0][0].value<fans::SelectedFan>();
-    const auto values = spy[0][1].value<fanviews::SmokeSheetValues>();
+    const auto values = spy[0][1].value<fans::SmokeSheetValues>();
     auto* grid = found()->findChild<QTableWidget*>(u"StringVOVAZU"_s);
     EXPECT_EQ(fan.designation, grid->item(1, 1)->text());
     EXPECT_DOUBLE_EQ(fan.flow, grid->item(1, 2)->text().toDouble());
     EXPECT_DOUBLE_EQ(fan.requiredFlow, 10000);
     EXPECT_EQ(values.caption, u"Характеристики выбранного вентилятора дымоудаления:  "_s + fan.designation);
-    EXPECT_EQ(values.rows.size(), size_t(fanviews::SmokeSheetValues::rowCount));
+    EXPECT_EQ(values.rows.size(), size_t(fans::SmokeSheetValues::rowCount));
     const auto& smokeFan = program.records().get<fans::SmokeSelectedFan>();
     ASSERT_TRUE(smokeFan.has_value());
     EXPECT_EQ(smokeFan->designation, fan.designation);

@@ -1,5 +1,6 @@
 #include "app/ProgramContext.h"
 #include "app/SharedWindowList.h"
+#include "fans/FanDesignation.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SelectionResultTables.h"
 #include "fans/ui/FansFoundWindow.h"
@@ -36,6 +37,25 @@ fanviews::FanCurveSet sixPoints(double dutyFlow)
     }
     set.dutyFlow = dutyFlow;
     return set;
+}
+
+// A fan listed at the given operating point, without a record of the catalogue.
+fans::SelectedFan selectedFan(const QString& designation, double flow, double pressure, bool roofRun)
+{
+    fans::SelectedFan fan {designation, flow, pressure, flow, pressure - 2, roofRun, {}};
+    fan.listed.found.operatingFlow = flow;
+    fan.listed.found.operatingPressure = pressure;
+    return fan;
+}
+
+fans::SmokeSelectionRun smokeRun(double flow, double pressure, const QString& temperature)
+{
+    fans::SmokeSelectionRun run;
+    run.requiredFlow = flow;
+    run.requiredPressure = pressure;
+    run.roofRun = true;
+    run.gasTemperatureText = temperature;
+    return run;
 }
 
 class FanViewWindows : public ::testing::Test {
@@ -161,10 +181,18 @@ TEST_F(FanViewWindows, DetailsFillTheSheetAndItsViews)
     ASSERT_GT(inlet, 0);
     EXPECT_EQ(sheet->octaveGrid()->item(1, 4)->text().toDouble(), inlet) << "500 Hz carries no correction";
 
+    // The graphs draw the curve the run used, whatever has become of the run's tables since.
+    fans::SelectionResultTables::create(fans::CatalogueKind::General);
     QTest::mouseClick(button(sheet, u"Button4"_s), Qt::LeftButton);
     auto* graphs = shared<TResult_Form>();
     EXPECT_TRUE(graphs->isVisible());
     EXPECT_TRUE(graphs->windowTitle().endsWith(designation));
+    const fans::FoundFan& chosen = run.outcome.fans[1];
+    ASSERT_EQ(graphs->curves().pointCount, chosen.curve.n);
+    for (int i = 0; i < chosen.curve.n; ++i) {
+        EXPECT_EQ(graphs->curves().flowPoints[size_t(i)], chosen.record->flow(i));
+        EXPECT_EQ(graphs->curves().pressurePoints[size_t(i)], chosen.record->pressure(i));
+    }
     EXPECT_GT(graphs->pressureCurve()->dataCount(), 0);
     EXPECT_EQ(graphs->curves().dutyFlow, sheet->fan()->flow);
     EXPECT_EQ(graphs->pressurePoint()->dataCount(), 1) << "the fan's own flow lies on its curve";
@@ -178,7 +206,7 @@ TEST_F(FanViewWindows, DetailsFillTheSheetAndItsViews)
     drawing->close();
 
     auto* printed = shared<TQRep_vovazu_FORM>();
-    printed->fill(*sheet->fan(), fans::fanSheetValuesOf(*sheet->fan()), graphs->curves());
+    printed->fill(*sheet->fan(), fans::fanSheetValuesOf(*sheet->fan(), QLatin1Char('.')), graphs->curves());
     EXPECT_EQ(printed->labelText(u"QRLabel6"_s), designation);
     EXPECT_EQ(printed->labelText(u"QRLabel23"_s), rows->item(0, 1)->text());
     EXPECT_EQ(printed->labelText(u"QRLabel12"_s), u"5000"_s);
@@ -190,14 +218,13 @@ TEST_F(FanViewWindows, DetailsFillTheSheetAndItsViews)
 
 TEST_F(FanViewWindows, GeneralAndSmokeSheetsKeepTheirOwnFans)
 {
-    fans::SelectedFan general {u"ВКК-СКАТ 2,5-4-3"_s, 1000, 442, 1000, 440, false, {}};
-    general.row = QStringList {u"1"_s, general.designation, u"1000"_s, u"442"_s};
-    fans::SelectedFan smoke {u"КДУ-ГЭСТ 3,55ДУ-4"_s, 1500, 320, 1500, 300, true, {}};
-    const QStringList smokeRow {u"1"_s, smoke.designation, u"1500"_s, u"320"_s, u"355"_s, u"1420"_s};
+    const fans::SelectedFan general = selectedFan(u"ВКК-СКАТ 2,5-4-3"_s, 1000, 442, false);
+    const fans::SelectedFan smoke = selectedFan(u"КДУ-ГЭСТ 3,55ДУ-4"_s, 1500, 320, true);
     auto* generalSheet = shared<TForm_ResImage>();
     auto* smokeSheet = shared<TForm_ResImageSMK>();
     generalSheet->showFan(general);
-    smokeSheet->showFan(smoke, fanviews::smokeSheetValuesOf(smokeRow, {1500, 300, true, 0, u"20"_s}));
+    smokeSheet->showFan(
+        smoke, fans::smokeSheetValuesOf(smoke, smokeRun(1500, 300, u"20"_s), QLatin1Char('.')));
     EXPECT_TRUE(generalSheet->isVisible());
     EXPECT_TRUE(smokeSheet->isVisible());
     EXPECT_EQ(generalSheet->fan()->designation, general.designation);
@@ -250,18 +277,18 @@ TEST_F(FanViewWindows, MissingDrawingIsReportedAndThePictureKept)
 
 TEST_F(FanViewWindows, SmokeSheetPrintsThroughThePreview)
 {
-    // A smoke-exhaust run listed one fan of the bundled catalogue.
-    fans::SelectionResultTables::create(fans::CatalogueKind::Smoke);
+    // A smoke-exhaust run listed a fan of the bundled catalogue.
     const FanRecord record = fans::FanCatalogue::records(fans::CatalogueKind::Smoke)->at(0);
-    fans::SelectionResultTables::appendAccepted({record});
-    const QString designation
-        = fans::SelectionResultTables::read(fans::ResultTable::Accepted).front().fan.name;
     const double flow = record.flow(2);
     const double pressure = std::round(record.pressure(2));
-    const QStringList row {u"1"_s, designation, QString::number(flow), QString::number(pressure)};
-    const fans::SelectedFan fan {designation, flow, pressure, flow, pressure - 20, true, {}};
+    fans::SelectedFan fan = selectedFan(fans::smokeDesignation(record).trimmed(), flow, pressure, true);
+    fan.listed.record = record;
+    fan.listed.found.curve = *fans::FanCurve::fromRecord(record);
+    const QString designation = fan.designation;
+    fans::SmokeSelectionRun run = smokeRun(flow, pressure - 20, u"300"_s);
+    run.fireClass = fans::FireClass::C600;
     auto* sheet = shared<TForm_ResImageSMK>();
-    sheet->showFan(fan, fanviews::smokeSheetValuesOf(row, {flow, pressure - 20, true, 1, u"300"_s}));
+    sheet->showFan(fan, fans::smokeSheetValuesOf(fan, run, QLatin1Char('.')));
 
     auto* form = shared<TQRep_vovazu_FORMSMK>();
     EXPECT_GT(windowtesting::previewedPages(
@@ -278,7 +305,7 @@ TEST_F(FanViewWindows, SmokeSheetPrintsThroughThePreview)
     const QCPGraph* system = form->chart()->graph(1);
     ASSERT_EQ(system->dataCount(), 32);
     EXPECT_DOUBLE_EQ(system->data()->at(31)->key, flow * 31 / 30);
-    EXPECT_GT(form->chart()->graph(0)->dataCount(), 0) << "the fan's curve from the run's table";
+    EXPECT_GT(form->chart()->graph(0)->dataCount(), 0) << "the fan's curve as the run used it";
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
     sheet->close();
 }

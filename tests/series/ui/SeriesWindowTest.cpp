@@ -2,6 +2,8 @@
 #include "app/ProgramContext.h"
 #include "app/SharedWindowList.h"
 #include "common/CatalogueStore.h"
+#include "fans/FanCatalogue.h"
+#include "fans/ui/SeriesIcons.h"
 #include "fanviews/ui/FanGraphsWindow.h"
 #include "series/SeriesFixture.h"
 #include "series/ui/SeriesFanViews.h"
@@ -321,4 +323,35 @@ TEST_F(SeriesWindows, SheetPrintsTheCatalogueCurveWithoutAWorkingPoint)
         EXPECT_EQ(form->chart()->graph(series)->dataCount(), 0) << "no system curve, duty or working point";
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
     sheet->close();
+}
+
+// A series shows the same picture here as in its selection window: smoke-exhaust series by their group
+// (roof or radial), not by the general series' duct pictures of the same number.
+TEST_F(SeriesWindows, SeriesListsShowTheIconsOfTheSelectionWindows)
+{
+    struct Case {
+        std::unique_ptr<SeriesWindow> window;
+        std::vector<int> icons;
+        QIcon (*iconOf)(int);
+    };
+    std::vector<int> smokeIcons;
+    for (const fans::SmokeSeriesEntry& entry : fans::FanCatalogue::smokeSeries())
+        smokeIcons.push_back(entry.icon);
+    std::vector<int> generalIcons;
+    for (const fans::SeriesEntry& entry : fans::FanCatalogue::generalSeries())
+        generalIcons.push_back(entry.icon);
+    Case cases[] = {{std::make_unique<TFormChildUtilitySMK>(program), smokeIcons, &fans::smokeSeriesIcon},
+        {std::make_unique<TFormChildUtility>(program), generalIcons, &fans::generalSeriesIcon}};
+    for (Case& c : cases) {
+        c.window->show();
+        QListWidget* list = c.window->seriesList();
+        ASSERT_EQ(list->count(), int(c.icons.size()));
+        for (int row = 0; row < list->count(); ++row) {
+            const QIcon expected = c.iconOf(c.icons[size_t(row)]);
+            ASSERT_FALSE(expected.isNull());
+            EXPECT_EQ(list->item(row)->icon().pixmap(16).toImage(), expected.pixmap(16).toImage())
+                << list->item(row)->text().toStdString();
+        }
+    }
+    EXPECT_NE(fans::smokeSeriesIcon(0).pixmap(16).toImage(), fans::generalSeriesIcon(0).pixmap(16).toImage());
 }

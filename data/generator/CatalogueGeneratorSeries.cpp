@@ -1,4 +1,4 @@
-#include "fans/CatalogueGeneratorSeries.h"
+#include "generator/CatalogueGeneratorSeries.h"
 
 namespace fans::generated {
 namespace {

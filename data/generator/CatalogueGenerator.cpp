@@ -1,5 +1,5 @@
-#include "fans/CatalogueGenerator.h"
-#include "fans/CatalogueGeneratorSeries.h"
+#include "generator/CatalogueGenerator.h"
+#include "generator/CatalogueGeneratorSeries.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "fans/CatalogueGeneratorTsv.h"
+#include "generator/CatalogueGeneratorTsv.h"
 
 #include "common/AtomicSave.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fans/CatalogueGenerator.h"
+#include "generator/CatalogueGenerator.h"
 
 #include <QString>
 #include <vector>

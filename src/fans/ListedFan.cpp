@@ -1,0 +1,12 @@
+#include "fans/ListedFan.h"
+
+namespace fans {
+
+ListedFan listedFanOf(const FoundFan& found)
+{
+    ListedFan fan {*found.record, found};
+    fan.found.record = nullptr; // the catalogue it points into may be gone before the fan
+    return fan;
+}
+
+} // namespace fans
