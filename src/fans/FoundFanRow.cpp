@@ -13,7 +13,9 @@ QString powerText(const std::optional<double>& power, const QString& suffix, QCh
     return power ? generalText4(*power, decimalSeparator) + suffix : QString();
 }
 
-QString sizeCell(const FanRecord& fan, FanGroup group)
+} // namespace
+
+QString ductSizeCell(const FanRecord& fan, FanGroup group)
 {
     if (group != FanGroup::Duct)
         return QStringLiteral("*");
@@ -21,8 +23,6 @@ QString sizeCell(const FanRecord& fan, FanGroup group)
         return QStringLiteral("диам.") + QString::number(fan.a);
     return ductSizeText(fan);
 }
-
-} // namespace
 
 QString storedRealText(double value, QChar decimalSeparator)
 {
@@ -49,7 +49,7 @@ QStringList foundFanRow(const FoundFan& found, FanGroup group, int number, QChar
         integerText(found.operatingPressure),
         fan.autoName ? QString::number(fan.d) : QString(),
         QString::number(fan.n),
-        sizeCell(fan, group),
+        ductSizeCell(fan, group),
         powerText(found.powerAtOperating, suffix, decimalSeparator),
         QString::number(fan.polus),
         fan.fazkol ? QStringLiteral("3") : QStringLiteral("1"),

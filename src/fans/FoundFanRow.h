@@ -13,6 +13,10 @@ namespace fans {
 constexpr int foundFanColumns = 19;
 QStringList foundFanRow(const FoundFan& fan, FanGroup group, int number, QChar decimalSeparator);
 
+// The duct-size cell of that row: "*" for roof and pressurization fans, "диам.A" for a round connection,
+// "A*B" otherwise.
+QString ductSizeCell(const FanRecord& fan, FanGroup group);
+
 // The two header rows of that grid.
 QStringList foundFanHeaderRow(int row);
 
