@@ -144,8 +144,8 @@ void printSpeedControlledText(const SpeedControlledOutcome& outcome)
 // The selection with speed control: the fans that meet the duty at a reduced speed, ranked by power.
 int runSpeedControlled(cli::Arguments& args, SelectionRequest& request, int minSpeedPercent)
 {
-    SpeedControlledOutcome outcome;
-    FanCatalogue::Records catalogue; // the records the outcome points into, kept until printed
+    SpeedControlledRun run; // the records the outcome points into, kept until printed
+    SpeedControlledOutcome& outcome = run.outcome;
     try {
         fillLists(args, request);
         if (!args.errors().isEmpty())
@@ -153,8 +153,7 @@ int runSpeedControlled(cli::Arguments& args, SelectionRequest& request, int minS
         if (const RequestFault fault = checkRequest(request); fault != RequestFault::None) {
             outcome.messages << faultMessage(fault);
         } else {
-            catalogue = FanCatalogue::records(CatalogueKind::General);
-            outcome = selectSpeedControlled(*catalogue, request, minSpeedPercent);
+            run = runSpeedControlledSelection(request, minSpeedPercent);
         }
     } catch (const CatalogueError& error) {
         outcome.fans.clear();

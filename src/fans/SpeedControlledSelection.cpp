@@ -122,6 +122,14 @@ SpeedControlledOutcome selectSpeedControlled(
     return outcome;
 }
 
+SpeedControlledRun runSpeedControlledSelection(const SelectionRequest& request, int minSpeedPercent)
+{
+    SpeedControlledRun run;
+    run.catalogue = FanCatalogue::records(CatalogueKind::General);
+    run.outcome = selectSpeedControlled(*run.catalogue, request, minSpeedPercent);
+    return run;
+}
+
 std::vector<QPointF> dutySpeedCurve(const SpeedControlledFan& fan)
 {
     const FanCurve& c = fan.curve;

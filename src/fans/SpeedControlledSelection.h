@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fans/FanCatalogue.h"
 #include "fans/FanCurve.h"
 #include "fans/FanRecord.h"
 #include "fans/SelectionRequest.h"
@@ -51,6 +52,14 @@ struct SpeedControlledOutcome {
 // range is not used. The catalogue must outlive the outcome.
 SpeedControlledOutcome selectSpeedControlled(
     const std::vector<FanRecord>& catalogue, const SelectionRequest& request, int minSpeedPercent);
+
+// The same on the general-ventilation catalogue of the store (read once and cached by the store layer),
+// which the run keeps for the outcome. Throws CatalogueError when the store fails.
+struct SpeedControlledRun {
+    FanCatalogue::Records catalogue;
+    SpeedControlledOutcome outcome;
+};
+SpeedControlledRun runSpeedControlledSelection(const SelectionRequest& request, int minSpeedPercent);
 
 // Where the curve meets the system curve p = k·Q² within its tabulated flows, last point included;
 // nothing when the curve starts below the system curve or is still above it at its last point.
