@@ -5,6 +5,7 @@
 #include "fans/FoundFanRow.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace fans {
 
@@ -68,9 +69,11 @@ FoundFansContent speedControlledContentOf(
     content.run.requiredFlow = outcome.flow;
     content.run.requiredPressure = outcome.pressure;
     content.run.roofRun = request.group == FanGroup::Roof;
-    // Every curve passes through the duty: the system curve is drawn over the flows the curves span.
+    // Every curve passes through the duty: the system curve is drawn over the flows the curves span, up to
+    // the highest pressure they reach, so that it does not dwarf them.
     double lowest = outcome.flow;
     double highest = outcome.flow;
+    double highestPressure = dutyPressure;
     for (size_t i = 0; i < outcome.fans.size(); ++i) {
         const SpeedControlledFan& fan = outcome.fans[i];
         FoundFanEntry entry;
@@ -81,9 +84,13 @@ FoundFansContent speedControlledContentOf(
         entry.operatingPoint = content.dutyPoint;
         lowest = std::min(lowest, entry.curve.front().x());
         highest = std::max(highest, entry.curve.back().x());
+        for (const QPointF& p : entry.curve)
+            highestPressure = std::max(highestPressure, p.y());
         content.run.operatingPoints.push_back({double(i + 1 + 3), outcome.flow, dutyPressure});
         content.fans.push_back(std::move(entry));
     }
+    if (outcome.k > 0)
+        highest = std::clamp(std::sqrt(highestPressure / outcome.k), outcome.flow, highest);
     for (int s = 0; s <= systemCurveSteps; ++s) {
         const double q = lowest + (highest - lowest) * s / systemCurveSteps;
         content.systemCurve.emplace_back(q, outcome.k * q * q);
