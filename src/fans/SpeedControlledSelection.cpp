@@ -41,18 +41,21 @@ int sfpClassOf(double sfp)
     return sfpClass;
 }
 
-std::optional<double> fullSpeedCrossing(const FanCurve& curve, double k)
+namespace {
+
+// How far the curve lies above the system curve at q, inside its tabulated flows (last point included).
+double excess(const FanCurve& curve, double k, double q)
 {
-    // Above the system curve at the first point and not above it at the last: the curve meets it between.
-    const auto excess = [&](double q) { return *curve.pressureAtClosed(q) - k * q * q; };
-    double lo = curve.x[0];
-    double hi = curve.lastFlow();
-    if (curve.y[0] - k * lo * lo < 0 || curve.lastPressure() - k * hi * hi > 0)
-        return std::nullopt;
-    // The bracket halves each time: 200 halvings end even a bracket that the tolerance cannot (flows at 0).
+    return *curve.pressureAtClosed(q) - k * q * q;
+}
+
+// The crossing between two flows of the curve, the curve not below the system curve at lo and not above
+// it at hi. The bracket halves each time: 200 halvings end even one the tolerance cannot (flows at 0).
+double bisectCrossing(const FanCurve& curve, double k, double lo, double hi)
+{
     for (int i = 0; i < 200 && hi - lo > crossingTolerance * std::abs(hi); ++i) {
         const double mid = lo + (hi - lo) / 2;
-        if (excess(mid) > 0)
+        if (excess(curve, k, mid) > 0)
             lo = mid;
         else
             hi = mid;
@@ -60,29 +63,52 @@ std::optional<double> fullSpeedCrossing(const FanCurve& curve, double k)
     return lo + (hi - lo) / 2;
 }
 
+// Above the system curve at the first point and not above it at the last: the curve meets it between.
+bool hasCrossing(const FanCurve& curve, double k)
+{
+    const double first = curve.x[0];
+    const double last = curve.lastFlow();
+    return curve.y[0] - k * first * first >= 0 && curve.lastPressure() - k * last * last <= 0;
+}
+
+} // namespace
+
+std::optional<double> fullSpeedCrossing(const FanCurve& curve, double k)
+{
+    if (!hasCrossing(curve, k))
+        return std::nullopt;
+    return bisectCrossing(curve, k, curve.x[0], curve.lastFlow());
+}
+
 std::optional<SpeedControlledFan> speedControlledFan(
     const FanRecord& record, const FanCurve& curve, double flow, double pressure, int minSpeedPercent)
 {
     // A curve that ends below the duty flow cannot reach it at any speed up to the catalogue's.
-    if (curve.lastFlow() < flow)
+    const double k = pressure / (flow * flow);
+    if (curve.lastFlow() < flow || !hasCrossing(curve, k))
         return std::nullopt;
-    const auto crossing = fullSpeedCrossing(curve, pressure / (flow * flow));
-    // The crossing is known to the tolerance only: a curve through the duty itself runs at full speed, and
-    // a speed on the minimum is not below it, wherever in the bracket the bisection ends.
-    if (!crossing || *crossing < flow * (1 - crossingTolerance))
+    // The crossing is searched only between the duty flow (full speed) and the flow at which the fan would
+    // run at the minimum speed: a curve below the duty there, or still above the system curve at that flow,
+    // meets it outside and is left out at the cost of one interpolation, which spares most of a large
+    // catalogue the bisection.
+    const double lo = std::max(flow, curve.x[0]);
+    const double hi = std::min(flow * 100 / minSpeedPercent, curve.lastFlow());
+    // A curve through the duty point, or through the point of the minimum speed, meets the system curve
+    // there however the last digit of its interpolation falls.
+    const double slack = crossingTolerance * pressure;
+    if (hi < lo || excess(curve, k, lo) < -slack || excess(curve, k, hi) > slack)
         return std::nullopt;
-    const double r = std::min(flow / *crossing, 1.0);
-    if (r * 100 < minSpeedPercent * (1 - crossingTolerance))
-        return std::nullopt;
+    const double crossing = bisectCrossing(curve, k, lo, hi);
+    const double r = std::min(flow / crossing, 1.0);
     SpeedControlledFan fan;
     fan.record = &record;
     fan.curve = curve;
-    fan.fullSpeedFlow = *crossing;
+    fan.fullSpeedFlow = crossing;
     fan.speedRatio = r;
     if (record.n > 0)
         fan.speed = record.n * r;
     // On the system curve the fan laws move the operating point to (r·Qop, r²·Pop) with the power r³·N.
-    if (const auto fullPower = curve.powerAtClosed(*crossing); fullPower && *fullPower > 0) {
+    if (const auto fullPower = curve.powerAtClosed(crossing); fullPower && *fullPower > 0) {
         fan.power = r * r * r * *fullPower;
         fan.efficiency = flow * pressure / (flowPressureToKw * *fan.power);
         fan.sfp = *fan.power / (flow / 3600);

@@ -97,6 +97,21 @@ TEST(SpeedControlledSelection, KeptOnlyWithACrossingAboveTheDutyAndEnoughSpeed)
     }
 }
 
+// A large fan whose curve starts far beyond the duty flow: kept only when the minimum speed lets it run that
+// slowly (its crossing near 21 500 m³/h gives r ≈ 4.7 %).
+TEST(SpeedControlledSelection, LargeFanNeedsALowMinimumSpeed)
+{
+    const std::vector<FanRecord> catalogue {
+        fanRecord(QStringLiteral("ВКК"), {20000, 21000, 22000, 23000}, parabola(90000))};
+    const SelectionRequest request = dutyRequest(1000, 178.7);
+    const SpeedControlledOutcome slow = selectSpeedControlled(catalogue, request, 1);
+    ASSERT_EQ(slow.fans.size(), 1u);
+    EXPECT_NEAR(slow.fans[0].speedRatio, 1000 / slow.fans[0].fullSpeedFlow, 1e-12);
+    EXPECT_GT(slow.fans[0].fullSpeedFlow, 20000);
+    EXPECT_LT(slow.fans[0].fullSpeedFlow, 23000);
+    EXPECT_TRUE(selectSpeedControlled(catalogue, request, 30).fans.empty());
+}
+
 // The crossing meets the system curve at the curve's very ends when it lies there.
 TEST(SpeedControlledSelection, CrossingAtTheCurveEnds)
 {
