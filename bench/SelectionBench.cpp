@@ -2,6 +2,7 @@
 #include "fans/FanSelection.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SmokeSelection.h"
+#include "fans/SpeedControlledSelection.h"
 #include "generator/CatalogueGenerator.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,8 @@
 // The general fan selection for 5000 m³/h and 500 Pa with every duct series ticked, and the smoke-exhaust
 // selection for 10 000 m³/h of smoke at 300 °C and 250 Pa with every roof and wall series ticked, on the
 // bundled catalogues (argument 0) and on generated catalogues of the given size, against the floor of one
-// pass that only reads every curve value of the catalogue.
+// pass that only reads every curve value of the catalogue. The selection with speed control runs on the same
+// duty and series as the general one, to be compared with it.
 namespace {
 
 const std::vector<FanRecord>& catalogue(int fans, fans::CatalogueKind kind = fans::CatalogueKind::General)
@@ -113,6 +115,21 @@ void BM_SelectInMemory(benchmark::State& state)
     state.counters["accepted"] = double(listed);
 }
 
+void BM_SpeedControlledSelectInMemory(benchmark::State& state)
+{
+    const auto& records = catalogue(int(state.range(0)));
+    const fans::SelectionRequest request = dutyRequest(records);
+    size_t listed = 0;
+    for (auto _ : state) {
+        const fans::SpeedControlledOutcome outcome
+            = fans::selectSpeedControlled(records, request, fans::defaultMinSpeedPercent);
+        listed = outcome.fans.size();
+        benchmark::DoNotOptimize(listed);
+    }
+    perRecord(state, records.size());
+    state.counters["listed"] = double(listed);
+}
+
 void BM_WholeRunWithTables(benchmark::State& state)
 {
     const auto& records = catalogue(int(state.range(0)));
@@ -152,6 +169,7 @@ void BM_SmokeWholeRunWithTables(benchmark::State& state)
 
 BENCHMARK(BM_ReadFloor)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectInMemory)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpeedControlledSelectInMemory)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WholeRunWithTables)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SmokeSelectInMemory)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SmokeWholeRunWithTables)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);

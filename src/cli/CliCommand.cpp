@@ -59,7 +59,8 @@ QStringList Arguments::positional() const
         const QString& w = m_words[i];
         if (w.startsWith(QLatin1String("--"))) {
             // A flag followed by a word that is not a flag takes it as its value, except bare switches.
-            static const QStringList switches {QStringLiteral("--json"), QStringLiteral("--smoke")};
+            static const QStringList switches {
+                QStringLiteral("--json"), QStringLiteral("--smoke"), QStringLiteral("--speed-control")};
             if (!w.contains(QLatin1Char('=')) && !switches.contains(w) && i + 1 < m_words.size()
                 && !m_words[i + 1].startsWith(QLatin1String("--")))
                 ++i;

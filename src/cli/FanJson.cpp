@@ -13,9 +13,6 @@ namespace cli {
 
 namespace {
 
-// Numbers written by the commands use "." whatever the locale.
-constexpr QChar cliSeparator = QLatin1Char('.');
-
 void addFit(QJsonObject& json, const fans::FoundFan& fan, double requiredFlow)
 {
     const fans::DutyFit fit = fans::dutyFit(fan, requiredFlow);
@@ -28,18 +25,24 @@ void addFit(QJsonObject& json, const fans::FoundFan& fan, double requiredFlow)
 
 QJsonObject generalFanJson(const fans::FoundFan& fan, fans::FanGroup group, int number, double requiredFlow)
 {
-    const FanRecord& r = *fan.record;
-    QJsonObject json {
-        {u"number"_s, number},
+    QJsonObject json = generalFanIdentityJson(*fan.record, group);
+    json.insert(u"number"_s, number);
+    json.insert(u"flow"_s, roundHalfEven(fan.operatingFlow));
+    json.insert(u"pressure"_s, roundHalfEven(fan.operatingPressure));
+    json.insert(u"power"_s, jsonNumber(fan.powerAtOperating));
+    json.insert(u"power_max"_s, jsonNumber(fan.powerAtMaxFlow));
+    json.insert(u"air_speed"_s, jsonNumber(fan.airSpeed));
+    addFit(json, fan, requiredFlow);
+    return json;
+}
+
+QJsonObject generalFanIdentityJson(const FanRecord& r, fans::FanGroup group)
+{
+    return {
         {u"designation"_s, fans::generalDesignation(r)},
-        {u"flow"_s, roundHalfEven(fan.operatingFlow)},
-        {u"pressure"_s, roundHalfEven(fan.operatingPressure)},
-        {u"power"_s, jsonNumber(fan.powerAtOperating)},
-        {u"power_max"_s, jsonNumber(fan.powerAtMaxFlow)},
-        {u"air_speed"_s, jsonNumber(fan.airSpeed)},
         {u"diameter"_s, r.d},
         {u"rpm"_s, r.n},
-        {u"duct"_s, fans::foundFanRow(fan, group, number, cliSeparator).at(6)},
+        {u"duct"_s, fans::ductSizeCell(r, group)},
         {u"poles"_s, r.polus},
         {u"phases"_s, r.fazkol ? 3 : 1},
         {u"noise_in"_s, r.lpaInput},
@@ -48,7 +51,19 @@ QJsonObject generalFanJson(const fans::FoundFan& fan, fans::FanGroup group, int 
         {u"installed_power"_s, r.ny},
         {u"mass"_s, roundHalfEven(r.massa)},
     };
-    addFit(json, fan, requiredFlow);
+}
+
+QJsonObject speedControlledFanJson(const fans::SpeedControlledFan& fan, fans::FanGroup group, int rank)
+{
+    QJsonObject json = generalFanIdentityJson(*fan.record, group);
+    json.insert(u"rank"_s, rank);
+    json.insert(u"full_speed_flow"_s, fan.fullSpeedFlow);
+    json.insert(u"speed_ratio"_s, fan.speedRatio);
+    json.insert(u"speed"_s, jsonNumber(fan.speed));
+    json.insert(u"power"_s, jsonNumber(fan.power));
+    json.insert(u"efficiency"_s, jsonNumber(fan.efficiency));
+    json.insert(u"sfp"_s, jsonNumber(fan.sfp));
+    json.insert(u"sfp_class"_s, fan.sfpClass ? QJsonValue(*fan.sfpClass) : QJsonValue());
     return json;
 }
 

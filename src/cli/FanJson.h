@@ -2,6 +2,7 @@
 
 #include "fans/FanSelection.h"
 #include "fans/SmokeSelectionRequest.h"
+#include "fans/SpeedControlledSelection.h"
 
 #include <QJsonObject>
 
@@ -10,6 +11,12 @@
 namespace cli {
 
 QJsonObject generalFanJson(const fans::FoundFan& fan, fans::FanGroup group, int number, double requiredFlow);
+// What names a general-ventilation fan of the catalogue: designation, diameter, catalogue speed, duct,
+// motor, noise, installed power and mass.
+QJsonObject generalFanIdentityJson(const FanRecord& record, fans::FanGroup group);
+// A fan of the speed-controlled selection at its place in the ranking: its identity and what it does at
+// the duty speed. The drawn curve is added by the caller.
+QJsonObject speedControlledFanJson(const fans::SpeedControlledFan& fan, fans::FanGroup group, int rank);
 QJsonObject smokeFanJson(
     const fans::FoundFan& fan, fans::FireClass fireClass, int number, double requiredFlow);
 

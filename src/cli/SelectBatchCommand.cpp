@@ -38,6 +38,8 @@ QJsonObject rowJson(const BatchRow& row)
     QJsonArray fans;
     for (size_t i = 0; i < row.fans.size(); ++i)
         fans.append(fanJson(row, row.fans[i], int(i + 1)));
+    for (size_t i = 0; i < row.speedControlledFans.size(); ++i)
+        fans.append(cli::speedControlledFanJson(row.speedControlledFans[i], row.request->group, int(i + 1)));
     return {{u"tag"_s, row.tag}, {u"line"_s, row.line},
         {u"messages"_s, QJsonArray::fromStringList(row.messages)}, {u"fans"_s, fans}};
 }
@@ -49,13 +51,33 @@ QString fixed(std::optional<double> value, int decimals)
 
 const QByteArray csvHeader = "tag,line,rank,number,designation,flow,pressure,power,deviation,efficiency,"
                              "speed_for_duty,message\n";
+const QByteArray speedControlledCsvHeader
+    = "tag,line,rank,designation,full_speed_flow,speed_ratio,speed,power,efficiency,sfp,sfp_class,message\n";
+
+QByteArray speedControlledRowCsv(const BatchRow& row, const QString& lead)
+{
+    QString lines;
+    for (size_t i = 0; i < row.speedControlledFans.size(); ++i) {
+        const fans::SpeedControlledFan& f = row.speedControlledFans[i];
+        lines += lead
+            + QStringList {QString::number(i + 1), office::csvCell(fans::generalDesignation(*f.record)),
+                QString::number(roundHalfEven(f.fullSpeedFlow)), fixed(f.speedRatio, 4), fixed(f.speed, 0),
+                fixed(f.power, 3), fixed(f.efficiency, 3), fixed(f.sfp, 3),
+                f.sfpClass ? QString::number(*f.sfpClass) : QString(), QString()}
+                  .join(u',')
+            + u'\n';
+    }
+    return lines.toUtf8();
+}
 
 // One line per fan; a row without fans gets one line with its messages.
 QByteArray rowCsv(const BatchRow& row)
 {
     const QString lead = office::csvCell(row.tag) + u',' + QString::number(row.line) + u',';
-    if (row.fans.empty())
+    if (!row.listsFans())
         return (lead + u",,,,,,,,,"_s + office::csvCell(row.messages.join(u"; "_s)) + u'\n').toUtf8();
+    if (!row.speedControlledFans.empty())
+        return speedControlledRowCsv(row, lead);
     QString lines;
     for (size_t i = 0; i < row.fans.size(); ++i) {
         const office::BatchFan& f = row.fans[i];
@@ -82,27 +104,31 @@ bool writeAll(QIODevice& out, const QByteArray& bytes)
 // kept for a summary when one is wanted.
 class BatchRun {
 public:
-    BatchRun(
-        const office::Schedule& schedule, bool smoke, const office::BatchCatalogue& catalogue, bool summary)
+    BatchRun(const office::Schedule& schedule, bool smoke, std::optional<int> minSpeedPercent,
+        const office::BatchCatalogue& catalogue, bool summary)
         : m_schedule(schedule)
         , m_smoke(smoke)
+        , m_minSpeedPercent(minSpeedPercent)
         , m_catalogue(catalogue)
         , m_summary(summary)
     {
     }
 
+    bool speedControlled() const { return m_minSpeedPercent.has_value(); }
+
     // False when `write` did not take a row.
     bool run(const std::function<bool(const BatchRow&)>& write)
     {
-        return office::runBatch(m_schedule, m_smoke, m_catalogue, [&](const BatchRow& row) {
-            if (row.fans.empty()) {
+        const auto take = [&](const BatchRow& row) {
+            if (!row.listsFans()) {
                 m_allListed = false;
                 if (m_summary)
                     m_unlisted << u"строка %1 (%2): %3"_s.arg(row.line).arg(
                         row.tag, row.messages.join(u"; "_s));
             }
             return write(row);
-        });
+        };
+        return office::runBatch(m_schedule, m_smoke, m_catalogue, take, m_minSpeedPercent);
     }
 
     bool allListed() const { return m_allListed; }
@@ -111,6 +137,7 @@ public:
 private:
     const office::Schedule& m_schedule;
     bool m_smoke;
+    std::optional<int> m_minSpeedPercent;
     const office::BatchCatalogue& m_catalogue;
     bool m_summary;
     bool m_allListed = true;
@@ -119,7 +146,7 @@ private:
 
 bool writeCsv(QIODevice& out, BatchRun& batch)
 {
-    return writeAll(out, csvHeader)
+    return writeAll(out, batch.speedControlled() ? speedControlledCsvHeader : csvHeader)
         && batch.run([&](const BatchRow& row) { return writeAll(out, rowCsv(row)); });
 }
 
@@ -147,8 +174,9 @@ bool writeStdout(const std::function<bool(QIODevice&)>& write)
 
 int runSelectBatch(cli::Arguments& args)
 {
-    static const QStringList withValues {u"--schedule"_s, u"--out"_s};
-    for (const QString& flag : args.unknownFlags(withValues + QStringList {u"--smoke"_s}))
+    static const QStringList withValues {u"--schedule"_s, u"--out"_s, u"--min-speed"_s};
+    for (const QString& flag :
+        args.unknownFlags(withValues + QStringList {u"--smoke"_s, u"--speed-control"_s}))
         args.addError(u"unknown option "_s + flag);
     cli::checkValuesGiven(args, withValues);
     if (!args.positional().isEmpty())
@@ -160,6 +188,9 @@ int runSelectBatch(cli::Arguments& args)
         args.addError(u"select-batch needs --schedule FILE.csv"_s);
     if (out && json)
         args.addError(u"select-batch writes either --out FILE.csv or --json"_s);
+    const auto minSpeed = cli::speedControlOf(args);
+    if (minSpeed && args.has(u"--smoke"_s))
+        args.addError(u"--speed-control selects general-ventilation fans, not with --smoke"_s);
     QByteArray file;
     if (schedulePath) {
         QFile input(*schedulePath);
@@ -185,7 +216,7 @@ int runSelectBatch(cli::Arguments& args)
         return cli::Failure;
     }
     file = {};
-    BatchRun batch(schedule, smoke, catalogue, out.has_value());
+    BatchRun batch(schedule, smoke, minSpeed, catalogue, out.has_value());
     if (json) {
         if (!writeStdout([&](QIODevice& device) { return writeJson(device, batch); }))
             return cli::Failure;
@@ -207,7 +238,8 @@ int runSelectBatch(cli::Arguments& args)
 } // namespace
 
 ZFN_CLI_COMMAND("select-batch",
-    "select-batch --schedule FILE.csv [--smoke] [--out FILE.csv | --json]   fans for every duty of an "
+    "select-batch --schedule FILE.csv [--smoke | --speed-control [--min-speed PCT]] [--out FILE.csv | "
+    "--json]   fans for every duty of an "
     "equipment "
     "schedule, ranked",
     runSelectBatch);

@@ -8,6 +8,7 @@
 #include "fans/FoundFanRow.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SelectionValidation.h"
+#include "fans/SpeedControlledSelection.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -125,16 +126,75 @@ void printText(const SelectionOutcome& outcome, FanGroup group)
     }
 }
 
+void printSpeedControlledText(const SpeedControlledOutcome& outcome)
+{
+    for (size_t i = 0; i < outcome.fans.size(); ++i) {
+        const SpeedControlledFan& fan = outcome.fans[i];
+        const auto fixed = [](std::optional<double> value, int decimals) {
+            return value ? QString::number(*value, 'f', decimals) : u"-"_s;
+        };
+        cli::printLine(QStringList {QString::number(i + 1), generalDesignation(*fan.record),
+            QString::number(roundHalfEven(fan.fullSpeedFlow)), QString::number(fan.speedRatio * 100, 'f', 1),
+            fixed(fan.speed, 0), fixed(fan.power, 3), fixed(fan.efficiency, 3), fixed(fan.sfp, 3),
+            fan.sfpClass ? u"SFP%1"_s.arg(*fan.sfpClass) : u"-"_s}
+                           .join(u"\t"_s));
+    }
+}
+
+// The selection with speed control: the fans that meet the duty at a reduced speed, ranked by power.
+int runSpeedControlled(cli::Arguments& args, SelectionRequest& request, int minSpeedPercent)
+{
+    SpeedControlledRun run; // the records the outcome points into, kept until printed
+    SpeedControlledOutcome& outcome = run.outcome;
+    try {
+        fillLists(args, request);
+        if (!args.errors().isEmpty())
+            return cli::BadArguments;
+        if (const RequestFault fault = checkRequest(request); fault != RequestFault::None) {
+            outcome.messages << faultMessage(fault);
+        } else {
+            run = runSpeedControlledSelection(request, minSpeedPercent);
+        }
+    } catch (const CatalogueError& error) {
+        outcome.fans.clear();
+        outcome.messages << error.message();
+    }
+    if (args.has(u"--json"_s)) {
+        QJsonArray fans;
+        for (size_t i = 0; i < outcome.fans.size(); ++i) {
+            QJsonObject json = cli::speedControlledFanJson(outcome.fans[i], request.group, int(i + 1));
+            QJsonArray curve;
+            for (const QPointF& p : dutySpeedCurve(outcome.fans[i]))
+                curve.append(QJsonArray {p.x(), p.y()});
+            json.insert(u"curve"_s, curve);
+            fans.append(json);
+        }
+        cli::printJson(QJsonObject {
+            {u"fans"_s, fans},
+            {u"messages"_s, QJsonArray::fromStringList(outcome.messages)},
+        });
+    } else {
+        printSpeedControlledText(outcome);
+        for (const QString& message : outcome.messages)
+            cli::printLine(message);
+    }
+    return outcome.fans.empty() ? cli::Failure : cli::Ok;
+}
+
 int runSelect(cli::Arguments& args)
 {
-    static const QStringList known {u"--flow"_s, u"--pressure"_s, u"--range"_s, u"--group"_s,
-        u"--pressure-kind"_s, u"--series"_s, u"--diameter"_s, u"--size"_s, u"--poles"_s, u"--phases"_s};
-    for (const QString& flag : args.unknownFlags(known))
+    static const QStringList withValues {u"--flow"_s, u"--pressure"_s, u"--range"_s, u"--group"_s,
+        u"--pressure-kind"_s, u"--series"_s, u"--diameter"_s, u"--size"_s, u"--poles"_s, u"--phases"_s,
+        u"--min-speed"_s};
+    for (const QString& flag : args.unknownFlags(withValues + QStringList {u"--speed-control"_s}))
         args.addError(u"unknown option "_s + flag);
-    cli::checkValuesGiven(args, known);
+    cli::checkValuesGiven(args, withValues);
     auto request = requestOf(args);
+    const auto minSpeed = cli::speedControlOf(args);
     if (!request || !args.errors().isEmpty())
         return cli::BadArguments;
+    if (minSpeed)
+        return runSpeedControlled(args, *request, *minSpeed);
 
     SelectionOutcome outcome;
     FanCatalogue::Records catalogue; // the records the outcome points into, kept until printed
@@ -183,5 +243,6 @@ int runSelect(cli::Arguments& args)
 ZFN_CLI_COMMAND("select",
     "select --flow Q --pressure P [--range R] [--group duct|roof|pressurization] [--pressure-kind "
     "total|static] "
-    "[--series NAME]... [--diameter D]... [--size TEXT]... [--poles 2,4,6,8] [--phases 1,3] [--json]",
+    "[--series NAME]... [--diameter D]... [--size TEXT]... [--poles 2,4,6,8] [--phases 1,3] "
+    "[--speed-control [--min-speed PCT]] [--json]",
     runSelect);

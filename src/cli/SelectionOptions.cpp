@@ -1,5 +1,7 @@
 #include "cli/SelectionOptions.h"
 
+#include "fans/SpeedControlledSelection.h"
+
 #include <cmath>
 #include <functional>
 
@@ -74,6 +76,23 @@ int rangePercentOf(Arguments& args)
     const int percent = range->trimmed().toInt(&ok);
     if (!ok || percent < 5 || percent > 30)
         addBadValue(args, u"--range"_s, *range, u"a whole percent from 5 to 30"_s);
+    return percent;
+}
+
+std::optional<int> speedControlOf(Arguments& args)
+{
+    const auto minSpeed = args.value(u"--min-speed"_s);
+    if (!args.has(u"--speed-control"_s)) {
+        if (args.has(u"--min-speed"_s))
+            args.addError(u"--min-speed needs --speed-control"_s);
+        return std::nullopt;
+    }
+    if (!minSpeed)
+        return fans::defaultMinSpeedPercent;
+    bool ok = false;
+    const int percent = minSpeed->trimmed().toInt(&ok);
+    if (!ok || percent < 1 || percent > 100)
+        addBadValue(args, u"--min-speed"_s, *minSpeed, u"a whole percent from 1 to 100"_s);
     return percent;
 }
 

@@ -47,6 +47,11 @@ std::vector<fans::TickedText> ductSizeList(
 // --range R: a whole percent from 5 to 30, 15 when not given; a bad value is recorded in args.
 int rangePercentOf(Arguments& args);
 
+// --speed-control [--min-speed PCT]: the least speed in whole percent of the catalogue speed (1 … 100,
+// 30 when not given) when the fans are selected with speed control, nothing when they are not; a bad value
+// or --min-speed without --speed-control is recorded in args.
+std::optional<int> speedControlOf(Arguments& args);
+
 // The band of a run and a fan's drawn curve as JSON.
 QJsonObject bandJson(const fans::DutyBand& band);
 QJsonArray curveJson(const fans::SweptCurve& swept);

@@ -49,4 +49,11 @@ std::optional<double> FanCurve::powerAt(double q) const
     return piecewiseCubic(std::span(x.data(), n), std::span(w.data(), n), q, CurveEnd::Open);
 }
 
+std::optional<double> FanCurve::powerAtClosed(double q) const
+{
+    if (!hasPower)
+        return std::nullopt;
+    return piecewiseCubic(std::span(x.data(), n), std::span(w.data(), n), q, CurveEnd::Closed);
+}
+
 } // namespace fans

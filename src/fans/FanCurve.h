@@ -30,6 +30,7 @@ struct FanCurve {
     std::optional<double> powerAt(double q) const;
     // Pressure where q = xN is also allowed (the curve end at the upper edge of a duty band).
     std::optional<double> pressureAtClosed(double q) const;
+    std::optional<double> powerAtClosed(double q) const;
 };
 
 } // namespace fans

@@ -9,9 +9,8 @@
 #include <array>
 
 namespace fans {
-namespace {
 
-std::vector<const FanRecord*> collectCandidates(
+std::vector<const FanRecord*> selectionCandidates(
     const std::vector<FanRecord>& catalogue, const SelectionRequest& request)
 {
     const CandidateFilter filter(request);
@@ -40,6 +39,8 @@ std::vector<const FanRecord*> collectCandidates(
         return index != none && filter.passes(record, request.series[size_t(index)]) ? index : none;
     });
 }
+
+namespace {
 
 void workOut(FoundFan& fan, const DutyBand& band, const MatchOptions& options)
 {
@@ -97,7 +98,7 @@ SelectionOutcome selectFans(const std::vector<FanRecord>& catalogue, const Selec
         outcome.messages << messages::noSeriesTicked();
         return outcome;
     }
-    outcome.candidates = collectCandidates(catalogue, request);
+    outcome.candidates = selectionCandidates(catalogue, request);
     matchCandidates(outcome, MatchOptions {1, request.group == FanGroup::Duct});
     return outcome;
 }

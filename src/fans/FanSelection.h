@@ -45,6 +45,11 @@ struct SelectionOutcome {
 // outlive the outcome (FoundFan points into it).
 SelectionOutcome selectFans(const std::vector<FanRecord>& catalogue, const SelectionRequest& request);
 
+// The records of the catalogue that pass the request's filters (series, group, pressure kind, diameters,
+// sizes, poles, phases), in result order.
+std::vector<const FanRecord*> selectionCandidates(
+    const std::vector<FanRecord>& catalogue, const SelectionRequest& request);
+
 // The candidates of a run in result order: series list first, then catalogue order, reading the catalogue
 // once however many series are ticked. seriesOf gives the index (0 … seriesCount − 1) of the ticked
 // series a record belongs to and passes the filters of, or −1.

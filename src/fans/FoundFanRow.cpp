@@ -13,7 +13,9 @@ QString powerText(const std::optional<double>& power, const QString& suffix, QCh
     return power ? generalText4(*power, decimalSeparator) + suffix : QString();
 }
 
-QString sizeCell(const FanRecord& fan, FanGroup group)
+} // namespace
+
+QString ductSizeCell(const FanRecord& fan, FanGroup group)
 {
     if (group != FanGroup::Duct)
         return QStringLiteral("*");
@@ -21,6 +23,8 @@ QString sizeCell(const FanRecord& fan, FanGroup group)
         return QStringLiteral("диам.") + QString::number(fan.a);
     return ductSizeText(fan);
 }
+
+namespace {
 
 // The row of a fan whose record is `fan`: a fan of a run, or one kept as values.
 QStringList rowOf(
@@ -35,7 +39,7 @@ QStringList rowOf(
         integerText(found.operatingPressure),
         fan.autoName ? QString::number(fan.d) : QString(),
         QString::number(fan.n),
-        sizeCell(fan, group),
+        ductSizeCell(fan, group),
         powerText(found.powerAtOperating, suffix, decimalSeparator),
         QString::number(fan.polus),
         fan.fazkol ? QStringLiteral("3") : QStringLiteral("1"),

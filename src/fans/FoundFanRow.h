@@ -16,6 +16,10 @@ QStringList foundFanRow(const FoundFan& fan, FanGroup group, int number, QChar d
 // The same of a listed fan kept as values.
 QStringList foundFanRow(const ListedFan& fan, FanGroup group, int number, QChar decimalSeparator);
 
+// The duct-size cell of that row: "*" for roof and pressurization fans, "диам.A" for a round connection,
+// "A*B" otherwise.
+QString ductSizeCell(const FanRecord& fan, FanGroup group);
+
 // The two header rows of that grid.
 QStringList foundFanHeaderRow(int row);
 

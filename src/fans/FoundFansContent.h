@@ -21,6 +21,14 @@ struct FoundFanEntry {
     ListedFan fan; // the fan itself: the data sheet, its graphs and the unit's fan are made from it
 };
 
+// The grid's columns when a run's rows are not those of the general selection: each column's two
+// heading rows and its width in pixels.
+struct FoundFansColumns {
+    QStringList top;
+    QStringList second;
+    std::vector<int> widths;
+};
+
 struct FoundFansContent {
     SelectionRun run; // duty point and operating points, for the chosen fan's data sheet
     std::vector<QPointF> systemCurve; // 31 points over the band
@@ -28,6 +36,10 @@ struct FoundFansContent {
     bool staticPressure = false; // the run selected by static pressure (every roof fan run does)
     FanGroup group = FanGroup::Duct; // of a general run: the duct size column
     std::vector<FoundFanEntry> fans;
+    // A run with speed control: its fans work at the duty at their own speeds, and its grid has its own
+    // columns. The data sheet shows fans at catalogue speed only, so such a run offers none.
+    bool speedControlled = false;
+    std::optional<FoundFansColumns> columns;
 };
 
 FoundFansContent foundFansContentOf(

@@ -219,6 +219,12 @@ void takeOutcome(BatchRow& row, SelectionOutcome outcome)
         row.fans.push_back({outcome.fans[i], int(i + 1), dutyFit(outcome.fans[i], row.requiredFlow())});
 }
 
+void takeSpeedControlled(BatchRow& row, SpeedControlledOutcome outcome)
+{
+    row.messages = outcome.messages;
+    row.speedControlledFans = std::move(outcome.fans);
+}
+
 QStringList checkedHeader(const std::vector<CsvRecord>& records)
 {
     if (records.empty())
@@ -291,7 +297,8 @@ Schedule readSchedule(const QByteArray& file)
     return schedule;
 }
 
-bool runBatch(const Schedule& schedule, bool smoke, const BatchCatalogue& catalogue, const RowSink& sink)
+bool runBatch(const Schedule& schedule, bool smoke, const BatchCatalogue& catalogue, const RowSink& sink,
+    std::optional<int> minSpeedPercent)
 {
     for (const CsvRecord& record : schedule.rows) {
         BatchRow row;
@@ -306,7 +313,10 @@ bool runBatch(const Schedule& schedule, bool smoke, const BatchCatalogue& catalo
                 takeOutcome(row, selectSmokeFans(*catalogue.records, *row.smokeRequest));
         } else {
             row.request = generalRequest(cells, catalogue);
-            if (row.request)
+            if (row.request && minSpeedPercent)
+                takeSpeedControlled(
+                    row, selectSpeedControlled(*catalogue.records, *row.request, *minSpeedPercent));
+            else if (row.request)
                 takeOutcome(row, selectFans(*catalogue.records, *row.request));
         }
         row.messages << cells.messages;

@@ -5,6 +5,7 @@
 #include "fans/FanSelection.h"
 #include "fans/SelectionRequest.h"
 #include "fans/SmokeSelectionRequest.h"
+#include "fans/SpeedControlledSelection.h"
 #include "office/CsvTable.h"
 
 #include <QByteArray>
@@ -58,8 +59,11 @@ struct BatchRow {
     std::optional<fans::SelectionRequest> request; // general-ventilation row that ran
     std::optional<fans::SmokeSelectionRequest> smokeRequest; // smoke-exhaust row that ran
     std::vector<BatchFan> fans; // ranked: nearest operating flow first, then lowest power
+    // With speed control instead: ranked by the power at the duty.
+    std::vector<fans::SpeedControlledFan> speedControlledFans;
 
     double requiredFlow() const;
+    bool listsFans() const { return !fans.empty() || !speedControlledFans.empty(); }
 };
 
 // A schedule file read whole, its header checked; its rows are selected by runBatch.
@@ -78,7 +82,9 @@ using RowSink = std::function<bool(const BatchRow&)>;
 
 // Runs the rows in schedule order on the catalogue and hands each to `sink` before the next one runs, so a
 // schedule of any length holds one row's results at a time. A row with bad input gets its messages and the
-// other rows still run. Returns false when the sink stopped the run.
-bool runBatch(const Schedule& schedule, bool smoke, const BatchCatalogue& catalogue, const RowSink& sink);
+// other rows still run. With minSpeedPercent the general-ventilation rows are selected with speed control
+// (not the smoke-exhaust ones). Returns false when the sink stopped the run.
+bool runBatch(const Schedule& schedule, bool smoke, const BatchCatalogue& catalogue, const RowSink& sink,
+    std::optional<int> minSpeedPercent = std::nullopt);
 
 } // namespace office

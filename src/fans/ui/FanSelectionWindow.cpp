@@ -5,6 +5,7 @@
 #include "fans/FoundFansContent.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SelectionValidation.h"
+#include "fans/SpeedControlledContent.h"
 #include "fans/ui/FanSearchControls.h"
 #include "fans/ui/FansFoundWindow.h"
 #include "fans/ui/ListedSelection.h"
@@ -16,6 +17,7 @@
 #include "ui/SharedWindows.h"
 #include "ui/SpinEditWidget.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +25,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -161,9 +164,40 @@ QGroupBox* TMDIChild::buildDutyGroup()
     layout->addWidget(m_staticPressure, 2, 0);
     layout->addWidget(m_staticPressureBox, 2, 1);
     layout->addWidget(m_staticPressureUnit, 2, 2);
+    layout->addLayout(buildSpeedControlRow(), 3, 0, 1, 3);
     connect(m_totalPressure, &QRadioButton::toggled, this, &TMDIChild::applyPressureRule);
     applyPressureRule();
     return group;
+}
+
+QLayout* TMDIChild::buildSpeedControlRow()
+{
+    m_speedControl = new QCheckBox(u"С регулированием частоты вращения"_s);
+    m_speedControl->setObjectName(u"CheckBox_Regul"_s);
+    m_speedControl->setToolTip(
+        u"Подобрать вентилятор с преобразователем частоты или EC-двигателем: на пониженной частоте "
+        u"вращения, с наименьшей мощностью в рабочей точке"_s);
+    m_minSpeed = new QSpinBox;
+    m_minSpeed->setObjectName(u"SpinEdit_MinN"_s);
+    m_minSpeed->setRange(1, 100);
+    m_minSpeed->setValue(fans::defaultMinSpeedPercent);
+    m_minSpeed->setToolTip(u"Наименьшая допустимая частота вращения, в % от номинальной"_s);
+    m_minSpeed->setEnabled(false);
+    auto* label = new QLabel(u"не ниже"_s);
+    auto* unit = new QLabel(u"%"_s);
+    label->setEnabled(false);
+    unit->setEnabled(false);
+    connect(m_speedControl, &QCheckBox::toggled, this, [this, label, unit](bool on) {
+        for (QWidget* control : std::initializer_list<QWidget*> {m_minSpeed, label, unit})
+            control->setEnabled(on);
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_speedControl);
+    row->addStretch(1);
+    row->addWidget(label);
+    row->addWidget(m_minSpeed);
+    row->addWidget(unit);
+    return row;
 }
 
 void TMDIChild::fillFromCatalogue()
@@ -309,10 +343,25 @@ void TMDIChild::runSelection()
     const auto request = readRequest();
     if (!request)
         return;
+    if (m_speedControl->isChecked()) {
+        runSpeedControlled(*request);
+        return;
+    }
     const auto run = listedSelection(m_program.busyIndicator(), u"Подбор вентиляторов..."_s,
         [&] { return fans::runGeneralSelection(*request); });
     if (!run)
         return;
     m_program.windows().get<TFormGrVovazu>()->fill(
         fans::foundFansContentOf(run->outcome, *request, systemDecimalSeparator()));
+}
+
+void TMDIChild::runSpeedControlled(const fans::SelectionRequest& request)
+{
+    const int minSpeed = m_minSpeed->value();
+    const auto run = listedSelection(m_program.busyIndicator(), u"Подбор вентиляторов..."_s,
+        [&] { return fans::runSpeedControlledSelection(request, minSpeed); });
+    if (!run)
+        return;
+    m_program.windows().get<TFormGrVovazu>()->fill(
+        fans::speedControlledContentOf(run->outcome, request, systemDecimalSeparator()));
 }

@@ -7,11 +7,13 @@
 #include <QWidget>
 #include <optional>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class FanSearchControls;
 class SpinEditWidget;
 namespace ui {
@@ -37,7 +39,8 @@ public:
 
     // Reads and checks the inputs; on a fault shows its message, focuses the field and returns nothing.
     std::optional<fans::SelectionRequest> readRequest();
-    // "Подбор": validation, then the run with the progress window shown, then the fans-found window.
+    // "Подбор": validation, then the run with the progress window shown, then the fans-found window. With
+    // "С регулированием частоты вращения" ticked the run selects fans at a reduced speed, ranked by power.
     void runSelection();
 
 private:
@@ -45,6 +48,8 @@ private:
     QWidget* buildSeriesColumn();
     QWidget* buildInputColumn();
     QGroupBox* buildDutyGroup();
+    QLayout* buildSpeedControlRow();
+    void runSpeedControlled(const fans::SelectionRequest& request);
     void fillFromCatalogue();
     void applyGroupRule();
     void applyPressureRule();
@@ -69,4 +74,6 @@ private:
     QLabel* m_staticPressureUnit = nullptr;
     QRadioButton* m_staticPressure = nullptr;
     SpinEditWidget* m_staticPressureBox = nullptr;
+    QCheckBox* m_speedControl = nullptr;
+    QSpinBox* m_minSpeed = nullptr;
 };

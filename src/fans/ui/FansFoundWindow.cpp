@@ -22,7 +22,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int listedFans = 29;
+constexpr int listedFans = 29; // colours, repeated from fan 30 on
 
 // Colour of fan c at c − 1.
 constexpr int fanColours[listedFans][3] = {{255, 255, 0}, {0, 0, 0}, {0, 0, 255}, {255, 0, 0}, {0, 128, 0},
@@ -133,6 +133,7 @@ TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent, FoundFansLoo
     back->setObjectName(u"Button1"_s);
     auto* details = new QPushButton(u"Подробно"_s);
     details->setObjectName(u"Button2"_s);
+    m_detailsButton = details;
     m_unitButton = new QPushButton(u"Модульная система"_s);
     m_unitButton->setObjectName(u"Button3"_s);
     m_unitButton->hide();
@@ -171,7 +172,7 @@ void TFormGrVovazu::buildChart()
     m_chart->yAxis->setLabel(m_look.totalPressureTitle);
     m_chart->axisRect()->setBackground(plotBackground);
     m_chart->setMinimumSize(400, 250);
-    for (int i = 0; i < seriesCount; ++i) {
+    for (int i = 0; i <= lastLabelSeries; ++i) {
         QCPGraph* graph = m_chart->addGraph();
         graph->setObjectName(u"Series%1"_s.arg(i + 1));
         m_series.push_back(graph);
@@ -211,7 +212,7 @@ void TFormGrVovazu::buildChart()
 
 void TFormGrVovazu::buildGrid()
 {
-    m_grid = new QTableWidget(0, int(m_look.columnWidths.size()));
+    m_grid = new QTableWidget(0, 0);
     m_grid->setObjectName(u"StringVOVAZU"_s);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -224,9 +225,21 @@ void TFormGrVovazu::buildGrid()
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->horizontalHeader()->setMinimumSectionSize(2);
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    setHeaderRows(m_look.headerTop, m_look.headerSecond);
+    setColumns(m_look.headerTop, m_look.headerSecond, m_look.columnWidths);
+}
+
+void TFormGrVovazu::setColumns(
+    const QStringList& top, const QStringList& second, const std::vector<int>& widths)
+{
+    m_grid->setColumnCount(int(widths.size()));
+    setHeaderRows(top, second);
     for (int column = 0; column < m_grid->columnCount(); ++column)
-        m_grid->setColumnWidth(column, m_look.columnWidths[size_t(column)]);
+        m_grid->setColumnWidth(column, widths[size_t(column)]);
+}
+
+int TFormGrVovazu::labelSeries(int fanNumber)
+{
+    return fanNumber < maxListedFans ? firstLabelSeries + fanNumber - 1 : lastLabelSeries;
 }
 
 void TFormGrVovazu::setHeaderRows(const QStringList& top, const QStringList& second)
@@ -294,7 +307,15 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
 
     m_list->clear();
     m_grid->clearContents();
-    const int count = std::min(int(content.fans.size()), listedFans);
+    // A run with columns of its own replaces the headings; the next run without them brings back the
+    // window's own (which a derived window may have reworded just before).
+    if (content.columns)
+        setColumns(content.columns->top, content.columns->second, content.columns->widths);
+    else if (m_ownColumnsReplaced)
+        setColumns(m_look.headerTop, m_look.headerSecond, m_look.columnWidths);
+    m_ownColumnsReplaced = content.columns.has_value();
+    const std::vector<int>& widths = content.columns ? content.columns->widths : m_look.columnWidths;
+    const int count = std::min(int(content.fans.size()), maxListedFans);
     m_grid->setRowCount(count);
     for (int c = 1; c <= count; ++c) {
         const fans::FoundFanEntry& fan = content.fans[size_t(c - 1)];
@@ -306,7 +327,7 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
         curve->setName(fan.designation);
         curve->setData(ui::keysOf(fan.curve), ui::valuesOf(fan.curve), true);
 
-        QCPGraph* labelPoint = m_series[size_t(firstLabelSeries + c - 1)];
+        QCPGraph* labelPoint = m_series[size_t(labelSeries(c))];
         stylePoints(labelPoint, QCPScatterStyle::ssDisc, 5, colour);
         labelPoint->setName(fan.designation);
         auto* mark = new QCPItemText(m_chart);
@@ -329,7 +350,7 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
     }
     // Columns meant to be seen grow to their headings and texts; the 2-pixel ones stay hidden.
     for (int column = 0; column < m_grid->columnCount(); ++column)
-        m_grid->setColumnWidth(column, m_look.columnWidths[size_t(column)]);
+        m_grid->setColumnWidth(column, widths[size_t(column)]);
     ui::widenColumnsToContents(m_grid);
     fitAxes();
     m_chart->replot();
@@ -342,6 +363,7 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
 
     m_unitButton->hide();
     m_unitChosen = nullptr;
+    m_detailsButton->setEnabled(!content.speedControlled);
     showMaximized();
     raise();
     activateWindow();
@@ -426,7 +448,7 @@ void TFormGrVovazu::onCurveClicked(QCPGraph* graph)
 
 void TFormGrVovazu::showDetails()
 {
-    if (m_content.fans.empty())
+    if (m_content.fans.empty() || m_content.speedControlled)
         return;
     const int row = gridRow() ? gridRow() : 2;
     const fans::SelectedFan fan = fans::selectedFanOf(m_content, size_t(row - 2));

@@ -43,7 +43,11 @@ public:
     // Chart layout: series index of the curve and of the label point of fan c (1-based).
     static constexpr int firstCurveSeries = 4;
     static constexpr int firstLabelSeries = 34;
-    static constexpr int seriesCount = 65;
+    static constexpr int seriesCount = 65; // the last two are the chosen fan's leader lines
+    // A run with speed control lists one fan more; its label point goes after the leader lines.
+    static constexpr int maxListedFans = 30;
+    static constexpr int lastLabelSeries = seriesCount;
+    static int labelSeries(int fanNumber);
 
     TFormGrVovazu(ui::Program& program, QWidget* parent = nullptr);
     ~TFormGrVovazu() override = default;
@@ -61,7 +65,7 @@ public:
     // Chooses fan c (1-based) as a click in the grid does; a curve click ends up here too.
     void chooseFan(int fanNumber);
     // "Подробно": the chosen fan (the first when none is chosen) becomes the program's selected fan and
-    // goes to its data sheet.
+    // goes to its data sheet. A run with speed control offers no data sheet.
     virtual void showDetails();
 
     // Offers "Модульная система" for the run shown: the button hands the chosen fan (the first when none
@@ -85,6 +89,7 @@ protected:
 private:
     void buildChart();
     void buildGrid();
+    void setColumns(const QStringList& top, const QStringList& second, const std::vector<int>& widths);
     void clearChart();
     void fitAxes();
     void drawOperatingPoint(int fanNumber);
@@ -97,6 +102,7 @@ private:
     QCustomPlot* m_chart = nullptr;
     QTableWidget* m_grid = nullptr;
     QPushButton* m_unitButton = nullptr;
+    QPushButton* m_detailsButton = nullptr;
     std::function<void(const fans::SelectedFan&)> m_unitChosen;
     std::vector<QCPGraph*> m_series;
     std::vector<QCPItemText*> m_labels; // mark of fan c at c − 1
@@ -104,4 +110,5 @@ private:
     fans::FoundFansContent m_content;
     QPointF m_pressPosition;
     bool m_choosing = false;
+    bool m_ownColumnsReplaced = false;
 };

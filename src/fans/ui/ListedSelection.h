@@ -28,7 +28,8 @@ auto listedSelection(ui::BusyIndicator* busy, const QString& busyText, Select se
         ui::showMessage(storeError, ui::MessageKind::Error);
         return std::nullopt;
     }
-    if (run->outcome.status != fans::SelectionOutcome::Status::Listed) {
+    using Status = decltype(run->outcome.status);
+    if (run->outcome.status != Status::Listed) {
         for (const QString& message : run->outcome.messages)
             ui::showMessage(message, ui::MessageKind::Warning);
         return std::nullopt;

@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -267,4 +269,46 @@ TEST_F(SelectionWindowTest, RunFillsTheFansFoundWindow)
     ASSERT_GE(list->count(), 5);
     EXPECT_EQ(found()->gridRow(), 0); // no fan chosen yet
     EXPECT_FALSE(program.windows().get<TForm_Animate>()->isVisible()); // the run showed it and closed it
+}
+
+// "С регулированием частоты вращения" is off by default with its minimum speed locked; ticked, "Подбор" runs
+// the selection with speed control at the minimum speed given.
+TEST_F(SelectionWindowTest, SpeedControlBoxRunsTheSpeedControlledSelection)
+{
+    auto* box = control<QCheckBox>(u"CheckBox_Regul"_s);
+    auto* minSpeed = control<QSpinBox>(u"SpinEdit_MinN"_s);
+    EXPECT_EQ(box->text(), u"С регулированием частоты вращения"_s);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(minSpeed->isEnabled());
+    EXPECT_EQ(minSpeed->value(), 30);
+
+    tickAllSeries(u"Open_ListView"_s);
+    click(u"CheckBox_Regul"_s);
+    ASSERT_TRUE(box->isChecked());
+    EXPECT_TRUE(minSpeed->isEnabled());
+    minSpeed->setValue(90);
+    click(u"Button1"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
+    ASSERT_TRUE(found()->isVisible());
+    auto* grid = found()->findChild<QTableWidget*>(u"StringVOVAZU"_s);
+    ASSERT_GE(grid->rowCount(), 1);
+    EXPECT_EQ(grid->columnCount(), 12);
+    for (int row = 0; row < grid->rowCount(); ++row)
+        EXPECT_GE(grid->item(row, 3)->text().toDouble(), 90) << grid->item(row, 1)->text().toStdString();
+
+    // A duty no fan reaches at any speed: the selection's messages.
+    minSpeed->setValue(30);
+    setText(u"Input_Q"_s, u"500000"_s);
+    click(u"Button1"_s);
+    EXPECT_EQ(
+        messages, QStringList({fans::messages::nothingAccepted(), fans::messages::nothingAcceptedHint()}));
+
+    // Unticked, the general selection runs as before.
+    messages.clear();
+    setText(u"Input_Q"_s, u"5000"_s);
+    click(u"CheckBox_Regul"_s);
+    EXPECT_FALSE(minSpeed->isEnabled());
+    click(u"Button1"_s);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
+    EXPECT_EQ(grid->columnCount(), 19);
 }
