@@ -317,7 +317,7 @@ void TMDIChildPodpor::pageEntered()
 void TMDIChildPodpor::openFanSelection()
 {
     const int row = m_results->currentRow();
-    const auto& result = m_wizard.result();
+    const auto& result = wizard().result();
     if (!m_resultsActive || !result || row < 0 || size_t(row) >= result->fans.size())
         return;
     if (const auto duty = pressurization::supplyFanDuty(result->fans[size_t(row)]))
