@@ -4,11 +4,11 @@
 #include "fans/FanCatalogueSchema.h"
 #include "generator/CatalogueGenerator.h"
 #include "generator/CatalogueGeneratorTsv.h"
+#include "run/BenchRun.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <map>
@@ -48,7 +48,7 @@ void againstFloor(benchmark::State& state, double cpuPerRun)
 // The SQLite catalogue of a given size, built once per run.
 QString catalogueFile(int fans)
 {
-    static QTemporaryDir dir;
+    static const QDir dir(bench::runFolder());
     static std::map<int, QString> files;
     QString& file = files[fans];
     if (file.isEmpty()) {

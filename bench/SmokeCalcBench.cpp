@@ -3,7 +3,6 @@
 #include "smoke/SmokeForm.h"
 #include "smoke/SmokeWizard.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -52,14 +51,6 @@ QByteArray tenPageReport()
 
 void BM_SaveTenPageImages(benchmark::State& state)
 {
-    // Another benchmark may have started the application already.
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "zfn_bench";
-        static char* argv[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
     const QByteArray rtf = tenPageReport();
     QTemporaryDir dir;
     for (auto _ : state) {

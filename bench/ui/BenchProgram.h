@@ -1,16 +1,7 @@
 #pragma once
 
 #include "app/ProgramContext.h"
-#include "app/SharedWindowList.h"
 
-// The one program object of the window benchmarks, its shared windows registered on first use.
-inline ProgramContext& benchProgram()
-{
-    static ProgramContext context;
-    static const bool registered = [] {
-        registerSharedWindows(context.windows());
-        return true;
-    }();
-    (void)registered;
-    return context;
-}
+// The one program object of the window benchmarks, with its shared windows registered; owned by the
+// benchmark program's main() for the whole run, so that its windows end before the application does.
+ProgramContext& benchProgram();

@@ -2,12 +2,13 @@
 #include "common/CatalogueStore.h"
 #include "fans/FanCatalogue.h"
 #include "fans/ui/FanSelectionWindow.h"
+#include "run/BenchRun.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <map>
 
@@ -29,7 +30,7 @@ bool runCli(const QStringList& arguments)
 // The SQLite catalogue of a given size, made once per run; empty when it cannot be made.
 QString catalogueFile(int fans)
 {
-    static QTemporaryDir dir;
+    static const QDir dir(bench::runFolder());
     static std::map<int, QString> files;
     QString& file = files[fans];
     if (file.isEmpty()) {

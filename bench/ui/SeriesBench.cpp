@@ -1,15 +1,12 @@
-#include "app/ProgramContext.h"
-#include "app/SharedWindowList.h"
+#include "BenchProgram.h"
 #include "series/SeriesOverview.h"
 #include "series/ui/SeriesWindow.h"
-#include "ui/Messages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 // The series overview as the user meets it (offscreen): a series of 40 fans filled into the chart and
 // the grid and the whole window painted, and the window left idle while its current fan blinks.
@@ -43,24 +40,10 @@ series::SeriesOverview fortyFans()
     return series::seriesOverview(records, series::SeriesKind::General, item, QLatin1Char(','));
 }
 
-ProgramContext& seriesProgram()
-{
-    static ProgramContext context;
-    static const bool registered = [] {
-        registerSharedWindows(context.windows());
-        // A catalogue the benchmark cannot read is told on the console, never in a message box.
-        ui::setMessageSink(
-            [](const QString& text, ui::MessageKind) { std::fputs(qPrintable(text + u'\n'), stderr); });
-        return true;
-    }();
-    (void)registered;
-    return context;
-}
-
 void seriesOfFortyFilledAndPainted(benchmark::State& state)
 {
     const series::SeriesOverview overview = fortyFans();
-    TFormChildUtility window(seriesProgram());
+    TFormChildUtility window(benchProgram());
     window.resize(1280, 900);
     window.show();
     for (auto _ : state) {
@@ -74,7 +57,7 @@ BENCHMARK(seriesOfFortyFilledAndPainted)->Unit(benchmark::kMillisecond);
 // is what the blinking costs.
 void idleBlinkingSecond(benchmark::State& state)
 {
-    TFormChildUtility window(seriesProgram());
+    TFormChildUtility window(benchProgram());
     window.showSeries(fortyFans());
     window.show();
     window.activateWindow();
