@@ -15,6 +15,7 @@
 #include "ui/Hints.h"
 #include "ui/InnerWindowShortcuts.h"
 #include "ui/MenuMerge.h"
+#include "ui/OpenerFocus.h"
 #include "ui/report/TQROpenForm.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ TFormMain::TFormMain(QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, [this] { scheduleStartMenuUpdate(); });
     // Hints of controls in the program's other windows also reach this status bar.
     qApp->installEventFilter(this);
+    ui::returnFocusToOpeners(this);
 }
 
 TFormMain::~TFormMain()
