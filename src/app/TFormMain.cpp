@@ -191,6 +191,8 @@ QWidget* TFormMain::openTaskWindow(const QString& actionName)
             ++open;
     }
     window->setWindowTitle(task->windowCaptionPrefix + QString::number(open + 1));
+    // The size a window gives itself shows its content; the workspace would open it at its hint.
+    const QSize ownSize = window->testAttribute(Qt::WA_Resized) ? window->size() : QSize();
     QMdiSubWindow* sub = m_workspace->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     ui::releaseShortcuts(sub, ui::menuShortcuts(m_frameMenus));
@@ -199,6 +201,10 @@ QWidget* TFormMain::openTaskWindow(const QString& actionName)
     constexpr int cascadeLength = 8;
     sub->move((openTasks % cascadeLength) * cascadeStep, (openTasks % cascadeLength) * cascadeStep);
     connect(sub, &QObject::destroyed, this, [this] { scheduleStartMenuUpdate(); });
+    if (ownSize.isValid()) {
+        const QSize frameOfSub = sub->sizeHint() - window->sizeHint();
+        sub->resize((ownSize + frameOfSub).boundedTo(m_workspace->viewport()->size() - sub->pos()));
+    }
     sub->show();
     m_workspace->setActiveSubWindow(sub);
     return window;

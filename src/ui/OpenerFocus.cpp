@@ -46,8 +46,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::WindowActivate && watched->isWidgetType())
-            m_lastActive = static_cast<QWidget*>(watched)->window();
+        // Windows of the desktop only: the task windows inside the frame get activation events too.
+        if (event->type() == QEvent::WindowActivate && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->isWindow())
+            m_lastActive = static_cast<QWidget*>(watched);
         if (event->type() != QEvent::Show && event->type() != QEvent::Hide)
             return false;
         auto* widget = qobject_cast<QWidget*>(watched);
