@@ -203,7 +203,8 @@ QWidget* TFormMain::openTaskWindow(const QString& actionName)
     connect(sub, &QObject::destroyed, this, [this] { scheduleStartMenuUpdate(); });
     if (ownSize.isValid()) {
         const QSize frameOfSub = sub->sizeHint() - window->sizeHint();
-        sub->resize((ownSize + frameOfSub).boundedTo(m_workspace->viewport()->size() - sub->pos()));
+        sub->resize(
+            (ownSize + frameOfSub).boundedTo(m_workspace->viewport()->size() - QSize(sub->x(), sub->y())));
     }
     sub->show();
     m_workspace->setActiveSubWindow(sub);

@@ -37,7 +37,7 @@ TEST(FileDialogsTest, AnsweringFunctionSeesTheRequestAndGetsTheDefaultSuffix)
     ui::setFileDialogAnswer({});
 }
 
-using FileDialogFolders = WindowTest;
+using FileDialogFolders = windowtesting::WindowTest;
 
 // Each kind of file starts where the user last chose a file of that kind, at first in the documents; a
 // folder that has gone sends the dialog back to the documents.
