@@ -66,6 +66,7 @@ TEST_F(FileDialogFolders, EachKindStartsWhereItWasLastChosen)
     answer = dir.filePath(QStringLiteral("reports/r.jpg"));
     saveReport();
     saveReport();
+    answer.clear();
     openSmoke();
     EXPECT_EQ(folders,
         (QStringList {documents, dir.filePath(QStringLiteral("smoke")), documents, documents,
