@@ -15,6 +15,7 @@
 #include "ui/Hints.h"
 #include "ui/InnerWindowShortcuts.h"
 #include "ui/MenuMerge.h"
+#include "ui/OpenerFocus.h"
 #include "ui/report/TQROpenForm.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ TFormMain::TFormMain(QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, [this] { scheduleStartMenuUpdate(); });
     // Hints of controls in the program's other windows also reach this status bar.
     qApp->installEventFilter(this);
+    ui::returnFocusToOpeners(this);
 }
 
 TFormMain::~TFormMain()
@@ -189,6 +191,8 @@ QWidget* TFormMain::openTaskWindow(const QString& actionName)
             ++open;
     }
     window->setWindowTitle(task->windowCaptionPrefix + QString::number(open + 1));
+    // The size a window gives itself shows its content; the workspace would open it at its hint.
+    const QSize ownSize = window->testAttribute(Qt::WA_Resized) ? window->size() : QSize();
     QMdiSubWindow* sub = m_workspace->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     ui::releaseShortcuts(sub, ui::menuShortcuts(m_frameMenus));
@@ -197,6 +201,11 @@ QWidget* TFormMain::openTaskWindow(const QString& actionName)
     constexpr int cascadeLength = 8;
     sub->move((openTasks % cascadeLength) * cascadeStep, (openTasks % cascadeLength) * cascadeStep);
     connect(sub, &QObject::destroyed, this, [this] { scheduleStartMenuUpdate(); });
+    if (ownSize.isValid()) {
+        const QSize frameOfSub = sub->sizeHint() - window->sizeHint();
+        sub->resize(
+            (ownSize + frameOfSub).boundedTo(m_workspace->viewport()->size() - QSize(sub->x(), sub->y())));
+    }
     sub->show();
     m_workspace->setActiveSubWindow(sub);
     return window;

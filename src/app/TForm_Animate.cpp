@@ -11,6 +11,8 @@ TForm_Animate::TForm_Animate(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form_Animate"));
+    // It only reports progress: the focus stays in the window that runs.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("Идет анализ..."));
     setFixedSize(229, 88);
     auto* layout = new QHBoxLayout(this);

@@ -1,6 +1,8 @@
 #include "ui/FileDialogs.h"
 
+#include "common/FileHistory.h"
 #include "ui/DialogOwner.h"
+#include "ui/RecentFiles.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,7 +26,7 @@ QString withDefaultSuffix(const QString& path, const QString& defaultSuffix)
     return path + QLatin1Char('.') + defaultSuffix;
 }
 
-FileDialogChoice runDialog(QWidget* parent, const FileDialogRequest& request)
+FileDialogChoice askUser(QWidget* parent, const FileDialogRequest& request)
 {
     if (const FileDialogAnswer& answer = answerOverride()) {
         const FileDialogChoice choice = answer(request);
@@ -35,6 +37,7 @@ FileDialogChoice runDialog(QWidget* parent, const FileDialogRequest& request)
     QFileDialog dialog(dialogOwner(parent), request.caption, QString(), filters);
     keepAboveStayOnTopWindows(&dialog);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setDirectory(request.folder);
     if (request.kind == FileDialogKind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         // The caller reports a name that does not exist in its own words.
@@ -52,6 +55,15 @@ FileDialogChoice runDialog(QWidget* parent, const FileDialogRequest& request)
     const int filter = int(filters.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter()));
     return {
         withDefaultSuffix(dialog.selectedFiles().constFirst(), request.defaultSuffix), std::max(0, filter)};
+}
+
+FileDialogChoice runDialog(QWidget* parent, FileDialogRequest request)
+{
+    const QString kindKey = files::fileKindKey(request.filter, request.defaultSuffix);
+    request.folder = dialogStartFolder(kindKey);
+    const FileDialogChoice choice = askUser(parent, request);
+    rememberDialogFolder(kindKey, choice.path);
+    return choice;
 }
 
 } // namespace
@@ -81,19 +93,19 @@ void setFileDialogAnswer(FileDialogAnswer answer)
 QString getOpenFileName(QWidget* parent, const QString& caption, const QString& filter,
     const QString& defaultSuffix, const QString& initialName)
 {
-    return runDialog(parent, {FileDialogKind::Open, caption, filter, defaultSuffix, initialName}).path;
+    return runDialog(parent, {FileDialogKind::Open, caption, filter, defaultSuffix, initialName, {}}).path;
 }
 
 QString getSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
     const QString& defaultSuffix, const QString& initialName)
 {
-    return runDialog(parent, {FileDialogKind::Save, caption, filter, defaultSuffix, initialName}).path;
+    return runDialog(parent, {FileDialogKind::Save, caption, filter, defaultSuffix, initialName, {}}).path;
 }
 
 FileDialogChoice getSaveFileChoice(
     QWidget* parent, const QString& caption, const QString& filter, const QString& initialName)
 {
-    return runDialog(parent, {FileDialogKind::Save, caption, filter, QString(), initialName});
+    return runDialog(parent, {FileDialogKind::Save, caption, filter, QString(), initialName, {}});
 }
 
 } // namespace ui

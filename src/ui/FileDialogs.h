@@ -10,6 +10,9 @@ class QWidget;
 // never through QFileDialog directly, so that tests can answer the dialogs.
 namespace ui {
 
+// Every dialog starts in the folder where the user last chose a file of its kind (files::fileKindKey),
+// and remembers the folder of the file chosen now.
+
 // Shows a file-open dialog. `filter` is in the program's form "Caption (*.ext) |*.ext" (several pairs
 // separated by "|") or in Qt's own form "Caption (*.ext);;...". `defaultSuffix` (without the dot) is
 // appended to a typed name that has no extension. Returns an empty text when the user cancels.
@@ -43,6 +46,9 @@ struct FileDialogRequest {
     QString filter; // as passed by the caller
     QString defaultSuffix; // without the dot
     QString initialName;
+    // Where the dialog starts: the folder this kind of file was last saved or opened in, at first the
+    // user's documents. Set by the dialog functions.
+    QString folder;
 };
 
 // Replaces the dialogs by a function returning the chosen path (empty = cancel), and for

@@ -15,6 +15,10 @@ void layOutResultsWindow(QDialog* window, QWidget* content, const std::function<
     back->setObjectName(u"bBack"_s);
     auto* printButton = new QPushButton(u"Печать"_s, window);
     printButton->setObjectName(u"bPrint"_s);
+    // Enter belongs to the boxes of a results window (the size index of a curtain recomputes on it): no
+    // button closes the window by it.
+    back->setAutoDefault(false);
+    printButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(back);

@@ -11,6 +11,7 @@
 #include "ui/UserSettings.h"
 #include "unit/ui/TMDIChildPritoch.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QEnterEvent>
@@ -367,4 +368,45 @@ TEST_F(Frame, EveryShortcutOfTheFrameIsUnambiguousWithTaskWindowsOpen)
     ASSERT_EQ(taskCaptions().size(), before + 1);
     EXPECT_STREQ(
         frame->workspace()->activeSubWindow()->widget()->metaObject()->className(), "TMDIChildVozdZavesaORK");
+}
+
+// A window opened from a task window gives the focus back to that very window when it closes, even when
+// the workspace has meanwhile made another task window the active one; a window closed while the user is
+// elsewhere leaves the focus there.
+TEST_F(Frame, ClosedWindowGivesTheFocusBackToTheTaskWindowThatOpenedIt)
+{
+    QWidget* first = open(u"ActionUnitLUMACalc"_s);
+    QWidget* second = open(u"ActionUnitLUMACalc"_s);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    auto* box = first->findChild<QAbstractSpinBox*>();
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    settle();
+    ASSERT_EQ(QApplication::focusWidget(), box);
+
+    QWidget opened(nullptr, Qt::Window);
+    opened.resize(200, 100);
+    opened.show();
+    opened.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opened));
+    frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(second->parentWidget()));
+    opened.close();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    settle();
+    EXPECT_EQ(frame->workspace()->activeSubWindow()->widget(), first);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+
+    // Closed from elsewhere: the task window the user went to keeps the focus.
+    opened.show();
+    opened.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&opened));
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(second->parentWidget()));
+    settle();
+    opened.close();
+    settle();
+    EXPECT_EQ(frame->workspace()->activeSubWindow()->widget(), second);
 }

@@ -7,8 +7,11 @@
 #include "ui/MenuMerge.h"
 #include "ui/Messages.h"
 #include "ui/ProjectNameGroup.h"
+#include "ui/RecentFiles.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -70,13 +73,44 @@ CalculationWizardFrame::CalculationWizardFrame(QWidget* window, int inputWidth)
     layout->addWidget(panelIn, 0);
     layout->addWidget(panelOut, 1);
 
-    auto* fileMenu = new QMenu(u"Файл"_s, window);
+    fileMenu = new QMenu(u"Файл"_s, window);
     fileMenu->setObjectName(u"MenuFile"_s);
     ui::setMergeGroup(fileMenu, 1);
     openProject = fileMenu->addAction(u"Загрузить файл проекта"_s);
     openProject->setObjectName(u"OpenFile"_s);
     saveProject = fileMenu->addAction(u"Сохранить проект как..."_s);
     saveProject->setObjectName(u"SaveFile"_s);
+    connect(fileMenu, &QMenu::aboutToShow, this, &CalculationWizardFrame::fillRecentProjects);
+}
+
+void CalculationWizardFrame::listRecentProjects(
+    const QString& suffix, std::function<void(const QString& path)> open)
+{
+    m_recentSuffix = suffix;
+    m_openRecent = std::move(open);
+    fillRecentProjects();
+}
+
+void CalculationWizardFrame::fillRecentProjects()
+{
+    qDeleteAll(m_recentActions);
+    m_recentActions.clear();
+    if (!m_openRecent)
+        return;
+    const QStringList recent = ui::recentProjects(m_recentSuffix);
+    if (recent.isEmpty())
+        return;
+    m_recentActions.append(fileMenu->addSeparator());
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent.at(i);
+        QAction* action = fileMenu->addAction(
+            u"&%1 %2"_s.arg(i + 1).arg(QFileInfo(path).fileName().replace(u'&', u"&&"_s)));
+        action->setObjectName(u"RecentProject"_s);
+        action->setStatusTip(QDir::toNativeSeparators(path));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] { m_openRecent(path); });
+        m_recentActions.append(action);
+    }
 }
 
 QGroupBox* CalculationWizardFrame::projectGroup(QWidget* nameBox, QWidget* parent) const

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <functional>
 
 class QAction;
 class QGroupBox;
 class QHBoxLayout;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTextEdit;
@@ -32,6 +35,12 @@ public:
     QVBoxLayout* outColumn = nullptr; // the right panel, for what the window adds below the report
     QAction* openProject = nullptr; // "Загрузить файл проекта"
     QAction* saveProject = nullptr; // "Сохранить проект как..."
+    QMenu* fileMenu = nullptr; // MenuFile
+
+    // Below its two items the menu "Файл" lists the recently used projects with the extension, newest
+    // first, refreshed each time it opens; choosing one calls `open` with its path.
+    void listRecentProjects(const QString& suffix, std::function<void(const QString& path)> open);
+    void fillRecentProjects();
 
     // The group " Наименование проекта: " with the name box and the two small buttons that trigger
     // loading and saving a project.
@@ -48,4 +57,7 @@ protected:
 
 private:
     QWidget* m_window;
+    QString m_recentSuffix;
+    std::function<void(const QString& path)> m_openRecent;
+    QList<QAction*> m_recentActions;
 };

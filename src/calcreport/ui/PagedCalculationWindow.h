@@ -95,6 +95,10 @@ protected:
         connect(m_frame->saveReport, &QPushButton::clicked, this, [this] { saveReport(); });
         connect(m_frame->openProject, &QAction::triggered, this, [this] { loadProject(); });
         connect(m_frame->saveProject, &QAction::triggered, this, [this] { saveProject(); });
+        m_frame->listRecentProjects(m_fileKind.suffix, [this](const QString& path) {
+            if (const std::optional<Project> project = ui::openProjectPath(m_fileKind, path))
+                applyInputs(*project);
+        });
     }
 
     // Sets the controls from the project and runs the rules of every page.

@@ -1,5 +1,6 @@
 #include "fans/ui/SelectionWindowParts.h"
 
+#include "ui/EnterKey.h"
 #include "ui/SpinEditWidget.h"
 
 #include <QHBoxLayout>
@@ -48,6 +49,7 @@ QHBoxLayout* selectionButtons(QWidget* window, const std::function<void()>& runS
     auto* close = new QPushButton(u"Закрыть"_s);
     close->setObjectName(u"Button2"_s);
     QObject::connect(run, &QPushButton::clicked, window, runSelection);
+    ui::clickOnEnter(window, run);
     QObject::connect(close, &QPushButton::clicked, window, [window] {
         // Inside the frame the task window's frame closes (and frees) it.
         if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))

@@ -12,6 +12,7 @@
 #include "fans/ui/ListedSelection.h"
 #include "fans/ui/RequiredDuty.h"
 #include "fans/ui/SelectionWindowParts.h"
+#include "ui/EnterKey.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
@@ -94,6 +95,7 @@ QWidget* TFormPritochVovazu::buildInputColumn()
     QPushButton* run = runSelectionButton();
     connect(back, &QPushButton::clicked, this, &TFormPritochVovazu::goBack);
     connect(run, &QPushButton::clicked, this, &TFormPritochVovazu::runSelection);
+    ui::clickOnEnter(this, run);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(back);

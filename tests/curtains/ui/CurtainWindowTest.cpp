@@ -145,6 +145,25 @@ TEST_F(CurtainWindowTest, AnotherIndexRecomputesAndAnUnknownOneIsRefused)
     EXPECT_EQ(index->currentText(), u"10");
 }
 
+// Enter typed into the size index recomputes the curtain and leaves the results window open.
+TEST_F(CurtainWindowTest, EnterInTheIndexBoxRecomputesAndKeepsTheWindowOpen)
+{
+    auto window = makeWindow(Series::Ork);
+    group(window.get(), u"RadioGroupb1_b2"_s)->setItemIndex(1);
+    click(window.get(), u"bRun"_s);
+    CurtainResultsWindow* results = resultsOf(Series::Ork);
+    ASSERT_TRUE(results->isVisible());
+    QLineEdit* index = results->indexBox()->lineEdit();
+    index->setFocus();
+    index->selectAll();
+    QTest::keyClicks(index, u"02"_s);
+    QTest::keyClick(index, Qt::Key_Return);
+    EXPECT_EQ(results->cellText(0, 1), u"ОРК-2.202");
+    EXPECT_TRUE(results->isVisible());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    results->hide();
+}
+
 TEST_F(CurtainWindowTest, RefusalsFocusTheirFieldAndKeepTheResults)
 {
     auto window = makeWindow(Series::Tem);

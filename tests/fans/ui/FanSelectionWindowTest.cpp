@@ -312,3 +312,24 @@ TEST_F(SelectionWindowTest, SpeedControlBoxRunsTheSpeedControlledSelection)
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
     EXPECT_EQ(grid->columnCount(), 19);
 }
+
+// Enter in a box of the window runs "Подбор", as the window's default button; a focused button takes its
+// own Enter ("Закрыть" closes, it does not select).
+TEST_F(SelectionWindowTest, EnterRunsTheSelection)
+{
+    auto* flow = control<SpinEditWidget>(u"Input_Q"_s);
+    flow->setText(u"0"_s);
+    QTest::keyClick(flow, Qt::Key_Return);
+    EXPECT_EQ(messages, QStringList {u"Количество подаваемого воздуха должено быть больше нуля!!!"_s});
+
+    messages.clear();
+    QTest::keyClick(control<SpinEditWidget>(u"Input_P"_s), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(messages.size(), 1) << "the keypad's Enter too";
+
+    messages.clear();
+    auto* close = control<QPushButton>(u"Button2"_s);
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_Return);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+}
