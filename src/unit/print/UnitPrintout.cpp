@@ -45,9 +45,9 @@ struct Column {
     const char16_t* header;
     const char16_t* field;
 };
-constexpr Column columns[] = {{0, u"", u"PoryadokNum"}, {7.4, u"Наименование", u"NAME"},
-    {51.1, u"Тип", u"Tip"}, {90.0, u"Модель", u"Model"}, {121.7, u"Длина, мм", u"Dlina"},
-    {140.2, u"Сечение", u"Sechenie"}, {155.8, u"", u"Stoimost"}, {177.3, u"Кол-во", u"Kolich"}};
+constexpr Column columns[] = {{0, u"", u""}, {7.4, u"Наименование", u"NAME"}, {51.1, u"Тип", u"Tip"},
+    {90.0, u"Модель", u"Model"}, {121.7, u"Длина, мм", u"Dlina"}, {140.2, u"Сечение", u"Sechenie"},
+    {155.8, u"", u"Stoimost"}, {177.3, u"Кол-во", u"Kolich"}};
 
 // Lines of the heater band, as the water heater prints them; an electric heater prints the first three.
 struct BandLine {
@@ -180,8 +180,13 @@ UnitPrintout::UnitPrintout(ReportLayout& layout)
             QString::fromUtf16(columns[i].header), textStyle(8, true, Qt::AlignCenter));
         if (i == 6)
             head.setName(u"QRLabelPrice"_s);
-        detail.add<ReportDataText>(cell, QString::fromUtf16(columns[i].field),
-            textStyle(8, false, i == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter));
+        // The first column numbers the rows: the stored positions have gaps where one row stands for
+        // several pieces, and the condensing unit has a position outside the air path.
+        if (i == 0)
+            detail.add<ReportRecordNumber>(cell, textStyle(8, false, Qt::AlignCenter))
+                .setName(u"RowNumber"_s);
+        else
+            detail.add<ReportDataText>(cell, QString::fromUtf16(columns[i].field), textStyle(8));
     }
     // The price column keeps its place and prints nothing.
     if (auto* price = r.elementAs<ReportLabel>(u"QRLabelPrice"_s))
@@ -289,7 +294,7 @@ QStringList UnitPrintout::fillStrip(const QStringList& lines, const QString& duc
     const double width = m_layout.page.printableWidthMm() - condensingWidthMm - 2;
     m_slotFiles.assign(unit::stripSlots, unit::emptySlotPicture(true));
     std::vector<QImage> pictures(unit::stripSlots);
-    const int used = std::min(int(lines.size()) + 1, unit::stripSlots);
+    const int used = unit::usedStripSlots(int(lines.size()));
     for (int slot = 1; slot <= used; ++slot) {
         const bool piece = slot <= lines.size();
         const unit::SchemeLine line = piece ? unit::readSchemeLine(lines[slot - 1]) : unit::SchemeLine {};
