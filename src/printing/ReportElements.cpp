@@ -43,11 +43,6 @@ QString ReportPageNumber::textFor(const PaintContext& context) const
     return m_prefix + QString::number(context.pageNumber);
 }
 
-QString ReportRecordNumber::textFor(const PaintContext& context) const
-{
-    return context.source && context.row >= 0 ? QString::number(context.row + 1) : QString();
-}
-
 bool ReportPicture::load(const QString& path)
 {
     QImage image;

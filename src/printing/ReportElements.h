@@ -129,13 +129,6 @@ private:
     QString m_prefix;
 };
 
-// The running number of the record printed (1, 2, ...), whatever the record holds; nothing without one.
-class ReportRecordNumber : public TextElement {
-public:
-    using TextElement::TextElement;
-    QString textFor(const PaintContext& context) const override;
-};
-
 // A picture centred in its frame, shrunk (keeping its proportions) when it is larger than the frame.
 class ReportPicture : public ReportElement {
 public:

@@ -39,6 +39,17 @@ public:
     }
 };
 
+// The running number of the row printed (1, 2, ...): the stored positions have gaps where one row stands
+// for several pieces, and the condensing unit has a position outside the air path.
+class RowNumber : public TextElement {
+public:
+    using TextElement::TextElement;
+    QString textFor(const PaintContext& context) const override
+    {
+        return context.source && context.row >= 0 ? QString::number(context.row + 1) : QString();
+    }
+};
+
 // Columns of the piece table: where each starts (mm), its header and field.
 struct Column {
     double from;
@@ -180,11 +191,8 @@ UnitPrintout::UnitPrintout(ReportLayout& layout)
             QString::fromUtf16(columns[i].header), textStyle(8, true, Qt::AlignCenter));
         if (i == 6)
             head.setName(u"QRLabelPrice"_s);
-        // The first column numbers the rows: the stored positions have gaps where one row stands for
-        // several pieces, and the condensing unit has a position outside the air path.
         if (i == 0)
-            detail.add<ReportRecordNumber>(cell, textStyle(8, false, Qt::AlignCenter))
-                .setName(u"RowNumber"_s);
+            detail.add<RowNumber>(cell, textStyle(8, false, Qt::AlignCenter)).setName(u"RowNumber"_s);
         else
             detail.add<ReportDataText>(cell, QString::fromUtf16(columns[i].field), textStyle(8));
     }
