@@ -15,7 +15,7 @@ QSizeF boxSize(const QCPItemText* mark)
 {
     const QRectF text
         = QFontMetricsF(mark->font())
-              .boundingRect(QRectF(), int(Qt::TextDontClip | mark->textAlignment()), mark->text());
+              .boundingRect(QRectF(), int(Qt::TextDontClip) | int(mark->textAlignment()), mark->text());
     const QMargins padding = mark->padding();
     const double pen = mark->pen().style() == Qt::NoPen ? 0 : mark->pen().widthF();
     return QSizeF(text.width() + padding.left() + padding.right() + pen,

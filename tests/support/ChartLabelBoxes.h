@@ -3,6 +3,7 @@
 #include "ui/report/CustomPlot.h"
 
 #include <QRectF>
+#include <string>
 #include <vector>
 
 // Where a chart drew its text labels, in pixels, as the last replot placed them.
