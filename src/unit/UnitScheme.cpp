@@ -150,22 +150,9 @@ MovedLines dropLine(const QStringList& lines, int from, int onto)
     return moved;
 }
 
-const std::array<int, stripSlots>& screenSlotOrder()
+int usedStripSlots(int lineCount)
 {
-    static const std::array<int, stripSlots> order {9, 8, 7, 6, 5, 4, 32, 31, 30, 3, 29, 28, 27, 26, 25, 24,
-        23, 22, 21, 20, 2, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 1};
-    return order;
-}
-
-std::vector<int> usedScreenSlots(int lineCount)
-{
-    const int used = std::min(std::max(lineCount, 0) + 1, stripSlots);
-    std::vector<int> slots;
-    for (int slot : screenSlotOrder()) {
-        if (slot <= used)
-            slots.push_back(slot);
-    }
-    return slots;
+    return std::min(std::max(lineCount, 0) + 1, stripSlots);
 }
 
 QString piecePicture(const SchemeLine& line, bool selected)

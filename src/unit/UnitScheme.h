@@ -64,11 +64,10 @@ MovedLines stepLine(const QStringList& lines, int from, int step);
 MovedLines dropLine(const QStringList& lines, int from, int onto);
 
 // The picture strip: 32 slots; slot k (1-based) shows line k, slot n + 1 the duct behind the last line.
+// On screen as on paper the used slots stand side by side from the left, slot 1 first.
 inline constexpr int stripSlots = 32;
-// Slots from left to right on screen: slot 1 at the right end.
-const std::array<int, stripSlots>& screenSlotOrder();
-// The slots a strip of `lineCount` lines uses (lines and the duct, at most 32), left to right on screen.
-std::vector<int> usedScreenSlots(int lineCount);
+// How many slots a strip of `lineCount` lines uses: the lines and the duct, at most 32.
+int usedStripSlots(int lineCount);
 
 // The picture file of a line ("Фильтр_Карманный.bmp"); "Y_" in front for the selected line on screen.
 QString piecePicture(const SchemeLine& line, bool selected = false);

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -225,6 +226,21 @@ TEST(UnitCli, PrintedUnitAsPdf)
     for (const QJsonValue& piece : arrangement[u"pieces"_s].toArray())
         EXPECT_TRUE(first.contains(piece[u"model"_s].toString()))
             << piece[u"model"_s].toString().toStdString();
+    // The rows of the piece table are numbered 1, 2, 3, ...: a row of several pieces stores the place of
+    // its last piece and the condensing unit one of its own, which leave gaps in the stored places.
+    QStringList names {u"ККБ"_s};
+    for (const QJsonValue& piece : arrangement[u"pieces"_s].toArray())
+        names << piece[u"name"_s].toString();
+    const QRegularExpression numbered(u"^\\s*(\\d+)\\s+(\\S+)"_s);
+    QList<int> numbers;
+    for (const QString& line : first.split(u'\n')) {
+        const QRegularExpressionMatch match = numbered.match(line);
+        if (match.hasMatch() && names.contains(match.captured(2)))
+            numbers << match.captured(1).toInt();
+    }
+    ASSERT_GE(numbers.size(), 3) << first.toStdString();
+    for (qsizetype i = 0; i < numbers.size(); ++i)
+        EXPECT_EQ(numbers[i], i + 1) << first.toStdString();
     QString last;
     for (int page = 2; page < 10 && !pdfPageText(pdf, page).isEmpty(); ++page)
         last = pdfPageText(pdf, page);

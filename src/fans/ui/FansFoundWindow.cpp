@@ -1,6 +1,7 @@
 #include "fans/ui/FansFoundWindow.h"
 
 #include "fans/FoundFanRow.h"
+#include "ui/ChartLabels.h"
 #include "ui/ChartPoints.h"
 #include "ui/ChartZoom.h"
 #include "ui/GridColumns.h"
@@ -188,9 +189,9 @@ void TFormGrVovazu::buildChart()
     m_operatingMark->setPen(QPen(Qt::red));
     m_operatingMark->setBrush(markBackground);
     m_operatingMark->setPadding(QMargins(2, 1, 2, 1));
-    m_operatingMark->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_operatingMark->setClipToAxisRect(true);
     m_operatingMark->setVisible(false);
+    m_labelPlaces = new ui::ChartLabels(m_chart);
     styleLine(m_series[seriesCount - 2], Qt::yellow, 2);
     styleLine(m_series[seriesCount - 1], Qt::yellow, 2);
 
@@ -291,8 +292,10 @@ void TFormGrVovazu::clearChart()
     m_series[1]->setName(u"Раб.точка"_s);
     m_series[2]->setName(u"Ист.раб.точка"_s);
     m_operatingMark->setVisible(false);
-    for (QCPItemText* mark : m_labels)
+    for (QCPItemText* mark : m_labels) {
+        m_labelPlaces->remove(mark);
         m_chart->removeItem(mark);
+    }
     m_labels.clear();
 }
 
@@ -335,13 +338,12 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
         mark->setPen(QPen(colour, 1));
         mark->setBrush(markBackground);
         mark->setPadding(QMargins(2, 1, 2, 1));
-        // The label point is the curve's right end: the text stands to its left, inside the chart.
-        mark->setPositionAlignment(Qt::AlignRight | Qt::AlignBottom);
         mark->setClipToAxisRect(true);
         mark->setVisible(fan.label.has_value());
         if (fan.label) {
             labelPoint->addData(fan.label->x(), fan.label->y());
-            mark->position->setCoords(*fan.label);
+            // The label point is the curve's right end: the text prefers its left, inside the chart.
+            m_labelPlaces->setPoint(mark, *fan.label, Qt::AlignRight | Qt::AlignBottom);
         }
         m_labels.push_back(mark);
 
@@ -391,6 +393,8 @@ void TFormGrVovazu::chooseFan(int fanNumber)
     m_grid->selectRow(fanNumber - 1);
     highlight(fanNumber);
     drawOperatingPoint(fanNumber);
+    // The chosen fan's label and its point's mark find their places before the other labels.
+    m_labelPlaces->setFirst({m_labels[size_t(fanNumber - 1)], m_operatingMark});
     m_chart->replot();
     m_choosing = false;
 }
@@ -421,7 +425,7 @@ void TFormGrVovazu::drawOperatingPoint(int fanNumber)
     vertical->data()->clear();
     const QPointF op = m_content.fans[size_t(fanNumber - 1)].operatingPoint;
     point->addData(op.x(), op.y());
-    m_operatingMark->position->setCoords(op);
+    m_labelPlaces->setPoint(m_operatingMark, op, Qt::AlignLeft | Qt::AlignTop);
     m_operatingMark->setText(QString::number(op.y(), 'f', 0));
     m_operatingMark->setVisible(true);
     // Leader lines from the point to both axes, drawn as the axes stand now.

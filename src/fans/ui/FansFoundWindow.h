@@ -16,8 +16,9 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 namespace ui {
+class ChartLabels;
 class Program;
-}
+} // namespace ui
 
 // How a fans-found window of one kind of selection looks: its caption, its grid's headings and widths
 // (2-pixel columns hold data but stay hidden), its chart's axis titles and its bottom row.
@@ -107,6 +108,7 @@ private:
     std::vector<QCPGraph*> m_series;
     std::vector<QCPItemText*> m_labels; // mark of fan c at c − 1
     QCPItemText* m_operatingMark = nullptr;
+    ui::ChartLabels* m_labelPlaces = nullptr; // keeps the labels inside the plot and apart
     fans::FoundFansContent m_content;
     QPointF m_pressPosition;
     bool m_choosing = false;

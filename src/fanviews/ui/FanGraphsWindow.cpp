@@ -1,6 +1,7 @@
 #include "fanviews/ui/FanGraphsWindow.h"
 
 #include "common/NumberText.h"
+#include "ui/ChartLabels.h"
 #include "ui/ChartPoints.h"
 #include "ui/ChartZoom.h"
 #include "ui/Hints.h"
@@ -46,20 +47,19 @@ QCPItemText* valueMark(QCustomPlot* chart, QCPAxis* valueAxis, const QColor& col
 {
     auto* mark = new QCPItemText(chart);
     mark->position->setAxes(chart->xAxis, valueAxis);
-    mark->setPositionAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     mark->setPadding(QMargins(4, 1, 4, 1));
     mark->setBrush(QColor(255, 255, 225));
     mark->setPen(QPen(colour));
     mark->setFont(QFont(u"Arial"_s, 9, QFont::Bold));
-    mark->setClipToAxisRect(false);
+    mark->setClipToAxisRect(true);
     mark->setVisible(false);
     return mark;
 }
 
-// A mark sits a little above its point.
-void showMark(QCPItemText* mark, double flow, double value, const QString& text)
+// A mark prefers to sit a little above its point; the pressure and the power marks keep apart.
+void showMark(ui::ChartLabels* places, QCPItemText* mark, double flow, double value, const QString& text)
 {
-    mark->position->setCoords(flow, value);
+    places->setPoint(mark, QPointF(flow, value), Qt::AlignHCenter | Qt::AlignBottom);
     mark->setText(text);
     mark->setVisible(true);
 }
@@ -116,6 +116,8 @@ void FanGraphsWindow::buildChart(Curves curves)
         m_powerPoint = pointSeries(m_chart, m_chart->yAxis2, u"Series5"_s);
         m_powerMark = valueMark(m_chart, m_chart->yAxis2, powerColour);
     }
+    m_markPlaces = new ui::ChartLabels(m_chart);
+    m_markPlaces->setFirst({m_pressureMark});
 
     // Dragging a rectangle from its upper left zooms in; from the upper right towards the lower left
     // shows the whole chart again.
@@ -228,12 +230,12 @@ void FanGraphsWindow::placeWorkingPoint(double flow)
     }
     if (const auto point = workingPointAt(m_curves, flow)) {
         m_pressurePoint->addData(point->flow, point->pressure);
-        showMark(m_pressureMark, point->flow, point->pressure, integerText(point->pressure));
+        showMark(m_markPlaces, m_pressureMark, point->flow, point->pressure, integerText(point->pressure));
         if (m_powerPoint) {
             m_powerPoint->addData(point->flow, point->power);
             // The power as evaluated, written with four significant digits as the grids write powers.
-            showMark(
-                m_powerMark, point->flow, point->power, generalText4(point->power, systemDecimalSeparator()));
+            showMark(m_markPlaces, m_powerMark, point->flow, point->power,
+                generalText4(point->power, systemDecimalSeparator()));
         }
     }
     m_chart->replot();

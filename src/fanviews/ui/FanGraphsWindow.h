@@ -9,6 +9,9 @@ class QCPGraph;
 class QCPItemText;
 class QLineEdit;
 class SpinEditWidget;
+namespace ui {
+class ChartLabels;
+}
 
 // The characteristic graphs of one fan: pressure (left axis) and power (right axis) against flow, with
 // the working point marked on both. The user moves the working point by a step or types its flow; each
@@ -58,6 +61,7 @@ private:
     QCPGraph* m_powerPoint = nullptr;
     QCPItemText* m_pressureMark = nullptr;
     QCPItemText* m_powerMark = nullptr;
+    ui::ChartLabels* m_markPlaces = nullptr; // keeps the two marks inside the plot and apart
     QLineEdit* m_flowField = nullptr;
     SpinEditWidget* m_stepField = nullptr;
 };

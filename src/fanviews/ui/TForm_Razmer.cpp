@@ -72,7 +72,9 @@ void TForm_Razmer::loadPicture()
             return;
         }
     }
-    ui::showMessage(u"Не найден файл:  "_s + m_pictureName + u".bmp"_s
-            + u"   в каталоге из которого запущена программа"_s,
-        ui::MessageKind::Warning);
+    // The previous fan's drawing must not stand under this fan's title: the window says what is missing.
+    const QString message = u"Не найден файл:  "_s + m_pictureName + u".bmp"_s
+        + u"   в каталоге из которого запущена программа"_s;
+    m_picture->setText(message);
+    ui::showMessage(message, ui::MessageKind::Warning);
 }

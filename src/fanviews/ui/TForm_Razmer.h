@@ -12,7 +12,7 @@ public:
     explicit TForm_Razmer(QWidget* parent = nullptr);
 
     // Shows the drawing of the designation under the title. A drawing that is missing or unreadable is
-    // reported, and the window keeps the picture it showed before.
+    // reported, and the window then shows no drawing but the message.
     void showDrawing(const QString& title, const QString& designation);
 
     const QString& pictureName() const { return m_pictureName; }

@@ -11,6 +11,7 @@
 #include "series/SeriesSheet.h"
 #include "series/ui/SeriesFanViews.h"
 #include "series/ui/TForm_YarlykChange.h"
+#include "ui/ChartLabels.h"
 #include "ui/ChartPoints.h"
 #include "ui/ChartZoom.h"
 #include "ui/DescriptionItem.h"
@@ -131,6 +132,7 @@ void SeriesWindow::buildChart()
         u"прямоуг. область с левого верх. угла, для уменьшения - с правого верхнего угла-в левый нижний"_s);
     m_chart->addLayer(u"front"_s, m_chart->layer(u"main"_s), QCustomPlot::limAbove);
     m_front = m_chart->layer(u"front"_s);
+    m_labelPlaces = new ui::ChartLabels(m_chart);
     ui::enableRectangleZoom(m_chart, [this] {
         fitAxes();
         m_chart->replot();
@@ -299,12 +301,11 @@ void SeriesWindow::drawLabel(int k)
     if (!fan.label)
         return;
     drawing.labelPoint->addData(fan.label->x(), fan.label->y());
-    drawing.label->position->setCoords(*fan.label);
-    // A label in the first half of its curve reads to the right of its point, one further on to the
-    // left: the staggered labels then stay clear of each other and inside the chart.
+    // A label in the first half of its curve prefers to read to the right of its point, one further on
+    // to the left; where others or the plot's edges are in the way it moves off.
     const double middle
         = (fan.curve.flowPoints[0] + fan.curve.flowPoints[size_t(fan.curve.pointCount - 1)]) / 2;
-    drawing.label->setPositionAlignment(
+    m_labelPlaces->setPoint(drawing.label, *fan.label,
         (fan.label->x() < middle ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom);
 }
 
@@ -339,6 +340,7 @@ void SeriesWindow::chooseFan(int k)
     }
     m_grid->selectRow(k);
     highlight(false);
+    m_labelPlaces->setFirst({m_drawings[size_t(k)].label});
     m_blinkPhase = -1;
     updateBlinking();
     m_chart->replot();
@@ -444,7 +446,7 @@ void SeriesWindow::onChartClick(QMouseEvent* event)
     if (auto* item = m_chart->itemAt(event->position(), false)) {
         for (int k = 0; k < count; ++k) {
             if (m_drawings[size_t(k)].label == item) {
-                moveLabel(k);
+                labelClicked(k);
                 return;
             }
         }
@@ -452,7 +454,7 @@ void SeriesWindow::onChartClick(QMouseEvent* event)
     auto* graph = qobject_cast<QCPGraph*>(m_chart->plottableAt(event->position(), false));
     for (int k = 0; graph && k < count; ++k) {
         if (m_drawings[size_t(k)].labelPoint == graph) {
-            moveLabel(k);
+            labelClicked(k);
             return;
         }
         if (m_drawings[size_t(k)].curve == graph) {
@@ -462,9 +464,23 @@ void SeriesWindow::onChartClick(QMouseEvent* event)
     }
 }
 
+bool SeriesWindow::labelsMovable() const
+{
+    // The smoke-exhaust catalogue has no columns for label places: a move there could not be kept.
+    return m_kind == SeriesKind::General;
+}
+
+void SeriesWindow::labelClicked(int k)
+{
+    if (labelsMovable())
+        moveLabel(k);
+    else
+        chooseFan(k);
+}
+
 void SeriesWindow::moveLabel(int k)
 {
-    if (k < 0 || k >= int(m_overview.fans.size()) || !m_overview.fans[size_t(k)].label)
+    if (!labelsMovable() || k < 0 || k >= int(m_overview.fans.size()) || !m_overview.fans[size_t(k)].label)
         return;
     auto* dialog = m_program.windows().get<TForm_YarlykChange>();
     series::SeriesFan& fan = m_overview.fans[size_t(k)];
@@ -486,8 +502,7 @@ void SeriesWindow::moveLabel(int k)
         }
         break;
     }
-    // The smoke-exhaust catalogue keeps no label places: there the move holds while the window is open.
-    if (fan.labelFlow == startFlow || m_kind == SeriesKind::Smoke)
+    if (fan.labelFlow == startFlow)
         return;
     try {
         fans::FanCatalogue::saveLabelPosition(fan.record, fan.labelFlow);

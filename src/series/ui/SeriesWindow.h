@@ -15,8 +15,9 @@ class QPushButton;
 class QTableWidget;
 class QTimer;
 namespace ui {
+class ChartLabels;
 class Program;
-}
+} // namespace ui
 
 // A whole fan series in one chart: the user picks a series, the window draws the pressure curves of all
 // its fans, each in its colour with a label, and lists the fans with their figures. The current fan is
@@ -39,8 +40,10 @@ public:
     void chooseFan(int k);
     int currentFan() const { return m_current; }
     // Lets the user move the label of fan k with the label dialog; "ОК" keeps the new place in the
-    // catalogue.
+    // catalogue. Only where the catalogue can keep it: a smoke-exhaust series offers no dialog, and a
+    // click on its label chooses the fan as a click on its curve does.
     void moveLabel(int k);
+    bool labelsMovable() const;
 
     void showDetails(); // "Подробно"
     void showDescription(); // "Описание серии"
@@ -80,6 +83,7 @@ private:
     bool isActiveTask() const;
     void fitAxes();
     void onChartClick(QMouseEvent* event);
+    void labelClicked(int k);
     void closeTask();
 
     ui::Program& m_program;
@@ -92,6 +96,7 @@ private:
     std::vector<QPushButton*> m_seriesButtons; // enabled once a series is chosen
     std::vector<FanDrawing> m_drawings; // grows with the largest series shown, reused after
     QCPLayer* m_front = nullptr;
+    ui::ChartLabels* m_labelPlaces = nullptr; // keeps the labels inside the plot and apart
     QTimer* m_blinkTimer = nullptr;
     QMdiSubWindow* m_frame = nullptr;
     QPointF m_pressPosition;

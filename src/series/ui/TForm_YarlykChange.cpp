@@ -60,7 +60,10 @@ TForm_YarlykChange::TForm_YarlykChange(QWidget* parent)
 TForm_YarlykChange::Result TForm_YarlykChange::ask()
 {
     m_result = {};
+    if (m_place)
+        move(*m_place);
     exec();
+    m_place = pos();
     return m_result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 class SpinEditWidget;
 
@@ -18,7 +19,8 @@ public:
 
     explicit TForm_YarlykChange(QWidget* parent = nullptr);
 
-    // Shows the dialog modally until the user shifts, presses "ОК" or closes it.
+    // Shows the dialog modally until the user shifts, presses "ОК" or closes it. It comes back where it
+    // stood last, so that it does not jump about while the user moves a label step by step.
     Result ask();
 
 private:
@@ -26,4 +28,5 @@ private:
 
     SpinEditWidget* m_increment = nullptr;
     Result m_result;
+    std::optional<QPoint> m_place; // where the dialog stood when it last closed
 };

@@ -39,15 +39,26 @@ public:
     }
 };
 
+// The running number of the row printed (1, 2, ...): the stored positions have gaps where one row stands
+// for several pieces, and the condensing unit has a position outside the air path.
+class RowNumber : public TextElement {
+public:
+    using TextElement::TextElement;
+    QString textFor(const PaintContext& context) const override
+    {
+        return context.source && context.row >= 0 ? QString::number(context.row + 1) : QString();
+    }
+};
+
 // Columns of the piece table: where each starts (mm), its header and field.
 struct Column {
     double from;
     const char16_t* header;
     const char16_t* field;
 };
-constexpr Column columns[] = {{0, u"", u"PoryadokNum"}, {7.4, u"Наименование", u"NAME"},
-    {51.1, u"Тип", u"Tip"}, {90.0, u"Модель", u"Model"}, {121.7, u"Длина, мм", u"Dlina"},
-    {140.2, u"Сечение", u"Sechenie"}, {155.8, u"", u"Stoimost"}, {177.3, u"Кол-во", u"Kolich"}};
+constexpr Column columns[] = {{0, u"", u""}, {7.4, u"Наименование", u"NAME"}, {51.1, u"Тип", u"Tip"},
+    {90.0, u"Модель", u"Model"}, {121.7, u"Длина, мм", u"Dlina"}, {140.2, u"Сечение", u"Sechenie"},
+    {155.8, u"", u"Stoimost"}, {177.3, u"Кол-во", u"Kolich"}};
 
 // Lines of the heater band, as the water heater prints them; an electric heater prints the first three.
 struct BandLine {
@@ -180,8 +191,10 @@ UnitPrintout::UnitPrintout(ReportLayout& layout)
             QString::fromUtf16(columns[i].header), textStyle(8, true, Qt::AlignCenter));
         if (i == 6)
             head.setName(u"QRLabelPrice"_s);
-        detail.add<ReportDataText>(cell, QString::fromUtf16(columns[i].field),
-            textStyle(8, false, i == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter));
+        if (i == 0)
+            detail.add<RowNumber>(cell, textStyle(8, false, Qt::AlignCenter)).setName(u"RowNumber"_s);
+        else
+            detail.add<ReportDataText>(cell, QString::fromUtf16(columns[i].field), textStyle(8));
     }
     // The price column keeps its place and prints nothing.
     if (auto* price = r.elementAs<ReportLabel>(u"QRLabelPrice"_s))
@@ -289,7 +302,7 @@ QStringList UnitPrintout::fillStrip(const QStringList& lines, const QString& duc
     const double width = m_layout.page.printableWidthMm() - condensingWidthMm - 2;
     m_slotFiles.assign(unit::stripSlots, unit::emptySlotPicture(true));
     std::vector<QImage> pictures(unit::stripSlots);
-    const int used = std::min(int(lines.size()) + 1, unit::stripSlots);
+    const int used = unit::usedStripSlots(int(lines.size()));
     for (int slot = 1; slot <= used; ++slot) {
         const bool piece = slot <= lines.size();
         const unit::SchemeLine line = piece ? unit::readSchemeLine(lines[slot - 1]) : unit::SchemeLine {};

@@ -26,10 +26,17 @@ QString SchemeStrip::slotFile(int slot) const
     return slot >= 1 && slot <= unit::stripSlots ? m_slots[size_t(slot - 1)].file : QString();
 }
 
+void SchemeStrip::clearSlots()
+{
+    m_slots = {};
+    updateGeometry();
+    update();
+}
+
 QRect SchemeStrip::slotRect(int slot) const
 {
     int x = 0;
-    for (int s : unit::screenSlotOrder()) {
+    for (int s = 1; s <= unit::stripSlots; ++s) {
         const QImage& picture = m_slots[size_t(s - 1)].picture;
         if (s == slot)
             return QRect(x, (height() - picture.height()) / 2, picture.width(), picture.height());
@@ -52,7 +59,7 @@ QSize SchemeStrip::sizeHint() const
 void SchemeStrip::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    for (int s : unit::screenSlotOrder()) {
+    for (int s = 1; s <= unit::stripSlots; ++s) {
         const QImage& picture = m_slots[size_t(s - 1)].picture;
         if (!picture.isNull())
             p.drawImage(slotRect(s).topLeft(), picture);

@@ -7,14 +7,15 @@
 #include <QWidget>
 #include <array>
 
-// The picture strip of the arrangement scheme: 32 slots side by side in the screen order of the slots (slot 1
-// at the right end), each as wide as its picture.
+// The picture strip of the arrangement scheme as it is printed: the slots side by side from the left in slot
+// order, each as wide as its picture; an empty slot takes no room.
 class SchemeStrip : public QWidget {
     Q_OBJECT
 public:
     explicit SchemeStrip(QWidget* parent = nullptr);
 
     void setSlot(int slot, const QImage& picture, const QString& fileName);
+    void clearSlots();
     // The file shown in a slot (1 … 32).
     QString slotFile(int slot) const;
     // Slot rectangles in the widget, for tests and for painting.

@@ -156,7 +156,7 @@ TFormSxema::TFormSxema(ui::Program& program, QWidget* parent)
     white.setColor(QPalette::Base, Qt::white);
     white.setColor(QPalette::Window, Qt::white);
     stripScroll->setPalette(white);
-    stripScroll->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    stripScroll->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_condensingPanel = new QWidget;
     m_condensingPanel->setObjectName(u"Panel_oxl"_s);
@@ -263,10 +263,8 @@ void TFormSxema::changeEvent(QEvent* event)
 void TFormSxema::rebuild()
 {
     m_handover.fanDuctSize = unit::stripDuctSize(m_handover.fanDuctSize);
-    const QString empty = unit::emptySlotPicture(false);
-    const QImage emptyPicture = unitprint::loadUnitPicture(empty).value_or(QImage());
-    for (int slot = 1; slot <= unit::stripSlots; ++slot)
-        m_strip->setSlot(slot, emptyPicture, empty);
+    // Empty slots take no room, as on paper: blank pictures between the pieces would scatter them.
+    m_strip->clearSlots();
     const QSignalBlocker quiet(m_list);
     m_list->clear();
     m_condensingPanel->hide();
@@ -307,7 +305,7 @@ void TFormSxema::lineChosen()
 void TFormSxema::redrawStrip()
 {
     const int lines = m_list->count();
-    const int used = std::min(lines + 1, unit::stripSlots);
+    const int used = unit::usedStripSlots(lines);
     for (int slot = 1; slot <= used; ++slot) {
         QString file;
         QString length;

@@ -8,6 +8,7 @@
 #include "series/SeriesFixture.h"
 #include "series/ui/SeriesFanViews.h"
 #include "series/ui/TForm_YarlykChange.h"
+#include "support/ChartLabelBoxes.h"
 #include "support/WindowTesting.h"
 #include "ui/Messages.h"
 #include "ui/SharedWindows.h"
@@ -131,8 +132,9 @@ TEST_F(SeriesWindows, ChoosingASeriesFillsChartGridAndPrintTable)
     window->seriesList()->setCurrentRow(rowOf(window->seriesList(), u"Roof K"_s));
     ASSERT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(window->chart()->yAxis->label(), u"Статическое давление, Па"_s);
-    EXPECT_EQ(window->label(0)->position->key(), 1.5 * 3500) << "a label placed beyond the curve: its end";
-    EXPECT_EQ(window->label(1)->position->key(), 2000) << "placed by hand";
+    EXPECT_EQ(window->overview().fans[0].label->x(), 1.5 * 3500)
+        << "a label placed beyond the curve: its end";
+    EXPECT_EQ(window->overview().fans[1].label->x(), 2000) << "placed by hand";
     int drawn = 0;
     for (int i = 0; i < window->chart()->graphCount(); ++i)
         drawn += window->chart()->graph(i)->dataCount() > 0 ? 1 : 0;
@@ -148,6 +150,25 @@ TEST_F(SeriesWindows, ChoosingASeriesFillsChartGridAndPrintTable)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_FALSE(window->isBlinking());
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+}
+
+TEST_F(SeriesWindows, LabelsStayInsideThePlotAndApart)
+{
+    // The labels of the smaller fans stand near the left axis; in a narrow chart they would be cut there.
+    auto window = openOn(u"Canal R"_s);
+    for (QSize size : {QSize(1000, 680), QSize(640, 480)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        for (int current : {0, 4}) {
+            window->chooseFan(current);
+            window->chart()->replot();
+            std::vector<const QCPItemText*> marks;
+            for (int k = 0; k < 5; ++k)
+                marks.push_back(window->label(k));
+            EXPECT_EQ(misplacedLabels(window->chart(), marks), std::vector<std::string> {})
+                << size.width() << " wide, fan " << current << " current";
+        }
+    }
 }
 
 TEST_F(SeriesWindows, ClickingACurveChoosesItsRow)
@@ -176,11 +197,11 @@ TEST_F(SeriesWindows, MovedLabelIsKeptInTheCatalogue)
         DialogAnswers answers({u"bRight"_s, u"bRight"_s, u"bLeft"_s, u"bRight"_s, u"bOK"_s});
         click(chart, inside);
         EXPECT_EQ(answers.shown(), 5);
-        EXPECT_NEAR(label->position->key(), start + 100, 1e-9);
+        EXPECT_NEAR(window->overview().fans[0].label->x(), start + 100, 1e-9);
     }
     auto reopened = openOn(u"Canal R"_s);
-    EXPECT_NEAR(reopened->label(0)->position->key(), start + 100, 1e-9) << "read back from the catalogue";
-    EXPECT_NEAR(reopened->label(1)->position->key(), 0.48 * 1.25 * 3500, 1e-9)
+    EXPECT_NEAR(reopened->overview().fans[0].label->x(), start + 100, 1e-9) << "read back from the catalogue";
+    EXPECT_NEAR(reopened->overview().fans[1].label->x(), 0.48 * 1.25 * 3500, 1e-9)
         << "the other fans keep theirs";
 
     // Closing the dialog takes the moves back and writes nothing.
@@ -188,8 +209,54 @@ TEST_F(SeriesWindows, MovedLabelIsKeptInTheCatalogue)
         DialogAnswers answers({u"bLeft"_s, QString()});
         reopened->moveLabel(0);
     }
-    EXPECT_NEAR(reopened->label(0)->position->key(), start + 100, 1e-9);
+    EXPECT_NEAR(reopened->overview().fans[0].label->x(), start + 100, 1e-9);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+}
+
+TEST_F(SeriesWindows, LabelDialogComesBackWhereItStood)
+{
+    auto window = openOn(u"Canal R"_s);
+    QList<QPoint> places;
+    bool moved = false;
+    DialogAnswers answers({u"bRight"_s, u"bRight"_s, u"bLeft"_s, u"bOK"_s}, [&](QDialog* dialog) {
+        places << dialog->pos();
+        // The user puts it aside once: from then on it opens there.
+        if (!moved)
+            dialog->move(dialog->pos() + QPoint(40, 30));
+        moved = true;
+    });
+    window->moveLabel(1);
+    ASSERT_EQ(places.size(), 4);
+    for (int i = 2; i < places.size(); ++i)
+        EXPECT_EQ(places[i], places[1]) << "opening " << i + 1;
+    EXPECT_EQ(places[1], places[0] + QPoint(40, 30));
+}
+
+TEST_F(SeriesWindows, SmokeSeriesLabelChoosesItsFanWithoutTheDialog)
+{
+    // The smoke-exhaust catalogue has nowhere to keep a label's place, so no move is offered.
+    TFormChildUtilitySMK window(program);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.seriesList()->setCurrentRow(rowOf(window.seriesList(), u"Smk A"_s));
+    ASSERT_GE(window.grid()->rowCount(), 2);
+    EXPECT_FALSE(window.labelsMovable());
+    const int k = window.grid()->rowCount() - 1;
+    QCPItemText* label = window.label(k);
+    ASSERT_TRUE(label && label->visible());
+    const double before = window.overview().fans[size_t(k)].label->x();
+    DialogAnswers answers({u"bRight"_s, u"bOK"_s});
+    window.chart()->replot();
+    const QPoint inside
+        = ((label->topLeft->pixelPosition() + label->bottomRight->pixelPosition()) / 2).toPoint();
+    ASSERT_EQ(window.chart()->itemAt(inside, false), label);
+    click(window.chart(), inside);
+    window.moveLabel(k);
+    QTest::qWait(50);
+    EXPECT_EQ(answers.shown(), 0) << "the label dialog was offered";
+    EXPECT_EQ(window.currentFan(), k) << "the label's fan is chosen";
+    EXPECT_EQ(window.overview().fans[size_t(k)].label->x(), before);
 }
 
 TEST_F(SeriesWindows, BadIncrementIsRefusedAndTheDialogStays)
@@ -205,13 +272,13 @@ TEST_F(SeriesWindows, BadIncrementIsRefusedAndTheDialogStays)
     EXPECT_EQ(messages,
         (QStringList {
             u"Ошибочная запись числа: 5o"_s, u"Задайте необходимое число едениц смещения (целое число)."_s}));
-    EXPECT_EQ(window->label(2)->position->key(), 1.5 * 3500) << "nothing moved";
+    EXPECT_EQ(window->overview().fans[2].label->x(), 1.5 * 3500) << "nothing moved";
 }
 
 TEST_F(SeriesWindows, LockedCatalogueKeepsTheLabelWhereItWas)
 {
     auto window = openOn(u"Canal R"_s);
-    const double before = window->label(0)->position->key();
+    const double before = window->overview().fans[0].label->x();
     store::OwnConnection other(catalogueConfig());
     QSqlQuery lock(other.db());
     ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
@@ -223,7 +290,7 @@ TEST_F(SeriesWindows, LockedCatalogueKeepsTheLabelWhereItWas)
     lock.exec(u"ROLLBACK"_s);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(u"lock"_s, Qt::CaseInsensitive)) << messages[0].toStdString();
-    EXPECT_EQ(window->label(0)->position->key(), before);
+    EXPECT_EQ(window->overview().fans[0].label->x(), before);
 }
 
 TEST_F(SeriesWindows, DetailsShowTheSheetOfTheCurrentRow)

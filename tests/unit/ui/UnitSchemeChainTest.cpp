@@ -162,7 +162,16 @@ TEST_F(UnitSchemeChainTest, HandOverSelectResultSchemeReorderAndPrint)
     EXPECT_TRUE(scheme->strip()->slotFile(1).startsWith(u"Y_"_s));
     EXPECT_EQ(
         scheme->strip()->slotFile(list->count() + 1), u"Kanal_"_s + unit::stripDuctSize(section) + u".bmp"_s);
-    EXPECT_EQ(scheme->strip()->slotFile(list->count() + 2), u"default.bmp"_s);
+    EXPECT_EQ(scheme->strip()->slotFile(list->count() + 2), QString()) << "an empty slot shows nothing";
+    // As on paper: the used slots side by side from the left edge, slot 1 first, and nothing after them.
+    int x = 0;
+    for (int slot = 1; slot <= list->count() + 1; ++slot) {
+        const QRect place = scheme->strip()->slotRect(slot);
+        EXPECT_EQ(place.x(), x) << "slot " << slot;
+        EXPECT_GT(place.width(), 0) << "slot " << slot;
+        x += place.width();
+    }
+    EXPECT_EQ(scheme->strip()->sizeHint().width(), x);
 
     // One step up: the second line becomes the first and the order is stored at once.
     list->setCurrentRow(1);
