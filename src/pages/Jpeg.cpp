@@ -1,6 +1,7 @@
 #include "pages/Jpeg.h"
 
 #include <QSysInfo>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -64,9 +65,24 @@ QByteArray encodeJpeg(const QImage& image, JpegStyle style)
     if (style.grey)
         jpeg_set_colorspace(&info, JCS_GRAYSCALE);
     jpeg_set_quality(&info, style.quality, TRUE);
+    // The DC values, then the low and the high frequencies in scans of their own: a run of empty blocks is
+    // one code, and without the successive-approximation scans of the standard progression the encoding
+    // takes a third of the time at the same size.
+    static const jpeg_scan_info greyScans[]
+        = {{1, {0}, 0, 0, 0, 0}, {1, {0}, 1, 5, 0, 0}, {1, {0}, 6, 63, 0, 0}};
     if (style.compact) {
+        // White paper stays pure white at low qualities: its DC value, 1016, is a whole number of steps of
+        // 32 (clamped to 255 on reading), whereas a coarser step turns the page light grey.
+        constexpr UINT16 whiteKeepingDcStep = 32;
+        UINT16& dcStep = info.quant_tbl_ptrs[0]->quantval[0];
+        dcStep = std::min(dcStep, whiteKeepingDcStep);
         info.optimize_coding = TRUE;
-        jpeg_simple_progression(&info);
+        if (info.num_components == 1) {
+            info.scan_info = greyScans;
+            info.num_scans = 3;
+        } else {
+            jpeg_simple_progression(&info);
+        }
     }
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
