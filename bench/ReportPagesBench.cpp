@@ -1,4 +1,3 @@
-#include "pages/Jpeg.h"
 #include "pages/ReportPages.h"
 #include "pressurization/SupplyWizard.h"
 #include "smoke/SmokeForm.h"
@@ -69,7 +68,7 @@ void BM_ReportPageImage(benchmark::State& state)
     int page = 0;
     qint64 bytes = 0;
     for (auto _ : state) {
-        const QByteArray jpeg = pages::encodeJpeg(pages.page(page % pages.pageCount() + 1), {true, 40});
+        const QByteArray jpeg = pages::pageImageFile(pages, page % pages.pageCount() + 1);
         bytes += jpeg.size();
         ++page;
     }

@@ -1,6 +1,7 @@
 #include "pages/Jpeg.h"
 
 #include <QSysInfo>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -28,10 +29,11 @@ void quiet(j_common_ptr, int)
 
 QByteArray encodeJpeg(const QImage& image, JpegStyle style)
 {
-    // 32-bit pixels go to the encoder as they are (no converted copy of the picture); libjpeg makes the
-    // grey or YCbCr values row by row.
+    // 32-bit and grey pixels go to the encoder as they are (no converted copy of the picture); libjpeg
+    // makes the grey or YCbCr values row by row.
     const bool direct = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32;
-    const QImage rgb = direct ? image : image.convertToFormat(QImage::Format_RGB888);
+    const bool grey = image.format() == QImage::Format_Grayscale8;
+    const QImage rgb = direct || grey ? image : image.convertToFormat(QImage::Format_RGB888);
     if (rgb.isNull())
         return {};
     jpeg_compress_struct info {};
@@ -49,7 +51,10 @@ QByteArray encodeJpeg(const QImage& image, JpegStyle style)
     jpeg_mem_dest(&info, &buffer, &size);
     info.image_width = static_cast<JDIMENSION>(rgb.width());
     info.image_height = static_cast<JDIMENSION>(rgb.height());
-    if (direct) {
+    if (grey) {
+        info.input_components = 1;
+        info.in_color_space = JCS_GRAYSCALE;
+    } else if (direct) {
         info.input_components = 4;
         info.in_color_space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     } else {
@@ -60,8 +65,25 @@ QByteArray encodeJpeg(const QImage& image, JpegStyle style)
     if (style.grey)
         jpeg_set_colorspace(&info, JCS_GRAYSCALE);
     jpeg_set_quality(&info, style.quality, TRUE);
-    // Huffman tables made for each picture would save some 5 % at twice the encoding time: the standard
-    // tables stay.
+    // The DC values, then the low and the high frequencies in scans of their own: a run of empty blocks is
+    // one code, and without the successive-approximation scans of the standard progression the encoding
+    // takes a third of the time at the same size.
+    static const jpeg_scan_info greyScans[]
+        = {{1, {0}, 0, 0, 0, 0}, {1, {0}, 1, 5, 0, 0}, {1, {0}, 6, 63, 0, 0}};
+    if (style.compact) {
+        // White paper stays pure white at low qualities: its DC value, 1016, is a whole number of steps of
+        // 32 (clamped to 255 on reading), whereas a coarser step turns the page light grey.
+        constexpr UINT16 whiteKeepingDcStep = 32;
+        UINT16& dcStep = info.quant_tbl_ptrs[0]->quantval[0];
+        dcStep = std::min(dcStep, whiteKeepingDcStep);
+        info.optimize_coding = TRUE;
+        if (info.num_components == 1) {
+            info.scan_info = greyScans;
+            info.num_scans = 3;
+        } else {
+            jpeg_simple_progression(&info);
+        }
+    }
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(info.next_scanline)));

@@ -47,6 +47,8 @@ struct PagesWritten {
     std::optional<QString> error; // why a file could not be written
 };
 
+// Page n, counted from 1, as the content of its JPEG file; empty when it could not be encoded.
+QByteArray pageImageFile(const ReportPages& report, int number);
 // Every page as the content of a JPEG file; nothing when a page could not be encoded.
 std::optional<QList<QByteArray>> pageImageFiles(const QByteArray& rtf);
 // Saves page files as one set: all or none replace the previous files, and pages of an earlier, longer
