@@ -13,6 +13,8 @@ set(ZFN_SHARE_DIR "usr/share" CACHE STRING "Desktop entries and icons, relative 
 
 install(TARGETS zfn zfn-cli RUNTIME DESTINATION ${ZFN_PROGRAM_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/files/ DESTINATION ${ZFN_PROGRAM_DIR})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/descriptions/ DESTINATION ${ZFN_PROGRAM_DIR}
+  PATTERN descriptions.stamp EXCLUDE)
 set(zfn_bin ${CMAKE_BINARY_DIR}/bin)
 install(FILES ${zfn_bin}/vozuvada.sqlite ${zfn_bin}/pritoshka.sqlite ${zfn_bin}/zfn.ini
   DESTINATION ${ZFN_PROGRAM_DIR})

@@ -67,7 +67,7 @@ std::vector<SeriesDef> generalSeries()
         .casingAttenuation = 8,
         .priceFactor = 0.5,
         .massFactor = 0.6});
-    s.push_back({.code = QStringLiteral("ОСВ-ПЛАСТ"),
+    s.push_back({.code = QStringLiteral("ОСВ-ЖЭСТ"),
         .tail = QStringLiteral("осевой"),
         .kind = FanKind::Axial,
         .build = Build::AxialCasing,
@@ -190,8 +190,8 @@ std::vector<SeriesDef> generalSeries()
         .casingAttenuation = 6,
         .priceFactor = 1.1,
         .massFactor = 1.4});
-    s.push_back({.code = QStringLiteral("КРЫША"),
-        .tail = QStringLiteral("ЛТМЖ низкошумная"),
+    s.push_back({.code = QStringLiteral("КРЫША-ЛТМЖ"),
+        .tail = QStringLiteral("низкошумная"),
         .kind = FanKind::RoofRadial,
         .build = Build::Roof,
         .krysh = true,
@@ -210,7 +210,7 @@ std::vector<SeriesDef> generalSeries()
         .casingAttenuation = 9,
         .priceFactor = 1.25,
         .massFactor = 1.5});
-    s.push_back({.code = QStringLiteral("ВКО-КРОВ"),
+    s.push_back({.code = QStringLiteral("ВКО-ГЭСТ"),
         .tail = QStringLiteral("крышный осевой"),
         .kind = FanKind::Axial,
         .build = Build::Roof,
@@ -230,7 +230,7 @@ std::vector<SeriesDef> generalSeries()
         .priceFactor = 0.9,
         .massFactor = 1.2});
     // Pressurization fans: total pressure with Davlen, static pressure without.
-    s.push_back({.code = QStringLiteral("ОСП-ПОДПОР"),
+    s.push_back({.code = QStringLiteral("ОСП-ЖЭСТ"),
         .tail = QStringLiteral("осевой"),
         .kind = FanKind::Axial,
         .build = Build::AxialCasing,
@@ -283,7 +283,7 @@ std::vector<SeriesDef> generalSeries()
         .casingAttenuation = 6,
         .priceFactor = 1.2,
         .massFactor = 1.4});
-    s.push_back({.code = QStringLiteral("КОП-ВЕТЕР"),
+    s.push_back({.code = QStringLiteral("КОП-ГЭСТ"),
         .tail = QStringLiteral("крышный осевой"),
         .kind = FanKind::Axial,
         .build = Build::Roof,

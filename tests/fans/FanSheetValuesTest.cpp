@@ -44,7 +44,7 @@ TEST(SmokeSheet, ElevenRowsFromTheFansValuesWithTheFireClassCaptions)
         u"Характеристики выбранного вентилятора дымоудаления:  "_s + smokeDesignation(fan.listed.record));
     const std::pair<QString, QString> rows[] = {
         {u"Расход воздуха - Qв, м3/час"_s, u"1510"_s},
-        {u"Полное давление - Pв, Па"_s, u"320"_s}, // halves to even
+        {u"Статическое давление - Pв, Па"_s, u"320"_s}, // a roof run: halves to even
         {u"Диаметр рабочего колеса вентилятора - D, мм"_s, u"355"_s},
         {u"Частота вращения колеса вентилятора - n, об/мин"_s, u"1420"_s},
         {u"Полюсность электродвигателя мотор-колеса:"_s, u"4"_s},
@@ -65,6 +65,7 @@ TEST(SmokeSheet, ElevenRowsFromTheFansValuesWithTheFireClassCaptions)
     run.fireClass = FireClass::C400;
     run.roofRun = false;
     const SmokeSheetValues normal = smokeSheetValuesOf(fan, run, QLatin1Char(','));
+    EXPECT_EQ(normal.rows[1].first, u"Полное давление - Pв, Па"_s);
     EXPECT_EQ(normal.rows[6], std::pair(u"Огнестойкость 400°C - 2 час\u0061:"_s, u"+"_s));
     EXPECT_EQ(normal.printedFireLabel, normal.rows[6].first);
     EXPECT_EQ(normal.printedPriceCaption, u"Цена включая НДС (400°C), руб."_s);

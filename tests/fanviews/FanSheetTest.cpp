@@ -1,8 +1,12 @@
+#include "fans/FanDesignation.h"
 #include "fanviews/FanKind.h"
 #include "fanviews/FanPictures.h"
 #include "fanviews/SoundPowerLevels.h"
+#include "generator/CatalogueGenerator.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 using namespace fanviews;
 using namespace Qt::Literals::StringLiterals;
@@ -89,4 +93,40 @@ TEST(SeriesPhoto, ThreePhaseDunaSizesHaveTheirOwnPhotograph)
         drawingFileNames(u"ВКК 3,15-4-3"_s), (QStringList {u"ВКК 3,15-4-3.jpg"_s, u"ВКК 3,15-4-3.bmp"_s}));
     EXPECT_EQ(drawingFileNames(u"ВРП-ЩИТ 40-4/0,75"_s).first(), u"ВРП-ЩИТ 40-4_0,75.jpg"_s)
         << "a name no file can carry";
+}
+
+// Titles, spectra and drawings take the kind from the series code in the designation, so each bundled
+// general series must carry its own kind's code in its first word. Roof titles go with the fans selected
+// on static pressure: roof fans and the pressurization fans whose points are static pressure.
+TEST(FanKindTable, EveryBundledGeneralSeriesCarriesItsKindsCode)
+{
+    const std::map<QString, FanKind> expected {
+        {u"ДЮНА"_s, FanKind::Duct},
+        {u"ВКК-СКАТ"_s, FanKind::Duct},
+        {u"ОСВ-ЖЭСТ"_s, FanKind::Axial},
+        {u"ВКМ-ЛИНИЯ"_s, FanKind::Duct},
+        {u"ВКПИ-КУБ"_s, FanKind::Duct},
+        {u"ВКП-ТЕРМ"_s, FanKind::Duct},
+        {u"ВКП-ВЕКТОР"_s, FanKind::Duct},
+        {u"ВКР-ГЭСТ"_s, FanKind::Roof},
+        {u"КРЫША-ЛТМЖ"_s, FanKind::RoofLowNoise},
+        {u"ВКО-ГЭСТ"_s, FanKind::Roof},
+        {u"ОСП-ЖЭСТ"_s, FanKind::Axial},
+        {u"ВРП-ЩИТ"_s, FanKind::Duct},
+        {u"КРП-ГЭСТ"_s, FanKind::Roof},
+        {u"КОП-ГЭСТ"_s, FanKind::Roof},
+    };
+    std::set<QString> seen;
+    for (const FanRecord& fan : fans::CatalogueGenerator::generalFans()) {
+        const QString designation = fans::designation(fan, fans::CatalogueKind::General);
+        const QString code = designation.section(u' ', 0, 0);
+        SCOPED_TRACE(designation.toStdString());
+        const auto kind = expected.find(code);
+        ASSERT_NE(kind, expected.end()) << "a bundled series without its kind here";
+        EXPECT_EQ(fanKindOf(designation), kind->second);
+        const bool staticPressure = fan.krysh || (fan.podpor && !fan.davlen);
+        EXPECT_EQ(kind->second == FanKind::Roof || kind->second == FanKind::RoofLowNoise, staticPressure);
+        seen.insert(code);
+    }
+    EXPECT_EQ(seen.size(), expected.size()) << "every listed series is bundled";
 }

@@ -2,9 +2,11 @@
 #include "printing/ReportEngine.h"
 #include "report/ReportFixtures.h"
 #include "ui/Messages.h"
+#include "ui/report/CustomPlot.h"
 #include "ui/report/PrintedForm.h"
 #include "ui/report/TQRep_FORM.h"
 
+#include <QFontMetricsF>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
@@ -159,4 +161,24 @@ TEST(SeriesReport, GeneralFormEmptiesItsPriceTitlesWhenActivated)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
     EXPECT_TRUE(upper->text().isEmpty());
     EXPECT_TRUE(lower->text().isEmpty());
+}
+
+// An axis title longer than its axis is printed smaller instead of being cut at the chart's edges; a short
+// title keeps the size the form was designed with.
+TEST(SeriesReport, AxisTitleLongerThanItsAxisIsPrintedWhole)
+{
+    recreateVentutil({});
+    auto host = makeHost(true);
+    QCPAxis* axis = host->chart()->yAxis;
+    const double designSize = axis->labelFont().pointSizeF();
+    const QString longTitle
+        = QStringLiteral("Статическое давление при заданной температуре удаляемого дыма, Па");
+    host->setLeftAxisTitle(longTitle);
+    printedPages(*host);
+    EXPECT_LT(axis->labelFont().pointSizeF(), designSize);
+    EXPECT_LE(QFontMetricsF(axis->labelFont()).horizontalAdvance(longTitle), axis->axisRect()->height());
+
+    host->setLeftAxisTitle(QStringLiteral("Давление, Па"));
+    printedPages(*host);
+    EXPECT_EQ(axis->labelFont().pointSizeF(), designSize);
 }

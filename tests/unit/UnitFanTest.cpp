@@ -219,6 +219,8 @@ TEST(UnitResult, PiecesLengthAndFigures)
     EXPECT_NEAR(r.length, 250 + 1000 + 300 + 771.6, 1e-9);
     ASSERT_EQ(r.figures.size(), 13u);
     EXPECT_EQ(r.figures[11], std::pair(u"Общая длина приточной системы (с вентилятором):"_s, u"2322 мм"_s));
+    EXPECT_EQ(r.figures[1].first, u"Полное давление обеспечиваемое вентилятором - Pв, Па"_s)
+        << "a pressure in Pa";
     EXPECT_EQ(r.figures[3].second, u"1400"_s);
     EXPECT_EQ(r.figures[5].second, u"c8"_s);
     EXPECT_EQ(r.figures[10].second, u"c14"_s);

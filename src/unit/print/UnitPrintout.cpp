@@ -1,6 +1,7 @@
 #include "unit/print/UnitPrintout.h"
 
 #include "common/CatalogueStore.h"
+#include "common/NumberText.h"
 #include "printing/MakerHeader.h"
 #include "printing/PdfExport.h"
 #include "printing/ReportDataSource.h"
@@ -391,8 +392,11 @@ void UnitPrintout::fillCooler(const UnitPrintContent& content)
         place(QString::fromUtf16(condensingLines[i].captionName), 20 + i * lineMm, 4, 120, lineMm);
         place(QString::fromUtf16(condensingLines[i].valueName), 20 + i * lineMm, 132, width - 134, lineMm);
     }
+    // The catalogue's figures are read as texts with a point; the sheet writes every number with the
+    // system's decimal mark, as its calculated figures are.
     const auto withUnit = [](const QString& value, const QString& unitText) {
-        return value.isEmpty() ? QString() : value + unitText;
+        return value.isEmpty() ? QString()
+                               : QString(value).replace(u'.', systemDecimalSeparator()) + unitText;
     };
     setText(u"QRLabel_Moshnost_KKB"_s, record ? withUnit(record->power, u" кВт"_s) : QString());
     setText(u"QRLabel_Moshnost_oxl_KKB"_s, record ? withUnit(record->coolingPower, u" кВт"_s) : QString());
