@@ -55,6 +55,8 @@ SeriesSheet seriesSheetOf(const SeriesOverview& overview, const SeriesFan& fan)
     } else {
         sheet.caption = u"Характеристики выбранного вентилятора:  "_s + fan.designation;
         sheet.rows = generalRows(fan.cells);
+        sheet.octaves = fanviews::soundPowerLevels(
+            sheet.designation, fan.record.lpaInput, fan.record.lpaOutput, fan.record.lpaArround);
     }
     return sheet;
 }

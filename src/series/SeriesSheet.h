@@ -1,9 +1,11 @@
 #pragma once
 
 #include "fanviews/FanCurveSet.h"
+#include "fanviews/SoundPowerLevels.h"
 #include "series/SeriesOverview.h"
 
 #include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -21,6 +23,8 @@ struct SeriesSheet {
     std::vector<std::pair<QString, QString>> rows; // label, value: 11 rows, with their units
     QString pressureAxisTitle; // left axis of the printed chart
     fanviews::FanCurveSet curve; // the fan's tabulated points
+    // The octave table of a general fan, from its three noise rows; a smoke-exhaust fan has no noise levels.
+    std::optional<fanviews::SoundPowerLevels> octaves;
 };
 
 SeriesSheet seriesSheetOf(const SeriesOverview& overview, const SeriesFan& fan);

@@ -6,6 +6,8 @@
 #include "fanviews/SoundPowerLevels.h"
 #include "fanviews/ui/FanGraphsWindow.h"
 #include "fanviews/ui/FanSheetReportForm.h"
+#include "fanviews/ui/OctaveTable.h"
+#include "fanviews/ui/SheetGrid.h"
 #include "fanviews/ui/TForm_Razmer.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
@@ -23,29 +25,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QTableWidget* grid(const QString& name, int rows, int columns)
-{
-    auto* table = new QTableWidget(rows, columns);
-    table->setObjectName(name);
-    table->horizontalHeader()->hide();
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column)
-            table->setItem(row, column, new QTableWidgetItem);
-    }
-    return table;
-}
-
-void fitHeight(QTableWidget* table)
-{
-    const int height = table->verticalHeader()->length() + 2 * table->frameWidth();
-    table->setFixedHeight(height);
-}
 
 QString notFound(const QString& fileName)
 {
@@ -65,13 +44,13 @@ FanSheetWindow::FanSheetWindow(
     QFont bold = m_group->font();
     bold.setBold(true);
     m_group->setFont(bold);
-    m_results = grid(u"StringGrid_Res"_s, rows, 2);
+    m_results = sheetGrid(u"StringGrid_Res"_s, rows, 2);
     QFont plain = m_results->font();
     plain.setBold(false); // only the group caption is bold
     m_results->setFont(plain);
     m_results->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_results->setColumnWidth(1, 150);
-    fitHeight(m_results);
+    fitSheetGridHeight(m_results);
     auto* groupLayout = new QVBoxLayout(m_group);
     groupLayout->addWidget(m_results);
 
@@ -164,21 +143,8 @@ TForm_ResImage::TForm_ResImage(ui::Program& program, QWidget* parent)
         u"Характеристики выбранного канального вентилятора:  "_s, parent)
 {
     setObjectName(u"Form_ResImage"_s);
-    auto* group = new QGroupBox(u"Уровень звуковой мощности в октавных полосах: "_s);
-    m_octaves = grid(u"StringGrid_Lpi"_s, 5, 9);
-    m_octaves->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int column = 1; column < 9; ++column)
-        m_octaves->setColumnWidth(column, 46);
-    fitHeight(m_octaves);
-    m_octaves->item(0, 0)->setText(u"Октавная частота, Гц:"_s);
-    for (int band = 0; band < 8; ++band)
-        m_octaves->item(0, band + 1)->setText(QString::number(fanviews::octaveBands[size_t(band)]));
-    m_octaves->item(1, 0)->setText(u"Lpi, дБ (на входе):"_s);
-    m_octaves->item(2, 0)->setText(u"Lpi, дБ (на выходе):"_s);
-    m_octaves->item(3, 0)->setText(u"Lpi, дБ (через стенки):"_s);
-    auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(m_octaves);
-    addBelowResults(group);
+    m_octaves = new OctaveTable;
+    addBelowResults(m_octaves);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
@@ -200,28 +166,18 @@ void TForm_ResImage::showEvent(QShowEvent* event)
     fillOctaves();
 }
 
+QTableWidget* TForm_ResImage::octaveGrid() const
+{
+    return m_octaves->grid();
+}
+
 void TForm_ResImage::fillOctaves()
 {
     const FanRecord noNoise;
     const FanRecord& record = fan() ? fan()->listed.record : noNoise;
     const QString designation = fan() ? fan()->designation : QString();
-    const fanviews::SoundPowerLevels spectra
-        = fanviews::soundPowerLevels(designation, record.lpaInput, record.lpaOutput, record.lpaArround);
-    const QLocale locale = QLocale::system();
-    auto fillRow = [&](int row, const std::optional<fanviews::OctaveLevels>& levels) {
-        for (int band = 0; band < 8; ++band) {
-            m_octaves->item(row, band + 1)
-                ->setText(levels
-                        ? locale.toString((*levels)[size_t(band)], 'g', QLocale::FloatingPointShortest)
-                        : QString());
-        }
-    };
-    fillRow(1, spectra.inlet);
-    fillRow(2, spectra.outlet);
-    m_octaves->item(3, 0)->setText(spectra.casing ? u"Lpi, дБ (через стенки):"_s : QString());
-    fillRow(3, spectra.casing);
-    m_octaves->item(4, 0)->setText(spectra.casingCentrifugal ? u" (через стенки)  - для ЦКФ:"_s : QString());
-    fillRow(4, spectra.casingCentrifugal);
+    m_octaves->showLevels(
+        fanviews::soundPowerLevels(designation, record.lpaInput, record.lpaOutput, record.lpaArround));
 }
 
 void TForm_ResImage::openGraphsOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves)

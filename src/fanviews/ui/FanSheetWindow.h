@@ -69,7 +69,7 @@ public:
 
     // "Подробно" of the fans-found window: the chosen fan's figures; the sheet is shown.
     void showFan(const fans::SelectedFan& fan);
-    QTableWidget* octaveGrid() const { return m_octaves; }
+    QTableWidget* octaveGrid() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,7 +80,7 @@ protected:
 private:
     void fillOctaves();
 
-    QTableWidget* m_octaves = nullptr;
+    class OctaveTable* m_octaves = nullptr;
     fans::FanSheetValues m_values;
 };
 

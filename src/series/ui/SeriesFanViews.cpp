@@ -2,6 +2,7 @@
 
 #include "fanviews/FanKind.h"
 #include "fanviews/FanPictures.h"
+#include "fanviews/ui/OctaveTable.h"
 #include "ui/Program.h"
 #include "ui/SharedWindows.h"
 
@@ -92,12 +93,21 @@ SeriesSheetWindow::SeriesSheetWindow(
     resize(640, 360);
 }
 
+void SeriesSheetWindow::addOctaveTable()
+{
+    m_octaves = new OctaveTable;
+    addBelowResults(m_octaves);
+    resize(640, 520);
+}
+
 void SeriesSheetWindow::showSheet(const series::SeriesSheet& sheet)
 {
     m_sheet = sheet;
     fans::SelectedFan fan;
     fan.designation = sheet.designation;
     showRows(fan, sheet.caption, sheet.rows);
+    if (m_octaves)
+        m_octaves->showLevels(sheet.octaves.value_or(fanviews::SoundPowerLevels {}));
     show();
     raise();
     activateWindow();
@@ -145,6 +155,7 @@ TForm_ResImage_Utility::TForm_ResImage_Utility(ui::Program& program, QWidget* pa
         u"Характеристики выбранного вентилятора:  "_s, parent)
 {
     setObjectName(u"Form_ResImage_Utility"_s);
+    addOctaveTable();
 }
 
 TForm_ResImage_UtilitySMK::TForm_ResImage_UtilitySMK(ui::Program& program, QWidget* parent)

@@ -55,9 +55,13 @@ public:
     void showSheet(const series::SeriesSheet& sheet);
     const series::SeriesSheet& sheet() const { return m_sheet; }
 
+    // The octave table of a general series' sheet; none on a smoke-exhaust sheet.
+    class OctaveTable* octaveTable() const { return m_octaves; }
+
 protected:
     SeriesSheetWindow(
         ui::Program& program, const QString& caption, const QString& groupCaption, QWidget* parent);
+    void addOctaveTable();
 
     std::optional<fanviews::FanCurveSet> loadCurves() const override;
     void openGraphsOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves) override;
@@ -66,6 +70,7 @@ protected:
 
 private:
     series::SeriesSheet m_sheet;
+    class OctaveTable* m_octaves = nullptr;
 };
 
 class TForm_ResImage_Utility final : public SeriesSheetWindow {

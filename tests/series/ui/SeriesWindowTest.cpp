@@ -5,6 +5,7 @@
 #include "fans/FanCatalogue.h"
 #include "fans/ui/SeriesIcons.h"
 #include "fanviews/ui/FanGraphsWindow.h"
+#include "fanviews/ui/OctaveTable.h"
 #include "series/SeriesFixture.h"
 #include "series/ui/SeriesFanViews.h"
 #include "series/ui/TForm_YarlykChange.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTableWidget>
@@ -317,6 +319,35 @@ TEST_F(SeriesWindows, DetailsShowTheSheetOfTheCurrentRow)
     EXPECT_TRUE(graphs->windowTitle().endsWith(u"Rect RS-9"_s));
     graphs->close();
     sheet->close();
+}
+
+// The sheet of a general series carries the octave table of the fan's three noise rows, as the selected
+// fan's sheet does; the smoke-exhaust series have no noise levels and no table.
+TEST_F(SeriesWindows, GeneralSheetShowsTheOctaveLevelsOfItsNoiseRows)
+{
+    auto window = openOn(u"Canal R"_s);
+    window->chooseFan(1);
+    window->showDetails();
+    auto* sheet = program.windows().get<TForm_ResImage_Utility>();
+    ASSERT_NE(sheet->octaveTable(), nullptr);
+    const QTableWidget* octaves = sheet->octaveTable()->grid();
+    EXPECT_TRUE(octaves->isVisible());
+    const FanRecord& record = window->overview().fans[1].record;
+    const fanviews::SoundPowerLevels expected = fanviews::soundPowerLevels(
+        sheet->sheet().designation, record.lpaInput, record.lpaOutput, record.lpaArround);
+    ASSERT_TRUE(expected.inlet && expected.outlet && expected.casing);
+    for (int band = 0; band < 8; ++band) {
+        EXPECT_DOUBLE_EQ(
+            QLocale::system().toDouble(octaves->item(1, band + 1)->text()), (*expected.inlet)[size_t(band)]);
+        EXPECT_DOUBLE_EQ(
+            QLocale::system().toDouble(octaves->item(2, band + 1)->text()), (*expected.outlet)[size_t(band)]);
+        EXPECT_DOUBLE_EQ(
+            QLocale::system().toDouble(octaves->item(3, band + 1)->text()), (*expected.casing)[size_t(band)]);
+    }
+    EXPECT_EQ(octaves->item(1, 4)->text(), u"74"_s) << "500 Hz carries no correction";
+    sheet->close();
+
+    EXPECT_EQ(program.windows().get<TForm_ResImage_UtilitySMK>()->octaveTable(), nullptr);
 }
 
 TEST_F(SeriesWindows, PrintPreviewsTheSeriesWithItsTable)
