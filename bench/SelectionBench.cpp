@@ -5,7 +5,6 @@
 #include "fans/SpeedControlledSelection.h"
 #include "generator/CatalogueGenerator.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
@@ -175,14 +174,3 @@ BENCHMARK(BM_SmokeSelectInMemory)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrose
 BENCHMARK(BM_SmokeWholeRunWithTables)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv); // the store's SQL drivers are Qt plugins
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
