@@ -1,6 +1,5 @@
 #include "ui/EnterKey.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -29,8 +28,8 @@ protected:
             || !m_button->isVisible())
             return false;
         // A focused button is clicked by its own Enter, not by the default one.
-        if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            focused && focused != m_button && focused->window() == m_button->window()) {
+        if (auto* focused = qobject_cast<QPushButton*>(static_cast<QWidget*>(parent())->focusWidget());
+            focused && focused != m_button) {
             focused->click();
             return true;
         }

@@ -15,13 +15,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -409,4 +412,19 @@ TEST_F(Frame, ClosedWindowGivesTheFocusBackToTheTaskWindowThatOpenedIt)
     opened.close();
     settle();
     EXPECT_EQ(frame->workspace()->activeSubWindow()->widget(), second);
+}
+
+// A task window opens at the size it gives itself, not at the workspace's guess: the series window shows
+// its table with many rows and the series names whole.
+TEST_F(Frame, TaskWindowsOpenShowingTheirContent)
+{
+    QWidget* series = open(u"ActionUniFanParams"_s);
+    const QSize room = frame->workspace()->viewport()->size();
+    EXPECT_GE(series->parentWidget()->height(), std::min(680, room.height() - 30));
+    auto* grid = series->findChild<QTableWidget*>(u"StringGrid_vent"_s);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_GE(grid->viewport()->height(), 10 * grid->verticalHeader()->defaultSectionSize());
+    auto* list = series->findChild<QListWidget*>(u"Open_ListView"_s);
+    ASSERT_NE(list, nullptr);
+    EXPECT_LE(list->sizeHintForColumn(0), list->viewport()->width());
 }

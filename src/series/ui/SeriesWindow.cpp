@@ -33,6 +33,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTime>
 #include <QTimer>
@@ -107,6 +108,9 @@ SeriesWindow::SeriesWindow(ui::Program& program, SeriesKind kind, QWidget* paren
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &SeriesWindow::showDetails);
     resize(1000, 680);
     fillSeriesList();
+    // Series names are shown whole, with room for the scroll bar of a long list.
+    m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth()
+        + m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
 }
 
 SeriesWindow::~SeriesWindow() = default;
