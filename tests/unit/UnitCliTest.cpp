@@ -231,11 +231,14 @@ TEST(UnitCli, PrintedUnitAsPdf)
     QStringList names {u"ККБ"_s};
     for (const QJsonValue& piece : arrangement[u"pieces"_s].toArray())
         names << piece[u"name"_s].toString();
-    const QRegularExpression numbered(u"^\\s*(\\d+)\\s+(\\S+)"_s);
+    const QRegularExpression numbered(u"^\\s*(\\d+)\\s+(\\S.*)"_s);
     QList<int> numbers;
     for (const QString& line : first.split(u'\n')) {
         const QRegularExpressionMatch match = numbered.match(line);
-        if (match.hasMatch() && names.contains(match.captured(2)))
+        const QString rest = match.captured(2);
+        if (match.hasMatch() && std::any_of(names.begin(), names.end(), [&rest](const QString& name) {
+                return rest.startsWith(name);
+            }))
             numbers << match.captured(1).toInt();
     }
     ASSERT_GE(numbers.size(), 3) << first.toStdString();
