@@ -3,24 +3,11 @@
 #include "smoke/SmokeForm.h"
 #include "smoke/SmokeWizard.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 // One page of the smoke-exhaust and of the pressurization report drawn and encoded as a JPEG picture,
 // and the whole report as a PDF; the counters give the bytes a page takes.
 namespace {
-
-// The benchmarks that draw share one application, whichever runs first.
-void ensureApplication()
-{
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    static int argc = 1;
-    static char name[] = "zfn_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-}
 
 QByteArray smokeReport()
 {
@@ -63,7 +50,6 @@ QByteArray report(int which)
 // Argument 0: smoke-exhaust report, 1: pressurization report. Each iteration is one page, in turn.
 void BM_ReportPageImage(benchmark::State& state)
 {
-    ensureApplication();
     const pages::ReportPages pages(report(int(state.range(0))));
     int page = 0;
     qint64 bytes = 0;
@@ -78,7 +64,6 @@ BENCHMARK(BM_ReportPageImage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ReportPdf(benchmark::State& state)
 {
-    ensureApplication();
     const QByteArray rtf = report(int(state.range(0)));
     pages::ReportPdf pdf;
     for (auto _ : state)
