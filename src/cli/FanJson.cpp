@@ -6,6 +6,9 @@
 #include "fans/FanDesignation.h"
 #include "fans/FoundFanRow.h"
 #include "fans/SmokeFoundFanRow.h"
+#include "fanviews/FanCurveSet.h"
+
+#include <QJsonArray>
 
 using namespace Qt::StringLiterals;
 
@@ -65,6 +68,25 @@ QJsonObject speedControlledFanJson(const fans::SpeedControlledFan& fan, fans::Fa
     json.insert(u"sfp"_s, jsonNumber(fan.sfp));
     json.insert(u"sfp_class"_s, fan.sfpClass ? QJsonValue(*fan.sfpClass) : QJsonValue());
     return json;
+}
+
+void addDutySpeedSheet(QJsonObject& json, const fans::ListedFan& fan)
+{
+    const fans::FanCurve& curve = fan.found.curve;
+    QJsonArray points;
+    for (int i = 0; i < curve.n; ++i) {
+        points.append(QJsonArray {
+            curve.x[i], curve.y[i], curve.hasPower ? QJsonValue(curve.w[i]) : QJsonValue(QJsonValue::Null)});
+    }
+    json.insert(u"duty_speed_points"_s, points);
+    QJsonValue working = QJsonValue::Null;
+    const fanviews::FanCurveSet set = fanviews::curveSetOf(curve);
+    if (const auto point = fanviews::workingPointAt(set, fan.found.operatingFlow)) {
+        working = QJsonObject {{u"flow"_s, point->flow}, {u"pressure"_s, point->pressure},
+            {u"power"_s, curve.hasPower ? QJsonValue(point->power) : QJsonValue(QJsonValue::Null)}};
+    }
+    json.insert(u"working_point"_s, working);
+    json.insert(u"air_speed"_s, jsonNumber(fan.found.airSpeed));
 }
 
 QJsonObject smokeFanJson(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fans/FanSelection.h"
+#include "fans/ListedFan.h"
 #include "fans/SmokeSelectionRequest.h"
 #include "fans/SpeedControlledSelection.h"
 
@@ -17,6 +18,9 @@ QJsonObject generalFanIdentityJson(const FanRecord& record, fans::FanGroup group
 // A fan of the speed-controlled selection at its place in the ranking: its identity and what it does at
 // the duty speed. The drawn curve is added by the caller.
 QJsonObject speedControlledFanJson(const fans::SpeedControlledFan& fan, fans::FanGroup group, int rank);
+// What the data sheet and graphs of such a fan show at its duty speed: the tabulated points scaled by the
+// fan laws (duty_speed_points), the working point the graphs mark at the duty and the duct air speed.
+void addDutySpeedSheet(QJsonObject& json, const fans::ListedFan& fan);
 QJsonObject smokeFanJson(
     const fans::FoundFan& fan, fans::FireClass fireClass, int number, double requiredFlow);
 

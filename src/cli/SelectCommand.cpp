@@ -3,6 +3,7 @@
 #include "cli/SelectionOptions.h"
 #include "common/NumberText.h"
 #include "common/StoreError.h"
+#include "fans/DutySpeedFan.h"
 #include "fans/FanCatalogue.h"
 #include "fans/FanDesignation.h"
 #include "fans/FoundFanRow.h"
@@ -167,6 +168,7 @@ int runSpeedControlled(cli::Arguments& args, SelectionRequest& request, int minS
             for (const QPointF& p : dutySpeedCurve(outcome.fans[i]))
                 curve.append(QJsonArray {p.x(), p.y()});
             json.insert(u"curve"_s, curve);
+            cli::addDutySpeedSheet(json, listedAtDutySpeed(outcome.fans[i], outcome, request.group));
             fans.append(json);
         }
         cli::printJson(QJsonObject {

@@ -1,6 +1,7 @@
 #include "fans/FoundFanRow.h"
 
 #include "common/NumberText.h"
+#include "fans/DutySpeedFan.h"
 #include "fans/FanDesignation.h"
 
 namespace fans {
@@ -77,7 +78,11 @@ QStringList foundFanRow(const FoundFan& found, FanGroup group, int number, QChar
 
 QStringList foundFanRow(const ListedFan& listed, FanGroup group, int number, QChar decimalSeparator)
 {
-    return rowOf(listed.record, listed.found, group, number, decimalSeparator);
+    QStringList row = rowOf(listed.record, listed.found, group, number, decimalSeparator);
+    // A fan slowed down to its duty names the speed it runs at beside the catalogue's.
+    if (listed.speedRatio)
+        row[5] = dutySpeedText(listed.record, *listed.speedRatio, decimalSeparator);
+    return row;
 }
 
 QStringList foundFanHeaderRow(int row)

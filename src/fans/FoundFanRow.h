@@ -13,7 +13,7 @@ namespace fans {
 // installed power, mass. Numbers use the given decimal mark.
 constexpr int foundFanColumns = 19;
 QStringList foundFanRow(const FoundFan& fan, FanGroup group, int number, QChar decimalSeparator);
-// The same of a listed fan kept as values.
+// The same of a listed fan kept as values; a fan slowed down to its duty gives its duty speed as n.
 QStringList foundFanRow(const ListedFan& fan, FanGroup group, int number, QChar decimalSeparator);
 
 // The duct-size cell of that row: "*" for roof and pressurization fans, "диам.A" for a round connection,

@@ -15,6 +15,8 @@ namespace fans {
 struct FoundFanEntry {
     QString designation;
     std::vector<QPointF> curve; // swept over the band, below pmax
+    // A speed-controlled run's fan at catalogue speed, drawn dashed while the fan is chosen; else empty.
+    std::vector<QPointF> fullSpeedCurve;
     std::optional<QPointF> label; // where the designation is marked
     QPointF operatingPoint; // (Qop, round(k·Qop²))
     QStringList row; // the grid cells, made from `fan`
@@ -37,8 +39,7 @@ struct FoundFansContent {
     FanGroup group = FanGroup::Duct; // of a general run: the duct size column
     std::vector<FoundFanEntry> fans;
     // A run with speed control: its fans work at the duty at their own speeds, and its grid has its own
-    // columns. The data sheet shows fans at catalogue speed only, so such a run offers none.
-    bool speedControlled = false;
+    // columns.
     std::optional<FoundFansColumns> columns;
 };
 

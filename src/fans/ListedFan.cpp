@@ -4,7 +4,9 @@ namespace fans {
 
 ListedFan listedFanOf(const FoundFan& found)
 {
-    ListedFan fan {*found.record, found};
+    ListedFan fan;
+    fan.record = *found.record;
+    fan.found = found;
     fan.found.record = nullptr; // the catalogue it points into may be gone before the fan
     return fan;
 }

@@ -1,6 +1,7 @@
 #include "fans/SpeedControlledContent.h"
 
 #include "common/NumberText.h"
+#include "fans/DutySpeedFan.h"
 #include "fans/FanDesignation.h"
 #include "fans/FoundFanRow.h"
 
@@ -61,9 +62,9 @@ FoundFansContent speedControlledContentOf(
     const SpeedControlledOutcome& outcome, const SelectionRequest& request, QChar decimalSeparator)
 {
     FoundFansContent content;
-    content.speedControlled = true;
     content.columns = speedControlledColumns();
     content.staticPressure = request.group == FanGroup::Roof || request.pressureKind == PressureKind::Static;
+    content.group = request.group;
     const double dutyPressure = roundHalfEven(outcome.k * outcome.flow * outcome.flow);
     content.dutyPoint = QPointF(outcome.flow, dutyPressure);
     content.run.requiredFlow = outcome.flow;
@@ -80,6 +81,8 @@ FoundFansContent speedControlledContentOf(
         entry.row = speedControlledRow(fan, int(i + 1), decimalSeparator);
         entry.designation = entry.row.at(1);
         entry.curve = dutySpeedCurve(fan);
+        entry.fullSpeedCurve = fullSpeedCurve(fan);
+        entry.fan = listedAtDutySpeed(fan, outcome, request.group);
         entry.label = entry.curve.back();
         entry.operatingPoint = content.dutyPoint;
         lowest = std::min(lowest, entry.curve.front().x());

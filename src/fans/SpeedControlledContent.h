@@ -7,7 +7,8 @@
 #include <QStringList>
 
 // What the fans-found window shows of a selection with speed control: the ranked fans, each with its
-// curve at its duty speed through the duty point, and a grid of what each does there.
+// curve at its duty speed through the duty point and its curve at catalogue speed, a grid of what each
+// does there, and each fan as values at its duty speed for its data sheet.
 namespace fans {
 
 // The cells of a ranked fan's grid row: rank, designation, speed at the duty, speed ratio in %, power at

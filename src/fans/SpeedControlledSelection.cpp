@@ -1,5 +1,6 @@
 #include "fans/SpeedControlledSelection.h"
 
+#include "fans/FanLaws.h"
 #include "fans/FanSelection.h"
 #include "fans/PiecewiseCubic.h"
 #include "fans/SelectionMessages.h"
@@ -25,6 +26,23 @@ bool ranksBefore(const SpeedControlledFan& l, const SpeedControlledFan& r)
     if (l.power && *l.power != *r.power)
         return *l.power < *r.power;
     return std::less<const FanRecord*>()(l.record, r.record);
+}
+
+// The curve drawn from its first tabulated point, drawnStepsPerInterval steps per interval.
+std::vector<QPointF> drawnPoints(const FanCurve& c)
+{
+    const std::span x(c.x.data(), size_t(c.n));
+    const std::span y(c.y.data(), size_t(c.n));
+    std::vector<QPointF> points;
+    points.emplace_back(c.x[0], c.y[0]);
+    for (int interval = 1; interval < c.n; ++interval) {
+        for (int s = 1; s <= drawnStepsPerInterval; ++s) {
+            const double q
+                = c.x[interval - 1] + (c.x[interval] - c.x[interval - 1]) * s / drawnStepsPerInterval;
+            points.emplace_back(q, intervalCubic(x, y, interval, q));
+        }
+    }
+    return points;
 }
 
 } // namespace
@@ -158,20 +176,12 @@ SpeedControlledRun runSpeedControlledSelection(const SelectionRequest& request, 
 
 std::vector<QPointF> dutySpeedCurve(const SpeedControlledFan& fan)
 {
-    const FanCurve& c = fan.curve;
-    const double r = fan.speedRatio;
-    const std::span x(c.x.data(), size_t(c.n));
-    const std::span y(c.y.data(), size_t(c.n));
-    std::vector<QPointF> points;
-    points.emplace_back(c.x[0] * r, c.y[0] * r * r);
-    for (int interval = 1; interval < c.n; ++interval) {
-        for (int s = 1; s <= drawnStepsPerInterval; ++s) {
-            const double q
-                = c.x[interval - 1] + (c.x[interval] - c.x[interval - 1]) * s / drawnStepsPerInterval;
-            points.emplace_back(q * r, intervalCubic(x, y, interval, q) * r * r);
-        }
-    }
-    return points;
+    return drawnPoints(scaledToSpeed(fan.curve, fan.speedRatio));
+}
+
+std::vector<QPointF> fullSpeedCurve(const SpeedControlledFan& fan)
+{
+    return drawnPoints(fan.curve);
 }
 
 } // namespace fans

@@ -73,8 +73,10 @@ std::optional<SpeedControlledFan> speedControlledFan(
 // The class of a specific fan power (kW per m³/s) by EN 16798-3: 1 up to 0.5, … 6 up to 4.5, 7 above.
 int sfpClassOf(double sfp);
 
-// The fan's curve at its duty speed: the catalogue curve drawn along its tabulated flows, flows scaled by
-// r and pressures by r², so that it passes through the duty point.
+// The fan's curve at its duty speed: the catalogue curve scaled by the fan laws (flows by r, pressures by
+// r²) and drawn along its tabulated flows, so that it passes through the duty point.
 std::vector<QPointF> dutySpeedCurve(const SpeedControlledFan& fan);
+// The same drawing of the catalogue curve at full speed.
+std::vector<QPointF> fullSpeedCurve(const SpeedControlledFan& fan);
 
 } // namespace fans

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+#include <numbers>
 
 using namespace Qt::StringLiterals;
 
@@ -69,6 +70,37 @@ TEST(SpeedControlledCli, FansMeetTheDutyRankedByPower)
             EXPECT_TRUE(fan.contains(QString::fromLatin1(key))) << key;
         // The curve at the duty speed passes through the duty point.
         EXPECT_NEAR(curvePressureAt(fan[u"curve"_s].toArray(), 5000), 500, 5);
+        // The graphs of its data sheet mark the working point at the duty, drawing the power there.
+        const QJsonObject working = fan[u"working_point"_s].toObject();
+        EXPECT_EQ(working[u"flow"_s].toDouble(), 5000);
+        EXPECT_EQ(working[u"pressure"_s].toDouble(), 500);
+        EXPECT_NEAR(working[u"power"_s].toDouble(), power, 1e-9 * power);
+        // The air speed in the duct at the duty flow.
+        const QString duct = fan[u"duct"_s].toString();
+        const QStringList sides = duct.split(u'*');
+        const double diameter = QString(duct).remove(u"диам."_s).toDouble() / 1000;
+        const double area = sides.size() == 2 ? sides[0].toDouble() * sides[1].toDouble() / 1e6
+                                              : std::numbers::pi / 4 * diameter * diameter;
+        EXPECT_NEAR(fan[u"air_speed"_s].toDouble(), 5000 / 3600.0 / area, 1e-9) << duct.toStdString();
+    }
+}
+
+// The points the data sheet and its graphs draw are the catalogue's scaled by the fan laws.
+TEST(SpeedControlledCli, DutySpeedPointsFollowTheFanLaws)
+{
+    const QJsonObject fan = runJson(duty, 0)[u"fans"_s].toArray().at(0).toObject();
+    const double r = fan[u"speed_ratio"_s].toDouble();
+    const QJsonArray catalogue
+        = runJson({u"fan"_s, u"--designation"_s, fan[u"designation"_s].toString()}, 0)[u"curve"_s].toArray();
+    const QJsonArray scaled = fan[u"duty_speed_points"_s].toArray();
+    ASSERT_GE(catalogue.size(), 4);
+    ASSERT_EQ(scaled.size(), catalogue.size());
+    for (qsizetype i = 0; i < scaled.size(); ++i) {
+        const QJsonArray full = catalogue[i].toArray();
+        const QJsonArray slow = scaled[i].toArray();
+        EXPECT_NEAR(slow[0].toDouble(), full[0].toDouble() * r, 1e-9 * full[0].toDouble()) << i;
+        EXPECT_NEAR(slow[1].toDouble(), full[1].toDouble() * r * r, 1e-9 * full[1].toDouble()) << i;
+        EXPECT_NEAR(slow[2].toDouble(), full[2].toDouble() * r * r * r, 1e-9 * full[2].toDouble()) << i;
     }
 }
 
@@ -109,7 +141,8 @@ TEST(SpeedControlledCli, MinimumSpeedMessagesAndBadArguments)
     }
 }
 
-// A schedule row lists what select --speed-control lists for its duty, without the curve.
+// A schedule row lists what select --speed-control lists for its duty, without the curves and the data
+// sheet's figures.
 TEST(SpeedControlledCli, BatchRowsListWhatTheSelectionLists)
 {
     const QString schedule = testSourcePath(u"../docs/schedule-example.csv"_s);
@@ -122,7 +155,8 @@ TEST(SpeedControlledCli, BatchRowsListWhatTheSelectionLists)
     ASSERT_EQ(batch.size(), listed.size());
     for (qsizetype i = 0; i < batch.size(); ++i) {
         QJsonObject same = listed[i].toObject();
-        same.remove(u"curve"_s);
+        for (const QString& key : {u"curve"_s, u"duty_speed_points"_s, u"working_point"_s, u"air_speed"_s})
+            same.remove(key);
         EXPECT_EQ(batch[i].toObject(), same);
     }
     EXPECT_FALSE(rows[5].toObject()[u"messages"_s].toArray().isEmpty()); // the row with a bad pressure

@@ -134,7 +134,6 @@ TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent, FoundFansLoo
     back->setObjectName(u"Button1"_s);
     auto* details = new QPushButton(u"Подробно"_s);
     details->setObjectName(u"Button2"_s);
-    m_detailsButton = details;
     m_unitButton = new QPushButton(u"Модульная система"_s);
     m_unitButton->setObjectName(u"Button3"_s);
     m_unitButton->hide();
@@ -365,7 +364,6 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
 
     m_unitButton->hide();
     m_unitChosen = nullptr;
-    m_detailsButton->setEnabled(!content.speedControlled);
     showMaximized();
     raise();
     activateWindow();
@@ -423,7 +421,12 @@ void TFormGrVovazu::drawOperatingPoint(int fanNumber)
     point->data()->clear();
     horizontal->data()->clear();
     vertical->data()->clear();
-    const QPointF op = m_content.fans[size_t(fanNumber - 1)].operatingPoint;
+    const fans::FoundFanEntry& fan = m_content.fans[size_t(fanNumber - 1)];
+    // A fan slowed down to the duty shows beside it what it gives at catalogue speed.
+    QCPGraph* fullSpeed = m_series[fullSpeedSeries];
+    fullSpeed->setPen(QPen(fanColour(fanNumber), 1.5, Qt::DashLine));
+    fullSpeed->setData(ui::keysOf(fan.fullSpeedCurve), ui::valuesOf(fan.fullSpeedCurve), true);
+    const QPointF op = fan.operatingPoint;
     point->addData(op.x(), op.y());
     m_labelPlaces->setPoint(m_operatingMark, op, Qt::AlignLeft | Qt::AlignTop);
     m_operatingMark->setText(QString::number(op.y(), 'f', 0));
@@ -452,7 +455,7 @@ void TFormGrVovazu::onCurveClicked(QCPGraph* graph)
 
 void TFormGrVovazu::showDetails()
 {
-    if (m_content.fans.empty() || m_content.speedControlled)
+    if (m_content.fans.empty())
         return;
     const int row = gridRow() ? gridRow() : 2;
     const fans::SelectedFan fan = fans::selectedFanOf(m_content, size_t(row - 2));

@@ -43,6 +43,8 @@ class TFormGrVovazu : public QWidget {
 public:
     // Chart layout: series index of the curve and of the label point of fan c (1-based).
     static constexpr int firstCurveSeries = 4;
+    // The chosen fan of a run with speed control at catalogue speed, dashed.
+    static constexpr int fullSpeedSeries = 3;
     static constexpr int firstLabelSeries = 34;
     static constexpr int seriesCount = 65; // the last two are the chosen fan's leader lines
     // A run with speed control lists one fan more; its label point goes after the leader lines.
@@ -66,7 +68,7 @@ public:
     // Chooses fan c (1-based) as a click in the grid does; a curve click ends up here too.
     void chooseFan(int fanNumber);
     // "Подробно": the chosen fan (the first when none is chosen) becomes the program's selected fan and
-    // goes to its data sheet. A run with speed control offers no data sheet.
+    // goes to its data sheet; a fan of a run with speed control goes there at its duty speed.
     virtual void showDetails();
 
     // Offers "Модульная система" for the run shown: the button hands the chosen fan (the first when none
@@ -103,7 +105,6 @@ private:
     QCustomPlot* m_chart = nullptr;
     QTableWidget* m_grid = nullptr;
     QPushButton* m_unitButton = nullptr;
-    QPushButton* m_detailsButton = nullptr;
     std::function<void(const fans::SelectedFan&)> m_unitChosen;
     std::vector<QCPGraph*> m_series;
     std::vector<QCPItemText*> m_labels; // mark of fan c at c − 1

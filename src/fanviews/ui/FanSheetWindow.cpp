@@ -1,6 +1,7 @@
 #include "fanviews/ui/FanSheetWindow.h"
 
 #include "common/NumberText.h"
+#include "fans/DutySpeedFan.h"
 #include "fanviews/FanKind.h"
 #include "fanviews/FanPictures.h"
 #include "fanviews/SoundPowerLevels.h"
@@ -182,8 +183,9 @@ void TForm_ResImage::fillOctaves()
 
 void TForm_ResImage::openGraphsOf(const fans::SelectedFan& fan, const fanviews::FanCurveSet& curves)
 {
-    program().windows().get<TResult_Form>()->open(
-        curves, fanviews::graphsTitlePrefix(fanviews::fanKindOf(fan.designation)) + fan.designation);
+    program().windows().get<TResult_Form>()->open(curves,
+        fanviews::graphsTitlePrefix(fanviews::fanKindOf(fan.designation)) + fan.designation
+            + fans::dutySpeedCaption(fan.listed, systemDecimalSeparator()));
 }
 
 QString TForm_ResImage::drawingTitlePrefix() const

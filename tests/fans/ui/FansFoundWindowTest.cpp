@@ -288,8 +288,9 @@ TEST_F(FansFoundWindowTest, RectangleZoomAndBack)
     EXPECT_DOUBLE_EQ(chart->yAxis->range().upper, wholeY.upper);
 }
 
-// A run with speed control lists its ranked fans with their own columns, every curve through the duty point;
-// the next general run brings back the general grid and "Подробно".
+// A run with speed control lists its ranked fans with their own columns, every curve through the duty point,
+// draws the chosen fan's full-speed curve dashed and hands it on at its duty speed; the next general run
+// brings back the general grid.
 TEST_F(FansFoundWindowTest, SpeedControlledRunAndBack)
 {
     // A small duty that many larger fans meet at reduced speed.
@@ -325,18 +326,52 @@ TEST_F(FansFoundWindowTest, SpeedControlledRunAndBack)
     }
     // The 30th fan's label point stands after the leader lines, which stay empty until a fan is chosen.
     EXPECT_EQ(TFormGrVovazu::labelSeries(30), TFormGrVovazu::seriesCount);
+    QCPGraph* fullSpeed = window->series(TFormGrVovazu::fullSpeedSeries);
+    EXPECT_EQ(fullSpeed->dataCount(), 0);
     window->chooseFan(30);
     EXPECT_EQ(window->series(2)->data()->at(0)->key, 2000); // the chosen fan works at the duty
     EXPECT_EQ(window->series(2)->data()->at(0)->value, 200);
     EXPECT_EQ(window->series(TFormGrVovazu::seriesCount - 1)->dataCount(), 2);
-    auto* details = window->findChild<QPushButton*>(u"Button2"_s);
-    EXPECT_FALSE(details->isEnabled());
-    window->showDetails();
-    EXPECT_TRUE(handed.isEmpty());
 
+    // The chosen fan's curve at catalogue speed, dashed in its colour, meets the system curve at Qop.
+    const auto fullSpeedAt = [&](double q) {
+        auto above = fullSpeed->data()->findBegin(q, false);
+        EXPECT_NE(above, fullSpeed->data()->constBegin());
+        EXPECT_NE(above, fullSpeed->data()->constEnd());
+        const auto below = above - 1;
+        return below->value + (above->value - below->value) * (q - below->key) / (above->key - below->key);
+    };
+    for (const int c : {30, 2}) {
+        window->chooseFan(c);
+        const fans::SpeedControlledFan& fan = speedRun.outcome.fans[size_t(c - 1)];
+        SCOPED_TRACE(c);
+        EXPECT_EQ(fullSpeed->dataCount(), int(fans::fullSpeedCurve(fan).size()));
+        EXPECT_EQ(fullSpeed->pen().style(), Qt::DashLine);
+        EXPECT_EQ(
+            fullSpeed->pen().color(), window->series(TFormGrVovazu::firstCurveSeries + c - 1)->pen().color());
+        const double qop = fan.fullSpeedFlow;
+        EXPECT_NEAR(fullSpeedAt(qop), 200 * (qop / 2000) * (qop / 2000), 2);
+    }
+
+    // "Подробно" hands the chosen fan at its duty speed, working at the duty.
+    auto* details = window->findChild<QPushButton*>(u"Button2"_s);
+    EXPECT_TRUE(details->isEnabled());
+    QTest::mouseClick(details, Qt::LeftButton);
+    ASSERT_EQ(handed.size(), 1);
+    EXPECT_EQ(handed[0].designation, list->item(1)->text().trimmed());
+    EXPECT_EQ(handed[0].flow, 2000);
+    EXPECT_EQ(handed[0].pressure, 200);
+    ASSERT_TRUE(handed[0].listed.speedRatio.has_value());
+    EXPECT_EQ(*handed[0].listed.speedRatio, speedRun.outcome.fans[1].speedRatio);
+    EXPECT_NEAR(*handed[0].listed.found.curve.pressureAt(2000), 200, 1e-6);
+
+    // A general run draws no full-speed curve for its chosen fan.
     window->fill(fans::foundFansContentOf(run.outcome, request, QLatin1Char('.')));
     EXPECT_EQ(grid->columnCount(), 19);
     EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), u"Ист. Расход\nQи (м3/час)"_s);
     EXPECT_EQ(window->series(TFormGrVovazu::labelSeries(30))->dataCount(), 0);
-    EXPECT_TRUE(details->isEnabled());
+    EXPECT_EQ(fullSpeed->dataCount(), 0);
+    window->chooseFan(1);
+    EXPECT_EQ(fullSpeed->dataCount(), 0);
+    EXPECT_EQ(window->series(2)->dataCount(), 1);
 }

@@ -1,8 +1,11 @@
 #include "app/ProgramContext.h"
 #include "app/SharedWindowList.h"
+#include "common/NumberText.h"
+#include "fans/DutySpeedFan.h"
 #include "fans/FanDesignation.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SelectionResultTables.h"
+#include "fans/SpeedControlledContent.h"
 #include "fans/ui/FansFoundWindow.h"
 #include "fanviews/ui/FanGraphsWindow.h"
 #include "fanviews/ui/FanSheetReportForm.h"
@@ -211,7 +214,7 @@ TEST_F(FanViewWindows, DetailsFillTheSheetAndItsViews)
     QTest::mouseClick(button(sheet, u"Button4"_s), Qt::LeftButton);
     auto* graphs = shared<TResult_Form>();
     EXPECT_TRUE(graphs->isVisible());
-    EXPECT_TRUE(graphs->windowTitle().endsWith(designation));
+    EXPECT_TRUE(graphs->windowTitle().contains(designation));
     const fans::FoundFan& chosen = run.outcome.fans[1];
     ASSERT_EQ(graphs->curves().pointCount, chosen.curve.n);
     for (int i = 0; i < chosen.curve.n; ++i) {
@@ -239,6 +242,83 @@ TEST_F(FanViewWindows, DetailsFillTheSheetAndItsViews)
         printed->report().title, u"ЗФН: Печать характеристик канального вентилятора:  "_s + designation);
     EXPECT_TRUE(printed->hasDrawing());
     EXPECT_EQ(printed->chart()->graph(1)->dataCount(), 22) << "system curve to 1.05 of the fan's flow";
+}
+
+// "Подробно" of a run with speed control: the sheet, its graphs and its print show the fan at its duty
+// speed (its curves scaled by the fan laws, the working point at the duty) and say that speed.
+TEST_F(FanViewWindows, SpeedControlledFanAtItsDutySpeed)
+{
+    fans::SelectionRequest request;
+    request.flow = 2000;
+    request.pressure = 200;
+    for (const fans::SeriesEntry& entry : fans::FanCatalogue::generalSeries()) {
+        if (entry.group == fans::FanGroup::Duct)
+            request.series.push_back({entry.name, entry.icon == fans::RoundDuctIcon});
+    }
+    const fans::SpeedControlledRun run = fans::runSpeedControlledSelection(request, 30);
+    ASSERT_GE(run.outcome.fans.size(), 3u);
+    auto* found = shared<TFormGrVovazu>();
+    found->fill(fans::speedControlledContentOf(run.outcome, request, QLatin1Char('.')));
+    found->chooseFan(3);
+    QTest::mouseClick(button(found, u"Button2"_s), Qt::LeftButton);
+    const fans::SpeedControlledFan& chosen = run.outcome.fans[2];
+    const double r = chosen.speedRatio;
+    ASSERT_LT(r, 0.99);
+    const QChar separator = systemDecimalSeparator();
+
+    auto* sheet = shared<TForm_ResImage>();
+    ASSERT_TRUE(sheet->isVisible());
+    ASSERT_TRUE(sheet->fan());
+    EXPECT_EQ(sheet->fan()->designation, fans::generalDesignation(*chosen.record).trimmed());
+    QTableWidget* rows = sheet->resultsGrid();
+    EXPECT_EQ(rows->item(0, 1)->text(), u"2000"_s);
+    EXPECT_EQ(rows->item(1, 1)->text(), u"200"_s);
+    const QString speed = rows->item(3, 1)->text();
+    EXPECT_EQ(speed, fans::dutySpeedText(*chosen.record, r, separator));
+    EXPECT_TRUE(speed.startsWith(integerText(*chosen.speed) + u" ("_s)) << speed.toStdString();
+
+    QTest::mouseClick(button(sheet, u"Button4"_s), Qt::LeftButton);
+    auto* graphs = shared<TResult_Form>();
+    EXPECT_TRUE(graphs->isVisible());
+    EXPECT_TRUE(graphs->windowTitle().contains(
+        sheet->fan()->designation + u"  при n = "_s + integerText(*chosen.speed) + u" об/мин ("_s))
+        << graphs->windowTitle().toStdString();
+    const fanviews::FanCurveSet& curves = graphs->curves();
+    ASSERT_EQ(curves.pointCount, chosen.curve.n);
+    for (int i = 0; i < chosen.curve.n; ++i) {
+        EXPECT_DOUBLE_EQ(curves.flowPoints[size_t(i)], chosen.curve.x[size_t(i)] * r);
+        EXPECT_DOUBLE_EQ(curves.pressurePoints[size_t(i)], chosen.curve.y[size_t(i)] * r * r);
+        EXPECT_DOUBLE_EQ(curves.powerPoints[size_t(i)], chosen.curve.w[size_t(i)] * r * r * r);
+    }
+    EXPECT_EQ(curves.dutyFlow, 2000);
+    ASSERT_EQ(graphs->pressurePoint()->dataCount(), 1);
+    EXPECT_EQ(graphs->pressurePoint()->data()->at(0)->key, 2000);
+    EXPECT_EQ(graphs->pressurePoint()->data()->at(0)->value, 200);
+    EXPECT_EQ(graphs->pressureMark(), u"200"_s);
+    ASSERT_EQ(graphs->powerPoint()->dataCount(), 1);
+    EXPECT_NEAR(graphs->powerPoint()->data()->at(0)->value, *chosen.power, 1e-9 * *chosen.power);
+    graphs->close();
+
+    auto* printed = shared<TQRep_vovazu_FORM>();
+    EXPECT_GT(windowtesting::previewedPages(
+                  printed->report(), [&] { QTest::mouseClick(button(sheet, u"Button2"_s), Qt::LeftButton); }),
+        0);
+    EXPECT_EQ(printed->labelText(u"QRLabel26"_s), speed);
+    EXPECT_EQ(printed->labelText(u"QRLabel23"_s), u"2000"_s);
+    EXPECT_EQ(printed->labelText(u"QRLabel24"_s), u"200"_s);
+    EXPECT_EQ(printed->labelText(u"QRLabel12"_s), u"2000"_s);
+    EXPECT_EQ(printed->labelText(u"QRLabel15"_s), u"200"_s);
+    const QCPGraph* working = printed->chart()->graph(2);
+    ASSERT_EQ(working->dataCount(), 1);
+    EXPECT_EQ(working->data()->at(0)->key, 2000);
+    EXPECT_EQ(working->data()->at(0)->value, 200);
+    // The printed pressure curve is the one at the duty speed: it starts a twentieth into its first
+    // scaled interval.
+    const QCPGraph* pressure = printed->chart()->graph(0);
+    ASSERT_GT(pressure->dataCount(), 0);
+    EXPECT_NEAR(pressure->data()->at(0)->key,
+        r * (chosen.curve.x[0] + (chosen.curve.x[1] - chosen.curve.x[0]) / 20), 1e-6);
+    sheet->close();
 }
 
 TEST_F(FanViewWindows, GeneralAndSmokeSheetsKeepTheirOwnFans)
