@@ -1,8 +1,6 @@
 #include "fans/ui/FansFoundWindow.h"
 #include "app/ProgramContext.h"
 #include "fans/GeneralSelection.h"
-#include "fans/SpeedControlledContent.h"
-#include "support/ChartLabelBoxes.h"
 #include "ui/GridColumns.h"
 #include "ui/report/CustomPlot.h"
 
@@ -177,27 +175,6 @@ TEST_F(FansFoundWindowTest, ThirdListEntryMarksItsOperatingPoint)
     EXPECT_EQ(point->data()->at(0)->key, window->run().operatingPoints.at(3).flow);
 }
 
-TEST_F(FansFoundWindowTest, LabelsStayInsideThePlotAndApart)
-{
-    // The curves all end at the band's upper flow: their labels stack there instead of piling up.
-    list->setCurrentRow(list->count() - 1);
-    chart->replot();
-    std::vector<const QCPItemText*> marks;
-    for (int c = 1; c <= list->count(); ++c)
-        marks.push_back(window->labelMark(c));
-    ASSERT_GE(marks.size(), 3u);
-    EXPECT_EQ(misplacedLabels(chart, marks), std::vector<std::string> {});
-    // The chosen fan's label is placed first: nothing covers it, even in a small window.
-    window->showNormal();
-    window->resize(700, 500);
-    QApplication::processEvents();
-    chart->replot();
-    const QRectF chosen = labelBox(window->labelMark(list->count()));
-    EXPECT_TRUE(chart->axisRect()->rect().adjusted(-1, -1, 1, 1).contains(chosen.toRect()));
-    for (int c = 1; c < list->count(); ++c)
-        EXPECT_FALSE(labelBox(window->labelMark(c)).intersects(chosen)) << c;
-}
-
 TEST_F(FansFoundWindowTest, ClickingACurveChoosesItsFan)
 {
     const int fan = 5;
@@ -286,57 +263,4 @@ TEST_F(FansFoundWindowTest, RectangleZoomAndBack)
     EXPECT_DOUBLE_EQ(chart->xAxis->range().upper, wholeX.upper);
     EXPECT_DOUBLE_EQ(chart->yAxis->range().lower, wholeY.lower);
     EXPECT_DOUBLE_EQ(chart->yAxis->range().upper, wholeY.upper);
-}
-
-// A run with speed control lists its ranked fans with their own columns, every curve through the duty point;
-// the next general run brings back the general grid and "Подробно".
-TEST_F(FansFoundWindowTest, SpeedControlledRunAndBack)
-{
-    // A small duty that many larger fans meet at reduced speed.
-    fans::SelectionRequest speedRequest = request;
-    speedRequest.flow = 2000;
-    speedRequest.pressure = 200;
-    const fans::SpeedControlledRun speedRun = fans::runSpeedControlledSelection(speedRequest, 30);
-    ASSERT_EQ(speedRun.outcome.fans.size(), size_t(fans::maxSpeedControlledFans)); // room for all 30
-    QList<fans::SelectedFan> handed;
-    QObject::connect(window, &TFormGrVovazu::detailsRequested,
-        [&handed](const fans::SelectedFan& fan) { handed.append(fan); });
-    window->fill(fans::speedControlledContentOf(speedRun.outcome, speedRequest, QLatin1Char('.')));
-
-    ASSERT_EQ(list->count(), fans::maxSpeedControlledFans);
-    ASSERT_EQ(grid->columnCount(), 12);
-    EXPECT_EQ(grid->horizontalHeaderItem(7)->text(), u"Класс SFP\nEN 16798-3"_s);
-    for (int c = 1; c <= list->count(); ++c) {
-        const fans::SpeedControlledFan& fan = speedRun.outcome.fans[size_t(c - 1)];
-        SCOPED_TRACE(list->item(c - 1)->text().toStdString());
-        EXPECT_EQ(grid->item(c - 1, 1)->text(), list->item(c - 1)->text());
-        EXPECT_EQ(grid->item(c - 1, 7)->text(), u"SFP%1"_s.arg(*fan.sfpClass));
-        EXPECT_EQ(grid->item(c - 1, 3)->text(), QString::number(fan.speedRatio * 100, 'f', 1));
-        // The curve at the duty speed passes through (2000, 200).
-        const QCPGraph* curve = window->series(TFormGrVovazu::firstCurveSeries + c - 1);
-        auto above = curve->data()->findBegin(2000, false);
-        ASSERT_NE(above, curve->data()->constEnd());
-        ASSERT_NE(above, curve->data()->constBegin());
-        const auto below = above - 1;
-        const double atDuty
-            = below->value + (above->value - below->value) * (2000 - below->key) / (above->key - below->key);
-        EXPECT_NEAR(atDuty, 200, 2);
-        EXPECT_EQ(window->series(TFormGrVovazu::labelSeries(c))->dataCount(), 1);
-    }
-    // The 30th fan's label point stands after the leader lines, which stay empty until a fan is chosen.
-    EXPECT_EQ(TFormGrVovazu::labelSeries(30), TFormGrVovazu::seriesCount);
-    window->chooseFan(30);
-    EXPECT_EQ(window->series(2)->data()->at(0)->key, 2000); // the chosen fan works at the duty
-    EXPECT_EQ(window->series(2)->data()->at(0)->value, 200);
-    EXPECT_EQ(window->series(TFormGrVovazu::seriesCount - 1)->dataCount(), 2);
-    auto* details = window->findChild<QPushButton*>(u"Button2"_s);
-    EXPECT_FALSE(details->isEnabled());
-    window->showDetails();
-    EXPECT_TRUE(handed.isEmpty());
-
-    window->fill(fans::foundFansContentOf(run.outcome, request, QLatin1Char('.')));
-    EXPECT_EQ(grid->columnCount(), 19);
-    EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), u"Ист. Расход\nQи (м3/час)"_s);
-    EXPECT_EQ(window->series(TFormGrVovazu::labelSeries(30))->dataCount(), 0);
-    EXPECT_TRUE(details->isEnabled());
 }
