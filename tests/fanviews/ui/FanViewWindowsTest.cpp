@@ -11,7 +11,6 @@
 #include "fanviews/ui/FanSheetReportForm.h"
 #include "fanviews/ui/FanSheetWindow.h"
 #include "fanviews/ui/TForm_Razmer.h"
-#include "support/ChartLabelBoxes.h"
 #include "support/WindowTesting.h"
 #include "ui/Messages.h"
 #include "ui/SharedWindows.h"
@@ -83,29 +82,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(FanViewWindows, WorkingPointMarksStayInsideThePlotAndApart)
-{
-    // The power axis is scaled so that the power point lands where the pressure point is.
-    auto* graphs = shared<TResult_Form>();
-    graphs->open(sixPoints(2000), u"ЗФН: Графики характеристик канального вентилятора:  X 1-2-3"_s);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(graphs));
-    QCustomPlot* chart = graphs->chart();
-    for (double flow : {1000.0, 2000.0, 3400.0}) {
-        graphs->placeWorkingPoint(flow);
-        const double pressure = graphs->pressurePoint()->data()->at(0)->value;
-        const double power = graphs->powerPoint()->data()->at(0)->value;
-        const double scale = power / pressure;
-        chart->yAxis2->setRange(chart->yAxis->range().lower * scale, chart->yAxis->range().upper * scale);
-        chart->replot();
-        ASSERT_NEAR(chart->yAxis2->coordToPixel(power), chart->yAxis->coordToPixel(pressure), 1);
-        const auto* pressureMark = qobject_cast<QCPItemText*>(chart->item(0));
-        const auto* powerMark = qobject_cast<QCPItemText*>(chart->item(1));
-        ASSERT_TRUE(pressureMark && powerMark);
-        EXPECT_EQ(misplacedLabels(chart, {pressureMark, powerMark}), std::vector<std::string> {}) << flow;
-    }
-    graphs->close();
-}
 
 TEST_F(FanViewWindows, StepButtonsMoveTheWorkingPointByTheStep)
 {
