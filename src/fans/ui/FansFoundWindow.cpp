@@ -6,6 +6,7 @@
 #include "ui/ChartZoom.h"
 #include "ui/GridColumns.h"
 #include "ui/Program.h"
+#include "ui/ScreenFit.h"
 #include "ui/SharedRecords.h"
 #include "ui/report/CustomPlot.h"
 
@@ -156,6 +157,8 @@ TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent, FoundFansLoo
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
     connect(details, &QPushButton::clicked, this, &TFormGrVovazu::showDetails);
     connect(m_unitButton, &QPushButton::clicked, this, &TFormGrVovazu::chooseForUnit);
+    // Its own size hint would show the chart and a single row of the grid.
+    ui::fitCentredOnScreen(this, QSize(1100, 720));
 }
 
 void TFormGrVovazu::buildChart()

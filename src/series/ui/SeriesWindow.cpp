@@ -17,6 +17,7 @@
 #include "ui/DescriptionItem.h"
 #include "ui/GridColumns.h"
 #include "ui/Hints.h"
+#include "ui/ListWidth.h"
 #include "ui/Messages.h"
 #include "ui/Program.h"
 #include "ui/SharedWindows.h"
@@ -33,7 +34,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStyle>
 #include <QTableWidget>
 #include <QTime>
 #include <QTimer>
@@ -108,9 +108,7 @@ SeriesWindow::SeriesWindow(ui::Program& program, SeriesKind kind, QWidget* paren
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, &SeriesWindow::showDetails);
     resize(1000, 680);
     fillSeriesList();
-    // Series names are shown whole, with room for the scroll bar of a long list.
-    m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth()
-        + m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+    ui::showItemsWhole(m_list);
 }
 
 SeriesWindow::~SeriesWindow() = default;

@@ -13,6 +13,7 @@
 #include "fans/ui/RequiredDuty.h"
 #include "fans/ui/SelectionWindowParts.h"
 #include "ui/EnterKey.h"
+#include "ui/ListWidth.h"
 #include "ui/Messages.h"
 #include "ui/NumberInput.h"
 #include "ui/Program.h"
@@ -127,6 +128,7 @@ void TFormPritochVovazu::fillFromCatalogue()
                 sizes.push_back(size);
         }
         m_search->fill(fans::FanCatalogue::diameterTexts(fans::CatalogueKind::General), sizes);
+        ui::showItemsWhole(m_series);
     } catch (const CatalogueError& error) {
         ui::showMessage(error.message(), ui::MessageKind::Error);
     }

@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
@@ -109,6 +110,25 @@ protected:
 };
 
 } // namespace
+
+// The unit's fan selection and its fans found open at a size that shows the series names whole and
+// several fans of the grid, not the single row of their size hints.
+TEST_F(UnitSchemeChainTest, SelectionWindowsOpenShowingTheirContent)
+{
+    const ComposedUnit unit
+        = composeUnit(unit::UnitKind::HeaterAndCooler, u"Цех 2"_s, 3, unit::HeaterKind::Water);
+    auto* selection = program.windows().get<TFormPritochVovazu>();
+    selection->handOver(unit.pieces, unit.handover, unit.duty);
+    QListWidget* series = child<QListWidget>(selection, u"Open_ListView"_s);
+    ASSERT_GT(series->count(), 0);
+    EXPECT_LE(series->sizeHintForColumn(0), series->viewport()->width());
+
+    click(selection, u"Button1"_s);
+    auto* found = program.windows().get<TFormGrVovazu>();
+    ASSERT_TRUE(found->isVisible());
+    auto* grid = found->findChild<QTableWidget*>(u"StringVOVAZU"_s);
+    EXPECT_GE(grid->viewport()->height(), 5 * grid->verticalHeader()->defaultSectionSize());
+}
 
 TEST_F(UnitSchemeChainTest, HandOverSelectResultSchemeReorderAndPrint)
 {
