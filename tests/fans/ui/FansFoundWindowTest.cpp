@@ -1,6 +1,7 @@
 #include "fans/ui/FansFoundWindow.h"
 #include "app/ProgramContext.h"
 #include "fans/GeneralSelection.h"
+#include "fans/SpeedControlledContent.h"
 #include "ui/GridColumns.h"
 #include "ui/report/CustomPlot.h"
 
