@@ -69,6 +69,19 @@ std::vector<QRectF> candidates(const ChartLabel& label, const QRectF& plot)
                 boxes.push_back(inside(home.translated(0, direction * i * step), plot));
         }
     }
+    // Where a column beside the anchor is full (many curves ending at one flow), the next columns over.
+    const double across = label.size.width() + gap;
+    const QRectF home = boxAt(label.anchor, label.size, label.preferred);
+    for (int column = 1; column <= 3; ++column) {
+        for (double side : {-1.0, 1.0}) {
+            const QRectF beside = home.translated(side * column * across, 0);
+            boxes.push_back(inside(beside, plot));
+            for (int i = 1; i <= steps; ++i) {
+                for (double direction : {-1.0, 1.0})
+                    boxes.push_back(inside(beside.translated(0, direction * i * step), plot));
+            }
+        }
+    }
     return boxes;
 }
 

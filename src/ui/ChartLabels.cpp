@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -18,8 +19,9 @@ QSizeF boxSize(const QCPItemText* mark)
               .boundingRect(QRectF(), int(Qt::TextDontClip) | int(mark->textAlignment()), mark->text());
     const QMargins padding = mark->padding();
     const double pen = mark->pen().style() == Qt::NoPen ? 0 : mark->pen().widthF();
-    return QSizeF(text.width() + padding.left() + padding.right() + pen,
-        text.height() + padding.top() + padding.bottom() + pen);
+    // Whole pixels and one more: the chart rounds the box it draws, and a thick frame overhangs it.
+    return QSizeF(std::ceil(text.width() + padding.left() + padding.right() + pen) + 1,
+        std::ceil(text.height() + padding.top() + padding.bottom() + pen) + 1);
 }
 
 } // namespace
@@ -77,7 +79,8 @@ void ChartLabels::place()
     std::stable_sort(
         order.begin(), order.end(), [&rank](const Entry* a, const Entry* b) { return rank(a) < rank(b); });
 
-    const QRectF plot = m_chart->axisRect()->rect();
+    // A pixel inside the frame, so a box rounded outwards still stands within the plot.
+    const QRectF plot = QRectF(m_chart->axisRect()->rect()).adjusted(1, 1, -1, -1);
     std::vector<charts::ChartLabel> labels;
     std::vector<const Entry*> shown;
     for (const Entry* entry : order) {

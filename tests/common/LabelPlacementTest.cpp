@@ -33,6 +33,7 @@ TEST(LabelPlacement, LabelsStayInsideThePlotAndApart)
         std::vector<QRectF> keepClear;
     } cases[] = {
         {"curve ends on the right edge, all at one point", sameAnchor(12, {650, 200}, leftAbove), {}},
+        {"more curve ends at one point than one column holds", sameAnchor(30, {650, 200}, leftAbove), {}},
         {"curve ends close together at the right edge",
             {{{648, 200}, label, leftAbove}, {{650, 205}, label, leftAbove}, {{646, 210}, label, leftAbove},
                 {{650, 198}, label, leftAbove}},

@@ -2,6 +2,7 @@
 #include "app/ProgramContext.h"
 #include "fans/GeneralSelection.h"
 #include "fans/SpeedControlledContent.h"
+#include "support/ChartLabelBoxes.h"
 #include "ui/GridColumns.h"
 #include "ui/report/CustomPlot.h"
 
@@ -174,6 +175,27 @@ TEST_F(FansFoundWindowTest, ThirdListEntryMarksItsOperatingPoint)
     EXPECT_EQ(window->gridRow(), 5);
     EXPECT_EQ(point->dataCount(), 1);
     EXPECT_EQ(point->data()->at(0)->key, window->run().operatingPoints.at(3).flow);
+}
+
+TEST_F(FansFoundWindowTest, LabelsStayInsideThePlotAndApart)
+{
+    // The curves all end at the band's upper flow: their labels stack there instead of piling up.
+    list->setCurrentRow(list->count() - 1);
+    chart->replot();
+    std::vector<const QCPItemText*> marks;
+    for (int c = 1; c <= list->count(); ++c)
+        marks.push_back(window->labelMark(c));
+    ASSERT_GE(marks.size(), 3u);
+    EXPECT_EQ(misplacedLabels(chart, marks), std::vector<std::string> {});
+    // The chosen fan's label is placed first: nothing covers it, even in a small window.
+    window->showNormal();
+    window->resize(700, 500);
+    QApplication::processEvents();
+    chart->replot();
+    const QRectF chosen = labelBox(window->labelMark(list->count()));
+    EXPECT_TRUE(chart->axisRect()->rect().adjusted(-1, -1, 1, 1).contains(chosen.toRect()));
+    for (int c = 1; c < list->count(); ++c)
+        EXPECT_FALSE(labelBox(window->labelMark(c)).intersects(chosen)) << c;
 }
 
 TEST_F(FansFoundWindowTest, ClickingACurveChoosesItsFan)
