@@ -1,3 +1,4 @@
+#include "BenchProjects.h"
 #include "pages/ReportPages.h"
 #include "pressurization/SupplyWizard.h"
 #include "smoke/SmokeForm.h"
@@ -11,35 +12,14 @@ namespace {
 
 QByteArray smokeReport()
 {
-    smoke::SmokeProject p = smoke::defaultSmokeProject();
-    p.residential = false;
-    p.otherBuilding = true;
-    p.doorHeight = QStringLiteral("2.1");
-    p.doorWidth = QStringLiteral("1.2");
-    QList<sections::SectionRow> rows;
-    for (int i = 0; i < 4; ++i)
-        rows.append({QString(), QStringLiteral("0.8"), QStringLiteral("12"), QStringLiteral("0.38"),
-            QStringLiteral("Бетон"), QStringLiteral("1.7"), QStringLiteral("1"), QStringLiteral("1"),
-            QStringLiteral("1")});
-    p.sections.setRows(rows);
-    return smoke::runSmokeProject(p, QLatin1Char('.')).wizard.report().document();
+    return smoke::runSmokeProject(bench::corridorSmokeProject(), QLatin1Char('.')).wizard.report().document();
 }
 
 QByteArray supplyReport()
 {
-    pressurization::SupplyProject p;
-    p.schemeShaft = false;
-    p.schemeZones = true;
-    p.floors = QStringLiteral("24");
-    p.zoneFloors = QStringLiteral("10");
-    QList<sections::SectionRow> rows;
-    for (int i = 0; i < 4; ++i)
-        rows.append({QString(), QStringLiteral("0.8"), QStringLiteral("12"), QStringLiteral("0.38"),
-            QStringLiteral("Металл"), QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("1"),
-            QStringLiteral("1")});
-    for (auto& table : p.sections)
-        table.setRows(rows);
-    return pressurization::runSupplyProject(p, QLatin1Char('.')).wizard.report().document();
+    return pressurization::runSupplyProject(bench::zoneSupplyProject(), QLatin1Char('.'))
+        .wizard.report()
+        .document();
 }
 
 QByteArray report(int which)

@@ -1,3 +1,4 @@
+#include "BenchProjects.h"
 #include "calcreport/CalculationReport.h"
 #include "pages/ReportPages.h"
 #include "smoke/SmokeForm.h"
@@ -10,26 +11,9 @@
 // with the report refreshed at every step as the window does; and ten report pages saved as JPEG files.
 namespace {
 
-smoke::SmokeProject corridorProject()
-{
-    smoke::SmokeProject p = smoke::defaultSmokeProject();
-    p.residential = false;
-    p.otherBuilding = true;
-    p.doorHeight = QStringLiteral("2.1");
-    p.doorWidth = QStringLiteral("1.2");
-    p.fanType = 1;
-    QList<sections::SectionRow> rows;
-    for (int i = 0; i < 4; ++i)
-        rows.append({QString(), QStringLiteral("0.8"), QStringLiteral("12"), QStringLiteral("0.38"),
-            QStringLiteral("Бетон"), QStringLiteral("1.7"), QStringLiteral("1"), QStringLiteral("1"),
-            QStringLiteral("1")});
-    p.sections.setRows(rows);
-    return p;
-}
-
 void BM_SmokeCalculationWithReport(benchmark::State& state)
 {
-    const smoke::SmokeProject project = corridorProject();
+    const smoke::SmokeProject project = bench::corridorSmokeProject();
     for (auto _ : state) {
         const smoke::SmokeRun run = smoke::runSmokeProject(project, QLatin1Char('.'));
         benchmark::DoNotOptimize(run.wizard.report().document().size());
