@@ -325,7 +325,7 @@ std::vector<SeriesDef> smokeSeries()
         .priceFactor = 1.6,
         .massFactor = 1.8,
         .stoikostMinD = 500});
-    s.push_back({.code = QStringLiteral("КДО-ВЕРХ"),
+    s.push_back({.code = QStringLiteral("КДО-ГЭСТ"),
         .tail = QStringLiteral("крышный осевой"),
         .kind = FanKind::Axial,
         .build = Build::Roof,
@@ -343,7 +343,7 @@ std::vector<SeriesDef> smokeSeries()
         .casingAttenuation = 5,
         .priceFactor = 1.4,
         .massFactor = 1.5});
-    s.push_back({.code = QStringLiteral("ВДН-СТЕНА"),
+    s.push_back({.code = QStringLiteral("ВДН-ЖЭСТ"),
         .tail = QStringLiteral("настенный"),
         .kind = FanKind::Axial,
         .build = Build::Wall,
@@ -362,7 +362,7 @@ std::vector<SeriesDef> smokeSeries()
         .priceFactor = 1.3,
         .massFactor = 1.3});
     // Radial and axial fans: total pressure.
-    s.push_back({.code = QStringLiteral("ВРД-ЖЭСТ"),
+    s.push_back({.code = QStringLiteral("ВРД-ВИХРЬ"),
         .tail = QStringLiteral("радиальный"),
         .kind = FanKind::BackwardCurved,
         .build = Build::Scroll,
@@ -381,7 +381,7 @@ std::vector<SeriesDef> smokeSeries()
         .priceFactor = 1.7,
         .massFactor = 1.9,
         .stoikostMinD = 400});
-    s.push_back({.code = QStringLiteral("ОСД-ТУРБО"),
+    s.push_back({.code = QStringLiteral("ОСД-ЖЭСТ"),
         .tail = QStringLiteral("осевой"),
         .kind = FanKind::Axial,
         .build = Build::AxialCasing,

@@ -349,10 +349,10 @@ SERIES = {
     "КРП-ГЭСТ": ("крышный вентилятор подпора воздуха", lambda c: roof_radial(c, RED, pressurization=True)),
     "КОП-ГЭСТ": ("крышный осевой подпора воздуха", lambda c: roof_axial(c, RED, pressurization=True)),
     "КДУ-ГЭСТ": ("крышный радиальный дымоудаления", lambda c: roof_radial(c, GRAPHITE, smoke=True)),
-    "КДО-ВЕРХ": ("крышный осевой дымоудаления", lambda c: roof_axial(c, GRAPHITE, smoke=True)),
-    "ВДН-СТЕНА": ("настенный осевой дымоудаления", lambda c: wall_axial(c, GRAPHITE)),
-    "ВРД-ЖЭСТ": ("радиальный вентилятор дымоудаления", lambda c: radial_volute(c, GRAPHITE)),
-    "ОСД-ТУРБО": ("осевой вентилятор дымоудаления", lambda c: axial_duct(c, GRAPHITE, foot=True, vanes=True)),
+    "КДО-ГЭСТ": ("крышный осевой дымоудаления", lambda c: roof_axial(c, GRAPHITE, smoke=True)),
+    "ВДН-ЖЭСТ": ("настенный осевой дымоудаления", lambda c: wall_axial(c, GRAPHITE)),
+    "ВРД-ВИХРЬ": ("радиальный вентилятор дымоудаления", lambda c: radial_volute(c, GRAPHITE)),
+    "ОСД-ЖЭСТ": ("осевой вентилятор дымоудаления", lambda c: axial_duct(c, GRAPHITE, foot=True, vanes=True)),
     "ВРДМ-ТИТАН": ("радиальный дымоудаления, тяжелый", lambda c: radial_volute(c, GRAPHITE, heavy=True)),
 }
 

@@ -42,9 +42,9 @@ TEST(SmokeSelectionCli, RoofAndRadialGroupsListTheirFans)
         QStringList seriesPrefixes;
     };
     const Case cases[] = {
-        {duty("10000", "400", "20"), {u"КДУ-ГЭСТ"_s, u"КДО-ВЕРХ"_s, u"ВДН-СТЕНА"_s}},
+        {duty("10000", "400", "20"), {u"КДУ-ГЭСТ"_s, u"КДО-ГЭСТ"_s, u"ВДН-ЖЭСТ"_s}},
         {duty("20000", "600", "400") + QStringList {u"--group"_s, u"radial"_s},
-            {u"ВРД-ЖЭСТ"_s, u"ВРДМ-ТИТАН"_s, u"ОСД-ТУРБО"_s}},
+            {u"ВРД-ВИХРЬ"_s, u"ВРДМ-ТИТАН"_s, u"ОСД-ЖЭСТ"_s}},
     };
     for (const Case& c : cases) {
         const CliRun run = selectSmoke(c.arguments);
@@ -130,7 +130,7 @@ TEST(SmokeSelectionCli, MessagesAndBadArguments)
         {roof + QStringList {u"--group"_s, u"duct"_s}, 2, {}},
         {roof + QStringList {u"--fire"_s, u"500"_s}, 2, {}},
         {roof + QStringList {u"--poles"_s, u"10"_s}, 2, {}},
-        {roof + QStringList {u"--series"_s, u"ВРД-ЖЭСТ радиальный"_s}, 2, {}},
+        {roof + QStringList {u"--series"_s, u"ВРД-ВИХРЬ радиальный"_s}, 2, {}},
         {roof + QStringList {u"--pressure-kind"_s, u"total"_s}, 2, {}},
     };
     for (const Case& c : cases) {

@@ -96,11 +96,12 @@ TEST(SeriesPhoto, ThreePhaseDunaSizesHaveTheirOwnPhotograph)
 }
 
 // Titles, spectra and drawings take the kind from the series code in the designation, so each bundled
-// general series must carry its own kind's code in its first word. Roof titles go with the fans selected
-// on static pressure: roof fans and the pressurization fans whose points are static pressure.
-TEST(FanKindTable, EveryBundledGeneralSeriesCarriesItsKindsCode)
+// series must carry its own kind's code in its first word (radial fans go with the duct kind). Roof titles
+// go with the general fans selected on static pressure: roof fans and the pressurization fans whose points
+// are static pressure.
+TEST(FanKindTable, EveryBundledSeriesCarriesItsKindsCode)
 {
-    const std::map<QString, FanKind> expected {
+    const std::map<QString, FanKind> general {
         {u"ДЮНА"_s, FanKind::Duct},
         {u"ВКК-СКАТ"_s, FanKind::Duct},
         {u"ОСВ-ЖЭСТ"_s, FanKind::Axial},
@@ -116,17 +117,38 @@ TEST(FanKindTable, EveryBundledGeneralSeriesCarriesItsKindsCode)
         {u"КРП-ГЭСТ"_s, FanKind::Roof},
         {u"КОП-ГЭСТ"_s, FanKind::Roof},
     };
-    std::set<QString> seen;
-    for (const FanRecord& fan : fans::CatalogueGenerator::generalFans()) {
-        const QString designation = fans::designation(fan, fans::CatalogueKind::General);
-        const QString code = designation.section(u' ', 0, 0);
-        SCOPED_TRACE(designation.toStdString());
-        const auto kind = expected.find(code);
-        ASSERT_NE(kind, expected.end()) << "a bundled series without its kind here";
-        EXPECT_EQ(fanKindOf(designation), kind->second);
-        const bool staticPressure = fan.krysh || (fan.podpor && !fan.davlen);
-        EXPECT_EQ(kind->second == FanKind::Roof || kind->second == FanKind::RoofLowNoise, staticPressure);
-        seen.insert(code);
+    const std::map<QString, FanKind> smoke {
+        {u"КДУ-ГЭСТ"_s, FanKind::Roof},
+        {u"КДО-ГЭСТ"_s, FanKind::Roof},
+        {u"ВДН-ЖЭСТ"_s, FanKind::Axial},
+        {u"ВРД-ВИХРЬ"_s, FanKind::Duct},
+        {u"ОСД-ЖЭСТ"_s, FanKind::Axial},
+        {u"ВРДМ-ТИТАН"_s, FanKind::Duct},
+    };
+    const struct {
+        fans::CatalogueKind catalogue;
+        std::vector<FanRecord> fans;
+        const std::map<QString, FanKind>& expected;
+    } catalogues[] = {
+        {fans::CatalogueKind::General, fans::CatalogueGenerator::generalFans(), general},
+        {fans::CatalogueKind::Smoke, fans::CatalogueGenerator::smokeFans(), smoke},
+    };
+    for (const auto& c : catalogues) {
+        std::set<QString> seen;
+        for (const FanRecord& fan : c.fans) {
+            const QString designation = fans::designation(fan, c.catalogue);
+            const QString code = designation.section(u' ', 0, 0);
+            SCOPED_TRACE(designation.toStdString());
+            const auto kind = c.expected.find(code);
+            ASSERT_NE(kind, c.expected.end()) << "a bundled series without its kind here";
+            EXPECT_EQ(fanKindOf(designation), kind->second);
+            if (c.catalogue == fans::CatalogueKind::General) {
+                const bool staticPressure = fan.krysh || (fan.podpor && !fan.davlen);
+                EXPECT_EQ(
+                    kind->second == FanKind::Roof || kind->second == FanKind::RoofLowNoise, staticPressure);
+            }
+            seen.insert(code);
+        }
+        EXPECT_EQ(seen.size(), c.expected.size()) << "every listed series is bundled";
     }
-    EXPECT_EQ(seen.size(), expected.size()) << "every listed series is bundled";
 }
