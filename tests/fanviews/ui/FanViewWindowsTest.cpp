@@ -11,6 +11,7 @@
 #include "fanviews/ui/FanSheetReportForm.h"
 #include "fanviews/ui/FanSheetWindow.h"
 #include "fanviews/ui/TForm_Razmer.h"
+#include "support/ChartLabelBoxes.h"
 #include "support/WindowTesting.h"
 #include "ui/Messages.h"
 #include "ui/SharedWindows.h"
@@ -397,4 +398,37 @@ TEST_F(FanViewWindows, SmokeSheetPrintsThroughThePreview)
     EXPECT_GT(form->chart()->graph(0)->dataCount(), 0) << "the fan's curve as the run used it";
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
     sheet->close();
+}
+
+// Where the power point lies on the pressure point (the power axis scaled to bring them together), the two
+// value marks of the working point still stand apart and inside the plot, at the first flow too.
+TEST_F(FanViewWindows, WorkingPointMarksStayInsideThePlotAndApart)
+{
+    auto* graphs = shared<TResult_Form>();
+    graphs->open(sixPoints(2000), u"ЗФН: Графики характеристик канального вентилятора:  X 1-2-3"_s);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(graphs));
+    QCustomPlot* chart = graphs->chart();
+    auto markWithText = [chart](const QString& text) -> const QCPItemText* {
+        for (int i = 0; i < chart->itemCount(); ++i) {
+            const auto* mark = qobject_cast<QCPItemText*>(chart->item(i));
+            if (mark && mark->visible() && mark->text() == text)
+                return mark;
+        }
+        return nullptr;
+    };
+    for (double flow : {1000.0, 2000.0, 2800.0}) {
+        SCOPED_TRACE(flow);
+        graphs->placeWorkingPoint(flow);
+        const double pressure = graphs->pressurePoint()->data()->at(0)->value;
+        const double power = graphs->powerPoint()->data()->at(0)->value;
+        const double scale = power / pressure;
+        chart->yAxis2->setRange(chart->yAxis->range().lower * scale, chart->yAxis->range().upper * scale);
+        chart->replot();
+        ASSERT_NEAR(chart->yAxis2->coordToPixel(power), chart->yAxis->coordToPixel(pressure), 1);
+        const QCPItemText* pressureMark = markWithText(graphs->pressureMark());
+        const QCPItemText* powerMark = markWithText(graphs->powerMark());
+        ASSERT_TRUE(pressureMark && powerMark);
+        EXPECT_EQ(misplacedLabels(chart, {pressureMark, powerMark}), std::vector<std::string> {});
+    }
+    graphs->close();
 }
