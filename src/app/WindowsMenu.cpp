@@ -13,7 +13,7 @@ void fillWindowsMenu(QMenu* menu, QMdiArea* workspace, const QMdiSubWindow* star
 {
     menu->clear();
     QList<QMdiSubWindow*> tasks;
-    for (QMdiSubWindow* sub : workspace->subWindowList()) {
+    for (QMdiSubWindow* sub : workspace->subWindowList(QMdiArea::CreationOrder)) {
         if (sub != startMenu && sub->widget() && !sub->isHidden())
             tasks.append(sub);
     }
