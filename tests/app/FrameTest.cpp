@@ -474,3 +474,35 @@ TEST_F(Frame, TaskWindowsOpenInsideTheWorkspace)
             << sub->height() << " in " << room.width() << 'x' << room.height();
     }
 }
+
+// "Каскадом", also from maximised windows: every task window comes back to its normal size, one title bar
+// below the other, the window the user works in in front and last, so that the title of each other window
+// shows above it and stays one click away.
+TEST_F(Frame, CascadeLeavesEveryTitleInSightWithTheActiveWindowInFront)
+{
+    frame->resize(1280, 800);
+    QWidget* active = open(u"ActionUniFanSelect"_s);
+    QWidget* second = open(u"ActionSmkFanSelect"_s);
+    QWidget* third = open(u"ActionUnitLUMACalc"_s);
+    const auto sub = [](QWidget* window) { return qobject_cast<QMdiSubWindow*>(window->parentWidget()); };
+    frame->workspace()->setActiveSubWindow(sub(active));
+    sub(active)->showMaximized();
+    settle();
+    auto* menu = frame->findChild<QMenu*>(u"MenuWindows"_s);
+    ASSERT_NE(menu, nullptr);
+    Q_EMIT menu->aboutToShow();
+    menu->findChild<QAction*>(u"ActionCascade"_s)->trigger();
+    settle();
+
+    EXPECT_EQ(frame->workspace()->activeSubWindow(), sub(active));
+    EXPECT_EQ(frame->workspace()->subWindowList(QMdiArea::StackingOrder).last(), sub(active));
+    const QRect room(QPoint(0, 0), frame->workspace()->viewport()->size());
+    QList<int> tops;
+    for (QWidget* window : {second, third, active}) {
+        EXPECT_FALSE(sub(window)->isMaximized());
+        EXPECT_TRUE(room.contains(sub(window)->geometry())) << window->windowTitle().toStdString();
+        tops.append(sub(window)->y());
+    }
+    EXPECT_LT(tops[0], tops[1]);
+    EXPECT_LT(tops[1], tops[2]);
+}
