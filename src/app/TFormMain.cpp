@@ -11,6 +11,7 @@
 #include "app/TForm_Nagrev_Dialog.h"
 #include "app/TaskActions.h"
 #include "app/TaskWindowFactory.h"
+#include "app/TaskWindowPlace.h"
 #include "app/WindowsMenu.h"
 #include "ui/Hints.h"
 #include "ui/InnerWindowShortcuts.h"
@@ -47,6 +48,9 @@ TFormMain::TFormMain(QWidget* parent)
     m_workspace->setObjectName(QStringLiteral("MDIClient"));
     m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A closing task window hands the user back to the one worked in before it (the one that opened it),
+    // not to the first one created.
+    m_workspace->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     m_workspace->viewport()->installEventFilter(this);
     setCentralWidget(m_workspace);
 
@@ -196,16 +200,11 @@ QWidget* TFormMain::openTaskWindow(const QString& actionName)
     QMdiSubWindow* sub = m_workspace->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     ui::releaseShortcuts(sub, ui::menuShortcuts(m_frameMenus));
-    // New windows cascade from the top left corner.
-    constexpr int cascadeStep = 24;
-    constexpr int cascadeLength = 8;
-    sub->move((openTasks % cascadeLength) * cascadeStep, (openTasks % cascadeLength) * cascadeStep);
     connect(sub, &QObject::destroyed, this, [this] { scheduleStartMenuUpdate(); });
-    if (ownSize.isValid()) {
-        const QSize frameOfSub = sub->sizeHint() - window->sizeHint();
-        sub->resize(
-            (ownSize + frameOfSub).boundedTo(m_workspace->viewport()->size() - QSize(sub->x(), sub->y())));
-    }
+    const QSize wanted
+        = ownSize.isValid() ? ownSize + (sub->sizeHint() - window->sizeHint()) : sub->sizeHint();
+    sub->setGeometry(
+        taskWindowPlace(openTasks, wanted, sub->minimumSizeHint(), m_workspace->viewport()->size()));
     sub->show();
     m_workspace->setActiveSubWindow(sub);
     return window;

@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
@@ -414,6 +415,30 @@ TEST_F(Frame, ClosedWindowGivesTheFocusBackToTheTaskWindowThatOpenedIt)
     EXPECT_EQ(frame->workspace()->activeSubWindow()->widget(), second);
 }
 
+// A task window opened from another one (the fan selection of the second of two smoke-exhaust calculations)
+// hands the user back to that one when it closes, to the button that opened it, not to the first task
+// window of the workspace.
+TEST_F(Frame, ClosedTaskWindowGivesTheFocusBackToTheTaskWindowThatOpenedIt)
+{
+    open(u"ActionDelSmkCalc"_s);
+    QWidget* second = open(u"ActionDelSmkCalc"_s);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    ASSERT_EQ(frame->workspace()->activeSubWindow()->widget(), second);
+    auto* button = second->findChild<QPushButton*>(u"bNext"_s);
+    ASSERT_NE(button, nullptr);
+    button->setFocus();
+    settle();
+    ASSERT_EQ(QApplication::focusWidget(), button);
+
+    QWidget* selection = open(u"ActionSmkFanSelect"_s);
+    ASSERT_EQ(frame->workspace()->activeSubWindow()->widget(), selection);
+    closeTaskWindow(selection);
+    ASSERT_NE(frame->workspace()->activeSubWindow(), nullptr);
+    EXPECT_EQ(frame->workspace()->activeSubWindow()->widget(), second);
+    EXPECT_EQ(QApplication::focusWidget(), button);
+}
+
 // A task window opens at the size it gives itself, not at the workspace's guess: the series window shows
 // its table with many rows and the series names whole.
 TEST_F(Frame, TaskWindowsOpenShowingTheirContent)
@@ -427,4 +452,57 @@ TEST_F(Frame, TaskWindowsOpenShowingTheirContent)
     auto* list = series->findChild<QListWidget*>(u"Open_ListView"_s);
     ASSERT_NE(list, nullptr);
     EXPECT_LE(list->sizeHintForColumn(0), list->viewport()->width());
+}
+
+// However many windows are open before it, a new task window lies wholly inside the workspace: the buttons
+// at the bottom of a calculation wizard are never opened out of sight below the frame's edge.
+TEST_F(Frame, TaskWindowsOpenInsideTheWorkspace)
+{
+    frame->resize(1280, 800);
+    settle();
+    const QRect room(QPoint(0, 0), frame->workspace()->viewport()->size());
+    const QStringList actions {u"ActionUniFanSelect"_s, u"ActionSmkFanSelect"_s, u"ActionUniFanParams"_s,
+        u"ActionScreenORKCalc"_s, u"ActionDelSmkCalc"_s, u"ActionDelSmkCalc"_s, u"ActionAntiSmkCalc"_s};
+    for (const QString& action : actions) {
+        QWidget* window = open(action);
+        ASSERT_NE(window, nullptr) << action.toStdString();
+        const QWidget* sub = window->parentWidget();
+        if (sub->minimumSizeHint().height() > room.height() || sub->minimumSizeHint().width() > room.width())
+            continue; // cannot fit at all
+        EXPECT_TRUE(room.contains(sub->geometry()))
+            << action.toStdString() << " at " << sub->x() << ',' << sub->y() << ' ' << sub->width() << 'x'
+            << sub->height() << " in " << room.width() << 'x' << room.height();
+    }
+}
+
+// "Каскадом", also from maximised windows: every task window comes back to its normal size, one title bar
+// below the other, the window the user works in in front and last, so that the title of each other window
+// shows above it and stays one click away.
+TEST_F(Frame, CascadeLeavesEveryTitleInSightWithTheActiveWindowInFront)
+{
+    frame->resize(1280, 800);
+    QWidget* active = open(u"ActionUniFanSelect"_s);
+    QWidget* second = open(u"ActionSmkFanSelect"_s);
+    QWidget* third = open(u"ActionUnitLUMACalc"_s);
+    const auto sub = [](QWidget* window) { return qobject_cast<QMdiSubWindow*>(window->parentWidget()); };
+    frame->workspace()->setActiveSubWindow(sub(active));
+    sub(active)->showMaximized();
+    settle();
+    auto* menu = frame->findChild<QMenu*>(u"MenuWindows"_s);
+    ASSERT_NE(menu, nullptr);
+    Q_EMIT menu->aboutToShow();
+    menu->findChild<QAction*>(u"ActionCascade"_s)->trigger();
+    settle();
+
+    EXPECT_EQ(frame->workspace()->activeSubWindow(), sub(active));
+    EXPECT_EQ(frame->workspace()->subWindowList(QMdiArea::StackingOrder).last(), sub(active));
+    const QRect room(QPoint(0, 0), frame->workspace()->viewport()->size());
+    QList<int> tops;
+    for (QWidget* window : {second, third, active}) {
+        EXPECT_FALSE(sub(window)->isMaximized());
+        EXPECT_TRUE(room.contains(sub(window)->geometry())) << window->windowTitle().toStdString();
+        tops.append(sub(window)->y());
+    }
+    EXPECT_LT(tops[0], tops[1]);
+    EXPECT_LT(tops[1], tops[2]);
 }

@@ -1,4 +1,5 @@
 #include "app/StartMenuLayout.h"
+#include "app/TaskWindowPlace.h"
 #include "app/ZfnApplication.h"
 #include "common/StoreError.h"
 #include "ui/Hints.h"
@@ -29,6 +30,25 @@ TEST(StartMenuLayout, FullSizeCentredAndShrunkInSmallWorkspaces)
     for (const auto& c : cases)
         EXPECT_EQ(startMenuGeometry(c.workspace), c.expected)
             << c.workspace.width() << "x" << c.workspace.height();
+}
+
+TEST(TaskWindowPlace, CascadesAndKeepsTheWholeWindowInsideTheWorkspace)
+{
+    const QSize workspace(1280, 740);
+    const struct {
+        int openBefore;
+        QSize wanted, smallest;
+        QRect expected;
+    } cases[] {
+        {0, {900, 700}, {600, 500}, {0, 0, 900, 700}}, // the first window at its own size
+        {2, {900, 600}, {600, 500}, {48, 48, 900, 600}}, // fits at its cascade place
+        {5, {1050, 670}, {600, 500}, {120, 120, 1050, 620}}, // shortened to the room below its place
+        {5, {1050, 670}, {900, 660}, {120, 80, 1050, 660}}, // cannot be that short: moved up instead
+        {9, {700, 500}, {600, 400}, {24, 24, 700, 500}}, // the cascade starts again after eight
+        {3, {1400, 900}, {1300, 800}, {0, 0, 1300, 800}}, // larger than the workspace: from the corner
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(taskWindowPlace(c.openBefore, c.wanted, c.smallest, workspace), c.expected) << c.openBefore;
 }
 
 TEST(Hints, ShortPartIsTheTooltipLongPartTheStatusText)

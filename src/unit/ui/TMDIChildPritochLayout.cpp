@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -23,6 +25,22 @@
 using namespace Qt::StringLiterals;
 using namespace unit;
 using namespace unit::widgets;
+
+namespace {
+
+// A scrolled box that asks for the room its whole content needs, so that the window opens showing all of
+// it wherever the screen has that room.
+class WholeContentScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const QSize frame(2 * frameWidth(), 2 * frameWidth());
+        return widget() ? widget()->sizeHint() + frame : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
 
 QWidget* TMDIChildPritoch::buildProjectBar()
 {
@@ -86,14 +104,21 @@ QWidget* TMDIChildPritoch::buildInputPage()
     m_inputPage = new QWidget;
     m_inputPage->setObjectName(u"TabSheet_Input"_s);
     QWidget* page = m_inputPage;
+    // The boxes scroll when the window is shorter than they are (a small screen); the buttons stay in sight.
+    auto* fields = new QWidget;
+    auto* scroll = new WholeContentScrollArea(page);
+    scroll->setObjectName(u"ScrollBox_Input"_s);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto* common = navyGroup(u" Параметры для подбора: "_s, u"GB_Params"_s, page);
+    auto* common = navyGroup(u" Параметры для подбора: "_s, u"GB_Params"_s, fields);
     auto* commonGrid = new QGridLayout(common);
     m_form.addRows(commonGrid, {u"Input_Psvob"_s, u"Input_Vmax"_s});
     commonGrid->setColumnStretch(3, 1);
 
-    m_heaterGroup
-        = navyGroup(u" Параметры для подбора теплообменника (холодный период года): "_s, u"GB_Tepl"_s, page);
+    m_heaterGroup = navyGroup(
+        u" Параметры для подбора теплообменника (холодный период года): "_s, u"GB_Tepl"_s, fields);
     m_waterTypes = makeTickList(u"CheckListBoxTeploob"_s, m_heaterGroup);
     m_electricTypes = makeTickList(u"CheckListBoxTeplElektr"_s, m_heaterGroup);
     for (QListWidget* list : {m_waterTypes, m_electricTypes})
@@ -116,14 +141,14 @@ QWidget* TMDIChildPritoch::buildInputPage()
     heaterLayout->addWidget(water);
 
     m_coolerGroup
-        = navyGroup(u" Параметры для подбора охладителя (теплый период года): "_s, u"GB_OXL"_s, page);
+        = navyGroup(u" Параметры для подбора охладителя (теплый период года): "_s, u"GB_OXL"_s, fields);
     auto* coolerGrid = new QGridLayout(m_coolerGroup);
     m_form.addRows(coolerGrid, {u"Input_Gv_oxl"_s, u"Input_tv1_oxl"_s, u"Input_tv2_oxl"_s, u"Input_VL"_s});
     coolerGrid->setColumnStretch(3, 1);
     // The cooler series stays the freon one unless a project chooses the water series.
     m_form.control(u"RG_Tip_oxl"_s)->hide();
 
-    auto* note = new QPlainTextEdit(page);
+    auto* note = new QPlainTextEdit(fields);
     note->setObjectName(u"Memo_Sovet"_s);
     note->setReadOnly(true);
     note->setPlainText(u"Совет: Если после завершения подбора элементов и подбора вентилятора, в выбранном "
@@ -150,12 +175,19 @@ QWidget* TMDIChildPritoch::buildInputPage()
     buttons->addStretch(1);
     buttons->addWidget(next);
 
+    auto* fieldsLayout = new QVBoxLayout(fields);
+    fieldsLayout->setContentsMargins(0, 0, 0, 0);
+    fieldsLayout->addWidget(common);
+    fieldsLayout->addWidget(m_heaterGroup);
+    fieldsLayout->addWidget(m_coolerGroup);
+    fieldsLayout->addStretch(1);
+    fieldsLayout->addWidget(note);
+    scroll->setWidget(fields);
+    // Room beside the boxes for the scroll bar, so that a short window never cuts them on the right.
+    scroll->setMinimumWidth(
+        fields->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(common);
-    layout->addWidget(m_heaterGroup);
-    layout->addWidget(m_coolerGroup);
-    layout->addStretch(1);
-    layout->addWidget(note);
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
     return page;
 }

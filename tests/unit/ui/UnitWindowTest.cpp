@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -680,5 +682,29 @@ TEST_F(UnitWindowTest, CatalogueWithoutItsTablesEndsEachActionWithTheStoresMessa
         EXPECT_EQ(messages.size(), 1);
         EXPECT_EQ(child<QTabWidget>(window.get(), u"PageControl"_s)->currentIndex(),
             kind == UnitKind::Plain ? 0 : 1);
+    }
+}
+
+// The unit window fits the workspace of a 1280 × 800 screen (about 740 pixels under the frame's menu and
+// status bar, the inner window's title bar included) in every kind, with its "Далее >>" in sight: the input
+// boxes scroll inside the page when the window is short, the buttons stay.
+TEST_F(UnitWindowTest, FitsAWorkspaceOfAnOrdinaryLaptopScreenWithItsButtonsInSight)
+{
+    for (const UnitKind kind :
+        {UnitKind::Plain, UnitKind::HeaterAndCooler, UnitKind::Heater, UnitKind::Cooler}) {
+        auto window = makeWindow(kind);
+        // Where there is room, the window opens showing every box without scrolling: it asks for all of them.
+        const QWidget* boxes = child<QScrollArea>(window.get(), u"ScrollBox_Input"_s)->widget();
+        EXPECT_GT(window->sizeHint().height(), boxes->sizeHint().height()) << int(kind);
+        EXPECT_LE(window->minimumSizeHint().height(), 700) << int(kind);
+        window->resize(window->width(), std::max(window->minimumSizeHint().height(), 600));
+        QApplication::processEvents();
+        for (const QString& name : {u"bNext"_s, u"bNextWithout"_s}) {
+            auto* next = child<QPushButton>(window.get(), name);
+            if (!next->isVisible())
+                continue; // on the page not shown for this kind
+            const QRect onWindow(next->mapTo(window.get(), QPoint(0, 0)), next->size());
+            EXPECT_TRUE(window->rect().contains(onWindow)) << int(kind) << ' ' << name.toStdString();
+        }
     }
 }
