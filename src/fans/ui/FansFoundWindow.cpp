@@ -8,6 +8,7 @@
 #include "ui/Program.h"
 #include "ui/ScreenFit.h"
 #include "ui/SharedRecords.h"
+#include "ui/report/AxisTitles.h"
 #include "ui/report/CustomPlot.h"
 
 #include <QGroupBox>
@@ -173,6 +174,7 @@ void TFormGrVovazu::buildChart()
         u"угла-в левый нижний"_s);
     m_chart->xAxis->setLabel(m_look.flowAxisTitle);
     m_chart->yAxis->setLabel(m_look.totalPressureTitle);
+    report::keepAxisTitlesWhole(*m_chart);
     m_chart->axisRect()->setBackground(plotBackground);
     m_chart->setMinimumSize(400, 250);
     for (int i = 0; i <= lastLabelSeries; ++i) {

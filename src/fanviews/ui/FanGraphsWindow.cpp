@@ -7,6 +7,7 @@
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/SpinEditWidget.h"
+#include "ui/report/AxisTitles.h"
 #include "ui/report/CustomPlot.h"
 
 #include <QGroupBox>
@@ -101,6 +102,7 @@ void FanGraphsWindow::buildChart(Curves curves)
     m_chart->xAxis->setLabel(u"Расход воздуха (м3/час)"_s);
     m_chart->yAxis->setLabel(u"Давление, Па"_s);
     m_chart->yAxis2->setLabel(u"Мощность,N кВт"_s);
+    report::keepAxisTitlesWhole(*m_chart);
     m_chart->yAxis2->setVisible(true);
     for (QCPAxis* axis : {m_chart->xAxis, m_chart->yAxis, m_chart->yAxis2})
         axis->setLabelFont(QFont(u"Arial"_s, 10, QFont::Bold));

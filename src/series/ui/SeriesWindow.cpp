@@ -21,6 +21,7 @@
 #include "ui/Messages.h"
 #include "ui/Program.h"
 #include "ui/SharedWindows.h"
+#include "ui/report/AxisTitles.h"
 #include "ui/report/CustomPlot.h"
 #include "ui/report/PrintedForm.h"
 #include "ui/report/TQRep_FORM.h"
@@ -129,6 +130,7 @@ void SeriesWindow::buildChart()
     m_chart->plotLayout()->addElement(0, 0, title);
     m_chart->xAxis->setLabel(series::flowAxisTitle(m_kind));
     m_chart->yAxis->setLabel(series::pressureAxisTitle(m_kind, {}));
+    report::keepAxisTitlesWhole(*m_chart);
     ui::setHint(m_chart,
         u"Размерные характеристики вентиляторов |Увеличте масштаб, удерживая левую кн. мыши и выделяя "
         u"прямоуг. область с левого верх. угла, для уменьшения - с правого верхнего угла-в левый нижний"_s);

@@ -18,6 +18,7 @@
 #include "ui/report/TQRep_FORM.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QLocale>
@@ -171,6 +172,30 @@ TEST_F(SeriesWindows, LabelsStayInsideThePlotAndApart)
                 << size.width() << " wide, fan " << current << " current";
         }
     }
+}
+
+// The smoke-exhaust pressure title is longer than the chart's axis in a window of ordinary size; cut at
+// the chart's edge it would lose its unit.
+TEST_F(SeriesWindows, AxisTitlesStayWholeInAShortChart)
+{
+    TFormChildUtilitySMK window(program);
+    window.show();
+    window.seriesList()->setCurrentRow(rowOf(window.seriesList(), u"Smk A"_s));
+    QCustomPlot* chart = window.chart();
+    for (QSize size : {QSize(1000, 640), QSize(1000, 900), QSize(700, 560)}) {
+        window.resize(size);
+        QApplication::processEvents();
+        chart->replot();
+        QApplication::processEvents();
+        for (QCPAxis* axis : {chart->xAxis, chart->yAxis}) {
+            const double length
+                = axis == chart->yAxis ? chart->axisRect()->height() : chart->axisRect()->width();
+            EXPECT_LE(QFontMetricsF(axis->labelFont()).horizontalAdvance(axis->label()), length)
+                << axis->label().toStdString() << " in " << size.width() << "x" << size.height();
+        }
+    }
+    // A title that fits keeps the size it was designed with.
+    EXPECT_EQ(chart->xAxis->labelFont().pointSizeF(), chart->xAxis->tickLabelFont().pointSizeF());
 }
 
 TEST_F(SeriesWindows, ClickingACurveChoosesItsRow)
