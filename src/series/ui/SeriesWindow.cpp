@@ -88,6 +88,9 @@ SeriesWindow::SeriesWindow(ui::Program& program, SeriesKind kind, QWidget* paren
     right->addWidget(m_grid);
     right->setStretchFactor(0, 3);
     right->setStretchFactor(1, 2);
+    // The split starts as it grows: left to the size hints, the grid's would squeeze the chart of a whole
+    // series to its minimum.
+    right->setSizes({360, 240});
     auto* main = new QSplitter(Qt::Horizontal);
     main->addWidget(listGroup);
     main->addWidget(right);

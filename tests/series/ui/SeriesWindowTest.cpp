@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -171,6 +172,27 @@ TEST_F(SeriesWindows, LabelsStayInsideThePlotAndApart)
             EXPECT_EQ(misplacedLabels(window->chart(), marks), std::vector<std::string> {})
                 << size.width() << " wide, fan " << current << " current";
         }
+    }
+}
+
+// A window opened at its own size gives the chart of a whole series the larger part of its height, and
+// the grid still shows several fans.
+TEST_F(SeriesWindows, OpensWithTheChartLargerThanTheGrid)
+{
+    for (const bool smoke : {false, true}) {
+        std::unique_ptr<SeriesWindow> window;
+        if (smoke)
+            window = std::make_unique<TFormChildUtilitySMK>(program);
+        else
+            window = std::make_unique<TFormChildUtility>(program);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        const int chart = window->chart()->height();
+        const int grid = window->grid()->height();
+        EXPECT_GT(chart, grid) << (smoke ? "smoke" : "general") << " " << chart << " " << grid;
+        EXPECT_GE(
+            window->grid()->viewport()->height(), 5 * window->grid()->verticalHeader()->defaultSectionSize())
+            << (smoke ? "smoke" : "general");
     }
 }
 
