@@ -80,7 +80,10 @@ void ChartLabels::place()
         order.begin(), order.end(), [&rank](const Entry* a, const Entry* b) { return rank(a) < rank(b); });
 
     // A pixel inside the frame, so a box rounded outwards still stands within the plot.
-    const QRectF plot = QRectF(m_chart->axisRect()->rect()).adjusted(1, 1, -1, -1);
+    const QRectF frame = m_chart->axisRect()->rect();
+    const QRectF plot = frame.adjusted(1, 1, -1, -1);
+    // A point on the frame, such as the last point of the curve that sets the axis' range, is in sight.
+    const QRectF inSight = frame.adjusted(-1, -1, 1, 1);
     std::vector<charts::ChartLabel> labels;
     std::vector<const Entry*> shown;
     for (const Entry* entry : order) {
@@ -88,7 +91,7 @@ void ChartLabels::place()
         const QPointF anchor(mark->position->keyAxis()->coordToPixel(entry->point.x()),
             mark->position->valueAxis()->coordToPixel(entry->point.y()));
         // A point zoomed out of sight keeps its label beside it, where the plot's edge cuts it off.
-        if (!plot.contains(anchor)) {
+        if (!inSight.contains(anchor)) {
             mark->setPositionAlignment(entry->preferred);
             mark->position->setCoords(entry->point);
             continue;
