@@ -117,6 +117,8 @@ TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent, FoundFansLoo
     rightSplitter->addWidget(m_grid);
     rightSplitter->setStretchFactor(0, 3);
     rightSplitter->setStretchFactor(1, 2);
+    // The split starts as it grows: left to the size hints, the grid's would take most of the height.
+    rightSplitter->setSizes({360, 240});
     auto* mainSplitter = new QSplitter(Qt::Horizontal);
     mainSplitter->addWidget(listGroup);
     mainSplitter->addWidget(rightSplitter);
