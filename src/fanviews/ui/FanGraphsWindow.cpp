@@ -44,9 +44,16 @@ QCPGraph* pointSeries(QCustomPlot* chart, QCPAxis* valueAxis, const QString& nam
     return graph;
 }
 
+// The value marks are drawn over both working points: where the curves cross, one point stands under the
+// other's mark and would hide its figures.
+constexpr const char16_t* marksLayer = u"marks";
+
 QCPItemText* valueMark(QCustomPlot* chart, QCPAxis* valueAxis, const QColor& colour)
 {
+    if (!chart->layer(QString::fromUtf16(marksLayer)))
+        chart->addLayer(QString::fromUtf16(marksLayer), chart->layer(u"main"_s), QCustomPlot::limAbove);
     auto* mark = new QCPItemText(chart);
+    mark->setLayer(QString::fromUtf16(marksLayer));
     mark->position->setAxes(chart->xAxis, valueAxis);
     mark->setPadding(QMargins(4, 1, 4, 1));
     mark->setBrush(QColor(255, 255, 225));

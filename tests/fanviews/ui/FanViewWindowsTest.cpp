@@ -11,6 +11,7 @@
 #include "fanviews/ui/FanSheetReportForm.h"
 #include "fanviews/ui/FanSheetWindow.h"
 #include "fanviews/ui/TForm_Razmer.h"
+#include "support/ChartLabelBoxes.h"
 #include "support/WindowTesting.h"
 #include "ui/Messages.h"
 #include "ui/SharedWindows.h"
@@ -136,6 +137,42 @@ TEST_F(FanViewWindows, StepButtonsMoveTheWorkingPointByTheStep)
     QTest::mouseClick(button(graphs, u"Butt_RAITH"_s), Qt::LeftButton);
     EXPECT_EQ(messages, QStringList {u"Ошибочная запись числа: шаг"_s});
     EXPECT_EQ(flow->text(), u"2000"_s);
+    graphs->close();
+}
+
+// Where the curves cross, the power point stands where the pressure mark is placed above its own point; the
+// mark is drawn over the point, so its value stays readable.
+TEST_F(FanViewWindows, PressureMarkIsNotCoveredByThePowerPoint)
+{
+    auto* graphs = shared<TResult_Form>();
+    graphs->resize(900, 600);
+    int covered = 0;
+    for (double flow = 1000; flow < 3500; flow += 25) {
+        graphs->open(sixPoints(flow), u"ЗФН: Графики характеристик канального вентилятора:  X 1-2-3"_s);
+        QCustomPlot* chart = graphs->chart();
+        const QImage picture = chart->toPixmap().toImage();
+        if (graphs->powerPoint()->dataCount() != 1)
+            continue;
+        const QCPItemText* mark = nullptr;
+        for (int i = 0; i < chart->itemCount(); ++i) {
+            auto* text = qobject_cast<QCPItemText*>(chart->item(i));
+            if (text && text->visible() && text->text() == graphs->pressureMark())
+                mark = text;
+        }
+        ASSERT_TRUE(mark) << flow;
+        const QPointF power = graphs->powerPoint()->coordsToPixels(
+            graphs->powerPoint()->data()->at(0)->key, graphs->powerPoint()->data()->at(0)->value);
+        const QRect box = labelBox(mark).toRect().adjusted(2, 2, -2, -2);
+        if (!box.contains(power.toPoint()))
+            continue;
+        ++covered;
+        // The point's red fill shows nowhere inside the mark's frame.
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x)
+                ASSERT_NE(picture.pixelColor(x, y), QColor(Qt::red)) << flow << " at " << x << "," << y;
+        }
+    }
+    EXPECT_GT(covered, 0) << "no flow puts the power point under the pressure mark";
     graphs->close();
 }
 
