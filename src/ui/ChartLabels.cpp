@@ -56,6 +56,11 @@ void ChartLabels::setFirst(std::vector<QCPItemText*> marks)
     m_first = std::move(marks);
 }
 
+void ChartLabels::keepPointsClear(std::vector<QCPGraph*> points)
+{
+    m_points = std::move(points);
+}
+
 QPointF ChartLabels::pointOf(const QCPItemText* mark) const
 {
     for (const Entry& entry : m_entries) {
@@ -99,7 +104,18 @@ void ChartLabels::place()
         labels.push_back({anchor, boxSize(mark), entry->preferred});
         shown.push_back(entry);
     }
-    const std::vector<QRectF> boxes = charts::placeLabels(labels, plot);
+    std::vector<QRectF> markers;
+    for (const QCPGraph* points : m_points) {
+        if (!points->visible())
+            continue;
+        const double size = points->scatterStyle().size() + points->scatterStyle().pen().widthF();
+        for (auto it = points->data()->constBegin(); it != points->data()->constEnd(); ++it) {
+            const QPointF centre = points->coordsToPixels(it->key, it->value);
+            if (inSight.contains(centre))
+                markers.emplace_back(centre - QPointF(size / 2, size / 2), QSizeF(size, size));
+        }
+    }
+    const std::vector<QRectF> boxes = charts::placeLabels(labels, plot, {}, markers);
     for (size_t i = 0; i < shown.size(); ++i) {
         QCPItemText* mark = shown[i]->mark;
         mark->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);

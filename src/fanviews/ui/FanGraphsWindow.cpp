@@ -127,6 +127,8 @@ void FanGraphsWindow::buildChart(Curves curves)
     }
     m_markPlaces = new ui::ChartLabels(m_chart);
     m_markPlaces->setFirst({m_pressureMark});
+    m_markPlaces->keepPointsClear(m_powerPoint ? std::vector<QCPGraph*> {m_pressurePoint, m_powerPoint}
+                                               : std::vector<QCPGraph*> {m_pressurePoint});
 
     // Dragging a rectangle from its upper left zooms in; from the upper right towards the lower left
     // shows the whole chart again.
