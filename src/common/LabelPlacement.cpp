@@ -1,5 +1,6 @@
 #include "common/LabelPlacement.h"
 
+#include <QLineF>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -87,17 +88,23 @@ std::vector<QRectF> candidates(const ChartLabel& label, const QRectF& plot)
 
 } // namespace
 
-std::vector<QRectF> placeLabels(
-    const std::vector<ChartLabel>& labels, const QRectF& plot, const std::vector<QRectF>& keepClear)
+std::vector<QRectF> placeLabels(const std::vector<ChartLabel>& labels, const QRectF& plot,
+    const std::vector<QRectF>& keepClear, const std::vector<QRectF>& markers)
 {
     std::vector<QRectF> taken = keepClear;
     std::vector<QRectF> placed;
     placed.reserve(labels.size());
     for (const ChartLabel& label : labels) {
+        // A label stands beside the point it names and may touch its marker, never another point's.
+        std::vector<QRectF> others;
+        for (const QRectF& marker : markers) {
+            if (QLineF(marker.center(), label.anchor).length() > 0.5)
+                others.push_back(marker);
+        }
         QRectF best;
         double least = std::numeric_limits<double>::infinity();
         for (const QRectF& box : candidates(label, plot)) {
-            const double covered = overlap(box, taken);
+            const double covered = overlap(box, taken) + overlap(box, others);
             if (covered < least) {
                 least = covered;
                 best = box;

@@ -19,9 +19,10 @@ struct ChartLabel {
 
 // The boxes of the labels, in their order. Earlier labels choose first, so the label that matters most
 // (the chosen fan's) goes first. Each box lies inside `plot` (a box larger than the plot at its top left)
-// and touches no box placed before it nor any of `keepClear` as long as there is room; where there is
-// none, it takes the place near its anchor that covers the least of the others.
-std::vector<QRectF> placeLabels(
-    const std::vector<ChartLabel>& labels, const QRectF& plot, const std::vector<QRectF>& keepClear = {});
+// and touches no box placed before it, none of `keepClear` and none of the `markers` drawn at points other
+// than its own anchor as long as there is room; where there is none, it takes the place near its anchor
+// that covers the least of the others.
+std::vector<QRectF> placeLabels(const std::vector<ChartLabel>& labels, const QRectF& plot,
+    const std::vector<QRectF>& keepClear = {}, const std::vector<QRectF>& markers = {});
 
 } // namespace charts

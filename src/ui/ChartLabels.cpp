@@ -56,6 +56,11 @@ void ChartLabels::setFirst(std::vector<QCPItemText*> marks)
     m_first = std::move(marks);
 }
 
+void ChartLabels::keepPointsClear(std::vector<QCPGraph*> points)
+{
+    m_points = std::move(points);
+}
+
 QPointF ChartLabels::pointOf(const QCPItemText* mark) const
 {
     for (const Entry& entry : m_entries) {
@@ -80,7 +85,10 @@ void ChartLabels::place()
         order.begin(), order.end(), [&rank](const Entry* a, const Entry* b) { return rank(a) < rank(b); });
 
     // A pixel inside the frame, so a box rounded outwards still stands within the plot.
-    const QRectF plot = QRectF(m_chart->axisRect()->rect()).adjusted(1, 1, -1, -1);
+    const QRectF frame = m_chart->axisRect()->rect();
+    const QRectF plot = frame.adjusted(1, 1, -1, -1);
+    // A point on the frame, such as the last point of the curve that sets the axis' range, is in sight.
+    const QRectF inSight = frame.adjusted(-1, -1, 1, 1);
     std::vector<charts::ChartLabel> labels;
     std::vector<const Entry*> shown;
     for (const Entry* entry : order) {
@@ -88,7 +96,7 @@ void ChartLabels::place()
         const QPointF anchor(mark->position->keyAxis()->coordToPixel(entry->point.x()),
             mark->position->valueAxis()->coordToPixel(entry->point.y()));
         // A point zoomed out of sight keeps its label beside it, where the plot's edge cuts it off.
-        if (!plot.contains(anchor)) {
+        if (!inSight.contains(anchor)) {
             mark->setPositionAlignment(entry->preferred);
             mark->position->setCoords(entry->point);
             continue;
@@ -96,7 +104,18 @@ void ChartLabels::place()
         labels.push_back({anchor, boxSize(mark), entry->preferred});
         shown.push_back(entry);
     }
-    const std::vector<QRectF> boxes = charts::placeLabels(labels, plot);
+    std::vector<QRectF> markers;
+    for (const QCPGraph* points : m_points) {
+        if (!points->visible())
+            continue;
+        const double size = points->scatterStyle().size() + points->scatterStyle().pen().widthF();
+        for (auto it = points->data()->constBegin(); it != points->data()->constEnd(); ++it) {
+            const QPointF centre = points->coordsToPixels(it->key, it->value);
+            if (inSight.contains(centre))
+                markers.emplace_back(centre - QPointF(size / 2, size / 2), QSizeF(size, size));
+        }
+    }
+    const std::vector<QRectF> boxes = charts::placeLabels(labels, plot, {}, markers);
     for (size_t i = 0; i < shown.size(); ++i) {
         QCPItemText* mark = shown[i]->mark;
         mark->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);

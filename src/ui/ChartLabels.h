@@ -6,6 +6,7 @@
 
 class QCustomPlot;
 class QCPItemText;
+class QCPGraph;
 
 namespace ui {
 
@@ -25,6 +26,8 @@ public:
     void setFirst(std::vector<QCPItemText*> marks);
     // The point a label names.
     QPointF pointOf(const QCPItemText* mark) const;
+    // No label covers the markers of these point series, save the marker of the point it names itself.
+    void keepPointsClear(std::vector<QCPGraph*> points);
 
 private:
     struct Entry {
@@ -37,6 +40,7 @@ private:
     QCustomPlot* m_chart;
     std::vector<Entry> m_entries;
     std::vector<QCPItemText*> m_first;
+    std::vector<QCPGraph*> m_points;
 };
 
 } // namespace ui

@@ -85,6 +85,26 @@ TEST(LabelPlacement, ALabelWithRoomStandsOnItsPreferredSide)
     EXPECT_LT(std::abs(two[1].center().y() - 200), 3 * label.height()) << "it stays near its point";
 }
 
+// Two working points a few pixels apart, each with its marker and a mark above it: a mark may touch the
+// marker of its own point, never the other point's.
+TEST(LabelPlacement, MarksLeaveTheOtherPointsMarkerUncovered)
+{
+    const QSizeF mark(40, 16);
+    const Qt::Alignment above = Qt::AlignHCenter | Qt::AlignBottom;
+    const QPointF lower(300, 200);
+    const QPointF upper(302, 190);
+    auto markerAt = [](QPointF centre) { return QRectF(centre - QPointF(5, 5), QSizeF(10, 10)); };
+    const std::vector<QRectF> markers {markerAt(lower), markerAt(upper)};
+    const auto boxes = placeLabels({{lower, mark, above}, {upper, mark, above}}, plot, {}, markers);
+    EXPECT_FALSE(boxes[0].intersects(markers[1]));
+    EXPECT_FALSE(boxes[1].intersects(markers[0]));
+    EXPECT_FALSE(boxes[0].intersects(boxes[1]));
+    EXPECT_EQ(boxes[1].topLeft(), QPointF(302 - 20, 190 - 16 - 2)) << "the upper mark keeps its place";
+    // Alone, a mark stands on its preferred side although that touches its own marker.
+    const auto alone = placeLabels({{lower, mark, above}}, plot, {}, {markerAt(lower)});
+    EXPECT_EQ(alone[0].topLeft(), QPointF(300 - 20, 200 - 16 - 2));
+}
+
 TEST(LabelPlacement, WithoutRoomTheBoxesStillStayInside)
 {
     // More labels than the plot holds: every box inside, the first ones apart.

@@ -1,6 +1,7 @@
 #include "common/CatalogueStore.h"
 #include "printing/ReportEngine.h"
 #include "report/ReportFixtures.h"
+#include "support/ChartLabelBoxes.h"
 #include "ui/Messages.h"
 #include "ui/report/CustomPlot.h"
 #include "ui/report/PrintedForm.h"
@@ -161,6 +162,26 @@ TEST(SeriesReport, GeneralFormEmptiesItsPriceTitlesWhenActivated)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
     EXPECT_TRUE(upper->text().isEmpty());
     EXPECT_TRUE(lower->text().isEmpty());
+}
+
+// The numbered labels of a series on paper stay inside the chart and apart: a fan's label stands on its
+// curve's last point, which is the chart's right edge for the largest fan, and small fans crowd one corner.
+TEST(SeriesReport, PrintedLabelsStayInsideTheChartAndApart)
+{
+    recreateVentutil({});
+    auto host = makeHost(false);
+    const int fans = 12;
+    std::vector<const QCPItemText*> marks;
+    for (int k = 0; k < fans; ++k) {
+        const double last = k == fans - 1 ? 40000 : 3000 + 100 * k;
+        const QVector<double> flows {last / 4, last / 2, last};
+        const QVector<double> pressures {600.0 - k, 500.0 - k, 300.0 - k};
+        host->setCurve(k, flows, pressures);
+        host->setMark(k, last, pressures.last(), QString::number(k + 1));
+        marks.push_back(host->mark(k));
+    }
+    printedPages(*host);
+    EXPECT_EQ(misplacedLabels(host->chart(), marks), std::vector<std::string> {});
 }
 
 // An axis title longer than its axis is printed smaller instead of being cut at the chart's edges; a short

@@ -164,8 +164,14 @@ void FanSearchControls::admitOnlySize(const QString& caption)
 {
     m_chosenSizes->setChecked(true);
     m_sizes->setEnabled(true);
-    for (int i = 0; i < m_sizes->count(); ++i)
-        m_sizes->item(i)->setCheckState(m_sizes->item(i)->text() == caption ? Qt::Checked : Qt::Unchecked);
+    for (int i = 0; i < m_sizes->count(); ++i) {
+        QListWidgetItem* item = m_sizes->item(i);
+        const bool admitted = item->text() == caption;
+        item->setCheckState(admitted ? Qt::Checked : Qt::Unchecked);
+        // The one tick is where the user sees it, not below the list's edge.
+        if (admitted)
+            m_sizes->scrollToItem(item);
+    }
 }
 
 void FanSearchControls::narrow(fans::SelectionRequest& request) const

@@ -43,7 +43,8 @@ public:
 
     // "Всем" sizes: every size ticked, the list locked.
     void admitAllSizes();
-    // "Отмеченным" sizes with only the size of this caption ticked (none when no entry has it).
+    // "Отмеченным" sizes with only the size of this caption ticked (none when no entry has it) and scrolled
+    // into sight.
     void admitOnlySize(const QString& caption);
 
     // Diameters, sizes, poles, phases and band of a request.

@@ -8,6 +8,7 @@
 #include "ui/Program.h"
 #include "ui/ScreenFit.h"
 #include "ui/SharedRecords.h"
+#include "ui/report/AxisTitles.h"
 #include "ui/report/CustomPlot.h"
 
 #include <QGroupBox>
@@ -116,6 +117,8 @@ TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent, FoundFansLoo
     rightSplitter->addWidget(m_grid);
     rightSplitter->setStretchFactor(0, 3);
     rightSplitter->setStretchFactor(1, 2);
+    // The split starts as it grows: left to the size hints, the grid's would take most of the height.
+    rightSplitter->setSizes({360, 240});
     auto* mainSplitter = new QSplitter(Qt::Horizontal);
     mainSplitter->addWidget(listGroup);
     mainSplitter->addWidget(rightSplitter);
@@ -173,6 +176,7 @@ void TFormGrVovazu::buildChart()
         u"угла-в левый нижний"_s);
     m_chart->xAxis->setLabel(m_look.flowAxisTitle);
     m_chart->yAxis->setLabel(m_look.totalPressureTitle);
+    report::keepAxisTitlesWhole(*m_chart);
     m_chart->axisRect()->setBackground(plotBackground);
     m_chart->setMinimumSize(400, 250);
     for (int i = 0; i <= lastLabelSeries; ++i) {

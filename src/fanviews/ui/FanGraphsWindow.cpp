@@ -7,6 +7,7 @@
 #include "ui/Hints.h"
 #include "ui/Messages.h"
 #include "ui/SpinEditWidget.h"
+#include "ui/report/AxisTitles.h"
 #include "ui/report/CustomPlot.h"
 
 #include <QGroupBox>
@@ -43,9 +44,16 @@ QCPGraph* pointSeries(QCustomPlot* chart, QCPAxis* valueAxis, const QString& nam
     return graph;
 }
 
+// The value marks are drawn over both working points: where the curves cross, one point stands under the
+// other's mark and would hide its figures.
+constexpr const char16_t* marksLayer = u"marks";
+
 QCPItemText* valueMark(QCustomPlot* chart, QCPAxis* valueAxis, const QColor& colour)
 {
+    if (!chart->layer(QString::fromUtf16(marksLayer)))
+        chart->addLayer(QString::fromUtf16(marksLayer), chart->layer(u"main"_s), QCustomPlot::limAbove);
     auto* mark = new QCPItemText(chart);
+    mark->setLayer(QString::fromUtf16(marksLayer));
     mark->position->setAxes(chart->xAxis, valueAxis);
     mark->setPadding(QMargins(4, 1, 4, 1));
     mark->setBrush(QColor(255, 255, 225));
@@ -101,6 +109,7 @@ void FanGraphsWindow::buildChart(Curves curves)
     m_chart->xAxis->setLabel(u"Расход воздуха (м3/час)"_s);
     m_chart->yAxis->setLabel(u"Давление, Па"_s);
     m_chart->yAxis2->setLabel(u"Мощность,N кВт"_s);
+    report::keepAxisTitlesWhole(*m_chart);
     m_chart->yAxis2->setVisible(true);
     for (QCPAxis* axis : {m_chart->xAxis, m_chart->yAxis, m_chart->yAxis2})
         axis->setLabelFont(QFont(u"Arial"_s, 10, QFont::Bold));
@@ -118,6 +127,8 @@ void FanGraphsWindow::buildChart(Curves curves)
     }
     m_markPlaces = new ui::ChartLabels(m_chart);
     m_markPlaces->setFirst({m_pressureMark});
+    m_markPlaces->keepPointsClear(m_powerPoint ? std::vector<QCPGraph*> {m_pressurePoint, m_powerPoint}
+                                               : std::vector<QCPGraph*> {m_pressurePoint});
 
     // Dragging a rectangle from its upper left zooms in; from the upper right towards the lower left
     // shows the whole chart again.

@@ -21,6 +21,7 @@
 #include "ui/Messages.h"
 #include "ui/Program.h"
 #include "ui/SharedWindows.h"
+#include "ui/report/AxisTitles.h"
 #include "ui/report/CustomPlot.h"
 #include "ui/report/PrintedForm.h"
 #include "ui/report/TQRep_FORM.h"
@@ -87,6 +88,9 @@ SeriesWindow::SeriesWindow(ui::Program& program, SeriesKind kind, QWidget* paren
     right->addWidget(m_grid);
     right->setStretchFactor(0, 3);
     right->setStretchFactor(1, 2);
+    // The split starts as it grows: left to the size hints, the grid's would squeeze the chart of a whole
+    // series to its minimum.
+    right->setSizes({360, 240});
     auto* main = new QSplitter(Qt::Horizontal);
     main->addWidget(listGroup);
     main->addWidget(right);
@@ -129,6 +133,7 @@ void SeriesWindow::buildChart()
     m_chart->plotLayout()->addElement(0, 0, title);
     m_chart->xAxis->setLabel(series::flowAxisTitle(m_kind));
     m_chart->yAxis->setLabel(series::pressureAxisTitle(m_kind, {}));
+    report::keepAxisTitlesWhole(*m_chart);
     ui::setHint(m_chart,
         u"Размерные характеристики вентиляторов |Увеличте масштаб, удерживая левую кн. мыши и выделяя "
         u"прямоуг. область с левого верх. угла, для уменьшения - с правого верхнего угла-в левый нижний"_s);

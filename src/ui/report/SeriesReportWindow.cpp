@@ -2,6 +2,7 @@
 
 #include "common/CatalogueStore.h"
 #include "printing/MakerHeader.h"
+#include "ui/ChartLabels.h"
 #include "ui/report/CustomPlot.h"
 #include "ui/report/ReportChart.h"
 
@@ -54,6 +55,8 @@ ReportLabel* SeriesReportWindow::titleLabel() const
 void SeriesReportWindow::buildChart(const SeriesReportDesign& design)
 {
     m_chart = new QCustomPlot;
+    // The numbered labels stay inside the chart and apart on paper as on screen.
+    m_labels = new ui::ChartLabels(m_chart);
     m_chart->setObjectName(QStringLiteral("QRChart"));
     m_chart->legend->setVisible(false);
     QFont axisFont(QStringLiteral("Arial"));
@@ -179,8 +182,10 @@ void SeriesReportWindow::clearChart()
     for (int i = 0; i < m_chart->graphCount(); ++i)
         m_chart->graph(i)->data()->clear();
     for (QCPItemText*& mark : m_marks) {
-        if (mark != nullptr)
+        if (mark != nullptr) {
+            m_labels->remove(mark);
             m_chart->removeItem(mark);
+        }
         mark = nullptr;
     }
 }
@@ -214,6 +219,12 @@ void SeriesReportWindow::setMark(int index, double flow, double pressure, const 
     mark->setBrush(Qt::white);
     mark->setPadding(QMargins(2, 0, 2, 0));
     mark->setClipToAxisRect(true);
+    m_labels->setPoint(mark, QPointF(flow, pressure), Qt::AlignHCenter | Qt::AlignBottom);
+}
+
+QCPItemText* SeriesReportWindow::mark(int index) const
+{
+    return index >= 0 && size_t(index) < m_marks.size() ? m_marks[size_t(index)] : nullptr;
 }
 
 void SeriesReportWindow::setLeftAxisTitle(const QString& title)

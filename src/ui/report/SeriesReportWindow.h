@@ -8,6 +8,9 @@
 class QCustomPlot;
 class QCPGraph;
 class QCPItemText;
+namespace ui {
+class ChartLabels;
+}
 
 namespace report {
 
@@ -61,6 +64,7 @@ public:
     void setCurve(int index, const QVector<double>& flows, const QVector<double>& pressures);
     // The label of fan `index`: a point at (flow, pressure) with a framed mark, normally the row number.
     void setMark(int index, double flow, double pressure, const QString& text);
+    QCPItemText* mark(int index) const;
     void setLeftAxisTitle(const QString& title);
 
 protected:
@@ -79,6 +83,7 @@ private:
     std::vector<QCPGraph*> m_curves; // fan k at k
     std::vector<QCPGraph*> m_points;
     std::vector<QCPItemText*> m_marks;
+    ui::ChartLabels* m_labels = nullptr;
 };
 
 } // namespace report

@@ -7,6 +7,7 @@
 #include "ui/report/CustomPlot.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -90,6 +91,14 @@ TEST_F(FansFoundWindowTest, ContentOfTheRun)
             }
         }
     }
+}
+
+// The chart of a crowded band takes the larger part of the window's height; the grid still shows several
+// fans.
+TEST_F(FansFoundWindowTest, OpensWithTheChartLargerThanTheGrid)
+{
+    EXPECT_GT(chart->height(), grid->height()) << chart->height() << " " << grid->height();
+    EXPECT_GE(grid->viewport()->height(), 5 * grid->verticalHeader()->defaultSectionSize());
 }
 
 // Once the window is active and the list has the focus, still no fan is chosen until the user moves.

@@ -25,6 +25,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -137,6 +138,53 @@ TEST_F(FanViewWindows, StepButtonsMoveTheWorkingPointByTheStep)
     QTest::mouseClick(button(graphs, u"Butt_RAITH"_s), Qt::LeftButton);
     EXPECT_EQ(messages, QStringList {u"Ошибочная запись числа: шаг"_s});
     EXPECT_EQ(flow->text(), u"2000"_s);
+    graphs->close();
+}
+
+// Where the curves cross, the two working points stand close together: neither value mark covers the
+// other working point, and a mark that has no room elsewhere is drawn over the point, its figures readable.
+TEST_F(FanViewWindows, WorkingPointsAndTheirMarksStayInSight)
+{
+    auto* graphs = shared<TResult_Form>();
+    graphs->resize(900, 600);
+    int close = 0;
+    for (double flow = 1000; flow < 3500; flow += 25) {
+        graphs->open(sixPoints(flow), u"ЗФН: Графики характеристик канального вентилятора:  X 1-2-3"_s);
+        QCustomPlot* chart = graphs->chart();
+        const QImage picture = chart->toPixmap().toImage();
+        if (graphs->powerPoint()->dataCount() != 1)
+            continue;
+        std::map<QString, const QCPItemText*> marks;
+        for (int i = 0; i < chart->itemCount(); ++i) {
+            if (auto* text = qobject_cast<QCPItemText*>(chart->item(i)); text && text->visible())
+                marks[text->text()] = text;
+        }
+        const QCPItemText* pressureMark = marks[graphs->pressureMark()];
+        const QCPItemText* powerMark = marks[graphs->powerMark()];
+        ASSERT_TRUE(pressureMark && powerMark) << flow;
+        auto marker = [](QCPGraph* point) {
+            const QPointF centre
+                = point->coordsToPixels(point->data()->at(0)->key, point->data()->at(0)->value);
+            const double size = point->scatterStyle().size();
+            return QRectF(centre - QPointF(size / 2, size / 2), QSizeF(size, size));
+        };
+        const QRectF pressurePoint = marker(graphs->pressurePoint());
+        const QRectF powerPoint = marker(graphs->powerPoint());
+        if (QLineF(pressurePoint.center(), powerPoint.center()).length() > 30)
+            continue;
+        ++close;
+        EXPECT_FALSE(labelBox(pressureMark).intersects(powerPoint)) << flow;
+        EXPECT_FALSE(labelBox(powerMark).intersects(pressurePoint)) << flow;
+        // The points' red fill shows nowhere inside a mark's frame.
+        for (const QCPItemText* mark : {pressureMark, powerMark}) {
+            const QRect box = labelBox(mark).toRect().adjusted(2, 2, -2, -2);
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                for (int x = box.left(); x <= box.right(); ++x)
+                    ASSERT_NE(picture.pixelColor(x, y), QColor(Qt::red)) << flow << " at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(close, 0) << "no flow brings the working points together";
     graphs->close();
 }
 

@@ -18,7 +18,9 @@
 #include "ui/report/TQRep_FORM.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -171,6 +173,51 @@ TEST_F(SeriesWindows, LabelsStayInsideThePlotAndApart)
                 << size.width() << " wide, fan " << current << " current";
         }
     }
+}
+
+// A window opened at its own size gives the chart of a whole series the larger part of its height, and
+// the grid still shows several fans.
+TEST_F(SeriesWindows, OpensWithTheChartLargerThanTheGrid)
+{
+    for (const bool smoke : {false, true}) {
+        std::unique_ptr<SeriesWindow> window;
+        if (smoke)
+            window = std::make_unique<TFormChildUtilitySMK>(program);
+        else
+            window = std::make_unique<TFormChildUtility>(program);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        const int chart = window->chart()->height();
+        const int grid = window->grid()->height();
+        EXPECT_GT(chart, grid) << (smoke ? "smoke" : "general") << " " << chart << " " << grid;
+        EXPECT_GE(
+            window->grid()->viewport()->height(), 5 * window->grid()->verticalHeader()->defaultSectionSize())
+            << (smoke ? "smoke" : "general");
+    }
+}
+
+// The smoke-exhaust pressure title is longer than the chart's axis in a window of ordinary size; cut at
+// the chart's edge it would lose its unit.
+TEST_F(SeriesWindows, AxisTitlesStayWholeInAShortChart)
+{
+    TFormChildUtilitySMK window(program);
+    window.show();
+    window.seriesList()->setCurrentRow(rowOf(window.seriesList(), u"Smk A"_s));
+    QCustomPlot* chart = window.chart();
+    for (QSize size : {QSize(1000, 640), QSize(1000, 900), QSize(700, 560)}) {
+        window.resize(size);
+        QApplication::processEvents();
+        chart->replot();
+        QApplication::processEvents();
+        for (QCPAxis* axis : {chart->xAxis, chart->yAxis}) {
+            const double length
+                = axis == chart->yAxis ? chart->axisRect()->height() : chart->axisRect()->width();
+            EXPECT_LE(QFontMetricsF(axis->labelFont()).horizontalAdvance(axis->label()), length)
+                << axis->label().toStdString() << " in " << size.width() << "x" << size.height();
+        }
+    }
+    // A title that fits keeps the size it was designed with.
+    EXPECT_EQ(chart->xAxis->labelFont().pointSizeF(), chart->xAxis->tickLabelFont().pointSizeF());
 }
 
 TEST_F(SeriesWindows, ClickingACurveChoosesItsRow)

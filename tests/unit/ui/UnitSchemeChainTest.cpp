@@ -130,6 +130,25 @@ TEST_F(UnitSchemeChainTest, SelectionWindowsOpenShowingTheirContent)
     EXPECT_GE(grid->viewport()->height(), 5 * grid->verticalHeader()->defaultSectionSize());
 }
 
+// The one duct section the unit admits is ticked where it can be seen, however far down the list it is.
+TEST_F(UnitSchemeChainTest, HandedSectionIsInSight)
+{
+    auto* selection = program.windows().get<TFormPritochVovazu>();
+    QListWidget* sizes = child<QListWidget>(selection, u"ListViewBox_AB"_s);
+    for (const double maxSpeed : {3.0, 1.5, 8.0}) {
+        const ComposedUnit unit
+            = composeUnit(unit::UnitKind::HeaterAndCooler, u"Цех 2"_s, maxSpeed, unit::HeaterKind::Water);
+        selection->handOver(unit.pieces, unit.handover, unit.duty);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(selection));
+        QApplication::processEvents();
+        const QList<QListWidgetItem*> ticked = sizes->findItems(unit.duty.section, Qt::MatchExactly);
+        ASSERT_EQ(ticked.size(), 1) << unit.duty.section.toStdString();
+        EXPECT_EQ(ticked[0]->checkState(), Qt::Checked);
+        EXPECT_TRUE(sizes->viewport()->rect().contains(sizes->visualItemRect(ticked[0])))
+            << unit.duty.section.toStdString() << " at " << sizes->row(ticked[0]) << " of " << sizes->count();
+    }
+}
+
 TEST_F(UnitSchemeChainTest, HandOverSelectResultSchemeReorderAndPrint)
 {
     const ComposedUnit unit
