@@ -34,18 +34,18 @@ struct Characteristic {
     }
 };
 
-Characteristic characteristicOf(FanKind kind)
+Characteristic characteristicOf(ImpellerKind kind)
 {
     switch (kind) {
-    case FanKind::BackwardCurved:
+    case ImpellerKind::BackwardCurved:
         return {0.06, 0.30, 1.05, 0.48, 0.25, 0.50, 0.78, 0.45, 0.5};
-    case FanKind::ForwardCurved:
+    case ImpellerKind::ForwardCurved:
         return {0.12, 0.55, 2.30, 1.25, 0.0, 0.38, 0.60, 0.34, 0.55};
-    case FanKind::Axial:
+    case ImpellerKind::Axial:
         return {0.12, 0.36, 0.42, 0.12, 0.65, 0.42, 0.76, 0.36, 0.45};
-    case FanKind::RoofRadial:
+    case ImpellerKind::RoofRadial:
         return {0.05, 0.30, 0.85, 0.28, 0.3, 0.40, 0.62, 0.30, 0.45};
-    case FanKind::MixedFlow:
+    case ImpellerKind::MixedFlow:
         return {0.10, 0.42, 0.78, 0.26, 0.5, 0.42, 0.70, 0.36, 0.5};
     }
     return {};
@@ -244,11 +244,13 @@ double fillCurve(FanRecord& fan, const SeriesDef& def, const Characteristic& ch,
 // outlet of a radial fan, damped by the casing around it.
 void fillSoundLevels(FanRecord& fan, const SeriesDef& def, const Characteristic& ch, const Duty& duty)
 {
-    const double kindOffset = def.kind == FanKind::Axial ? 3 : def.kind == FanKind::ForwardCurved ? 1 : -1;
+    const double kindOffset = def.kind == ImpellerKind::Axial ? 3
+        : def.kind == ImpellerKind::ForwardCurved             ? 1
+                                                              : -1;
     const double lwa = 10 * std::log10(duty.flow(ch.phi(ch.tPeak)))
         + 20 * std::log10(duty.pressure(ch.psi(ch.tPeak))) - 8 + kindOffset;
     fan.lpaInput = std::round(lwa);
-    fan.lpaOutput = std::round(lwa + (def.kind == FanKind::Axial ? 1 : 3));
+    fan.lpaOutput = std::round(lwa + (def.kind == ImpellerKind::Axial ? 1 : 3));
     fan.lpaArround = std::round(lwa - def.casingAttenuation);
 }
 

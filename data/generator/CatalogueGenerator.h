@@ -14,13 +14,14 @@
 // holds the total efficiency at each point.
 namespace fans {
 
-enum class FanKind { BackwardCurved, ForwardCurved, Axial, RoofRadial, MixedFlow };
+// The impeller a series is modelled on: it gives the series its characteristic.
+enum class ImpellerKind { BackwardCurved, ForwardCurved, Axial, RoofRadial, MixedFlow };
 
 // One series as the generator built it: what it is and how its records were made.
 struct GeneratedSeries {
     QString name; // as stored in Name
     QString photoName; // the name before its first blank: the series photo is photoName + ".bmp"
-    FanKind kind = FanKind::BackwardCurved;
+    ImpellerKind kind = ImpellerKind::BackwardCurved;
     bool smoke = false; // a series of the smoke-exhaust table
     bool electricalPower = false; // curve powers include the motor's losses
     int pointCount = 0; // curve points of every fan of the series

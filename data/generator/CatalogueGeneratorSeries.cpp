@@ -29,7 +29,7 @@ std::vector<SeriesDef> generalSeries()
     // Round duct fans.
     s.push_back({.code = QStringLiteral("ДЮНА"),
         .tail = {},
-        .kind = FanKind::BackwardCurved,
+        .kind = ImpellerKind::BackwardCurved,
         .build = Build::RoundDuct,
         .krugl = true,
         .electricalPower = true,
@@ -49,7 +49,7 @@ std::vector<SeriesDef> generalSeries()
         .massFactor = 0.7});
     s.push_back({.code = QStringLiteral("ВКК-СКАТ"),
         .tail = QStringLiteral("канальный"),
-        .kind = FanKind::ForwardCurved,
+        .kind = ImpellerKind::ForwardCurved,
         .build = Build::RoundDuct,
         .krugl = true,
         .points = 8,
@@ -69,7 +69,7 @@ std::vector<SeriesDef> generalSeries()
         .massFactor = 0.6});
     s.push_back({.code = QStringLiteral("ОСВ-ЖЭСТ"),
         .tail = QStringLiteral("осевой"),
-        .kind = FanKind::Axial,
+        .kind = ImpellerKind::Axial,
         .build = Build::AxialCasing,
         .krugl = true,
         .points = 12,
@@ -85,7 +85,7 @@ std::vector<SeriesDef> generalSeries()
         .priceFactor = 0.8});
     s.push_back({.code = QStringLiteral("ВКМ-ЛИНИЯ"),
         .tail = QStringLiteral("диагональный"),
-        .kind = FanKind::MixedFlow,
+        .kind = ImpellerKind::MixedFlow,
         .build = Build::RoundDuct,
         .krugl = true,
         .points = 10,
@@ -104,7 +104,7 @@ std::vector<SeriesDef> generalSeries()
     // A sound-insulated box: round spigots on the small sizes, square flanges on the large ones.
     s.push_back({.code = QStringLiteral("ВКПИ-КУБ"),
         .tail = QStringLiteral("в изоляции"),
-        .kind = FanKind::BackwardCurved,
+        .kind = ImpellerKind::BackwardCurved,
         .build = Build::Box,
         .krugl = true,
         .points = 11,
@@ -123,7 +123,7 @@ std::vector<SeriesDef> generalSeries()
         .massFactor = 1.6});
     s.push_back({.code = QStringLiteral("ВКПИ-КУБ"),
         .tail = QStringLiteral("в изоляции"),
-        .kind = FanKind::BackwardCurved,
+        .kind = ImpellerKind::BackwardCurved,
         .build = Build::Box,
         .krugl = false,
         .points = 11,
@@ -143,7 +143,7 @@ std::vector<SeriesDef> generalSeries()
     // Rectangular duct fans without square sections.
     s.push_back({.code = QStringLiteral("ВКП-ТЕРМ"),
         .tail = QStringLiteral("прямоугольный"),
-        .kind = FanKind::BackwardCurved,
+        .kind = ImpellerKind::BackwardCurved,
         .build = Build::Box,
         .points = 14,
         .sizes = {{225, 400, 200}, {250, 500, 250}, {280, 500, 300}, {315, 600, 300}, {355, 600, 350},
@@ -158,7 +158,7 @@ std::vector<SeriesDef> generalSeries()
         .casingAttenuation = 12});
     s.push_back({.code = QStringLiteral("ВКП-ВЕКТОР"),
         .tail = QStringLiteral("канальный"),
-        .kind = FanKind::ForwardCurved,
+        .kind = ImpellerKind::ForwardCurved,
         .build = Build::Box,
         .points = 10,
         .sizes = {{200, 400, 200}, {225, 500, 250}, {250, 500, 300}, {280, 600, 300}, {315, 600, 350},
@@ -175,7 +175,7 @@ std::vector<SeriesDef> generalSeries()
     // Roof fans: static pressure.
     s.push_back({.code = QStringLiteral("ВКР-ГЭСТ"),
         .tail = QStringLiteral("крышный"),
-        .kind = FanKind::RoofRadial,
+        .kind = ImpellerKind::RoofRadial,
         .build = Build::Roof,
         .krysh = true,
         .davlen = false,
@@ -192,7 +192,7 @@ std::vector<SeriesDef> generalSeries()
         .massFactor = 1.4});
     s.push_back({.code = QStringLiteral("КРЫША-ЛТМЖ"),
         .tail = QStringLiteral("низкошумная"),
-        .kind = FanKind::RoofRadial,
+        .kind = ImpellerKind::RoofRadial,
         .build = Build::Roof,
         .krysh = true,
         .davlen = false,
@@ -212,7 +212,7 @@ std::vector<SeriesDef> generalSeries()
         .massFactor = 1.5});
     s.push_back({.code = QStringLiteral("ВКО-ГЭСТ"),
         .tail = QStringLiteral("крышный осевой"),
-        .kind = FanKind::Axial,
+        .kind = ImpellerKind::Axial,
         .build = Build::Roof,
         .krysh = true,
         .davlen = false,
@@ -232,7 +232,7 @@ std::vector<SeriesDef> generalSeries()
     // Pressurization fans: total pressure with Davlen, static pressure without.
     s.push_back({.code = QStringLiteral("ОСП-ЖЭСТ"),
         .tail = QStringLiteral("осевой"),
-        .kind = FanKind::Axial,
+        .kind = ImpellerKind::Axial,
         .build = Build::AxialCasing,
         .podpor = true,
         .davlen = true,
@@ -250,7 +250,7 @@ std::vector<SeriesDef> generalSeries()
         .massFactor = 1.3});
     s.push_back({.code = QStringLiteral("ВРП-ЩИТ"),
         .tail = QStringLiteral("радиальный"),
-        .kind = FanKind::BackwardCurved,
+        .kind = ImpellerKind::BackwardCurved,
         .build = Build::Scroll,
         .podpor = true,
         .davlen = true,
@@ -269,7 +269,7 @@ std::vector<SeriesDef> generalSeries()
         .massFactor = 1.3});
     s.push_back({.code = QStringLiteral("КРП-ГЭСТ"),
         .tail = QStringLiteral("крышный подпор"),
-        .kind = FanKind::RoofRadial,
+        .kind = ImpellerKind::RoofRadial,
         .build = Build::Roof,
         .podpor = true,
         .davlen = false,
@@ -285,7 +285,7 @@ std::vector<SeriesDef> generalSeries()
         .massFactor = 1.4});
     s.push_back({.code = QStringLiteral("КОП-ГЭСТ"),
         .tail = QStringLiteral("крышный осевой"),
-        .kind = FanKind::Axial,
+        .kind = ImpellerKind::Axial,
         .build = Build::Roof,
         .podpor = true,
         .davlen = false,
@@ -309,7 +309,7 @@ std::vector<SeriesDef> smokeSeries()
     // Roof and wall fans: static pressure.
     s.push_back({.code = QStringLiteral("КДУ-ГЭСТ"),
         .tail = QStringLiteral("крышный"),
-        .kind = FanKind::RoofRadial,
+        .kind = ImpellerKind::RoofRadial,
         .build = Build::Roof,
         .smoke = true,
         .davlen = false,
@@ -327,7 +327,7 @@ std::vector<SeriesDef> smokeSeries()
         .stoikostMinD = 500});
     s.push_back({.code = QStringLiteral("КДО-ГЭСТ"),
         .tail = QStringLiteral("крышный осевой"),
-        .kind = FanKind::Axial,
+        .kind = ImpellerKind::Axial,
         .build = Build::Roof,
         .smoke = true,
         .davlen = false,
@@ -345,7 +345,7 @@ std::vector<SeriesDef> smokeSeries()
         .massFactor = 1.5});
     s.push_back({.code = QStringLiteral("ВДН-ЖЭСТ"),
         .tail = QStringLiteral("настенный"),
-        .kind = FanKind::Axial,
+        .kind = ImpellerKind::Axial,
         .build = Build::Wall,
         .smoke = true,
         .davlen = false,
@@ -364,7 +364,7 @@ std::vector<SeriesDef> smokeSeries()
     // Radial and axial fans: total pressure.
     s.push_back({.code = QStringLiteral("ВРД-ВИХРЬ"),
         .tail = QStringLiteral("радиальный"),
-        .kind = FanKind::BackwardCurved,
+        .kind = ImpellerKind::BackwardCurved,
         .build = Build::Scroll,
         .smoke = true,
         .davlen = true,
@@ -383,7 +383,7 @@ std::vector<SeriesDef> smokeSeries()
         .stoikostMinD = 400});
     s.push_back({.code = QStringLiteral("ОСД-ЖЭСТ"),
         .tail = QStringLiteral("осевой"),
-        .kind = FanKind::Axial,
+        .kind = ImpellerKind::Axial,
         .build = Build::AxialCasing,
         .smoke = true,
         .davlen = true,
@@ -401,7 +401,7 @@ std::vector<SeriesDef> smokeSeries()
         .stoikostMinD = 630});
     s.push_back({.code = QStringLiteral("ВРДМ-ТИТАН"),
         .tail = QStringLiteral("радиальный"),
-        .kind = FanKind::BackwardCurved,
+        .kind = ImpellerKind::BackwardCurved,
         .build = Build::Scroll,
         .smoke = true,
         .davlen = true,

@@ -20,7 +20,7 @@ struct Size {
 struct SeriesDef {
     QString code; // the first word: what designations and photo names show
     QString tail; // the rest of the name
-    FanKind kind;
+    ImpellerKind kind;
     Build build;
     bool smoke = false; // a series of the smoke-exhaust table
     bool krugl = false;

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "fans/FanDesignation.h"
+#include "fans/FanKind.h"
 #include "fans/FoundFanRow.h"
 
 namespace fans {
@@ -32,7 +33,8 @@ FanSheetValues fanSheetValuesOf(const SelectedFan& fan, QChar decimalSeparator)
     const QStringList row = listedRow(fan, decimalSeparator);
     const bool roofRun = fan.roofRun;
     FanSheetValues sheet;
-    sheet.caption = QStringLiteral("Характеристики выбранного канального вентилятора:  ") + row.at(1);
+    sheet.caption = QStringLiteral("Характеристики выбранного ") + kindAdjective(fanKindOf(fan.designation))
+        + QStringLiteral(" вентилятора:  ") + row.at(1);
     sheet.requiredFlowText = integerText(fan.requiredFlow);
     sheet.requiredPressureText = integerText(fan.requiredPressure);
     sheet.pressureLabel = roofRun ? QStringLiteral("Статическое давление - Pв, Па")

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "fans/FanKind.h"
+
 #include <QString>
 
-// The kind of fan a designation names, found from the series codes in it. It chooses the titles of the
-// graphs, drawing and printed sheet, and the noise spectra of roof fans with reduced noise.
+// Titles and headings of a fan's views by the kind of fan its designation names.
 namespace fanviews {
 
-enum class FanKind { RoofLowNoise, Axial, Roof, Duct };
+using fans::FanKind;
+using fans::fanKindOf;
 
-// First match wins: "ЛТМЖ" roof with reduced noise, "ЖЭСТ" axial, "ГЭСТ" roof, else duct.
-FanKind fanKindOf(const QString& designation);
+// "ЗФН: Характеристики крышного вентилятора" and the like: the title of a fan's data sheet.
+QString sheetTitle(FanKind kind);
 
 // "ЗФН: Графики характеристик крышного вентилятора:  " and the like; the designation follows.
 QString graphsTitlePrefix(FanKind kind);

@@ -1,4 +1,5 @@
 #include "fans/FanDesignation.h"
+#include "fans/SelectedFan.h"
 #include "fans/SmokeSheet.h"
 
 #include <gtest/gtest.h>
@@ -70,4 +71,28 @@ TEST(SmokeSheet, ElevenRowsFromTheFansValuesWithTheFireClassCaptions)
     EXPECT_EQ(normal.printedFireLabel, normal.rows[6].first);
     EXPECT_EQ(normal.printedPriceCaption, u"Цена включая НДС (400°C), руб."_s);
     EXPECT_EQ(normal.chartPressureTitle, u"Полное давление при заданной т-ре, Па"_s);
+}
+
+// The sheet's caption names the kind of the fan shown, as its graphs and drawing do: a roof fan's sheet is
+// not captioned as a duct fan's.
+TEST(FanSheet, CaptionNamesTheKindOfTheFan)
+{
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"ВКК-СКАТ канальный", u"Характеристики выбранного канального вентилятора:  "},
+        {u"ВКР-ГЭСТ крышный", u"Характеристики выбранного крышного вентилятора:  "},
+        {u"КРЫША-ЛТМЖ низкошумная", u"Характеристики выбранного крышного вентилятора:  "},
+        {u"ОСВ-ЖЭСТ осевой", u"Характеристики выбранного осевого вентилятора:  "},
+    };
+    for (const auto& [series, caption] : cases) {
+        SelectedFan fan;
+        FanRecord& record = fan.listed.record;
+        record.name = QString::fromUtf16(series);
+        record.d = 400;
+        record.polus = 4;
+        record.fazkol = true;
+        fan.designation = designation(record, CatalogueKind::General).trimmed();
+        EXPECT_EQ(
+            fanSheetValuesOf(fan, QLatin1Char(',')).caption, QString::fromUtf16(caption) + fan.designation)
+            << fan.designation.toStdString();
+    }
 }

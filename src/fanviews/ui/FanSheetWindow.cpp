@@ -152,6 +152,7 @@ TForm_ResImage::TForm_ResImage(ui::Program& program, QWidget* parent)
 void TForm_ResImage::showFan(const fans::SelectedFan& fan)
 {
     m_values = fans::fanSheetValuesOf(fan, systemDecimalSeparator());
+    setWindowTitle(fanviews::sheetTitle(fanviews::fanKindOf(fan.designation)));
     showRows(fan, m_values.caption, m_values.rows);
     // A sheet already open shows the new fan's spectra at once rather than the previous fan's.
     if (isVisible())

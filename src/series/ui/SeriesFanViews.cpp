@@ -105,6 +105,8 @@ void SeriesSheetWindow::showSheet(const series::SeriesSheet& sheet)
     m_sheet = sheet;
     fans::SelectedFan fan;
     fan.designation = sheet.designation;
+    if (sheet.kind == series::SeriesKind::General)
+        setWindowTitle(fanviews::sheetTitle(fanviews::fanKindOf(sheet.designation)));
     showRows(fan, sheet.caption, sheet.rows);
     if (m_octaves)
         m_octaves->showLevels(sheet.octaves.value_or(fanviews::SoundPowerLevels {}));

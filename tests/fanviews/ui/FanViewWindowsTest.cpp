@@ -226,6 +226,7 @@ TEST_F(FanViewWindows, DetailsFillTheSheetAndItsViews)
     const QString designation = sheet->fan()->designation;
     EXPECT_EQ(sheet->findChild<QGroupBox*>(u"GroupBox_Res"_s)->title(),
         u"Характеристики выбранного канального вентилятора:  "_s + designation);
+    EXPECT_EQ(sheet->windowTitle(), u"ЗФН: Характеристики канального вентилятора"_s);
     QTableWidget* rows = sheet->resultsGrid();
     EXPECT_EQ(rows->rowCount(), 14);
     EXPECT_EQ(rows->item(0, 0)->text(), u"Расход воздуха - Qв, м3/час"_s);
@@ -363,6 +364,12 @@ TEST_F(FanViewWindows, GeneralAndSmokeSheetsKeepTheirOwnFans)
     EXPECT_EQ(smokeSheet->findChild<QTableWidget*>(u"StringGrid_Lpi"_s), nullptr);
     EXPECT_EQ(generalSheet->resultsGrid()->item(0, 1)->text(), u"1000"_s);
     EXPECT_EQ(smokeSheet->resultsGrid()->item(0, 1)->text(), u"1500"_s);
+
+    // The general sheet's title follows the kind of the fan it shows.
+    EXPECT_EQ(generalSheet->windowTitle(), u"ЗФН: Характеристики канального вентилятора"_s);
+    generalSheet->showFan(selectedFan(u"ВКР-ГЭСТ 4-4-3"_s, 1000, 442, true));
+    EXPECT_EQ(generalSheet->windowTitle(), u"ЗФН: Характеристики крышного вентилятора"_s);
+    generalSheet->showFan(general);
 
     // Each sheet's photo and drawing are its own fan's.
     QStringList photos;
