@@ -51,7 +51,29 @@ FoundFansLook generalLook()
     return {u"ЗФН: Выберите канальный вентилятор"_s,
         {20, 107, 66, 78, 2, 61, 126, 2, 2, 2, 2, 59, 60, 2, 97, 2, 2, 77, 39}, fans::foundFanHeaderRow(0),
         fans::foundFanHeaderRow(1), u"Расход воздуха (м3/час)"_s, u"Статическое давление, Па"_s,
-        u"Полное давление, Па"_s, u"<< Назад"_s, true};
+        u"Полное давление, Па"_s, u"<< Назад"_s, true, true};
+}
+
+// What the general window calls the fans of a run's group, in its caption and its help line.
+struct GroupNames {
+    QString caption;
+    QString help;
+};
+
+GroupNames namesOf(fans::FanGroup group)
+{
+    const QString moving
+        = u" перемещайтесь по списку спомощью \"мыши\" или клавиш ВЕРХ, ВНИЗ на клавиатуре. "_s;
+    switch (group) {
+    case fans::FanGroup::Roof:
+        return {u"ЗФН: Выберите крышный вентилятор"_s, u"Для выбора крышного вентилятора"_s + moving};
+    case fans::FanGroup::Pressurization:
+        return {u"ЗФН: Выберите вентилятор подпора воздуха"_s,
+            u"Для выбора вентилятора подпора воздуха"_s + moving};
+    case fans::FanGroup::Duct:
+        break;
+    }
+    return {u"ЗФН: Выберите канальный вентилятор"_s, u"Для выбора канального вентилятора"_s + moving};
 }
 
 QString listHint()
@@ -125,9 +147,7 @@ TFormGrVovazu::TFormGrVovazu(ui::Program& program, QWidget* parent, FoundFansLoo
     mainSplitter->setStretchFactor(1, 1);
     mainSplitter->setSizes({220, 1000});
 
-    auto* memo
-        = new QLineEdit(u"Для выбора канального вентилятора перемещайтесь по списку спомощью \"мыши\" или "
-                        u"клавиш ВЕРХ, ВНИЗ на клавиатуре. "_s);
+    auto* memo = m_memo = new QLineEdit(namesOf(fans::FanGroup::Duct).help);
     memo->setReadOnly(true);
     memo->setFrame(false);
     memo->setToolTip(
@@ -309,6 +329,11 @@ void TFormGrVovazu::fill(const fans::FoundFansContent& content)
 {
     m_choosing = true;
     m_content = content;
+    if (m_look.namesGroup) {
+        const GroupNames names = namesOf(content.group);
+        setWindowTitle(names.caption);
+        m_memo->setText(names.help);
+    }
     clearChart();
     m_chart->yAxis->setLabel(content.staticPressure ? m_look.staticPressureTitle : m_look.totalPressureTitle);
     m_series[0]->setData(ui::keysOf(content.systemCurve), ui::valuesOf(content.systemCurve), true);

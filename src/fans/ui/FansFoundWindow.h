@@ -12,6 +12,7 @@
 class QCustomPlot;
 class QCPGraph;
 class QCPItemText;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
@@ -32,6 +33,7 @@ struct FoundFansLook {
     QString totalPressureTitle;
     QString backText; // the button that hides the window
     bool memo = true; // the one-line help beside the buttons
+    bool namesGroup = false; // the caption and the help name the kind of fan each run lists
 };
 
 // The fans found by the last selection run: their designations, their curves over the duty band with
@@ -105,6 +107,7 @@ private:
     QCustomPlot* m_chart = nullptr;
     QTableWidget* m_grid = nullptr;
     QPushButton* m_unitButton = nullptr;
+    QLineEdit* m_memo = nullptr;
     std::function<void(const fans::SelectedFan&)> m_unitChosen;
     std::vector<QCPGraph*> m_series;
     std::vector<QCPItemText*> m_labels; // mark of fan c at c − 1

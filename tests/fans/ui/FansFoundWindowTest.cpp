@@ -121,18 +121,23 @@ TEST_F(FansFoundWindowTest, OpensWithTheListFocusedAndNoFanChosen)
     EXPECT_EQ(window->series(2)->dataCount(), 1);
 }
 
-// The left axis names the pressure the run selected for.
-TEST_F(FansFoundWindowTest, PressureAxisFollowsTheRunsPressureKind)
+// The left axis names the pressure the run selected for, the caption the kind of fan it lists.
+TEST_F(FansFoundWindowTest, PressureAxisAndCaptionFollowTheRun)
 {
     const struct {
         fans::FanGroup group;
         fans::PressureKind kind;
         const char16_t* axis;
+        const char16_t* caption;
     } cases[] = {
-        {fans::FanGroup::Pressurization, fans::PressureKind::Static, u"Статическое давление, Па"},
-        {fans::FanGroup::Pressurization, fans::PressureKind::Total, u"Полное давление, Па"},
-        {fans::FanGroup::Roof, fans::PressureKind::Static, u"Статическое давление, Па"},
-        {fans::FanGroup::Duct, fans::PressureKind::Total, u"Полное давление, Па"},
+        {fans::FanGroup::Pressurization, fans::PressureKind::Static, u"Статическое давление, Па",
+            u"ЗФН: Выберите вентилятор подпора воздуха"},
+        {fans::FanGroup::Pressurization, fans::PressureKind::Total, u"Полное давление, Па",
+            u"ЗФН: Выберите вентилятор подпора воздуха"},
+        {fans::FanGroup::Roof, fans::PressureKind::Static, u"Статическое давление, Па",
+            u"ЗФН: Выберите крышный вентилятор"},
+        {fans::FanGroup::Duct, fans::PressureKind::Total, u"Полное давление, Па",
+            u"ЗФН: Выберите канальный вентилятор"},
     };
     for (const auto& c : cases) {
         fans::SelectionRequest other = request;
@@ -146,6 +151,7 @@ TEST_F(FansFoundWindowTest, PressureAxisFollowsTheRunsPressureKind)
         const fans::GeneralSelection otherRun = fans::runGeneralSelection(other);
         window->fill(fans::foundFansContentOf(otherRun.outcome, other, QLatin1Char('.')));
         EXPECT_EQ(chart->yAxis->label(), QString::fromUtf16(c.axis));
+        EXPECT_EQ(window->windowTitle(), QString::fromUtf16(c.caption));
     }
 }
 
