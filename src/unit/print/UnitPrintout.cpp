@@ -68,7 +68,7 @@ struct BandLine {
     const char16_t* valueName;
 };
 constexpr BandLine heaterLines[] = {
-    {u"Температура воздуха на выходе (расчетная), tвх:", u"QRL_tv2pCaption", u"QRL_tv2p"},
+    {u"Температура воздуха на выходе (расчетная), tв. вых:", u"QRL_tv2pCaption", u"QRL_tv2p"},
     {u"Сопротивление воздуху, Pв:", u"QRL_PvtCaption", u"QRL_Pvt"},
     {u"Тепловая мощность, Q:", u"QRL_QCaption", u"QRL_Q"},
     {u"Расход воды (расчетный), Gж:", u"QRl_GjCaption", u"QRl_Gj"},

@@ -31,3 +31,14 @@ TEST(UnitPrintout, CondensingFiguresTakeTheSystemDecimalMark)
     EXPECT_EQ(printout.text(u"QRLabel_KKB_LDBA"_s), u"62,5 LdBA"_s);
     EXPECT_EQ(printout.text(u"QRLabel_KKB_MASSA"_s), u"120 кг"_s);
 }
+
+// The heater's outlet air temperature is written with the outlet's symbol, as the water's is beside it.
+TEST(UnitPrintout, HeaterOutletTemperatureCarriesTheOutletSymbol)
+{
+    report::ReportLayout layout;
+    unitprint::UnitPrintout printout(layout);
+    printout.fill(unitprint::UnitPrintContent {});
+    EXPECT_EQ(printout.text(u"QRL_tv2pCaption"_s), u"Температура воздуха на выходе (расчетная), tв. вых:"_s);
+    EXPECT_EQ(
+        printout.text(u"QRL_tj2pCaption"_s), u"Температура горячей воды на выходе (расчетная), tж. вых:"_s);
+}
