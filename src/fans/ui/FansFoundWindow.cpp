@@ -474,15 +474,9 @@ void TFormGrVovazu::onCurveClicked(QCPGraph* graph)
     const bool fanCurve = index >= firstCurveSeries && index < firstCurveSeries + int(m_labels.size());
     if (!fanCurve || visiblePoints(graph) < 3)
         return;
-    // The grid row whose designation is the curve's title (the last one when several match).
-    int found = 0;
-    for (int row = 0; row < m_grid->rowCount(); ++row) {
-        const QTableWidgetItem* item = m_grid->item(row, 1);
-        if (item && item->text().trimmed() == graph->name())
-            found = row + 1;
-    }
-    if (found)
-        chooseFan(found);
+    // Fan c's curve is series firstCurveSeries + c − 1: the curve itself says which fan it is, also
+    // where two listed fans share a designation.
+    chooseFan(index - firstCurveSeries + 1);
 }
 
 void TFormGrVovazu::showDetails()

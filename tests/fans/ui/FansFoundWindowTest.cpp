@@ -243,6 +243,25 @@ TEST_F(FansFoundWindowTest, ClickingACurveChoosesItsFan)
     }
 }
 
+// Two listed fans of one designation: a click on the first one's curve chooses the first, not the last
+// row of that name.
+TEST_F(FansFoundWindowTest, ClickingACurveChoosesThatFanAmongNamesakes)
+{
+    fans::FoundFansContent content = fans::foundFansContentOf(run.outcome, request, QLatin1Char('.'));
+    ASSERT_GE(content.fans.size(), 5u);
+    fans::FoundFanEntry& namesake = content.fans[4];
+    namesake.designation = content.fans[2].designation;
+    namesake.row[1] = content.fans[2].row[1];
+    window->fill(content);
+    QCPGraph* curve = window->series(TFormGrVovazu::firstCurveSeries + 2);
+    chart->replot();
+    const auto pixel = pixelOn(chart, curve);
+    ASSERT_TRUE(pixel) << "fan 3's curve is hidden under others";
+    QTest::mouseClick(chart, Qt::LeftButton, {}, *pixel);
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(window->gridRow(), 4);
+}
+
 TEST_F(FansFoundWindowTest, DetailsFillTheSelectedFan)
 {
     QList<fans::SelectedFan> handed;
