@@ -5,7 +5,9 @@
 #include <QString>
 
 // The numbered calculation blocks of a report's calculation part: a label with its title, then lines
-// that show a quantity's formula in symbols, with the numbers put in, and its result.
+// that show a quantity's formula in symbols, with the numbers put in, and its result. The constants of
+// the formulas and titles are typed with a decimal comma; they are written with the decimal mark of the
+// report's numbers, so that one sheet never shows two marks.
 namespace calcreport {
 
 // Cyrillic letters inside a symbol (the subscripts ш, вс, кш, ...), escaped.
@@ -41,6 +43,8 @@ public:
     void escaped(const QString& text);
 
 private:
+    // The text with every decimal comma between two digits written as the report's decimal mark.
+    QByteArray marked(const QByteArray& text) const;
     void unit(const QString& unit, const QByteArray& rawUnitTail);
 
     QByteArray& m_out;

@@ -1,4 +1,5 @@
 #include "calcreport/CalculationReport.h"
+#include "calcreport/ReportBlocks.h"
 #include "calcreport/ReportNumbers.h"
 
 #include <gtest/gtest.h>
@@ -73,4 +74,38 @@ TEST(CalculationReportTest, NumbersAreCutNotRounded)
     };
     for (const auto& c : cases)
         EXPECT_EQ(reportNumber(c.value, comma), QString::fromUtf16(c.expected)) << c.value;
+}
+
+namespace {
+
+QByteArray escaped(const QString& text)
+{
+    QByteArray out;
+    writeEscaped(out, text);
+    return out;
+}
+
+} // namespace
+
+// Formula constants and titles are typed with a decimal comma; a report whose numbers carry a point must
+// not show "9,8 ∙ 7545.11" on one line.
+TEST(CalculationReportTest, FormulaConstantsTakeTheDecimalMarkOfTheNumbers)
+{
+    struct Case {
+        QChar separator;
+        QByteArray expected;
+    };
+    for (const Case& c : {Case {u'.',
+                              "\\b (2a)\\tab" + escaped(u"0.6, 1"_s)
+                                  + "\\par vk\\b0  = 9.8 G = 9.8 2.5 = \\b 24.5\\par Kd\\b0  = \\b 0.8"},
+             Case {u',',
+                 "\\b (2a)\\tab" + escaped(u"0,6, 1"_s)
+                     + "\\par vk\\b0  = 9,8 G = 9,8 2,5 = \\b 24,5\\par Kd\\b0  = \\b 0,8"}}) {
+        QByteArray out;
+        BlockWriter w(out, c.separator);
+        w.label("2a", u"0,6, 1"_s);
+        w.formula("vk", "9,8 G", "9,8 " + w.n(2.5), w.n(24.5));
+        w.valueOnly("Kd", "0,8");
+        EXPECT_EQ(out, "\\par" + c.expected) << c.separator.toLatin1();
+    }
 }
