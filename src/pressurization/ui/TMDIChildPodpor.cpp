@@ -162,6 +162,8 @@ QWidget* TMDIChildPodpor::buildSectionsPage(int fan)
     groupColumn->addWidget(new QLabel(u"    -  (один или более участков)"_s, group));
     auto* table = new SectionTableWidget(fanControlName(u"StringGrid_Ychastki"_s, fan), group);
     table->setDialog(m_program.windows().get<TdgPodporYchastok>());
+    // A straight duct is given by its diameter, every other section by its area.
+    table->setAreaHeader(u"Сеч-е Fi, м2"_s, u"или di, м"_s);
     // The first table rounds its coefficients to four decimals, the others write them as every number.
     if (fan > 0)
         table->setCoefficientCells(sections::CoefficientCells::AsOtherNumbers);

@@ -61,11 +61,18 @@ void SectionTableWidget::setTable(const sections::SectionTable& table)
     showTable();
 }
 
+void SectionTableWidget::setAreaHeader(const QString& top, const QString& bottom)
+{
+    m_areaHeader[0] = top;
+    m_areaHeader[1] = bottom;
+    showTable();
+}
+
 void SectionTableWidget::showTable()
 {
-    static const QStringList headers[2] = {
-        {u"N уч"_s, u"Проходное"_s, u"Длина уч-ка"_s, u"Коэфф. сопр-"_s, u"Материал"_s},
-        {QString(), u"сеч-е Fi,м2"_s, u" Li, м"_s, u"отивления Gi"_s, u"  шахты"_s},
+    const QStringList headers[2] = {
+        {u"N уч"_s, m_areaHeader[0], u"Длина уч-ка"_s, u"Коэфф. сопр-"_s, u"Материал"_s},
+        {QString(), m_areaHeader[1], u" Li, м"_s, u"отивления Gi"_s, u"  шахты"_s},
     };
     const int selected = m_grid->currentRow();
     m_grid->setRowCount(firstDataRow + m_table.rowCount());

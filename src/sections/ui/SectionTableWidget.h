@@ -23,6 +23,9 @@ public:
     // How the coefficient column is written (rounded to four decimals at start).
     void setCoefficientCells(sections::CoefficientCells cells) { m_coefficientCells = cells; }
 
+    // The two header lines of the area column, for tables where a kind of section holds another size there.
+    void setAreaHeader(const QString& top, const QString& bottom);
+
     const sections::SectionTable& table() const { return m_table; }
     void setTable(const sections::SectionTable& table);
 
@@ -46,4 +49,5 @@ private:
     QTableWidget* m_grid = nullptr;
     SectionDialog* m_dialog = nullptr;
     sections::CoefficientCells m_coefficientCells = sections::CoefficientCells::FourDecimals;
+    QString m_areaHeader[2] = {QStringLiteral("Проходное"), QStringLiteral("сеч-е Fi,м2")};
 };

@@ -401,6 +401,17 @@ TEST_F(SupplyWindowTest, LoadedZoneProjectComesBackOnPageOne)
     EXPECT_EQ(child<QTableWidget>(u"StringGrid_Ychastki_3"_s)->item(2, 2)->text(), u"10");
 }
 
+// A straight duct's cell holds its diameter in metres; a header of area alone would read 0.5 as 0.5 m².
+TEST_F(SupplyWindowTest, SectionGridsNameTheDiameterOfStraightDucts)
+{
+    for (const QString& grid :
+        {u"StringGrid_Ychastki"_s, u"StringGrid_Ychastki_2"_s, u"StringGrid_Ychastki_3"_s}) {
+        auto* table = child<QTableWidget>(grid);
+        EXPECT_EQ(table->item(0, 1)->text() + u' ' + table->item(1, 1)->text(), u"Сеч-е Fi, м2 или di, м")
+            << grid.toStdString();
+    }
+}
+
 TEST_F(SupplyWindowTest, SectionDialogOfTheSupplyDuct)
 {
     auto* dialog = program.windows().get<TdgPodporYchastok>();
