@@ -3,6 +3,7 @@
 #include "app/TFormManual.h"
 #include "heating/ui/HeatingUnitReportForm.h"
 #include "heating/ui/HeatingUnitResultsWindow.h"
+#include "support/PdfText.h"
 #include "support/TestSupport.h"
 #include "support/WindowTesting.h"
 #include "ui/FileDialogs.h"
@@ -15,8 +16,10 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolButton>
@@ -166,6 +169,14 @@ TEST_F(HeatingUnitWindowTest, PrintShowsTheClickedModelWithoutPrices)
     EXPECT_TRUE(form->labelText(u"QRLabelPriceCaption"_s).isEmpty());
     EXPECT_TRUE(form->labelText(u"QRLabelTotal"_s).isEmpty());
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString(); // the picture was found
+
+    // The air flow is printed with its unit, as the results grid gives it: a bare figure could be kg/h.
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"luma.pdf"_s));
+    ASSERT_TRUE(form->report().printTo(printer, false));
+    EXPECT_TRUE(pdfText(printer.outputFileName()).contains(u"Расход воздуха (не менее), м3/ч:"_s));
 }
 
 TEST_F(HeatingUnitWindowTest, ClosedWindowHandsItsInputsToTheNextOne)
