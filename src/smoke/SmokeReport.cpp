@@ -24,8 +24,6 @@ const QByteArray root = QByteArray(sign::root) + ' ';
 const QByteArray sum = QByteArray(sign::sum) + ' ';
 const QByteArray gamma = QByteArray(sign::gamma) + ' ';
 const QByteArray pi = QByteArray(sign::pi) + ' ';
-// Densities are written ρ: a Latin p would read as a pressure beside pk, Pк and Pв.
-const QByteArray rho = sign::rho;
 const QByteArray squared = exponentFragment("2");
 
 QByteArray cyr(const QString& letters)
@@ -73,8 +71,8 @@ void writeSmokeFlow(BlockWriter& w, const SmokeValues& v, const SmokeResult& r)
         w.label("5", u"Расход дыма"_s);
         const QByteArray p = w.n(r.outdoorDensity);
         w.formula("G",
-            "3584" + dot + sum + "A" + dot + root + "(ho" + dot + "(9,8" + dot + rho + " - " + gamma + ")"
-                + dot + rho + " + 0,7" + dot + "V" + squared + dot + rho + squared + ")",
+            "3584" + dot + sum + "A" + dot + root + "(ho" + dot + "(9,8" + dot + "p - " + gamma + ")" + dot
+                + "p + 0,7" + dot + "V" + squared + dot + "p" + squared + ")",
             "3584" + dot + w.n(r.openDoorArea) + dot + root + "(" + w.n(r.doorLevel) + dot + "(9,8" + dot + p
                 + " - " + w.n(r.smokeWeight) + ")" + dot + p + " + 0,7" + dot + w.n(v.windSpeed) + squared
                 + dot + p + squared + ")",
@@ -191,20 +189,19 @@ void writeSmokeCalculation(
     const QByteArray Gk = w.n(r.valveLeak);
     const QByteArray Gsh = w.n(r.shaftLeak);
     const QByteArray Gc = w.n(r.totalFlow);
-    const QByteArray rhoV = rho + vv;
-    const QByteArray fanDensity = w.n(r.fanDensity);
+    const QByteArray rho = w.n(r.fanDensity);
     w.label("35", u"Подсос воздуха через шахту"_s);
     w.formula("G" + sh, "K" + sh + dot + "G / 100", w.full(r.shaftLeakCoefficient) + dot + G + " / 100", Gsh,
         kgPerHour);
     w.label("36", u"Суммарный расход воздуха"_s);
     w.formula("Gc", "Gk + G" + sh + " + G", Gk + " + " + Gsh + " + " + G, Gc, kgPerHour);
     w.label("37", u"Плотность газов перед вентилятором"_s);
-    w.formula(rhoV, "(G" + dot + gamma + " / 9,8 + 1,2" + dot + "(Gk + G" + sh + ")) / Gc",
+    w.formula("p" + vv, "(G" + dot + gamma + " / 9,8 + 1,2" + dot + "(Gk + G" + sh + ")) / Gc",
         "(" + G + dot + w.n(r.smokeWeight) + " / 9,8 + 1,2" + dot + "(" + Gk + " + " + Gsh + ")) / " + Gc,
-        fanDensity, u" кг/м"_s, "\\super 3\\nosupersub ");
+        rho, u" кг/м"_s, "\\super 3\\nosupersub ");
     w.label("38", u"Температура газов перед вентилятором"_s);
-    w.formula("T" + vv, "353 / " + rhoV + " - 273", "353 / " + fanDensity + " - 273", w.n(r.fanTemperature),
-        u" °C"_s);
+    w.formula(
+        "T" + vv, "353 / p" + vv + " - 273", "353 / " + rho + " - 273", w.n(r.fanTemperature), u" °C"_s);
     w.label("39", u"Коэффициент коррекции"_s);
     const QByteArray kk = "K" + cyr(u"к"_s);
     w.formula(kk, "(1 + (Gc / G)" + squared + ") / 2", "(1 + (" + Gc + " / " + G + ")" + squared + ") / 2",
@@ -220,7 +217,7 @@ void writeSmokeCalculation(
             w.n(*r.outletVelocity), metrePerSecond);
         w.label("42", u"Падение давления на участке отвода газов от вентилятора"_s);
         w.formula("Po",
-            "(0,017" + dot + "L" + vv + " / d" + vv + " + (1 + Y))" + dot + rho + dot + "Vo" + squared
+            "(0,017" + dot + "L" + vv + " / d" + vv + " + (1 + Y))" + dot + "p" + dot + "Vo" + squared
                 + " / 2",
             "(0,017" + dot + w.n(v.outletLength) + " / " + w.n(v.outletDiameter) + " + (1 + "
                 + w.n(v.outletResistance) + "))" + dot + w.n(r.outdoorDensity) + dot + w.n(*r.outletVelocity)
@@ -229,16 +226,16 @@ void writeSmokeCalculation(
     }
     const QByteArray pt = "P" + cyr(u"т"_s);
     w.label("43", u"Давление естественной тяги"_s);
-    w.formula(pt, "dH" + dot + "(1,2 - " + rhoV + ")" + dot + "9,81",
-        w.n(v.heightDifference) + dot + "(1,2 - " + fanDensity + ")" + dot + "9,81", w.n(r.draught), pascal);
+    w.formula(pt, "dH" + dot + "(1,2 - p" + vv + ")" + dot + "9,81",
+        w.n(v.heightDifference) + dot + "(1,2 - " + rho + ")" + dot + "9,81", w.n(r.draught), pascal);
     w.label("44", u"Требуемый расход вентилятора"_s);
     QByteArray perHour;
     writeEscaped(perHour, u"ч"_s);
-    w.formula("G" + vv, "Gc / " + rhoV, Gc + " / " + fanDensity, w.n(r.fanFlow), u" м"_s,
+    w.formula("G" + vv, "Gc / p" + vv, Gc + " / " + rho, w.n(r.fanFlow), u" м"_s,
         "\\super 3\\nosupersub /" + perHour);
     w.label("45", u"Требуемое давление, создаваемое вентилятором"_s);
-    w.formula("P" + vv, "1,2" + dot + "(" + pk + " + Po) / " + rhoV + " - " + pt,
-        "1,2" + dot + "(" + w.n(r.correctedLoss) + " + " + w.n(r.outletLoss) + ") / " + fanDensity + " - "
+    w.formula("P" + vv, "1,2" + dot + "(" + pk + " + Po) / p" + vv + " - " + pt,
+        "1,2" + dot + "(" + w.n(r.correctedLoss) + " + " + w.n(r.outletLoss) + ") / " + rho + " - "
             + w.n(r.draught),
         w.n(r.fanPressure), pascal);
     report.finishCalculationPart();

@@ -57,21 +57,3 @@ TEST(SmokeReportTest, BlocksFollowTheCase)
     EXPECT_TRUE(wizard.report().document().endsWith("\\par }"));
     EXPECT_FALSE(wizard.report().document().contains("\\par\\par }"));
 }
-
-// Pressures are p and P; a density written with the same letter reads as one more pressure.
-TEST(SmokeReportTest, DensitiesAreWrittenRho)
-{
-    struct Case {
-        SmokeProject project;
-        QByteArray densityTerm; // the block that writes the outdoor air's density
-    };
-    for (const Case& c : {Case {corridorProject(), "(1 + Y)) \\u8729? \\u0961? \\u8729? Vo"},
-             Case {roomProject(u"5"_s, u"12"_s), "(9.8 \\u8729? \\u0961? - "}}) {
-        const SmokeRun run = runSmokeProject(c.project, dot);
-        ASSERT_TRUE(run.wizard.result());
-        const QByteArray document = run.wizard.report().document();
-        EXPECT_TRUE(document.contains(c.densityTerm)) << c.densityTerm.constData();
-        EXPECT_TRUE(document.contains("\\par \\u0961?\\'e2\\b0  = ")); // ρв of the gases before the fan
-        EXPECT_FALSE(document.contains("p\\'e2"));
-    }
-}
