@@ -161,3 +161,8 @@ QString generalText4(double value, QChar decimalSeparator)
     text.replace(QLatin1Char('.'), decimalSeparator);
     return text;
 }
+
+QString fixedText(double value, int decimals, QChar decimalSeparator)
+{
+    return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), decimalSeparator);
+}

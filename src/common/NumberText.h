@@ -45,3 +45,5 @@ QString integerText(double value);
 
 // Powers and air speeds: general format with 4 significant digits and the given decimal mark.
 QString generalText4(double value, QChar decimalSeparator);
+// Fixed format with `decimals` digits after the given decimal mark: 80.04, 1 -> "80,0".
+QString fixedText(double value, int decimals, QChar decimalSeparator);

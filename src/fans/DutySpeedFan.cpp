@@ -28,18 +28,25 @@ namespace {
 
 QString shareText(double speedRatio, QChar decimalSeparator)
 {
-    return QString::number(speedRatio * 100, 'f', 1).replace(QLatin1Char('.'), decimalSeparator) + u'%';
+    return fixedText(speedRatio * 100, 1, decimalSeparator) + u'%';
+}
+
+// The speed at r of the catalogue speed with the share beside it, "1120<unit> (80,0% от 1400)", for a
+// record that gives its speed.
+QString speedWithShare(
+    const FanRecord& record, double speedRatio, QChar decimalSeparator, const QString& unit)
+{
+    return integerText(record.n * speedRatio) + unit + QStringLiteral(" (")
+        + shareText(speedRatio, decimalSeparator) + QStringLiteral(" от ") + QString::number(record.n) + u')';
 }
 
 } // namespace
 
 QString dutySpeedText(const FanRecord& record, double speedRatio, QChar decimalSeparator)
 {
-    const QString share = shareText(speedRatio, decimalSeparator);
     if (record.n <= 0)
-        return share + QStringLiteral(" от номин.");
-    return integerText(record.n * speedRatio) + QStringLiteral(" (") + share + QStringLiteral(" от ")
-        + QString::number(record.n) + u')';
+        return shareText(speedRatio, decimalSeparator) + QStringLiteral(" от номин.");
+    return speedWithShare(record, speedRatio, decimalSeparator, QString());
 }
 
 QString dutySpeedCaption(const ListedFan& fan, QChar decimalSeparator)
@@ -50,8 +57,8 @@ QString dutySpeedCaption(const ListedFan& fan, QChar decimalSeparator)
     if (fan.record.n <= 0)
         return QStringLiteral("  при ") + shareText(r, decimalSeparator)
             + QStringLiteral(" от номин. частоты");
-    return QStringLiteral("  при n = ") + integerText(fan.record.n * r) + QStringLiteral(" об/мин (")
-        + shareText(r, decimalSeparator) + QStringLiteral(" от ") + QString::number(fan.record.n) + u')';
+    return QStringLiteral("  при n = ")
+        + speedWithShare(fan.record, r, decimalSeparator, QStringLiteral(" об/мин"));
 }
 
 } // namespace fans

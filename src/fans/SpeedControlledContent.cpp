@@ -14,11 +14,10 @@ namespace {
 
 constexpr int systemCurveSteps = 30;
 
-QString fixedText(const std::optional<double>& value, int decimals, QChar decimalSeparator)
+// Empty where the figure is unknown.
+QString optionalFixedText(const std::optional<double>& value, int decimals, QChar decimalSeparator)
 {
-    if (!value)
-        return QString();
-    return QString::number(*value, 'f', decimals).replace(QLatin1Char('.'), decimalSeparator);
+    return value ? fixedText(*value, decimals, decimalSeparator) : QString();
 }
 
 } // namespace
@@ -33,8 +32,9 @@ QStringList speedControlledRow(const SpeedControlledFan& fan, int rank, QChar de
         fan.speed ? integerText(*fan.speed) : QString(),
         fixedText(fan.speedRatio * 100, 1, decimalSeparator),
         fan.power ? generalText4(*fan.power, decimalSeparator) + powerSuffix(name) : QString(),
-        fixedText(fan.efficiency ? std::optional(*fan.efficiency * 100) : std::nullopt, 1, decimalSeparator),
-        fixedText(fan.sfp, 3, decimalSeparator),
+        optionalFixedText(
+            fan.efficiency ? std::optional(*fan.efficiency * 100) : std::nullopt, 1, decimalSeparator),
+        optionalFixedText(fan.sfp, 3, decimalSeparator),
         fan.sfpClass ? QStringLiteral("SFP%1").arg(*fan.sfpClass) : QString(),
         integerText(fan.fullSpeedFlow),
         QString::number(r.n),
